@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/noxenums.h"
+
+#include <QList>
+#include <QMutex>
+#include <QString>
+
+namespace Nox {
+
+/// Base of every betting method. It carries the method's identity, its registration defaults
+/// and its current proposal; the betting rule itself comes from the interfaces a subclass
+/// implements (NoxMethodInterface and friends), reached by dynamic_cast. A plain NoxMethod is a
+/// fixed-item method: its proposal is set once and never changes.
+///
+/// The mutex (recursive: an automatic method may read its own state) guards the method and its
+/// state during every per-state operation; the proposal
+/// fields are written only under it.
+class NoxMethod
+{
+public:
+    /// An empty key is derived from the name (see keyFor()); an empty label is the key.
+    NoxMethod(NoxMethodType type, NoxMethodSubType subtype, QString name, QString key = {}, QString label = {});
+    virtual ~NoxMethod();
+
+    NoxMethod(const NoxMethod &) = delete;
+    NoxMethod &operator=(const NoxMethod &) = delete;
+
+    /// Settings key of a method: lower case, Latin-1, " " and "/" replaced by "-"; user methods
+    /// (subtype purpleperso4) get the prefix "/perso/".
+    [[nodiscard]] static QString keyFor(const QString &name, NoxMethodSubType subtype);
+
+    [[nodiscard]] NoxMethodType type() const { return m_type; }
+    [[nodiscard]] NoxMethodSubType subtype() const { return m_subtype; }
+    [[nodiscard]] const QString &name() const { return m_name; }
+    [[nodiscard]] const QString &key() const { return m_key; }
+    [[nodiscard]] const QString &label() const { return m_label; }
+    void setLabel(const QString &label) { m_label = label; }
+
+    [[nodiscard]] int blockPercentage() const { return m_blockPercentage; }
+    void setBlockPercentage(int percentage) { m_blockPercentage = percentage; }
+    [[nodiscard]] int parameter() const { return m_parameter; }
+    void setParameter(int parameter) { m_parameter = parameter; }
+    [[nodiscard]] int index() const { return m_index; }
+    void setIndex(int index) { m_index = index; }
+    [[nodiscard]] int quickModeRank() const { return m_quickModeRank; }
+    void setQuickModeRank(int rank) { m_quickModeRank = rank; }
+    [[nodiscard]] int defaultNbBlockDom() const { return m_defaultNbBlockDom; }
+    void setDefaultNbBlockDom(int count) { m_defaultNbBlockDom = count; }
+    [[nodiscard]] int defaultEcartNotif() const { return m_defaultEcartNotif; }
+    void setDefaultEcartNotif(int threshold) { m_defaultEcartNotif = threshold; }
+
+    // The current proposal.
+    [[nodiscard]] int centerNumber() const { return m_centerNumber; }
+    void setCenterNumber(int number) { m_centerNumber = number; }
+    [[nodiscard]] const QList<int> &coveredNumbers() const { return m_coveredNumbers; }
+    void setCoveredNumbers(const QList<int> &numbers) { m_coveredNumbers = numbers; }
+    [[nodiscard]] const QList<NoxBetItemID> &itemsToPlay() const { return m_itemsToPlay; }
+    void setItemsToPlay(const QList<NoxBetItemID> &items) { m_itemsToPlay = items; }
+    /// Sets the items and, as covered numbers, the sorted union of the results that win them.
+    void setProposal(const QList<NoxBetItemID> &items);
+    /// Empties the proposal.
+    void clearProposal();
+
+    [[nodiscard]] QRecursiveMutex &mutex() const { return m_mutex; }
+
+private:
+    NoxMethodType m_type;
+    NoxMethodSubType m_subtype;
+    int m_reserved = 0;
+    QString m_name;
+    QString m_key;
+    QString m_label;
+    int m_blockPercentage = 85;
+    int m_parameter = 35;
+    int m_index = -1;
+    int m_quickModeRank = -1;
+    int m_defaultNbBlockDom = 2;
+    int m_defaultEcartNotif = 6;
+    int m_centerNumber = -1;
+    QList<int> m_coveredNumbers;
+    QList<NoxBetItemID> m_itemsToPlay;
+    mutable QRecursiveMutex m_mutex;
+};
+
+} // namespace Nox

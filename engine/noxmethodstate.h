@@ -1,0 +1,244 @@
+#pragma once
+
+#include "engine/noxcouprecord.h"
+#include "engine/noxenums.h"
+#include "engine/noxstatisticsprofile.h"
+
+#include <QList>
+#include <QMutex>
+#include <QPair>
+
+#include <array>
+#include <atomic>
+#include <memory>
+
+namespace Nox {
+
+class NoxMethod;
+class NoxSnapshotContext;
+
+/// What the bet aggregation needs of a state, published after every change so that it can
+/// be read without the method mutex while another thread processes the method.
+struct NoxMethodProposal {
+    QList<NoxBetItemID> items;
+    QList<int> coveredNumbers;
+    int centerNumber = -1;
+    bool inBlock = false;
+    bool inDominantBlock = false;
+    bool neutralZeroProfile = false;
+    bool coversZero = false;
+
+    /// A zero that the proposal does not cover, under a profile where it is neutral.
+    [[nodiscard]] bool isNeutralZero(int value) const { return neutralZeroProfile && value == 0 && !coversZero; }
+};
+
+/// The statistics the engine keeps beside one method: the coups in which the method had a
+/// proposal, the gaps between wins, the block of usual gaps with its dominant gaps, the
+/// flat-stake profit curve and the tendency (its slope).
+///
+/// The statistics are defined as recomputations over the whole history; they are kept
+/// incrementally here (prefix sums per record, the closed-gap list with a running maximum, the
+/// histogram, the closed part of the profit curve) so that a coup costs the same whatever the
+/// history length. Every window-based value walks at most its window.
+///
+/// Thread rules: every per-state operation and every read takes the method's mutex (it is
+/// recursive, so an automatic method may read its own state through the state list). The
+/// flags that the engine's aggregation reads under the engine lock (active, play mode, zero
+/// option, number mode) are atomics, and the proposal is read from a published copy, so the
+/// aggregation never waits for a method being processed.
+class NoxMethodState
+{
+public:
+    enum PlayMode { NormalList = 1, QuickList = 2, SplitView = 4 };
+    enum SignalMask {
+        SignalDouble0 = 1,
+        SignalBlocks = 2,
+        SignalEcartMax = 4,
+        SignalTendanceBack = 8,
+        SignalBlocDominantConfirme = 32,
+        CompteurME = 64,
+        SignalScores = 128
+    };
+    static constexpr int kHistogramCap = 30;
+
+    /// Takes ownership of the method.
+    explicit NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA());
+    ~NoxMethodState();
+
+    NoxMethodState(const NoxMethodState &) = delete;
+    NoxMethodState &operator=(const NoxMethodState &) = delete;
+
+    [[nodiscard]] NoxMethod *method() const { return m_method.get(); }
+
+    // --- Per-state operations (engine task or method pool threads) ---------------------------
+    /// Evaluates the previous proposal against value, updates the statistics, then lets the
+    /// method commit and propose anew. The coup's position is context.count() - 1.
+    void processValue(int value, NoxSnapshotContext &context);
+    /// Undoes the last value; context holds the shortened history.
+    void unplayValue(int value, NoxSnapshotContext &context);
+    void resetState(bool deactivate, NoxSnapshotContext &context);
+    void refreshState(NoxSnapshotContext &context);
+    /// Publishes the method's current proposal for the aggregation (done by every operation).
+    void publish();
+    [[nodiscard]] NoxMethodProposal proposal() const;
+    void clearCache() { m_cacheValid.store(0, std::memory_order_relaxed); }
+    [[nodiscard]] int cacheValid() const { return int(m_cacheValid.load(std::memory_order_relaxed)); }
+
+    // --- Options ------------------------------------------------------------------------------
+    // Each setter returns true when the value changed.
+    [[nodiscard]] bool isActive() const { return m_active.load(); }
+    bool setActive(bool active);
+    [[nodiscard]] int playModeFlags() const { return m_playModeFlags.load(); }
+    bool setPlayModeFlag(int bit, bool on);
+    [[nodiscard]] bool zeroOption() const { return m_zeroOption.load(); }
+    bool setZeroOption(bool on);
+    [[nodiscard]] bool numberMode() const { return m_numberMode.load(); }
+    bool setNumberMode(bool on);
+    [[nodiscard]] int nbBlockDom() const;
+    bool setNbBlockDom(int count); ///< negative: the method's default
+    [[nodiscard]] bool useNotif() const;
+    bool setUseNotif(bool on);
+    [[nodiscard]] int ecartNotif() const;
+    bool setEcartNotif(int threshold); ///< negative: the method's default
+    [[nodiscard]] bool useCustomBlock() const;
+    bool setUseCustomBlock(bool on);
+    [[nodiscard]] int customBlockMin() const;
+    bool setCustomBlockMin(int gap); ///< raises the maximum to it when lower
+    [[nodiscard]] int customBlockMax() const;
+    bool setCustomBlockMax(int gap); ///< lowers the minimum to it when higher
+    [[nodiscard]] double tendencyOffset() const;
+    bool setTendencyOffset(double offset);
+    [[nodiscard]] double ratioMargin() const;
+    void setRatioMargin(double margin);
+    [[nodiscard]] int shortTermWindow() const;
+    bool setShortTermWindow(int window);
+    [[nodiscard]] int signalMask() const;
+    bool setSignalMask(int mask);
+    [[nodiscard]] const NoxStatisticsProfile *profile() const;
+    void setProfile(const NoxStatisticsProfile *profile);
+    [[nodiscard]] bool ratioSignalFlag() const;
+    [[nodiscard]] bool tendencySignalFlag() const;
+    void setScoreSignalFlags(bool ratio, bool tendency);
+
+    // --- Statistics (any thread) --------------------------------------------------------------
+    [[nodiscard]] int historyLength() const;
+    [[nodiscard]] QList<NoxCoupRecord> history() const;
+    [[nodiscard]] NoxCoupRecord record(int index) const; ///< index from the oldest; -1 = newest
+    [[nodiscard]] int ecart() const;
+    [[nodiscard]] int nbWins() const;
+    [[nodiscard]] int neutralZeros() const;
+    [[nodiscard]] int numbersSum() const;
+    [[nodiscard]] int ecartMax() const;
+    [[nodiscard]] double ecartMoyen() const;
+    [[nodiscard]] double ecartMoyenCt() const; ///< the short-term gap mean
+    [[nodiscard]] double winRatio() const;
+    [[nodiscard]] double shortTermWinRatio() const;
+    [[nodiscard]] int shortTermWins() const; ///< wins among the short-term window
+    [[nodiscard]] double nbNumMoyen() const;
+    [[nodiscard]] double ratioTheorique() const;
+    [[nodiscard]] QList<int> gapList(bool withOpenGap) const;
+    [[nodiscard]] QList<int> ecarts(bool withOpenGap) const;
+    [[nodiscard]] QList<int> doms() const;
+    [[nodiscard]] int blockMin() const;
+    [[nodiscard]] int blockMax() const;
+    [[nodiscard]] bool inBlock() const;
+    [[nodiscard]] bool inDominantBlock() const;
+    [[nodiscard]] double tendanceValue() const; ///< newest record's tendency, NaN when none
+    [[nodiscard]] NoxTendance tendance() const;
+    [[nodiscard]] double tendancePercent() const;
+    /// Tendency-back level (NoxTendance as int) and its count.
+    [[nodiscard]] QPair<int, int> chartTendance() const;
+    [[nodiscard]] QList<NoxTendance> gapTendances() const;
+    [[nodiscard]] int blocksSignalLevel() const;
+    [[nodiscard]] bool doubleSignal() const;
+    [[nodiscard]] bool doubleConfirmedSignal() const;
+    [[nodiscard]] int dominantConfirmationLevel(int maximum = 3) const;
+    [[nodiscard]] int compteurMECount() const;
+    [[nodiscard]] bool counterSignal() const;
+    /// The flat-stake profit curve, with or without the repeated open gap (charts, tests).
+    [[nodiscard]] QList<int> profitCurve(bool repeatedOpenGap) const;
+
+private:
+    struct Curve;
+
+    void appendRecord(int value, int position);
+    void popRecord();
+    void recomputeBlocks();
+    void clearDerived();
+    void accountRecord(const NoxCoupRecord &rec);
+    void rebuildDerived();
+    void runMethod(NoxSnapshotContext &context, bool commit);
+    void finishOperation();
+
+    [[nodiscard]] Curve curve(bool repeatedOpenGap) const;
+    [[nodiscard]] bool trendSignal() const;
+    [[nodiscard]] double tendencyOfCurve() const;
+    [[nodiscard]] int dominantLevelLocked(int maximum) const;
+    [[nodiscard]] bool gapIsDominant(int gap) const;
+    [[nodiscard]] int windowLength() const;
+    [[nodiscard]] int winsInLast(int k) const;
+    [[nodiscard]] int neutralsInLast(int k) const;
+    [[nodiscard]] double threshold() const;
+    [[nodiscard]] NoxTendance tendanceOf(double x) const;
+    [[nodiscard]] int histogramSize() const { return m_histogramSize; }
+
+    template<typename T, typename F>
+    T cached(unsigned bit, T &slot, F compute) const;
+
+    std::unique_ptr<NoxMethod> m_method;
+    const NoxStatisticsProfile *m_profile;
+
+    // History and its running sums (index j of a prefix list = sum over the first j records).
+    QList<NoxCoupRecord> m_history;
+    QList<int> m_positions; // history position of each record, for undo
+    QList<int> m_numbersPrefix{0};
+    QList<int> m_winsPrefix{0};
+    QList<int> m_neutralPrefix{0};
+
+    // Closed gaps in order, the record of each win and the running maximum of the gaps.
+    QList<int> m_gaps;
+    QList<int> m_winRecords;
+    QList<int> m_gapMaxPrefix;
+    int m_openGap = 0;
+    std::array<int, kHistogramCap + 1> m_buckets{};
+    int m_histogramSize = 0;
+
+    // Closed part of the profit curve and the records it consumed.
+    QList<int> m_closedCurve;
+    int m_curveConsumed = 0;
+
+    int m_blockMin = 0;
+    int m_blockMax = 0;
+    QList<int> m_doms;
+
+    std::atomic<bool> m_active{false};
+    std::atomic<int> m_playModeFlags{NormalList};
+    std::atomic<bool> m_zeroOption{false};
+    std::atomic<bool> m_numberMode{false};
+    int m_nbBlockDom;
+    bool m_useNotif = false;
+    int m_ecartNotif;
+    bool m_useCustomBlock = false;
+    int m_customBlockMin = 0;
+    int m_customBlockMax = 0;
+    int m_resultCount;
+    int m_pleinPayout;
+    double m_tendencyOffset = 0.0;
+    double m_ratioMargin = 4.0;
+    int m_signalMask = 0;
+    int m_shortTermWindow;
+    bool m_ratioSignal = false;
+    bool m_tendencySignal = false;
+
+    mutable QMutex m_publishLock;
+    NoxMethodProposal m_published;
+
+    mutable std::atomic<unsigned> m_cacheValid{0};
+    mutable int m_cacheDominant3 = 0;
+    mutable QPair<int, int> m_cacheChartTendance;
+    mutable int m_cacheCompteurME = 0;
+    mutable int m_cacheBlocksSignal = 0;
+    mutable bool m_cacheDoubleConfirmed = false;
+};
+
+} // namespace Nox

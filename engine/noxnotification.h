@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+/// One warning of the engine meant for the player (gain limit reached, loss limit near).
+/// The presentation layer shows the first unread one.
+struct NoxNotification {
+    enum NoxNotificationType { GainLimit = 1, LossLimit = 2 };
+
+    QString title;
+    QString content;
+    int type = 0;
+    bool read = false;
+
+    friend bool operator==(const NoxNotification &, const NoxNotification &) = default;
+};
+Q_DECLARE_METATYPE(NoxNotification)
+Q_DECLARE_METATYPE(NoxNotification::NoxNotificationType)
+Q_DECLARE_METATYPE(QList<NoxNotification>)

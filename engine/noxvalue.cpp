@@ -1,0 +1,119 @@
+#include "engine/noxvalue.h"
+
+#include "engine/noxlogging.h"
+
+#include <QStringList>
+
+namespace Nox {
+
+bool NoxValue::toBool() const
+{
+    switch (type()) {
+    case Type::Bool:
+        return std::get<bool>(m_data);
+    case Type::Int:
+        return std::get<int>(m_data) == 1;
+    case Type::String: {
+        const QString &s = std::get<QString>(m_data);
+        return s == u"true" || s == u"1";
+    }
+    case Type::Double:
+    case Type::None:
+        break;
+    }
+    return false;
+}
+
+int NoxValue::toInt() const
+{
+    switch (type()) {
+    case Type::Bool:
+        return std::get<bool>(m_data) ? 1 : 0;
+    case Type::Int:
+        return std::get<int>(m_data);
+    case Type::Double:
+        return int(std::get<double>(m_data));
+    case Type::String:
+        return std::get<QString>(m_data).trimmed().toInt(nullptr, 10);
+    case Type::None:
+        break;
+    }
+    return 0;
+}
+
+double NoxValue::toDouble() const
+{
+    switch (type()) {
+    case Type::Double:
+        return std::get<double>(m_data);
+    case Type::String:
+        return std::get<QString>(m_data).trimmed().toDouble();
+    default:
+        return toInt();
+    }
+}
+
+QString NoxValue::toString() const
+{
+    switch (type()) {
+    case Type::String:
+        return std::get<QString>(m_data);
+    case Type::Bool:
+        return std::get<bool>(m_data) ? QStringLiteral("true") : QStringLiteral("false");
+    case Type::Int:
+        return QString::number(std::get<int>(m_data));
+    case Type::Double:
+        return QString::number(std::get<double>(m_data));
+    case Type::None:
+        break;
+    }
+    return {};
+}
+
+NoxValue NoxValue::fromVariant(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::UnknownType:
+        return {};
+    case QMetaType::Bool:
+        return v.toBool();
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return v.toInt();
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return v.toDouble();
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return v.toString();
+    case QMetaType::QStringList:
+        qCDebug(lcNoxEngine) << "QMetaType::QStringList";
+        return v.toStringList().join(QLatin1Char(','));
+    default:
+        qCDebug(lcNoxEngine) << "UNKOWN type " << v.typeId();
+        return {};
+    }
+}
+
+QVariant NoxValue::toVariant() const
+{
+    switch (type()) {
+    case Type::Bool:
+        return std::get<bool>(m_data);
+    case Type::Int:
+        return std::get<int>(m_data);
+    case Type::Double:
+        return std::get<double>(m_data);
+    case Type::String:
+        return std::get<QString>(m_data);
+    case Type::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace Nox

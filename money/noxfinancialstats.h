@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+
+namespace Nox {
+
+/// Statistics of the settled coups since the last reset: counters, stake total and maximum,
+/// and a window of the results and stakes of the coups that changed the capital.
+struct NoxFinancialStats {
+    int betLossCount = 0;
+    int betWinCount = 0;
+    QList<int> profitList;
+    QList<int> betList;
+    int betTotal = 0;
+    int betMax = 0;
+    int profitMax = 0;
+    int profitMin = 0;
+    int profit = 0;
+    int historySize = 100;
+
+    /// Records the result and the stake of a coup that changed the capital, keeping at most
+    /// historySize entries; the extremes follow the window.
+    void record(int result, int stake);
+
+    friend bool operator==(const NoxFinancialStats &, const NoxFinancialStats &) = default;
+};
+
+} // namespace Nox

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/noxmethodparameter.h"
+
+#include <QString>
+
+namespace Nox {
+
+class NoxMethod;
+
+/// A stake progression: how many base chips go on the next coup, from the coups already
+/// settled. Counted in base chips, never in money. The base class itself is the flat stake
+/// ("Masse égale"): always one chip.
+///
+/// Not thread-safe: the engine calls it with its lock held.
+class NoxMontante
+{
+public:
+    explicit NoxMontante(QString name, bool perMethod = false)
+        : m_name(std::move(name))
+        , m_perMethod(perMethod)
+    {
+    }
+    virtual ~NoxMontante() = default;
+
+    /// The multiplier of the next coup for nbItems items (method: the method whose own stake
+    /// is sized, for per-method progressions). At least 1.
+    [[nodiscard]] virtual int computeMise(int nbItems, const NoxMethod *method)
+    {
+        Q_UNUSED(nbItems)
+        Q_UNUSED(method)
+        return 1;
+    }
+    /// Records the outcome of a coup staked with `mise`.
+    virtual void applyResult(int mise, bool won, int nbItems, const NoxMethod *method)
+    {
+        Q_UNUSED(mise)
+        Q_UNUSED(won)
+        Q_UNUSED(nbItems)
+        Q_UNUSED(method)
+    }
+    /// Starts over.
+    virtual void reset() {}
+    virtual void getParameters(NoxMethodParameterList &parameters) const { parameters.clear(); }
+    virtual void getDetails(NoxMethodParameterList &details) const { details.clear(); }
+    virtual void setParameters(const NoxMethodParameterList &parameters) { Q_UNUSED(parameters) }
+    [[nodiscard]] virtual bool isPerso() const { return false; }
+    /// A user progression that is winning back a deficit in parts.
+    [[nodiscard]] virtual bool inRecovery() const { return false; }
+
+    [[nodiscard]] const QString &name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+    [[nodiscard]] bool perMethod() const { return m_perMethod; }
+    [[nodiscard]] int montanteId() const { return m_montanteId; }
+    void setMontanteId(int id) { m_montanteId = id; }
+
+private:
+    QString m_name;
+    bool m_perMethod = false;
+    int m_montanteId = -1;
+};
+
+} // namespace Nox
