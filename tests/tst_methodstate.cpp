@@ -1,0 +1,167 @@
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "engine/noxsnapshotcontext.h"
+
+#include <QtTest>
+
+#include <random>
+
+using namespace Nox;
+
+namespace {
+
+// Feeds values to a state the way the engine does, one snapshot per coup.
+struct Feeder {
+    NoxMethodState *state;
+    QList<int> history;
+    QList<NoxMethodState *> states;
+
+    void play(int value)
+    {
+        history.append(value);
+        NoxSnapshotContext context(history, states, state, int(history.size()));
+        state->processValue(value, context);
+    }
+    void cancel()
+    {
+        const int value = history.takeLast();
+        NoxSnapshotContext context(history, states, state, int(history.size()));
+        state->unplayValue(value, context);
+    }
+};
+
+NoxMethodState *makeState(QList<NoxBetItemID> items, const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA())
+{
+    auto *method = new NoxMethod(NoxMethodType::douz, NoxMethodSubType::pinkdouz8, QStringLiteral("Test"));
+    method->setProposal(items);
+    return new NoxMethodState(method, profile);
+}
+
+} // namespace
+
+class TestMethodState : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gapsAndMean()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
+        Feeder f{state.get(), {}, {state.get()}};
+        for (int v : {20, 20, 5, 20, 5}) { // loss, loss, win, loss, win
+            f.play(v);
+        }
+        QCOMPARE(state->gapList(false), (QList<int>{2, 1}));
+        QCOMPARE(state->ecart(), 0);
+        QCOMPARE(state->nbWins(), 2);
+        QCOMPARE(state->ecartMoyen(), 1.0);
+    }
+
+    void blockEdgeCase_data()
+    {
+        QTest::addColumn<bool>("profileA");
+        QTest::addColumn<int>("expectedMax");
+        QTest::newRow("profile A cuts at the dominant gap") << true << 1;
+        QTest::newRow("profile B keeps the block") << false << 4;
+    }
+
+    void blockEdgeCase()
+    {
+        QFETCH(bool, profileA);
+        QFETCH(int, expectedMax);
+        std::unique_ptr<NoxMethodState> state(makeState(
+            {NoxBetItemID::DZ1}, profileA ? &NoxStatisticsProfile::profileA() : &NoxStatisticsProfile::profileB()));
+        Feeder f{state.get(), {}, {state.get()}};
+        QCOMPARE(state->blockMin(), 0);
+        QCOMPARE(state->blockMax(), -1); // no win yet: nothing is in block
+        for (int gap : {0, 0, 1, 1, 1, 2, 2, 3, 7, 12}) {
+            for (int i = 0; i < gap; ++i) {
+                f.play(30);
+            }
+            f.play(1);
+        }
+        QCOMPARE(state->doms(), (QList<int>{1, 0}));
+        QCOMPARE(state->blockMin(), 0);
+        QCOMPARE(state->blockMax(), expectedMax);
+        QCOMPARE(state->ecartMax(), 12);
+    }
+
+    void customBlockBounds()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
+        Feeder f{state.get(), {}, {state.get()}};
+        for (int v : {30, 30, 30, 30, 30, 30, 1, 1}) {
+            f.play(v);
+        }
+        state->setCustomBlockMin(5);
+        state->setCustomBlockMax(3); // lowers the minimum to 3
+        QCOMPARE(state->customBlockMin(), 3);
+        state->setUseCustomBlock(true);
+        QCOMPARE(state->blockMin(), 3);
+    }
+
+    void neutralZeroDoesNotLengthenGap()
+    {
+        NoxStatisticsProfile profile = NoxStatisticsProfile::profileA();
+        profile.neutralZero = true;
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}, &profile));
+        Feeder f{state.get(), {}, {state.get()}};
+        f.play(20);
+        f.play(0);
+        QCOMPARE(state->ecart(), 1);
+        QVERIFY(state->record(-1).has(NoxCoupRecord::NeutralZero));
+        QCOMPARE(state->neutralZeros(), 1);
+    }
+
+    void noProposalNoRecord()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({}));
+        Feeder f{state.get(), {}, {state.get()}};
+        for (int i = 0; i < 10; ++i) {
+            f.play(7);
+        }
+        QCOMPARE(state->historyLength(), 0);
+        QCOMPARE(state->ecart(), 0);
+    }
+
+    // Undoing a coup restores exactly the statistics before it, for random histories.
+    void cancelRestoresStatistics()
+    {
+        std::mt19937 rng(12345);
+        std::uniform_int_distribution<int> value(0, 36);
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ2, NoxBetItemID::CS_R}));
+        Feeder f{state.get(), {}, {state.get()}};
+        for (int i = 0; i < 400; ++i) {
+            const QList<int> gaps = state->gapList(true);
+            const QList<int> curve = state->profitCurve(true);
+            const QList<int> hist = state->ecarts(false);
+            const int bmin = state->blockMin(), bmax = state->blockMax();
+            const QList<int> doms = state->doms();
+            f.play(value(rng));
+            f.cancel();
+            QCOMPARE(state->gapList(true), gaps);
+            QCOMPARE(state->profitCurve(true), curve);
+            QCOMPARE(state->ecarts(false), hist);
+            QCOMPARE(state->blockMin(), bmin);
+            QCOMPARE(state->blockMax(), bmax);
+            QCOMPARE(state->doms(), doms);
+            f.play(value(rng));
+        }
+    }
+
+    // The profit curve follows its definition: per closed gap, gap + 1 stakes then the credit.
+    void profitCurveDefinition()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::N5}));
+        state->setNumberMode(true);
+        Feeder f{state.get(), {}, {state.get()}};
+        for (int v : {1, 5, 2}) {
+            f.play(v);
+        }
+        // loss (-1), win (-2, then +36 = 34), open gap: one loss (33)
+        QCOMPARE(state->profitCurve(false), (QList<int>{-1, -2, 34, 33}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMethodState)
+#include "tst_methodstate.moc"
