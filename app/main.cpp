@@ -8,13 +8,13 @@
 
 // Until the screens exist, start-up checks the model library: the bet item table and one
 // method state fed a short baccarat history.
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccarat"));
     QCoreApplication::setApplicationName(QStringLiteral("Baccarat Vantor Pro"));
 
-    auto *banker = new Nox::NoxMethod(Nox::NoxMethodType::cs, Nox::NoxMethodSubType::banker13, QStringLiteral("BANKER"));
+    auto *banker =
+        new Nox::NoxMethod(Nox::NoxMethodType::cs, Nox::NoxMethodSubType::banker13, QStringLiteral("BANKER"));
     banker->setProposal({Nox::NoxBetItemID::B_BANKER});
     Nox::NoxMethodState state(banker);
     const QList<int> shoe{2, 1, 2, 2, 0, 1, 2};

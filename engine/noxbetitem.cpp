@@ -7,13 +7,11 @@
 namespace Nox {
 namespace {
 
-QString keyOf(NoxBetItemID id)
-{
+QString keyOf(NoxBetItemID id) {
     return QString::fromLatin1(QMetaEnum::fromType<NoxBetItemID>().valueToKey(int(id)));
 }
 
-QList<int> range(int first, int last, int step = 1)
-{
+QList<int> range(int first, int last, int step = 1) {
     QList<int> nums;
     for (int n = first; n <= last; n += step) {
         nums.append(n);
@@ -22,14 +20,12 @@ QList<int> range(int first, int last, int step = 1)
 }
 
 // The two numbers of a cheval are spelled in its name ("CH4_5").
-QList<int> chevalNumbers(const QString &name)
-{
+QList<int> chevalNumbers(const QString &name) {
     const QStringList parts = name.mid(2).split(QLatin1Char('_'));
     return {parts.value(0).toInt(), parts.value(1).toInt()};
 }
 
-std::vector<NoxBetItem> buildTable()
-{
+std::vector<NoxBetItem> buildTable() {
     std::vector<NoxBetItem> rows;
     rows.reserve(148);
     for (int n = 0; n <= 36; ++n) {
@@ -83,13 +79,14 @@ std::vector<NoxBetItem> buildTable()
     cs(NoxBetItemID::CS_P, range(2, 36, 2));
     cs(NoxBetItemID::CS_I, range(1, 35, 2));
     rows.emplace_back(NoxBetItemID::B_TIE, NoxMethodType::plein, 800, QList<int>{0}, QStringLiteral("B_TIE"));
-    rows.emplace_back(NoxBetItemID::B_BANKER, NoxMethodType::cs, 95, QList<int>{2}, QStringLiteral("B_BANKER"));
-    rows.emplace_back(NoxBetItemID::B_PLAYER, NoxMethodType::cs, 100, QList<int>{1}, QStringLiteral("B_PLAYER"));
+    rows.emplace_back(NoxBetItemID::B_BANKER, NoxMethodType::cs, 95, QList<int>{2},
+                      QStringLiteral("B_BANKER"));
+    rows.emplace_back(NoxBetItemID::B_PLAYER, NoxMethodType::cs, 100, QList<int>{1},
+                      QStringLiteral("B_PLAYER"));
     return rows;
 }
 
-const std::vector<NoxBetItem> &table()
-{
+const std::vector<NoxBetItem> &table() {
     static const std::vector<NoxBetItem> rows = buildTable();
     return rows;
 }
@@ -98,8 +95,7 @@ const std::vector<NoxBetItem> &table()
 struct Index {
     static constexpr int kSize = int(NoxBetItemID::B_BANKER) + 1;
     std::vector<short> rowOf = std::vector<short>(kSize, short(-1));
-    Index()
-    {
+    Index() {
         const auto &rows = table();
         for (std::size_t r = 0; r < rows.size(); ++r) {
             rowOf[std::size_t(rows[r].id())] = short(r);
@@ -107,14 +103,12 @@ struct Index {
     }
 };
 
-const Index &index()
-{
+const Index &index() {
     static const Index idx;
     return idx;
 }
 
-int rowOf(NoxBetItemID id)
-{
+int rowOf(NoxBetItemID id) {
     const int key = int(id);
     if (key < 0 || key >= Index::kSize) {
         return -1;
@@ -124,19 +118,16 @@ int rowOf(NoxBetItemID id)
 
 } // namespace
 
-const NoxBetItem &betItem(NoxBetItemID id)
-{
+const NoxBetItem &betItem(NoxBetItemID id) {
     const int row = rowOf(id);
     return table()[row < 0 ? 0 : std::size_t(row)];
 }
 
-bool hasBetItem(NoxBetItemID id)
-{
+bool hasBetItem(NoxBetItemID id) {
     return rowOf(id) >= 0;
 }
 
-std::span<const NoxBetItem> betItems()
-{
+std::span<const NoxBetItem> betItems() {
     return table();
 }
 

@@ -5,8 +5,7 @@
 namespace Nox {
 
 /// A bet item and an amount.
-class NoxBetItemValue
-{
+class NoxBetItemValue {
     Q_GADGET
     Q_PROPERTY(Nox::NoxBetItemID id MEMBER m_id)
     Q_PROPERTY(int bet MEMBER m_bet)
@@ -15,9 +14,7 @@ public:
     NoxBetItemValue() = default;
     NoxBetItemValue(NoxBetItemID id, int bet)
         : m_id(id)
-        , m_bet(bet)
-    {
-    }
+        , m_bet(bet) {}
 
     [[nodiscard]] NoxBetItemID id() const { return m_id; }
     [[nodiscard]] int bet() const { return m_bet; }

@@ -6,7 +6,13 @@ namespace Nox {
 
 /// Engine options, copied in and out of the engine under its lock.
 struct NoxEngineConfig {
-    enum PlayMask { PlayNormal = 1, PlayQuickList = 2, PlaySplitView = 4, PlayInBlock = 8, PlayInBlockDom = 16 };
+    enum PlayMask {
+        PlayNormal = 1,
+        PlayQuickList = 2,
+        PlaySplitView = 4,
+        PlayInBlock = 8,
+        PlayInBlockDom = 16
+    };
 
     int shortTermCount = 50;
     int truncateCount = 50;
@@ -28,20 +34,18 @@ struct NoxEngineConfig {
 
     /// The lists whose methods are bet: the mode bit (quick, else split, else normal), plus
     /// 8 for in-block only and 16 for dominant-block only.
-    [[nodiscard]] int playModeMask() const
-    {
+    [[nodiscard]] int playModeMask() const {
         const int mode = playQuick ? PlayQuickList : (playSplit ? PlaySplitView : PlayNormal);
         return mode | (playInBlock ? PlayInBlock : 0) | (playInBlockDom ? PlayInBlockDom : 0);
     }
 
     /// The signals copied into every method state.
-    [[nodiscard]] int signalMask() const
-    {
+    [[nodiscard]] int signalMask() const {
         using S = NoxMethodState;
         return (signalDouble0 ? S::SignalDouble0 : 0) | (signalBlocks ? S::SignalBlocks : 0) |
                (signalEcartMax ? S::SignalEcartMax : 0) | (signalTendanceBack ? S::SignalTendanceBack : 0) |
-               (signalBlocDominantConfirme ? S::SignalBlocDominantConfirme : 0) | (compteurME ? S::CompteurME : 0) |
-               (signalScores ? S::SignalScores : 0);
+               (signalBlocDominantConfirme ? S::SignalBlocDominantConfirme : 0) |
+               (compteurME ? S::CompteurME : 0) | (signalScores ? S::SignalScores : 0);
     }
 
     friend bool operator==(const NoxEngineConfig &, const NoxEngineConfig &) = default;

@@ -29,7 +29,9 @@ struct NoxMethodProposal {
     bool coversZero = false;
 
     /// A zero that the proposal does not cover, under a profile where it is neutral.
-    [[nodiscard]] bool isNeutralZero(int value) const { return neutralZeroProfile && value == 0 && !coversZero; }
+    [[nodiscard]] bool isNeutralZero(int value) const {
+        return neutralZeroProfile && value == 0 && !coversZero;
+    }
 };
 
 /// The statistics the engine keeps beside one method: the coups in which the method had a
@@ -46,8 +48,7 @@ struct NoxMethodProposal {
 /// flags that the engine's aggregation reads under the engine lock (active, play mode, zero
 /// option, number mode) are atomics, and the proposal is read from a published copy, so the
 /// aggregation never waits for a method being processed.
-class NoxMethodState
-{
+class NoxMethodState {
 public:
     enum PlayMode { NormalList = 1, QuickList = 2, SplitView = 4 };
     enum SignalMask {
@@ -62,7 +63,8 @@ public:
     static constexpr int kHistogramCap = 30;
 
     /// Takes ownership of the method.
-    explicit NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA());
+    explicit NoxMethodState(NoxMethod *method,
+                            const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA());
     ~NoxMethodState();
 
     NoxMethodState(const NoxMethodState &) = delete;

@@ -5,13 +5,11 @@
 
 using namespace Nox;
 
-class TestBetItem : public QObject
-{
+class TestBetItem : public QObject {
     Q_OBJECT
 
 private slots:
-    void tableShape()
-    {
+    void tableShape() {
         QCOMPARE(betItems().size(), std::size_t(148));
         QCOMPARE(betItems().front().id(), NoxBetItemID::N0);
         QCOMPARE(int(NoxBetItemID::CH35_36), 122);
@@ -19,8 +17,7 @@ private slots:
         QCOMPARE(int(NoxMethodType::cs), 10);
     }
 
-    void lookup()
-    {
+    void lookup() {
         QCOMPARE(betItem(NoxBetItemID::CH2_5).nums(), (QList<int>{2, 5}));
         QCOMPARE(betItem(NoxBetItemID::CH2_5).payout(), 1700);
         QCOMPARE(betItem(NoxBetItemID::CH4_5).nums(), (QList<int>{4, 5}));
@@ -33,28 +30,28 @@ private slots:
         QVERIFY(!hasBetItem(NoxBetItemID::JETON_1));
     }
 
-    void payouts()
-    {
+    void payouts() {
         QCOMPARE(betItem(NoxBetItemID::B_BANKER).gain(10), 9);
         QCOMPARE(betItem(NoxBetItemID::B_PLAYER).gain(10), 10);
         QCOMPARE(betItem(NoxBetItemID::B_TIE).gain(10), 80);
-        for (NoxBetItemID id : {NoxBetItemID::CS_R, NoxBetItemID::CS_N, NoxBetItemID::CS_P, NoxBetItemID::CS_I,
-                                NoxBetItemID::CL1, NoxBetItemID::DZ3}) {
+        for (NoxBetItemID id : {NoxBetItemID::CS_R, NoxBetItemID::CS_N, NoxBetItemID::CS_P,
+                                NoxBetItemID::CS_I, NoxBetItemID::CL1, NoxBetItemID::DZ3}) {
             QVERIFY(!betItem(id).wins(0));
         }
     }
 
-    void namesAndColours()
-    {
+    void namesAndColours() {
         QCOMPARE(NoxItem::fromValue(0).colorName(), QStringLiteral("green"));
         QCOMPARE(NoxItem::fromValue(1).colorName(), QStringLiteral("red"));
         QCOMPARE(NoxItem::fromValue(2).colorName(), QStringLiteral("black"));
         QString text;
-        QDebug(&text) << NoxBetItemID::B_BANKER << NoxMethodType::cs << NoxTendance::up << NoxBetItemID::CH1_2;
+        QDebug(&text) << NoxBetItemID::B_BANKER << NoxMethodType::cs << NoxTendance::up
+                      << NoxBetItemID::CH1_2;
         QVERIFY2(text.contains(QStringLiteral("B_BANKER")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("cs")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("up")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("CH1_2")) && !text.contains(QStringLiteral("CH_FIRST")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("CH1_2")) && !text.contains(QStringLiteral("CH_FIRST")),
+                 qPrintable(text));
     }
 };
 

@@ -6,13 +6,11 @@
 
 using namespace Nox;
 
-class TestSettingsValues : public QObject
-{
+class TestSettingsValues : public QObject {
     Q_OBJECT
 
 private slots:
-    void conversions()
-    {
+    void conversions() {
         QVERIFY(NoxValue(QStringLiteral("1")).toBool());
         QVERIFY(NoxValue(QStringLiteral("true")).toBool());
         QVERIFY(!NoxValue(QStringLiteral("yes")).toBool());
@@ -22,8 +20,7 @@ private slots:
         QCOMPARE(NoxValue(QStringLiteral("abc")).toInt(), 0);
     }
 
-    void storeRoundTrip()
-    {
+    void storeRoundTrip() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("engine.ini"));
         {
@@ -38,13 +35,13 @@ private slots:
         QVERIFY(store.readBool(QStringLiteral("methods/banker/active"), false));
     }
 
-    void profileRoundTripAndBadFiles()
-    {
+    void profileRoundTripAndBadFiles() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.pfl"));
         const QString longName(200, QLatin1Char('x'));
         const QString name127(127, QLatin1Char('y'));
-        QVERIFY(NoxProfileFile::write(path, {{longName, false}, {name127, true}, {QStringLiteral("é"), false}}));
+        QVERIFY(
+            NoxProfileFile::write(path, {{longName, false}, {name127, true}, {QStringLiteral("é"), false}}));
         QMap<QString, bool> read;
         QVERIFY(NoxProfileFile::read(path, &read));
         QCOMPARE(read.size(), 3);

@@ -1,0 +1,112 @@
+#include "engine/noxengine.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+
+#include <QtTest>
+
+using namespace Nox;
+
+namespace {
+
+NoxMethodState *fixed(const QString &name, NoxMethodType type, QList<NoxBetItemID> items) {
+    auto *method = new NoxMethod(type, NoxMethodSubType::none, name);
+    method->setProposal(items);
+    auto *state = new NoxMethodState(method);
+    state->setNumberMode(false);
+    return state;
+}
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settlementAndAggregation() {
+        NoxEngine engine(true);
+        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        engine.addMethodState(fixed(QStringLiteral("PLAYER"), NoxMethodType::cs, {NoxBetItemID::B_PLAYER}));
+        engine.restart(true, true);
+        engine.setMethodActive(0, true);
+        engine.setMethodActive(1, true);
+        const int before = engine.financial().capital;
+        engine.playValueInternal(2, true).waitForFinished();
+        QCOMPARE(engine.financial().capital - before, -1); // +9 on banker, -10 on player
+        QCOMPARE(engine.financialStats().betLossCount, 1);
+        QCOMPARE(engine.playedValues(), (QList<int>{2}));
+    }
+
+    void pleinOnceDozenTwice() {
+        NoxEngine engine(false);
+        engine.addMethodState(fixed(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N17}));
+        engine.addMethodState(fixed(QStringLiteral("b"), NoxMethodType::plein, {NoxBetItemID::N17}));
+        engine.addMethodState(fixed(QStringLiteral("c"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
+        engine.addMethodState(fixed(QStringLiteral("d"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
+        for (int i = 0; i < 4; ++i) {
+            engine.setMethodActive(i, true);
+        }
+        const NoxBetList bets = engine.itemsToPlay();
+        QCOMPARE(bets.size(), 2);
+        QCOMPARE(bets.at(0).id, NoxBetItemID::N17);
+        QCOMPARE(bets.at(0).bet, 10);
+        QCOMPARE(bets.at(1).id, NoxBetItemID::DZ1);
+        QCOMPARE(bets.at(1).bet, 20);
+    }
+
+    void nettingOfOppositeChances() {
+        NoxEngine engine(false);
+        for (int i = 0; i < 3; ++i) {
+            engine.addMethodState(
+                fixed(QStringLiteral("r%1").arg(i), NoxMethodType::cs, {NoxBetItemID::CS_R}));
+        }
+        engine.addMethodState(fixed(QStringLiteral("n"), NoxMethodType::cs, {NoxBetItemID::CS_N}));
+        for (int i = 0; i < 4; ++i) {
+            engine.setMethodActive(i, true);
+        }
+        NoxFinancial f = engine.financial();
+        f.cs.diff0 = true;
+        engine.setFinancialConfig(f);
+        const NoxBetList bets = engine.itemsToPlay();
+        QCOMPARE(bets.size(), 2);
+        QCOMPARE(bets.at(0).id, NoxBetItemID::CS_R);
+        QCOMPARE(bets.at(0).bet, 20);
+        QCOMPARE(bets.at(1).bet, 0);
+    }
+
+    void asyncOrderAndCancel() {
+        NoxEngine engine(true);
+        engine.setAsync(true);
+        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        QSignalSpy states(&engine, &NoxEngine::methodStatesChanged);
+        QList<QFuture<void>> futures;
+        for (int v : {1, 2, 0, 2, 2}) {
+            futures.append(engine.playValueInternal(v, true));
+        }
+        for (auto &f : futures) {
+            f.waitForFinished();
+        }
+        QCOMPARE(engine.playedValues(), (QList<int>{1, 2, 0, 2, 2}));
+        QCOMPARE(states.count(), 5);
+        QCOMPARE(engine.methodState(0)->nbWins(), 3);
+        engine.cancelPlay().waitForFinished();
+        QCOMPARE(engine.methodState(0)->nbWins(), 2);
+        QCOMPARE(engine.playedValues().size(), 4);
+        engine.truncatePlayedItems(2).waitForFinished();
+        QCOMPARE(engine.playedValues(), (QList<int>{0, 2}));
+        QCOMPARE(engine.methodState(0)->historyLength(), 2);
+    }
+
+    void playLimit() {
+        NoxEngine engine(true);
+        for (int i = 0; i < NoxEngine::kMaxPlayed; ++i) {
+            engine.playValueInternal(1, false);
+        }
+        QCOMPARE(engine.playedValues().size(), NoxEngine::kMaxPlayed);
+        QTest::ignoreMessage(QtWarningMsg, "Reach max play limits");
+        engine.playValueInternal(1, true);
+        QCOMPARE(engine.playedValues().size(), NoxEngine::kMaxPlayed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "tst_engine.moc"
