@@ -196,6 +196,38 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify) {
     });
 }
 
+QFuture<void> NoxEngine::playValues(const QList<int> &values) {
+    const qsizetype before = notifications().size();
+    if (!d->async) {
+        for (int v : values) {
+            playValueInternal(v, false);
+        }
+        emitBatchEnd(before);
+        return QtFuture::makeReadyFuture();
+    }
+    return QtConcurrent::run(QThreadPool::globalInstance(), [this, values, before](QPromise<void> &promise) {
+        promise.setProgressRange(0, int(values.size()));
+        for (int i = 0; i < values.size(); ++i) {
+            if (promise.isCanceled()) {
+                break;
+            }
+            playValueInternal(values.at(i), false).waitForFinished();
+            promise.setProgressValue(i + 1);
+        }
+        emitBatchEnd(before);
+    });
+}
+
+void NoxEngine::emitBatchEnd(qsizetype notificationsBefore) {
+    emit playedValuesChanged();
+    emit itemsToPlayChanged();
+    clearCaches(methodStates());
+    emit methodStatesChanged();
+    if (notifications().size() != notificationsBefore) {
+        emit notificationsChanged();
+    }
+}
+
 QFuture<void> NoxEngine::cancelPlay() {
     return runTask([this] {
         QList<int> values;

@@ -44,6 +44,9 @@ public:
     [[nodiscard]] bool isAsync() const;
 
     QFuture<void> playValueInternal(int value, bool notify = true);
+    /// Plays a batch from the global pool, one queued coup at a time, with progress and
+    /// cancel; the signals are emitted once at the end.
+    QFuture<void> playValues(const QList<int> &values);
     QFuture<void> cancelPlay();
     void restart(bool resetMoney, bool clearHistory);
     QFuture<void> truncatePlayedItems(int toKeep);
@@ -87,6 +90,7 @@ private:
     void updateItemsToPlay();
     [[nodiscard]] bool hasNotification(int type) const;
     void clearCaches(const QList<NoxMethodState *> &states);
+    void emitBatchEnd(qsizetype notificationsBefore);
 
     std::unique_ptr<NoxEnginePrivate> d;
 };

@@ -96,6 +96,26 @@ private slots:
         QCOMPARE(engine.methodState(0)->historyLength(), 2);
     }
 
+    void batchFromSeveralThreads() {
+        NoxEngine engine(true);
+        engine.setAsync(true);
+        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        QSignalSpy states(&engine, &NoxEngine::methodStatesChanged);
+        QList<int> batch;
+        for (int i = 0; i < 300; ++i) {
+            batch.append(i % 3);
+        }
+        QFuture<void> a = engine.playValues(batch);
+        QFuture<void> b = engine.playValues(batch);
+        a.waitForFinished();
+        b.waitForFinished();
+        QCOMPARE(a.progressValue(), 300);
+        QCOMPARE(engine.playedValues().size(), 600);
+        QCOMPARE(engine.methodState(0)->historyLength(), 600);
+        QCOMPARE(engine.methodState(0)->nbWins(), 200);
+        QTRY_COMPARE(states.count(), 2); // one refresh per batch, not one per coup
+    }
+
     void playLimit() {
         NoxEngine engine(true);
         for (int i = 0; i < NoxEngine::kMaxPlayed; ++i) {
