@@ -8,7 +8,8 @@
 
 // Until the screens exist, start-up checks the model library: the bet item table and one
 // method state fed a short baccarat history.
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccarat"));
     QCoreApplication::setApplicationName(QStringLiteral("Baccarat Vantor Pro"));

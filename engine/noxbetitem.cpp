@@ -7,11 +7,13 @@
 namespace Nox {
 namespace {
 
-QString keyOf(NoxBetItemID id) {
+QString keyOf(NoxBetItemID id)
+{
     return QString::fromLatin1(QMetaEnum::fromType<NoxBetItemID>().valueToKey(int(id)));
 }
 
-QList<int> range(int first, int last, int step = 1) {
+QList<int> range(int first, int last, int step = 1)
+{
     QList<int> nums;
     for (int n = first; n <= last; n += step) {
         nums.append(n);
@@ -20,12 +22,14 @@ QList<int> range(int first, int last, int step = 1) {
 }
 
 // The two numbers of a cheval are spelled in its name ("CH4_5").
-QList<int> chevalNumbers(const QString &name) {
+QList<int> chevalNumbers(const QString &name)
+{
     const QStringList parts = name.mid(2).split(QLatin1Char('_'));
     return {parts.value(0).toInt(), parts.value(1).toInt()};
 }
 
-std::vector<NoxBetItem> buildTable() {
+std::vector<NoxBetItem> buildTable()
+{
     std::vector<NoxBetItem> rows;
     rows.reserve(148);
     for (int n = 0; n <= 36; ++n) {
@@ -86,7 +90,8 @@ std::vector<NoxBetItem> buildTable() {
     return rows;
 }
 
-const std::vector<NoxBetItem> &table() {
+const std::vector<NoxBetItem> &table()
+{
     static const std::vector<NoxBetItem> rows = buildTable();
     return rows;
 }
@@ -95,7 +100,8 @@ const std::vector<NoxBetItem> &table() {
 struct Index {
     static constexpr int kSize = int(NoxBetItemID::B_BANKER) + 1;
     std::vector<short> rowOf = std::vector<short>(kSize, short(-1));
-    Index() {
+    Index()
+    {
         const auto &rows = table();
         for (std::size_t r = 0; r < rows.size(); ++r) {
             rowOf[std::size_t(rows[r].id())] = short(r);
@@ -103,12 +109,14 @@ struct Index {
     }
 };
 
-const Index &index() {
+const Index &index()
+{
     static const Index idx;
     return idx;
 }
 
-int rowOf(NoxBetItemID id) {
+int rowOf(NoxBetItemID id)
+{
     const int key = int(id);
     if (key < 0 || key >= Index::kSize) {
         return -1;
@@ -118,16 +126,19 @@ int rowOf(NoxBetItemID id) {
 
 } // namespace
 
-const NoxBetItem &betItem(NoxBetItemID id) {
+const NoxBetItem &betItem(NoxBetItemID id)
+{
     const int row = rowOf(id);
     return table()[row < 0 ? 0 : std::size_t(row)];
 }
 
-bool hasBetItem(NoxBetItemID id) {
+bool hasBetItem(NoxBetItemID id)
+{
     return rowOf(id) >= 0;
 }
 
-std::span<const NoxBetItem> betItems() {
+std::span<const NoxBetItem> betItems()
+{
     return table();
 }
 

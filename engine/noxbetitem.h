@@ -10,7 +10,8 @@
 namespace Nox {
 
 /// One row of the bet item table: a place of the table, what it pays and which results win it.
-class NoxBetItem {
+class NoxBetItem
+{
     Q_GADGET
     Q_PROPERTY(Nox::NoxBetItemID id READ id CONSTANT)
     Q_PROPERTY(Nox::NoxMethodType type READ type CONSTANT)
@@ -23,7 +24,8 @@ public:
         , m_type(type)
         , m_payout(payout)
         , m_nums(std::move(nums))
-        , m_name(std::move(name)) {}
+        , m_name(std::move(name))
+    {}
 
     [[nodiscard]] NoxBetItemID id() const { return m_id; }
     [[nodiscard]] NoxMethodType type() const { return m_type; }

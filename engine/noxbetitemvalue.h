@@ -5,7 +5,8 @@
 namespace Nox {
 
 /// A bet item and an amount.
-class NoxBetItemValue {
+class NoxBetItemValue
+{
     Q_GADGET
     Q_PROPERTY(Nox::NoxBetItemID id MEMBER m_id)
     Q_PROPERTY(int bet MEMBER m_bet)
@@ -14,7 +15,8 @@ public:
     NoxBetItemValue() = default;
     NoxBetItemValue(NoxBetItemID id, int bet)
         : m_id(id)
-        , m_bet(bet) {}
+        , m_bet(bet)
+    {}
 
     [[nodiscard]] NoxBetItemID id() const { return m_id; }
     [[nodiscard]] int bet() const { return m_bet; }

@@ -49,14 +49,16 @@ struct NoxEnginePrivate {
 
 NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
     : QObject(parent)
-    , d(std::make_unique<NoxEnginePrivate>()) {
+    , d(std::make_unique<NoxEnginePrivate>())
+{
     d->baccaratMode = baccaratMode;
     NoxEngine *expected = nullptr;
     s_instance.compare_exchange_strong(expected, this);
     qRegisterMetaType<NoxBetList>();
 }
 
-NoxEngine::~NoxEngine() {
+NoxEngine::~NoxEngine()
+{
     if (d->taskPool) {
         d->taskPool->clear();
     }
@@ -69,15 +71,18 @@ NoxEngine::~NoxEngine() {
     s_instance.compare_exchange_strong(self, nullptr);
 }
 
-NoxEngine *NoxEngine::instance() {
+NoxEngine *NoxEngine::instance()
+{
     return s_instance.load();
 }
 
-bool NoxEngine::isBaccaratMode() const {
+bool NoxEngine::isBaccaratMode() const
+{
     return d->baccaratMode;
 }
 
-void NoxEngine::setAsync(bool on) {
+void NoxEngine::setAsync(bool on)
+{
     if (on) {
         if (!d->taskPool) {
             d->methodPool = new QThreadPool;
@@ -99,11 +104,13 @@ void NoxEngine::setAsync(bool on) {
     }
 }
 
-bool NoxEngine::isAsync() const {
+bool NoxEngine::isAsync() const
+{
     return d->async;
 }
 
-QFuture<void> NoxEngine::runTask(std::function<void()> task) {
+QFuture<void> NoxEngine::runTask(std::function<void()> task)
+{
     if (d->async && d->taskPool && !t_inTask) {
         return QtConcurrent::run(d->taskPool, [task = std::move(task)] {
             const int n = s_taskCounter.fetch_add(1);
@@ -120,7 +127,8 @@ QFuture<void> NoxEngine::runTask(std::function<void()> task) {
 }
 
 void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
-                             const std::function<void(NoxMethodState *)> &fn) {
+                             const std::function<void(NoxMethodState *)> &fn)
+{
     if (d->async && d->methodPool) {
         QList<NoxMethodState *> copy = states;
         QtConcurrent::blockingMap(d->methodPool, copy, [&fn](NoxMethodState *s) { fn(s); });
@@ -131,34 +139,44 @@ void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
     }
 }
 
-void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value,
-                            int index) {
-    const int count = index >= 0 ? index + 1 : int(values.size());
+void NoxEngine::forEachStateInStages(const QList<NoxMethodState *> &states,
+                                     const std::function<void(NoxMethodState *)> &fn)
+{
     const auto isAuto = [](NoxMethodState *s) {
         return s->method()->type() == NoxMethodType::automatic;
     };
     forEachState(states, [&](NoxMethodState *s) {
         if (!isAuto(s)) {
-            NoxSnapshotContext context(values, states, s, count);
-            s->processValue(value, context);
+            fn(s);
         }
     });
     // Automatic methods read the others' fresh results, so they run after all of them.
     for (NoxMethodState *s : states) {
         if (isAuto(s)) {
-            NoxSnapshotContext context(values, states, s, count);
-            s->processValue(value, context);
+            fn(s);
         }
     }
 }
 
-void NoxEngine::clearCaches(const QList<NoxMethodState *> &states) {
+void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value,
+                            int index)
+{
+    const int count = index >= 0 ? index + 1 : int(values.size());
+    forEachStateInStages(states, [&](NoxMethodState *s) {
+        NoxSnapshotContext context(values, states, s, count);
+        s->processValue(value, context);
+    });
+}
+
+void NoxEngine::clearCaches(const QList<NoxMethodState *> &states)
+{
     for (NoxMethodState *s : states) {
         s->clearCache();
     }
 }
 
-QFuture<void> NoxEngine::playValueInternal(int value, bool notify) {
+QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
+{
     return runTask([this, value, notify] {
         QList<int> values;
         QList<NoxMethodState *> states;
@@ -196,7 +214,8 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify) {
     });
 }
 
-QFuture<void> NoxEngine::playValues(const QList<int> &values) {
+QFuture<void> NoxEngine::playValues(const QList<int> &values)
+{
     const qsizetype before = notifications().size();
     if (!d->async) {
         for (int v : values) {
@@ -218,7 +237,8 @@ QFuture<void> NoxEngine::playValues(const QList<int> &values) {
     });
 }
 
-void NoxEngine::emitBatchEnd(qsizetype notificationsBefore) {
+void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)
+{
     emit playedValuesChanged();
     emit itemsToPlayChanged();
     clearCaches(methodStates());
@@ -228,7 +248,8 @@ void NoxEngine::emitBatchEnd(qsizetype notificationsBefore) {
     }
 }
 
-QFuture<void> NoxEngine::cancelPlay() {
+QFuture<void> NoxEngine::cancelPlay()
+{
     return runTask([this] {
         QList<int> values;
         QList<NoxMethodState *> states;
@@ -243,21 +264,10 @@ QFuture<void> NoxEngine::cancelPlay() {
             states = d->states;
         }
         emit playedValuesChanged();
-        const auto isAuto = [](NoxMethodState *s) {
-            return s->method()->type() == NoxMethodType::automatic;
-        };
-        forEachState(states, [&](NoxMethodState *s) {
-            if (!isAuto(s)) {
-                NoxSnapshotContext context(values, states, s, int(values.size()));
-                s->unplayValue(removed, context);
-            }
+        forEachStateInStages(states, [&](NoxMethodState *s) {
+            NoxSnapshotContext context(values, states, s, int(values.size()));
+            s->unplayValue(removed, context);
         });
-        for (NoxMethodState *s : states) {
-            if (isAuto(s)) {
-                NoxSnapshotContext context(values, states, s, int(values.size()));
-                s->unplayValue(removed, context);
-            }
-        }
         {
             QMutexLocker lock(&d->mutex);
             updateItemsToPlay();
@@ -268,7 +278,8 @@ QFuture<void> NoxEngine::cancelPlay() {
     });
 }
 
-void NoxEngine::restart(bool resetMoney, bool clearHistory) {
+void NoxEngine::restart(bool resetMoney, bool clearHistory)
+{
     runTask([this, resetMoney, clearHistory] {
         QList<NoxMethodState *> states;
         {
@@ -306,7 +317,8 @@ void NoxEngine::restart(bool resetMoney, bool clearHistory) {
     }).waitForFinished();
 }
 
-QFuture<void> NoxEngine::truncatePlayedItems(int toKeep) {
+QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
+{
     return runTask([this, toKeep] {
         QList<int> values;
         QList<NoxMethodState *> states;
@@ -340,7 +352,8 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep) {
     });
 }
 
-void NoxEngine::addMethodState(NoxMethodState *state) {
+void NoxEngine::addMethodState(NoxMethodState *state)
+{
     QMutexLocker lock(&d->mutex);
     NoxMethod *method = state->method();
     method->setIndex(int(d->states.size()));
@@ -358,17 +371,20 @@ void NoxEngine::addMethodState(NoxMethodState *state) {
     state->publish();
 }
 
-QList<NoxMethodState *> NoxEngine::methodStates() const {
+QList<NoxMethodState *> NoxEngine::methodStates() const
+{
     QMutexLocker lock(&d->mutex);
     return d->states;
 }
 
-NoxMethodState *NoxEngine::methodState(int methodId) const {
+NoxMethodState *NoxEngine::methodState(int methodId) const
+{
     QMutexLocker lock(&d->mutex);
     return d->statesById.value(methodId);
 }
 
-void NoxEngine::setMethodActive(int methodId, bool active) {
+void NoxEngine::setMethodActive(int methodId, bool active)
+{
     NoxMethodState *state = methodState(methodId);
     if (!state || !state->setActive(active)) {
         return;
@@ -382,7 +398,8 @@ void NoxEngine::setMethodActive(int methodId, bool active) {
     emit itemsToPlayChanged();
 }
 
-void NoxEngine::addNotification(const NoxNotification &notification, bool onlyOnce) {
+void NoxEngine::addNotification(const NoxNotification &notification, bool onlyOnce)
+{
     {
         QMutexLocker lock(&d->mutex);
         if (onlyOnce && hasNotification(notification.type)) {
@@ -393,22 +410,26 @@ void NoxEngine::addNotification(const NoxNotification &notification, bool onlyOn
     emit notificationsChanged();
 }
 
-bool NoxEngine::hasNotification(int type) const {
+bool NoxEngine::hasNotification(int type) const
+{
     return std::any_of(d->notifications.cbegin(), d->notifications.cend(),
                        [type](const NoxNotification &n) { return n.type == type; });
 }
 
-QList<NoxNotification> NoxEngine::notifications() const {
+QList<NoxNotification> NoxEngine::notifications() const
+{
     QMutexLocker lock(&d->mutex);
     return d->notifications;
 }
 
-QList<int> NoxEngine::playedValues() const {
+QList<int> NoxEngine::playedValues() const
+{
     QMutexLocker lock(&d->mutex);
     return d->played;
 }
 
-void NoxEngine::setSuspended(bool suspended) {
+void NoxEngine::setSuspended(bool suspended)
+{
     {
         QMutexLocker lock(&d->mutex);
         if (d->suspended != suspended) {
@@ -419,17 +440,20 @@ void NoxEngine::setSuspended(bool suspended) {
     emit itemsToPlayChanged();
 }
 
-NoxBetList NoxEngine::computeBets(int value, bool resetProgressions) {
+NoxBetList NoxEngine::computeBets(int value, bool resetProgressions)
+{
     QMutexLocker lock(&d->mutex);
     return computeBetsLocked(value, resetProgressions);
 }
 
-NoxBetList NoxEngine::itemsToPlay() const {
+NoxBetList NoxEngine::itemsToPlay() const
+{
     QMutexLocker lock(&d->mutex);
     return const_cast<NoxEngine *>(this)->computeBetsLocked(-1, false);
 }
 
-void NoxEngine::updateItemsToPlay() {
+void NoxEngine::updateItemsToPlay()
+{
     const QList<int> values = d->played;
     const QList<NoxMethodState *> states = d->states;
     if (d->autoState && d->autoState->isActive()) {
@@ -450,7 +474,8 @@ void NoxEngine::updateItemsToPlay() {
     d->financial.mise = d->suspended ? 0 : total;
 }
 
-NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions) {
+NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
+{
     if (d->suspended) {
         value = -1;
     }
@@ -578,7 +603,8 @@ NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions) {
     return bets;
 }
 
-void NoxEngine::settleCoup(int value) {
+void NoxEngine::settleCoup(int value)
+{
     const NoxBetList bets = computeBetsLocked(value, false);
     NoxFinancial &f = d->financial;
     int capital = f.capital;
@@ -594,7 +620,8 @@ void NoxEngine::settleCoup(int value) {
                  {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col, NoxMethodType::douz,
                   NoxMethodType::sixain, NoxMethodType::trans, NoxMethodType::cheval, NoxMethodType::carre}) {
                 NoxMethodeTypeConfig &chips = f.config(type);
-                const bool ownRecord = type != NoxMethodType::plein && &chips != &f.plein;
+                // Only kinds with their own chip record (cs, col, douz, sixain, trans) honour it.
+                const bool ownRecord = &chips != &f.plein;
                 if (ownRecord && chips.stopProfit) {
                     if (NoxMontante *m = d->currentMontantes.value(type)) {
                         m->reset();
@@ -609,20 +636,18 @@ void NoxEngine::settleCoup(int value) {
         f.capitalMax = std::max(f.capitalMax, capital);
         (lost ? d->stats.betLossCount : d->stats.betWinCount) += 1;
         const int profit = f.capital - f.capitalOrigine;
-        const QString content = QStringLiteral("Il est recommandé de terminer votre session");
-        if (profit >= f.takeProfit && !hasNotification(NoxNotification::GainLimit)) {
-            d->notifications.append(
-                {QStringLiteral("Félicitation vous avez atteind votre limite de gain\nProfit : ") +
-                     QString::asprintf("%.2f", profit / 100.0),
-                 content, NoxNotification::GainLimit, false});
+        if (profit >= f.takeProfit) {
+            addLimitNotification(
+                NoxNotification::GainLimit,
+                QStringLiteral("Félicitation vous avez atteind votre limite de gain\nProfit : "), profit);
         }
+        // What would remain if the stake already placed for the next coup were lost.
         const int remaining = f.capital - f.mise - f.capitalOrigine;
-        if (f.stopLoss >= remaining && !hasNotification(NoxNotification::LossLimit)) {
-            d->notifications.append(
-                {QStringLiteral(
-                     "Attention le prochain coup vous menera sous votre limite de perte\nPerte : ") +
-                     QString::asprintf("%.2f", remaining / 100.0),
-                 content, NoxNotification::LossLimit, false});
+        if (f.stopLoss >= remaining) {
+            addLimitNotification(
+                NoxNotification::LossLimit,
+                QStringLiteral("Attention le prochain coup vous menera sous votre limite de perte\nPerte : "),
+                remaining);
         }
         d->stats.record(profit, f.mise);
     }
@@ -630,12 +655,23 @@ void NoxEngine::settleCoup(int value) {
     d->stats.betMax = std::max(d->stats.betMax, f.mise);
 }
 
-NoxEngineConfig NoxEngine::config() const {
+void NoxEngine::addLimitNotification(int type, const QString &title, int amount)
+{
+    if (hasNotification(type)) {
+        return;
+    }
+    d->notifications.append({title + QString::asprintf("%.2f", amount / 100.0),
+                             QStringLiteral("Il est recommandé de terminer votre session"), type, false});
+}
+
+NoxEngineConfig NoxEngine::config() const
+{
     QMutexLocker lock(&d->mutex);
     return d->config;
 }
 
-void NoxEngine::setConfig(const NoxEngineConfig &config) {
+void NoxEngine::setConfig(const NoxEngineConfig &config)
+{
     bool statesChanged = false;
     QList<NoxMethodState *> states;
     {
@@ -682,12 +718,14 @@ void NoxEngine::setConfig(const NoxEngineConfig &config) {
     emit itemsToPlayChanged();
 }
 
-NoxFinancial NoxEngine::financial() const {
+NoxFinancial NoxEngine::financial() const
+{
     QMutexLocker lock(&d->mutex);
     return d->financial;
 }
 
-void NoxEngine::setFinancialConfig(const NoxFinancial &financial) {
+void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
+{
     {
         QMutexLocker lock(&d->mutex);
         const NoxFinancial &old = d->financial;
@@ -723,12 +761,14 @@ void NoxEngine::setFinancialConfig(const NoxFinancial &financial) {
     emit itemsToPlayChanged();
 }
 
-NoxFinancialStats NoxEngine::financialStats() const {
+NoxFinancialStats NoxEngine::financialStats() const
+{
     QMutexLocker lock(&d->mutex);
     return d->stats;
 }
 
-void NoxEngine::addMontante(NoxMethodType type, NoxMontante *montante) {
+void NoxEngine::addMontante(NoxMethodType type, NoxMontante *montante)
+{
     QMutexLocker lock(&d->mutex);
     if (montante->montanteId() < 0) {
         montante->setMontanteId(d->nextMontanteId++);

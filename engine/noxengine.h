@@ -26,7 +26,8 @@ struct NoxEnginePrivate;
 /// the per-method work of a step runs on a method pool of up to four threads; signals are
 /// emitted from the task thread. restart() blocks its caller and must not be called from a
 /// task. With async off every operation runs inline (serialised by a task mutex).
-class NoxEngine : public QObject {
+class NoxEngine : public QObject
+{
     Q_OBJECT
 
 public:
@@ -84,11 +85,16 @@ signals:
 private:
     QFuture<void> runTask(std::function<void()> task);
     void forEachState(const QList<NoxMethodState *> &states, const std::function<void(NoxMethodState *)> &fn);
+    /// Non-automatic states in parallel, then the automatic ones in list order.
+    void forEachStateInStages(const QList<NoxMethodState *> &states,
+                              const std::function<void(NoxMethodState *)> &fn);
     void processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value, int index);
     NoxBetList computeBetsLocked(int value, bool resetProgressions);
     void settleCoup(int value);
     void updateItemsToPlay();
     [[nodiscard]] bool hasNotification(int type) const;
+    /// Adds a limit warning unless one of its type is already listed (engine lock held).
+    void addLimitNotification(int type, const QString &title, int amount);
     void clearCaches(const QList<NoxMethodState *> &states);
     void emitBatchEnd(qsizetype notificationsBefore);
 

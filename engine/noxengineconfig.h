@@ -34,13 +34,15 @@ struct NoxEngineConfig {
 
     /// The lists whose methods are bet: the mode bit (quick, else split, else normal), plus
     /// 8 for in-block only and 16 for dominant-block only.
-    [[nodiscard]] int playModeMask() const {
+    [[nodiscard]] int playModeMask() const
+    {
         const int mode = playQuick ? PlayQuickList : (playSplit ? PlaySplitView : PlayNormal);
         return mode | (playInBlock ? PlayInBlock : 0) | (playInBlockDom ? PlayInBlockDom : 0);
     }
 
     /// The signals copied into every method state.
-    [[nodiscard]] int signalMask() const {
+    [[nodiscard]] int signalMask() const
+    {
         using S = NoxMethodState;
         return (signalDouble0 ? S::SignalDouble0 : 0) | (signalBlocks ? S::SignalBlocks : 0) |
                (signalEcartMax ? S::SignalEcartMax : 0) | (signalTendanceBack ? S::SignalTendanceBack : 0) |

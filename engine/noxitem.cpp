@@ -4,7 +4,8 @@
 
 namespace Nox {
 
-NoxItem NoxItem::fromValue(int value) {
+NoxItem NoxItem::fromValue(int value)
+{
     if (value == 0) {
         return {value, NoxItemColor::green};
     }

@@ -7,7 +7,8 @@
 namespace Nox {
 
 /// One played value as the played list shows it.
-class NoxItem {
+class NoxItem
+{
     Q_GADGET
     Q_PROPERTY(int value MEMBER m_value)
     Q_PROPERTY(Nox::NoxItemColor color MEMBER m_color)
@@ -19,7 +20,8 @@ public:
     NoxItem(int value, NoxItemColor color, bool selected = false)
         : m_value(value)
         , m_color(color)
-        , m_selected(selected) {}
+        , m_selected(selected)
+    {}
 
     /// The item of a roulette number with its colour (0 green, CS_R numbers red, others black).
     [[nodiscard]] static NoxItem fromValue(int value);
@@ -30,7 +32,8 @@ public:
     void setColor(NoxItemColor color) { m_color = color; }
     [[nodiscard]] bool selected() const { return m_selected; }
     void setSelected(bool selected) { m_selected = selected; }
-    [[nodiscard]] QString colorName() const {
+    [[nodiscard]] QString colorName() const
+    {
         return QString::fromLatin1(QMetaEnum::fromType<NoxItemColor>().valueToKey(int(m_color)));
     }
 

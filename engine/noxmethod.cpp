@@ -11,13 +11,15 @@ NoxMethod::NoxMethod(NoxMethodType type, NoxMethodSubType subtype, QString name,
     , m_subtype(subtype)
     , m_name(std::move(name))
     , m_key(key.isEmpty() ? keyFor(m_name, subtype) : std::move(key))
-    , m_label(label.isEmpty() ? m_key : std::move(label)) {
+    , m_label(label.isEmpty() ? m_key : std::move(label))
+{
     Q_UNUSED(m_reserved)
 }
 
 NoxMethod::~NoxMethod() = default;
 
-QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype) {
+QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype)
+{
     QString key = QString::fromLatin1(name.toLower().toLatin1());
     key.replace(QLatin1Char(' '), QLatin1Char('-'));
     key.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -27,7 +29,8 @@ QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype) {
     return key;
 }
 
-void NoxMethod::setProposal(const QList<NoxBetItemID> &items) {
+void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
+{
     m_itemsToPlay = items;
     QList<int> covered;
     for (NoxBetItemID id : items) {
@@ -40,7 +43,8 @@ void NoxMethod::setProposal(const QList<NoxBetItemID> &items) {
     m_coveredNumbers = covered;
 }
 
-void NoxMethod::clearProposal() {
+void NoxMethod::clearProposal()
+{
     m_itemsToPlay.clear();
     m_coveredNumbers.clear();
     m_centerNumber = -1;

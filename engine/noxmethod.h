@@ -16,7 +16,8 @@ namespace Nox {
 /// The mutex (recursive: an automatic method may read its own state) guards the method and its
 /// state during every per-state operation; the proposal
 /// fields are written only under it.
-class NoxMethod {
+class NoxMethod
+{
 public:
     /// An empty key is derived from the name (see keyFor()); an empty label is the key.
     NoxMethod(NoxMethodType type, NoxMethodSubType subtype, QString name, QString key = {},

@@ -8,7 +8,8 @@ class NoxMethodState;
 
 /// What a method sees of the engine while it proposes: the visible part of the history, the
 /// options of its own state and the other states (automatic methods read their results).
-class NoxMethodContext {
+class NoxMethodContext
+{
 public:
     virtual ~NoxMethodContext() = default;
     /// Zero also wins the proposal.

@@ -5,7 +5,8 @@
 namespace Nox {
 
 /// Implemented by methods that have a details view.
-class NoxMethodDetailsInterface {
+class NoxMethodDetailsInterface
+{
 public:
     virtual ~NoxMethodDetailsInterface() = default;
     [[nodiscard]] virtual QList<QVariantMap> details() const = 0;

@@ -5,7 +5,8 @@ namespace Nox {
 class NoxMethodContext;
 
 /// Implemented by every method that proposes items from the history.
-class NoxMethodInterface {
+class NoxMethodInterface
+{
 public:
     virtual ~NoxMethodInterface() = default;
     /// Computes the proposal (items to play, covered numbers, centre number) from the context.

@@ -5,7 +5,8 @@
 namespace Nox {
 
 /// Implemented by methods with user parameters.
-class NoxMethodParameterInterface {
+class NoxMethodParameterInterface
+{
 public:
     virtual ~NoxMethodParameterInterface() = default;
     [[nodiscard]] virtual NoxMethodParameterList parameters() const = 0;

@@ -31,7 +31,8 @@ struct Fit {
 };
 
 template<typename Y>
-Fit leastSquares(int firstPosition, int count, Y y) {
+Fit leastSquares(int firstPosition, int count, Y y)
+{
     double sx = 0, sy = 0, sxy = 0, sxx = 0;
     for (int i = 0; i < count; ++i) {
         const double x = firstPosition + i;
@@ -69,7 +70,8 @@ struct NoxMethodState::Curve {
     int base = 0; // credits of the closed part
 
     [[nodiscard]] int size() const { return int(closed->size()) + openPoints; }
-    [[nodiscard]] int at(int i) const {
+    [[nodiscard]] int at(int i) const
+    {
         const int k = int(closed->size());
         if (i < k) {
             return closed->at(i);
@@ -87,7 +89,8 @@ NoxMethodState::NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *pr
     , m_ecartNotif(method->defaultEcartNotif())
     , m_resultCount(m_profile->resultCount)
     , m_pleinPayout(m_profile->pleinPayout)
-    , m_shortTermWindow(m_profile->shortTermWindow) {
+    , m_shortTermWindow(m_profile->shortTermWindow)
+{
     recomputeBlocks();
     publish();
 }
@@ -95,7 +98,8 @@ NoxMethodState::NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *pr
 NoxMethodState::~NoxMethodState() = default;
 
 template<typename T, typename F>
-T NoxMethodState::cached(unsigned bit, T &slot, F compute) const {
+T NoxMethodState::cached(unsigned bit, T &slot, F compute) const
+{
     QMutexLocker lock(&m_method->mutex());
     if ((m_cacheValid.load(std::memory_order_relaxed) & bit) == 0) {
         slot = compute();
@@ -107,7 +111,8 @@ T NoxMethodState::cached(unsigned bit, T &slot, F compute) const {
 // ---------------------------------------------------------------------------------------------
 // Per-state operations
 
-void NoxMethodState::processValue(int value, NoxSnapshotContext &context) {
+void NoxMethodState::processValue(int value, NoxSnapshotContext &context)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool zero = zeroOption();
     int size = 0;
@@ -126,7 +131,8 @@ void NoxMethodState::processValue(int value, NoxSnapshotContext &context) {
     finishOperation();
 }
 
-void NoxMethodState::appendRecord(int value, int position) {
+void NoxMethodState::appendRecord(int value, int position)
+{
     const QList<int> &covered = m_method->coveredNumbers();
     const bool zero = zeroOption();
     const bool coversZero = zero || covered.contains(0);
@@ -190,7 +196,8 @@ void NoxMethodState::appendRecord(int value, int position) {
     }
 }
 
-void NoxMethodState::popRecord() {
+void NoxMethodState::popRecord()
+{
     const NoxCoupRecord rec = m_history.takeLast();
     m_positions.removeLast();
     m_numbersPrefix.removeLast();
@@ -214,7 +221,8 @@ void NoxMethodState::popRecord() {
     recomputeBlocks();
 }
 
-void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context) {
+void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
+{
     QMutexLocker lock(&m_method->mutex());
     const int length = context.count();
     // The record belongs to the removed coup only if it was made at that coup's position: a
@@ -238,7 +246,8 @@ void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context) {
     finishOperation();
 }
 
-void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context) {
+void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context)
+{
     QMutexLocker lock(&m_method->mutex());
     m_history.clear();
     m_positions.clear();
@@ -254,13 +263,15 @@ void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context) {
     finishOperation();
 }
 
-void NoxMethodState::refreshState(NoxSnapshotContext &context) {
+void NoxMethodState::refreshState(NoxSnapshotContext &context)
+{
     QMutexLocker lock(&m_method->mutex());
     runMethod(context, false);
     finishOperation();
 }
 
-void NoxMethodState::runMethod(NoxSnapshotContext &context, bool commit) {
+void NoxMethodState::runMethod(NoxSnapshotContext &context, bool commit)
+{
     if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
         if (commit) {
             iface->commit(context);
@@ -269,12 +280,14 @@ void NoxMethodState::runMethod(NoxSnapshotContext &context, bool commit) {
     }
 }
 
-void NoxMethodState::finishOperation() {
+void NoxMethodState::finishOperation()
+{
     publish();
     clearCache();
 }
 
-void NoxMethodState::publish() {
+void NoxMethodState::publish()
+{
     QMutexLocker lock(&m_method->mutex());
     NoxMethodProposal p;
     p.items = m_method->itemsToPlay();
@@ -288,7 +301,8 @@ void NoxMethodState::publish() {
     m_published = std::move(p);
 }
 
-NoxMethodProposal NoxMethodState::proposal() const {
+NoxMethodProposal NoxMethodState::proposal() const
+{
     QMutexLocker lock(&m_publishLock);
     return m_published;
 }
@@ -296,7 +310,8 @@ NoxMethodProposal NoxMethodState::proposal() const {
 // ---------------------------------------------------------------------------------------------
 // Blocks
 
-void NoxMethodState::recomputeBlocks() {
+void NoxMethodState::recomputeBlocks()
+{
     const int size = m_histogramSize;
     const int wins = int(m_gaps.size());
     const int target = wins * m_method->blockPercentage() / 100 + 1;
@@ -353,11 +368,13 @@ void NoxMethodState::recomputeBlocks() {
     }
 }
 
-bool NoxMethodState::gapIsDominant(int gap) const {
+bool NoxMethodState::gapIsDominant(int gap) const
+{
     return m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap);
 }
 
-int NoxMethodState::dominantLevelLocked(int maximum) const {
+int NoxMethodState::dominantLevelLocked(int maximum) const
+{
     if (m_gaps.size() < 3) {
         return 0;
     }
@@ -389,7 +406,8 @@ int NoxMethodState::dominantLevelLocked(int maximum) const {
 // ---------------------------------------------------------------------------------------------
 // Profit curve and tendency
 
-NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const {
+NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
+{
     Curve c;
     c.closed = &m_closedCurve;
     c.numbersPrefix = &m_numbersPrefix;
@@ -406,7 +424,8 @@ NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const {
     return c;
 }
 
-double NoxMethodState::tendencyOfCurve() const {
+double NoxMethodState::tendencyOfCurve() const
+{
     const Curve c = curve(false);
     const int n = c.size();
     if (n < m_profile->tendencyMinPoints || n == 0) {
@@ -418,7 +437,8 @@ double NoxMethodState::tendencyOfCurve() const {
     return m_profile->tendencyFactor * fit.slope;
 }
 
-bool NoxMethodState::trendSignal() const {
+bool NoxMethodState::trendSignal() const
+{
     const Curve c = curve(true);
     const int n = c.size();
     const int a = n < 60 ? m_profile->trendWindow : 30;
@@ -444,7 +464,8 @@ bool NoxMethodState::trendSignal() const {
     return c.at(n - 1) >= m_profile->trendProfitThreshold;
 }
 
-QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const {
+QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
+{
     QMutexLocker lock(&m_method->mutex());
     const Curve c = curve(repeatedOpenGap);
     QList<int> points;
@@ -455,7 +476,8 @@ QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const {
     return points;
 }
 
-void NoxMethodState::clearDerived() {
+void NoxMethodState::clearDerived()
+{
     m_numbersPrefix = {0};
     m_winsPrefix = {0};
     m_neutralPrefix = {0};
@@ -469,7 +491,8 @@ void NoxMethodState::clearDerived() {
     m_curveConsumed = 0;
 }
 
-void NoxMethodState::accountRecord(const NoxCoupRecord &rec) {
+void NoxMethodState::accountRecord(const NoxCoupRecord &rec)
+{
     const bool win = rec.isWin();
     m_numbersPrefix.append(m_numbersPrefix.last() + rec.numbers);
     m_winsPrefix.append(m_winsPrefix.last() + (win ? 1 : 0));
@@ -499,7 +522,8 @@ void NoxMethodState::accountRecord(const NoxCoupRecord &rec) {
     m_closedCurve.append((credits + 1) * step - m_numbersPrefix.at(m_curveConsumed));
 }
 
-void NoxMethodState::rebuildDerived() {
+void NoxMethodState::rebuildDerived()
+{
     clearDerived();
     for (const NoxCoupRecord &rec : std::as_const(m_history)) {
         accountRecord(rec);
@@ -510,7 +534,8 @@ void NoxMethodState::rebuildDerived() {
 // ---------------------------------------------------------------------------------------------
 // Options
 
-bool NoxMethodState::setActive(bool active) {
+bool NoxMethodState::setActive(bool active)
+{
     const bool changed = m_active.exchange(active) != active;
     if (changed) {
         clearCache();
@@ -518,7 +543,8 @@ bool NoxMethodState::setActive(bool active) {
     return changed;
 }
 
-bool NoxMethodState::setPlayModeFlag(int bit, bool on) {
+bool NoxMethodState::setPlayModeFlag(int bit, bool on)
+{
     int old = m_playModeFlags.load();
     int flags = on ? (old | bit) : (old & ~bit);
     while (!m_playModeFlags.compare_exchange_weak(old, flags)) {
@@ -527,7 +553,8 @@ bool NoxMethodState::setPlayModeFlag(int bit, bool on) {
     return old != flags;
 }
 
-bool NoxMethodState::setZeroOption(bool on) {
+bool NoxMethodState::setZeroOption(bool on)
+{
     const bool changed = m_zeroOption.exchange(on) != on;
     if (changed) {
         publish();
@@ -536,12 +563,14 @@ bool NoxMethodState::setZeroOption(bool on) {
     return changed;
 }
 
-bool NoxMethodState::setNumberMode(bool on) {
+bool NoxMethodState::setNumberMode(bool on)
+{
     return m_numberMode.exchange(on) != on;
 }
 
 #define NOX_STATE_GETTER(type, name, member)                                                                 \
-    type NoxMethodState::name() const {                                                                      \
+    type NoxMethodState::name() const                                                                        \
+    {                                                                                                        \
         QMutexLocker lock(&m_method->mutex());                                                               \
         return member;                                                                                       \
     }
@@ -576,7 +605,8 @@ NOX_STATE_GETTER(bool, inDominantBlock, gapIsDominant(m_openGap))
 
 // Setters that change a block input recompute the block at once.
 template<typename T>
-static bool assignChanged(T &member, T value) {
+static bool assignChanged(T &member, T value)
+{
     if (member == value) {
         return false;
     }
@@ -584,7 +614,8 @@ static bool assignChanged(T &member, T value) {
     return true;
 }
 
-bool NoxMethodState::setNbBlockDom(int count) {
+bool NoxMethodState::setNbBlockDom(int count)
+{
     QMutexLocker lock(&m_method->mutex());
     if (!assignChanged(m_nbBlockDom, count < 0 ? m_method->defaultNbBlockDom() : count)) {
         return false;
@@ -594,14 +625,16 @@ bool NoxMethodState::setNbBlockDom(int count) {
     return true;
 }
 
-bool NoxMethodState::setUseNotif(bool on) {
+bool NoxMethodState::setUseNotif(bool on)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool changed = assignChanged(m_useNotif, on);
     clearCache();
     return changed;
 }
 
-bool NoxMethodState::setEcartNotif(int threshold) {
+bool NoxMethodState::setEcartNotif(int threshold)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool changed =
         assignChanged(m_ecartNotif, threshold < 0 ? m_method->defaultEcartNotif() : threshold);
@@ -609,7 +642,8 @@ bool NoxMethodState::setEcartNotif(int threshold) {
     return changed;
 }
 
-bool NoxMethodState::setUseCustomBlock(bool on) {
+bool NoxMethodState::setUseCustomBlock(bool on)
+{
     QMutexLocker lock(&m_method->mutex());
     if (!assignChanged(m_useCustomBlock, on)) {
         return false;
@@ -619,7 +653,8 @@ bool NoxMethodState::setUseCustomBlock(bool on) {
     return true;
 }
 
-bool NoxMethodState::setCustomBlockMin(int gap) {
+bool NoxMethodState::setCustomBlockMin(int gap)
+{
     QMutexLocker lock(&m_method->mutex());
     bool changed = assignChanged(m_customBlockMin, gap);
     if (m_customBlockMax < gap) {
@@ -632,7 +667,8 @@ bool NoxMethodState::setCustomBlockMin(int gap) {
     return changed;
 }
 
-bool NoxMethodState::setCustomBlockMax(int gap) {
+bool NoxMethodState::setCustomBlockMax(int gap)
+{
     QMutexLocker lock(&m_method->mutex());
     bool changed = assignChanged(m_customBlockMax, gap);
     if (m_customBlockMin > gap) {
@@ -645,34 +681,39 @@ bool NoxMethodState::setCustomBlockMax(int gap) {
     return changed;
 }
 
-bool NoxMethodState::setTendencyOffset(double offset) {
+bool NoxMethodState::setTendencyOffset(double offset)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool changed = assignChanged(m_tendencyOffset, offset);
     clearCache();
     return changed;
 }
 
-void NoxMethodState::setRatioMargin(double margin) {
+void NoxMethodState::setRatioMargin(double margin)
+{
     QMutexLocker lock(&m_method->mutex());
     m_ratioMargin = margin;
     clearCache();
 }
 
-bool NoxMethodState::setShortTermWindow(int window) {
+bool NoxMethodState::setShortTermWindow(int window)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool changed = assignChanged(m_shortTermWindow, window);
     clearCache();
     return changed;
 }
 
-bool NoxMethodState::setSignalMask(int mask) {
+bool NoxMethodState::setSignalMask(int mask)
+{
     QMutexLocker lock(&m_method->mutex());
     const bool changed = assignChanged(m_signalMask, mask);
     clearCache();
     return changed;
 }
 
-void NoxMethodState::setProfile(const NoxStatisticsProfile *profile) {
+void NoxMethodState::setProfile(const NoxStatisticsProfile *profile)
+{
     QMutexLocker lock(&m_method->mutex());
     m_profile = profile ? profile : &NoxStatisticsProfile::profileA();
     m_resultCount = m_profile->resultCount;
@@ -682,7 +723,8 @@ void NoxMethodState::setProfile(const NoxStatisticsProfile *profile) {
     finishOperation();
 }
 
-void NoxMethodState::setScoreSignalFlags(bool ratio, bool tendency) {
+void NoxMethodState::setScoreSignalFlags(bool ratio, bool tendency)
+{
     QMutexLocker lock(&m_method->mutex());
     m_ratioSignal = ratio;
     m_tendencySignal = tendency;
@@ -691,7 +733,8 @@ void NoxMethodState::setScoreSignalFlags(bool ratio, bool tendency) {
 // ---------------------------------------------------------------------------------------------
 // Statistics
 
-NoxCoupRecord NoxMethodState::record(int index) const {
+NoxCoupRecord NoxMethodState::record(int index) const
+{
     QMutexLocker lock(&m_method->mutex());
     if (index < 0) {
         index = int(m_history.size()) + index;
@@ -699,32 +742,38 @@ NoxCoupRecord NoxMethodState::record(int index) const {
     return index >= 0 && index < m_history.size() ? m_history.at(index) : NoxCoupRecord{};
 }
 
-int NoxMethodState::windowLength() const {
+int NoxMethodState::windowLength() const
+{
     return std::min(m_shortTermWindow, int(m_history.size()));
 }
 
-int NoxMethodState::winsInLast(int k) const {
+int NoxMethodState::winsInLast(int k) const
+{
     const int n = int(m_history.size());
     return m_winsPrefix.at(n) - m_winsPrefix.at(n - k);
 }
 
-int NoxMethodState::neutralsInLast(int k) const {
+int NoxMethodState::neutralsInLast(int k) const
+{
     const int n = int(m_history.size());
     return m_neutralPrefix.at(n) - m_neutralPrefix.at(n - k);
 }
 
-double NoxMethodState::threshold() const {
+double NoxMethodState::threshold() const
+{
     return m_profile->tendencyThreshold + m_tendencyOffset;
 }
 
-double NoxMethodState::ecartMoyen() const {
+double NoxMethodState::ecartMoyen() const
+{
     QMutexLocker lock(&m_method->mutex());
     const double wins = double(m_gaps.size());
     const double mean = (double(m_history.size()) - wins) / (wins + 1);
     return mean > 0 ? mean : 1.0;
 }
 
-double NoxMethodState::ecartMoyenCt() const {
+double NoxMethodState::ecartMoyenCt() const
+{
     QMutexLocker lock(&m_method->mutex());
     const int k = windowLength();
     const double wins = winsInLast(k);
@@ -732,36 +781,42 @@ double NoxMethodState::ecartMoyenCt() const {
     return mean > 0 ? mean : 1.0;
 }
 
-double NoxMethodState::winRatio() const {
+double NoxMethodState::winRatio() const
+{
     QMutexLocker lock(&m_method->mutex());
     const int counted = int(m_history.size()) - m_neutralPrefix.last();
     return counted == 0 ? 0.0 : double(m_gaps.size()) / counted * 100.0;
 }
 
-double NoxMethodState::shortTermWinRatio() const {
+double NoxMethodState::shortTermWinRatio() const
+{
     QMutexLocker lock(&m_method->mutex());
     const int k = windowLength();
     const int counted = k - neutralsInLast(k);
     return counted == 0 ? 0.0 : double(winsInLast(k)) / counted * 100.0;
 }
 
-int NoxMethodState::shortTermWins() const {
+int NoxMethodState::shortTermWins() const
+{
     QMutexLocker lock(&m_method->mutex());
     return winsInLast(windowLength());
 }
 
-double NoxMethodState::nbNumMoyen() const {
+double NoxMethodState::nbNumMoyen() const
+{
     QMutexLocker lock(&m_method->mutex());
     return m_history.isEmpty() ? 0.0 : double(m_numbersPrefix.last()) / double(m_history.size());
 }
 
-double NoxMethodState::ratioTheorique() const {
+double NoxMethodState::ratioTheorique() const
+{
     QMutexLocker lock(&m_method->mutex());
     const double mean = m_history.isEmpty() ? 0.0 : double(m_numbersPrefix.last()) / double(m_history.size());
     return m_resultCount == 0 ? 0.0 : mean / m_resultCount * 100.0;
 }
 
-QList<int> NoxMethodState::gapList(bool withOpenGap) const {
+QList<int> NoxMethodState::gapList(bool withOpenGap) const
+{
     QMutexLocker lock(&m_method->mutex());
     QList<int> gaps = m_gaps;
     if (withOpenGap) {
@@ -770,7 +825,8 @@ QList<int> NoxMethodState::gapList(bool withOpenGap) const {
     return gaps;
 }
 
-QList<int> NoxMethodState::ecarts(bool withOpenGap) const {
+QList<int> NoxMethodState::ecarts(bool withOpenGap) const
+{
     QMutexLocker lock(&m_method->mutex());
     QList<int> histogram(m_buckets.begin(), m_buckets.begin() + m_histogramSize);
     if (withOpenGap) {
@@ -783,12 +839,14 @@ QList<int> NoxMethodState::ecarts(bool withOpenGap) const {
     return histogram;
 }
 
-double NoxMethodState::tendanceValue() const {
+double NoxMethodState::tendanceValue() const
+{
     QMutexLocker lock(&m_method->mutex());
     return m_history.isEmpty() ? kNaN : m_history.last().tendency;
 }
 
-NoxTendance NoxMethodState::tendanceOf(double x) const {
+NoxTendance NoxMethodState::tendanceOf(double x) const
+{
     if (std::isnan(x)) {
         return NoxTendance::none;
     }
@@ -806,12 +864,14 @@ NoxTendance NoxMethodState::tendanceOf(double x) const {
     return NoxTendance::down;
 }
 
-NoxTendance NoxMethodState::tendance() const {
+NoxTendance NoxMethodState::tendance() const
+{
     QMutexLocker lock(&m_method->mutex());
     return m_history.isEmpty() ? NoxTendance::none : tendanceOf(m_history.last().tendency);
 }
 
-double NoxMethodState::tendancePercent() const {
+double NoxMethodState::tendancePercent() const
+{
     QMutexLocker lock(&m_method->mutex());
     const double x = m_history.isEmpty() ? kNaN : m_history.last().tendency;
     if (std::isnan(x)) {
@@ -821,7 +881,8 @@ double NoxMethodState::tendancePercent() const {
     return std::clamp((x - m_tendencyOffset + 2 * t) / (4 * t), 0.0, 1.0);
 }
 
-QPair<int, int> NoxMethodState::chartTendance() const {
+QPair<int, int> NoxMethodState::chartTendance() const
+{
     return cached(CacheChartTendance, m_cacheChartTendance, [this]() -> QPair<int, int> {
         if (m_history.isEmpty()) {
             return {0, 0};
@@ -866,7 +927,8 @@ QPair<int, int> NoxMethodState::chartTendance() const {
     });
 }
 
-QList<NoxTendance> NoxMethodState::gapTendances() const {
+QList<NoxTendance> NoxMethodState::gapTendances() const
+{
     QMutexLocker lock(&m_method->mutex());
     QList<NoxTendance> levels;
     levels.reserve(m_gaps.size());
@@ -883,7 +945,8 @@ QList<NoxTendance> NoxMethodState::gapTendances() const {
     return levels;
 }
 
-int NoxMethodState::blocksSignalLevel() const {
+int NoxMethodState::blocksSignalLevel() const
+{
     return cached(CacheBlocksSignal, m_cacheBlocksSignal, [this] {
         if (m_openGap > m_blockMax) {
             return 0;
@@ -899,13 +962,15 @@ int NoxMethodState::blocksSignalLevel() const {
     });
 }
 
-bool NoxMethodState::doubleSignal() const {
+bool NoxMethodState::doubleSignal() const
+{
     QMutexLocker lock(&m_method->mutex());
     const qsizetype n = m_history.size();
     return n >= 2 && m_history.at(n - 1).isWin() && m_history.at(n - 2).isWin();
 }
 
-bool NoxMethodState::doubleConfirmedSignal() const {
+bool NoxMethodState::doubleConfirmedSignal() const
+{
     return cached(CacheDoubleConfirmed, m_cacheDoubleConfirmed, [this] {
         qsizetype i = m_history.size() - 1;
         int skipped = 0;
@@ -925,7 +990,8 @@ bool NoxMethodState::doubleConfirmedSignal() const {
     });
 }
 
-int NoxMethodState::dominantConfirmationLevel(int maximum) const {
+int NoxMethodState::dominantConfirmationLevel(int maximum) const
+{
     if (maximum != 3) {
         QMutexLocker lock(&m_method->mutex());
         return dominantLevelLocked(maximum);
@@ -933,7 +999,8 @@ int NoxMethodState::dominantConfirmationLevel(int maximum) const {
     return cached(CacheDominant3, m_cacheDominant3, [this] { return dominantLevelLocked(3); });
 }
 
-int NoxMethodState::compteurMECount() const {
+int NoxMethodState::compteurMECount() const
+{
     return cached(CacheCompteurME, m_cacheCompteurME, [this] {
         int r = 0;
         int w = 0;
@@ -954,7 +1021,8 @@ int NoxMethodState::compteurMECount() const {
     });
 }
 
-bool NoxMethodState::counterSignal() const {
+bool NoxMethodState::counterSignal() const
+{
     QMutexLocker lock(&m_method->mutex());
     if (m_history.isEmpty()) {
         return false;

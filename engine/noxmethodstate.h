@@ -29,7 +29,8 @@ struct NoxMethodProposal {
     bool coversZero = false;
 
     /// A zero that the proposal does not cover, under a profile where it is neutral.
-    [[nodiscard]] bool isNeutralZero(int value) const {
+    [[nodiscard]] bool isNeutralZero(int value) const
+    {
         return neutralZeroProfile && value == 0 && !coversZero;
     }
 };
@@ -48,7 +49,8 @@ struct NoxMethodProposal {
 /// flags that the engine's aggregation reads under the engine lock (active, play mode, zero
 /// option, number mode) are atomics, and the proposal is read from a published copy, so the
 /// aggregation never waits for a method being processed.
-class NoxMethodState {
+class NoxMethodState
+{
 public:
     enum PlayMode { NormalList = 1, QuickList = 2, SplitView = 4 };
     enum SignalMask {

@@ -7,7 +7,8 @@ namespace Nox {
 
 namespace {
 
-void appendVarint(QByteArray &out, quint32 value) {
+void appendVarint(QByteArray &out, quint32 value)
+{
     do {
         quint8 byte = value & 0x7f;
         value >>= 7;
@@ -18,14 +19,16 @@ void appendVarint(QByteArray &out, quint32 value) {
     } while (value);
 }
 
-void appendInt32(QByteArray &out, qint32 value) {
+void appendInt32(QByteArray &out, qint32 value)
+{
     const quint32 v = quint32(value);
     for (int shift = 0; shift < 32; shift += 8) {
         out.append(char((v >> shift) & 0xff));
     }
 }
 
-bool fail(QString *error, const QString &message) {
+bool fail(QString *error, const QString &message)
+{
     if (error) {
         *error = message;
     }
@@ -34,7 +37,8 @@ bool fail(QString *error, const QString &message) {
 
 } // namespace
 
-bool NoxProfileFile::write(const QString &path, const QList<Entry> &entries, QString *error) {
+bool NoxProfileFile::write(const QString &path, const QList<Entry> &entries, QString *error)
+{
     QByteArray data;
     appendInt32(data, qint32(entries.size()));
     for (const Entry &entry : entries) {
@@ -58,7 +62,8 @@ bool NoxProfileFile::write(const QString &path, const QList<Entry> &entries, QSt
     return true;
 }
 
-bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName, QString *error) {
+bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName, QString *error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return fail(error, file.errorString());

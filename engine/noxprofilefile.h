@@ -13,7 +13,8 @@ namespace Nox {
 /// Names are written with the variable-length count too, which is a single byte below 128,
 /// so long names read back unchanged. Reading is strict: a truncated file, a negative or
 /// impossible count, a hidden flag other than 0 or 1, or trailing bytes reject the whole file.
-class NoxProfileFile {
+class NoxProfileFile
+{
 public:
     using Entry = QPair<QString, bool>; // name, hidden
 

@@ -5,36 +5,44 @@
 namespace Nox {
 
 NoxSettingsStore::NoxSettingsStore(const QString &organisation, const QString &application)
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation,
-                                             application)) {}
+    : m_settings(
+          std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation, application))
+{}
 
 NoxSettingsStore::NoxSettingsStore(const QString &fileName)
-    : m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat))
+{}
 
-NoxValue NoxSettingsStore::value(const QString &key) const {
+NoxValue NoxSettingsStore::value(const QString &key) const
+{
     return NoxValue::fromVariant(m_settings->value(key));
 }
 
-bool NoxSettingsStore::readBool(const QString &key, bool current) const {
+bool NoxSettingsStore::readBool(const QString &key, bool current) const
+{
     const NoxValue v = value(key);
     return v.isNone() ? current : v.toBool();
 }
 
-int NoxSettingsStore::readInt(const QString &key, int current) const {
+int NoxSettingsStore::readInt(const QString &key, int current) const
+{
     const NoxValue v = value(key);
     return v.isNone() ? current : v.toInt();
 }
 
-QString NoxSettingsStore::readString(const QString &key, const QString &current) const {
+QString NoxSettingsStore::readString(const QString &key, const QString &current) const
+{
     const NoxValue v = value(key);
     return v.isNone() ? current : v.toString();
 }
 
-void NoxSettingsStore::setValue(const QString &key, const NoxValue &value) {
+void NoxSettingsStore::setValue(const QString &key, const NoxValue &value)
+{
     m_settings->setValue(key, value.toVariant());
 }
 
-void NoxSettingsStore::sync() {
+void NoxSettingsStore::sync()
+{
     m_settings->sync();
 }
 

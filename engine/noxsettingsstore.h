@@ -11,7 +11,8 @@ namespace Nox {
 /// The engine's INI settings store. Values pass as NoxValue and are read back with the
 /// conversion rules of NoxValue, so a hand-edited or older file reads predictably; a missing
 /// key yields the caller's current value.
-class NoxSettingsStore {
+class NoxSettingsStore
+{
 public:
     NoxSettingsStore(const QString &organisation, const QString &application);
     /// A store on an explicit INI file (tests, tools).

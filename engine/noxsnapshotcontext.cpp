@@ -4,11 +4,13 @@
 
 namespace Nox {
 
-bool NoxSnapshotContext::countsZero() const {
+bool NoxSnapshotContext::countsZero() const
+{
     return m_state && m_state->zeroOption();
 }
 
-bool NoxSnapshotContext::numberMode() const {
+bool NoxSnapshotContext::numberMode() const
+{
     return m_state && m_state->numberMode();
 }
 

@@ -21,12 +21,14 @@ struct NoxStatisticsProfile {
     [[nodiscard]] static const NoxStatisticsProfile &profileB();
 };
 
-inline const NoxStatisticsProfile &NoxStatisticsProfile::profileA() {
+inline const NoxStatisticsProfile &NoxStatisticsProfile::profileA()
+{
     static const NoxStatisticsProfile p{50, 10, 25, 29, 60.0, 37, 35, false, 50, 25, true};
     return p;
 }
 
-inline const NoxStatisticsProfile &NoxStatisticsProfile::profileB() {
+inline const NoxStatisticsProfile &NoxStatisticsProfile::profileB()
+{
     static const NoxStatisticsProfile p{50, 25, 25, 29, 60.0, 37, 35, false, 50, 30, false};
     return p;
 }

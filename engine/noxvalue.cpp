@@ -6,7 +6,8 @@
 
 namespace Nox {
 
-bool NoxValue::toBool() const {
+bool NoxValue::toBool() const
+{
     switch (type()) {
     case Type::Bool:
         return std::get<bool>(m_data);
@@ -23,7 +24,8 @@ bool NoxValue::toBool() const {
     return false;
 }
 
-int NoxValue::toInt() const {
+int NoxValue::toInt() const
+{
     switch (type()) {
     case Type::Bool:
         return std::get<bool>(m_data) ? 1 : 0;
@@ -39,7 +41,8 @@ int NoxValue::toInt() const {
     return 0;
 }
 
-double NoxValue::toDouble() const {
+double NoxValue::toDouble() const
+{
     switch (type()) {
     case Type::Double:
         return std::get<double>(m_data);
@@ -50,7 +53,8 @@ double NoxValue::toDouble() const {
     }
 }
 
-QString NoxValue::toString() const {
+QString NoxValue::toString() const
+{
     switch (type()) {
     case Type::String:
         return std::get<QString>(m_data);
@@ -66,7 +70,8 @@ QString NoxValue::toString() const {
     return {};
 }
 
-NoxValue NoxValue::fromVariant(const QVariant &v) {
+NoxValue NoxValue::fromVariant(const QVariant &v)
+{
     switch (v.typeId()) {
     case QMetaType::UnknownType:
         return {};
@@ -94,7 +99,8 @@ NoxValue NoxValue::fromVariant(const QVariant &v) {
     }
 }
 
-QVariant NoxValue::toVariant() const {
+QVariant NoxValue::toVariant() const
+{
     switch (type()) {
     case Type::Bool:
         return std::get<bool>(m_data);

@@ -12,19 +12,24 @@ namespace Nox {
 /// parameters: none, bool, int, double or string. Reading converts with fixed rules so that a
 /// value stored by hand in the INI file, or by an older version under another type, still
 /// reads predictably.
-class NoxValue {
+class NoxValue
+{
 public:
     enum class Type { None, Bool, Int, Double, String };
 
     NoxValue() = default;
     NoxValue(bool v)
-        : m_data(v) {}
+        : m_data(v)
+    {}
     NoxValue(int v)
-        : m_data(v) {}
+        : m_data(v)
+    {}
     NoxValue(double v)
-        : m_data(v) {}
+        : m_data(v)
+    {}
     NoxValue(QString v)
-        : m_data(std::move(v)) {}
+        : m_data(std::move(v))
+    {}
     NoxValue(const char *) = delete; // spell strings as QString
 
     [[nodiscard]] Type type() const { return Type(m_data.index()); }

@@ -31,7 +31,8 @@ struct NoxFinancial {
     friend bool operator==(const NoxFinancial &, const NoxFinancial &) = default;
 };
 
-inline const NoxMethodeTypeConfig &NoxFinancial::config(NoxMethodType type) const {
+inline const NoxMethodeTypeConfig &NoxFinancial::config(NoxMethodType type) const
+{
     switch (type) {
     case NoxMethodType::cs:
         return cs;
@@ -48,7 +49,8 @@ inline const NoxMethodeTypeConfig &NoxFinancial::config(NoxMethodType type) cons
     }
 }
 
-inline NoxMethodeTypeConfig &NoxFinancial::config(NoxMethodType type) {
+inline NoxMethodeTypeConfig &NoxFinancial::config(NoxMethodType type)
+{
     return const_cast<NoxMethodeTypeConfig &>(std::as_const(*this).config(type));
 }
 

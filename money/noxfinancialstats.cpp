@@ -4,7 +4,8 @@
 
 namespace Nox {
 
-void NoxFinancialStats::record(int result, int stake) {
+void NoxFinancialStats::record(int result, int stake)
+{
     profit = result;
     profitMin = std::min(profitMin, result);
     profitMax = std::max(profitMax, result);

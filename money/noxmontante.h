@@ -13,22 +13,26 @@ class NoxMethod;
 /// ("Masse égale"): always one chip.
 ///
 /// Not thread-safe: the engine calls it with its lock held.
-class NoxMontante {
+class NoxMontante
+{
 public:
     explicit NoxMontante(QString name, bool perMethod = false)
         : m_name(std::move(name))
-        , m_perMethod(perMethod) {}
+        , m_perMethod(perMethod)
+    {}
     virtual ~NoxMontante() = default;
 
     /// The multiplier of the next coup for nbItems items (method: the method whose own stake
     /// is sized, for per-method progressions). At least 1.
-    [[nodiscard]] virtual int computeMise(int nbItems, const NoxMethod *method) {
+    [[nodiscard]] virtual int computeMise(int nbItems, const NoxMethod *method)
+    {
         Q_UNUSED(nbItems)
         Q_UNUSED(method)
         return 1;
     }
     /// Records the outcome of a coup staked with `mise`.
-    virtual void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) {
+    virtual void applyResult(int mise, bool won, int nbItems, const NoxMethod *method)
+    {
         Q_UNUSED(mise)
         Q_UNUSED(won)
         Q_UNUSED(nbItems)

@@ -5,11 +5,13 @@
 
 using namespace Nox;
 
-class TestBetItem : public QObject {
+class TestBetItem : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void tableShape() {
+    void tableShape()
+    {
         QCOMPARE(betItems().size(), std::size_t(148));
         QCOMPARE(betItems().front().id(), NoxBetItemID::N0);
         QCOMPARE(int(NoxBetItemID::CH35_36), 122);
@@ -17,7 +19,8 @@ private slots:
         QCOMPARE(int(NoxMethodType::cs), 10);
     }
 
-    void lookup() {
+    void lookup()
+    {
         QCOMPARE(betItem(NoxBetItemID::CH2_5).nums(), (QList<int>{2, 5}));
         QCOMPARE(betItem(NoxBetItemID::CH2_5).payout(), 1700);
         QCOMPARE(betItem(NoxBetItemID::CH4_5).nums(), (QList<int>{4, 5}));
@@ -30,7 +33,8 @@ private slots:
         QVERIFY(!hasBetItem(NoxBetItemID::JETON_1));
     }
 
-    void payouts() {
+    void payouts()
+    {
         QCOMPARE(betItem(NoxBetItemID::B_BANKER).gain(10), 9);
         QCOMPARE(betItem(NoxBetItemID::B_PLAYER).gain(10), 10);
         QCOMPARE(betItem(NoxBetItemID::B_TIE).gain(10), 80);
@@ -40,7 +44,8 @@ private slots:
         }
     }
 
-    void namesAndColours() {
+    void namesAndColours()
+    {
         QCOMPARE(NoxItem::fromValue(0).colorName(), QStringLiteral("green"));
         QCOMPARE(NoxItem::fromValue(1).colorName(), QStringLiteral("red"));
         QCOMPARE(NoxItem::fromValue(2).colorName(), QStringLiteral("black"));

@@ -8,7 +8,8 @@ using namespace Nox;
 
 namespace {
 
-NoxMethodState *fixed(const QString &name, NoxMethodType type, QList<NoxBetItemID> items) {
+NoxMethodState *fixed(const QString &name, NoxMethodType type, QList<NoxBetItemID> items)
+{
     auto *method = new NoxMethod(type, NoxMethodSubType::none, name);
     method->setProposal(items);
     auto *state = new NoxMethodState(method);
@@ -18,11 +19,13 @@ NoxMethodState *fixed(const QString &name, NoxMethodType type, QList<NoxBetItemI
 
 } // namespace
 
-class TestEngine : public QObject {
+class TestEngine : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void settlementAndAggregation() {
+    void settlementAndAggregation()
+    {
         NoxEngine engine(true);
         engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
         engine.addMethodState(fixed(QStringLiteral("PLAYER"), NoxMethodType::cs, {NoxBetItemID::B_PLAYER}));
@@ -36,7 +39,8 @@ private slots:
         QCOMPARE(engine.playedValues(), (QList<int>{2}));
     }
 
-    void pleinOnceDozenTwice() {
+    void pleinOnceDozenTwice()
+    {
         NoxEngine engine(false);
         engine.addMethodState(fixed(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N17}));
         engine.addMethodState(fixed(QStringLiteral("b"), NoxMethodType::plein, {NoxBetItemID::N17}));
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(bets.at(1).bet, 20);
     }
 
-    void nettingOfOppositeChances() {
+    void nettingOfOppositeChances()
+    {
         NoxEngine engine(false);
         for (int i = 0; i < 3; ++i) {
             engine.addMethodState(
@@ -73,7 +78,8 @@ private slots:
         QCOMPARE(bets.at(1).bet, 0);
     }
 
-    void asyncOrderAndCancel() {
+    void asyncOrderAndCancel()
+    {
         NoxEngine engine(true);
         engine.setAsync(true);
         engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
@@ -96,7 +102,8 @@ private slots:
         QCOMPARE(engine.methodState(0)->historyLength(), 2);
     }
 
-    void batchFromSeveralThreads() {
+    void batchFromSeveralThreads()
+    {
         NoxEngine engine(true);
         engine.setAsync(true);
         engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
@@ -116,7 +123,8 @@ private slots:
         QTRY_COMPARE(states.count(), 2); // one refresh per batch, not one per coup
     }
 
-    void playLimit() {
+    void playLimit()
+    {
         NoxEngine engine(true);
         for (int i = 0; i < NoxEngine::kMaxPlayed; ++i) {
             engine.playValueInternal(1, false);

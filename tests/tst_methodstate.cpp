@@ -16,12 +16,14 @@ struct Feeder {
     QList<int> history;
     QList<NoxMethodState *> states;
 
-    void play(int value) {
+    void play(int value)
+    {
         history.append(value);
         NoxSnapshotContext context(history, states, state, int(history.size()));
         state->processValue(value, context);
     }
-    void cancel() {
+    void cancel()
+    {
         const int value = history.takeLast();
         NoxSnapshotContext context(history, states, state, int(history.size()));
         state->unplayValue(value, context);
@@ -29,7 +31,8 @@ struct Feeder {
 };
 
 NoxMethodState *makeState(QList<NoxBetItemID> items,
-                          const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA()) {
+                          const NoxStatisticsProfile *profile = &NoxStatisticsProfile::profileA())
+{
     auto *method = new NoxMethod(NoxMethodType::douz, NoxMethodSubType::pinkdouz8, QStringLiteral("Test"));
     method->setProposal(items);
     return new NoxMethodState(method, profile);
@@ -37,11 +40,13 @@ NoxMethodState *makeState(QList<NoxBetItemID> items,
 
 } // namespace
 
-class TestMethodState : public QObject {
+class TestMethodState : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void gapsAndMean() {
+    void gapsAndMean()
+    {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
         Feeder f{state.get(), {}, {state.get()}};
         for (int v : {20, 20, 5, 20, 5}) { // loss, loss, win, loss, win
@@ -53,14 +58,16 @@ private slots:
         QCOMPARE(state->ecartMoyen(), 1.0);
     }
 
-    void blockEdgeCase_data() {
+    void blockEdgeCase_data()
+    {
         QTest::addColumn<bool>("profileA");
         QTest::addColumn<int>("expectedMax");
         QTest::newRow("profile A cuts at the dominant gap") << true << 1;
         QTest::newRow("profile B keeps the block") << false << 4;
     }
 
-    void blockEdgeCase() {
+    void blockEdgeCase()
+    {
         QFETCH(bool, profileA);
         QFETCH(int, expectedMax);
         std::unique_ptr<NoxMethodState> state(
@@ -81,7 +88,8 @@ private slots:
         QCOMPARE(state->ecartMax(), 12);
     }
 
-    void customBlockBounds() {
+    void customBlockBounds()
+    {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
         Feeder f{state.get(), {}, {state.get()}};
         for (int v : {30, 30, 30, 30, 30, 30, 1, 1}) {
@@ -94,7 +102,8 @@ private slots:
         QCOMPARE(state->blockMin(), 3);
     }
 
-    void neutralZeroDoesNotLengthenGap() {
+    void neutralZeroDoesNotLengthenGap()
+    {
         NoxStatisticsProfile profile = NoxStatisticsProfile::profileA();
         profile.neutralZero = true;
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}, &profile));
@@ -106,7 +115,8 @@ private slots:
         QCOMPARE(state->neutralZeros(), 1);
     }
 
-    void noProposalNoRecord() {
+    void noProposalNoRecord()
+    {
         std::unique_ptr<NoxMethodState> state(makeState({}));
         Feeder f{state.get(), {}, {state.get()}};
         for (int i = 0; i < 10; ++i) {
@@ -117,7 +127,8 @@ private slots:
     }
 
     // Undoing a coup restores exactly the statistics before it, for random histories.
-    void cancelRestoresStatistics() {
+    void cancelRestoresStatistics()
+    {
         std::mt19937 rng(12345);
         std::uniform_int_distribution<int> value(0, 36);
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ2, NoxBetItemID::CS_R}));
@@ -141,7 +152,8 @@ private slots:
     }
 
     // The profit curve follows its definition: per closed gap, gap + 1 stakes then the credit.
-    void profitCurveDefinition() {
+    void profitCurveDefinition()
+    {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::N5}));
         state->setNumberMode(true);
         Feeder f{state.get(), {}, {state.get()}};

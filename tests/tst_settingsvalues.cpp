@@ -6,11 +6,13 @@
 
 using namespace Nox;
 
-class TestSettingsValues : public QObject {
+class TestSettingsValues : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void conversions() {
+    void conversions()
+    {
         QVERIFY(NoxValue(QStringLiteral("1")).toBool());
         QVERIFY(NoxValue(QStringLiteral("true")).toBool());
         QVERIFY(!NoxValue(QStringLiteral("yes")).toBool());
@@ -20,7 +22,8 @@ private slots:
         QCOMPARE(NoxValue(QStringLiteral("abc")).toInt(), 0);
     }
 
-    void storeRoundTrip() {
+    void storeRoundTrip()
+    {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("engine.ini"));
         {
@@ -35,7 +38,8 @@ private slots:
         QVERIFY(store.readBool(QStringLiteral("methods/banker/active"), false));
     }
 
-    void profileRoundTripAndBadFiles() {
+    void profileRoundTripAndBadFiles()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.pfl"));
         const QString longName(200, QLatin1Char('x'));
