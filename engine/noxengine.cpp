@@ -1,4 +1,5 @@
 #include "engine/noxengine.h"
+#include "engine/noxengine_p.h"
 
 #include "engine/noxbetitem.h"
 #include "engine/noxfavoritesinterface.h"
@@ -25,28 +26,6 @@ std::atomic<int> s_taskCounter{0};
 thread_local bool t_inTask = false;
 } // namespace
 
-struct NoxEnginePrivate {
-    NoxEngineConfig config;
-    NoxFinancial financial;
-    NoxFinancialStats stats;
-    QList<int> played;
-    QList<NoxMethodState *> states;
-    QMap<int, NoxMethodState *> statesById;
-    QMap<NoxMethodType, QList<NoxMontante *>> montantes;
-    QMap<NoxMethodType, NoxMontante *> currentMontantes;
-    QList<NoxNotification> notifications;
-    mutable QMutex mutex;
-    QRecursiveMutex inlineTaskMutex;
-    QThreadPool *methodPool = nullptr;
-    QThreadPool *taskPool = nullptr;
-    NoxMethodState *favoritesState = nullptr;
-    NoxMethodState *autoState = nullptr;
-    std::atomic<bool> async{false};
-    bool baccaratMode = true;
-    bool suspended = false;
-    int nextMontanteId = 0;
-};
-
 NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
     : QObject(parent)
     , d(std::make_unique<NoxEnginePrivate>())
@@ -63,6 +42,8 @@ NoxEngine::~NoxEngine()
         d->taskPool->clear();
     }
     setAsync(false);
+    // Orderly shutdown is the only time the store is written during a run.
+    setPersistence(false);
     qDeleteAll(d->states);
     for (const auto &list : std::as_const(d->montantes)) {
         qDeleteAll(list);
@@ -385,17 +366,24 @@ NoxMethodState *NoxEngine::methodState(int methodId) const
 
 void NoxEngine::setMethodActive(int methodId, bool active)
 {
+    changeMethod(methodId, true, [active](NoxMethodState *s) { return s->setActive(active); });
+}
+
+void NoxEngine::changeMethod(int methodId, bool affectsBets, const std::function<bool(NoxMethodState *)> &fn)
+{
     NoxMethodState *state = methodState(methodId);
-    if (!state || !state->setActive(active)) {
+    if (!state || !fn(state)) {
         return;
     }
-    {
+    if (affectsBets) {
         QMutexLocker lock(&d->mutex);
         updateItemsToPlay();
     }
     state->clearCache();
     emit methodStateChanged(state->method()->index());
-    emit itemsToPlayChanged();
+    if (affectsBets) {
+        emit itemsToPlayChanged();
+    }
 }
 
 void NoxEngine::addNotification(const NoxNotification &notification, bool onlyOnce)

@@ -2,12 +2,14 @@
 
 #include "engine/noxbet.h"
 #include "engine/noxengineconfig.h"
+#include "engine/noxmethodparameter.h"
 #include "engine/noxnotification.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
 #include <QFuture>
 #include <QObject>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -74,6 +76,45 @@ public:
 
     /// Registers a progression under a bet kind (the first of a kind becomes its current one).
     void addMontante(NoxMethodType type, NoxMontante *montante);
+    /// Makes the first progression of the kind named `name` its current one; an empty name or
+    /// no match changes nothing. The caller recomputes the next stake.
+    bool selectMontante(NoxMethodType type, const QString &name);
+    /// The name of the kind's current progression, empty for none.
+    [[nodiscard]] QString currentMontanteName(NoxMethodType type) const;
+
+    // --- Per-method options -------------------------------------------------------------------
+    /// Hands the parameters to the method and recomputes it (and the automatic methods) as one
+    /// task, ordered with the plays.
+    QFuture<void> setMethodParameters(int methodId, const NoxMethodParameterList &parameters);
+    /// Sets a play-mode bit (NoxMethodState::PlayMode). The split view holds at most two
+    /// methods: setting its bit clears it on every other method but the first that had it.
+    void setMethodPlayMode(int methodId, int bit, bool on);
+    void setMethodUseNotif(int methodId, bool on);
+    void setMethodEcartNotif(int methodId, int threshold);
+    void setMethodUseCustomBlock(int methodId, bool on);
+    void setMethodCustomBlockMin(int methodId, int gap);
+    void setMethodCustomBlockMax(int methodId, int gap);
+    void setMethodNbBlockDom(int methodId, int count);
+
+    // --- Persistence --------------------------------------------------------------------------
+    /// On: opens the settings store of `organisation` (empty: "NoxBaccarat", or "NoxRoulette"
+    /// outside the baccarat edition), application "engine", and reads everything. Off: writes
+    /// everything and closes the store. Returns whether a store is open afterwards.
+    bool setPersistence(bool on, const QString &organisation = {});
+    [[nodiscard]] bool hasPersistence() const;
+    [[nodiscard]] QString settingsFileName() const;
+    /// The directory of the settings file (the companion files live there), or the current
+    /// directory without a store.
+    [[nodiscard]] QString settingsDirectory() const;
+    void loadSettings();
+    void saveSettings();
+    void loadMethodSettings(NoxMethodState *state);
+    /// Writes the visibility of every method. On failure nothing changes and `error` says why.
+    bool saveProfile(const QUrl &url, QString *error = nullptr);
+    /// Shows exactly the methods the profile lists as shown. On failure (unreadable, truncated
+    /// or malformed file) visibility and profile name are unchanged and `error` says why.
+    bool loadProfile(const QUrl &url, QString *error = nullptr);
+    [[nodiscard]] QString profileName() const;
 
 signals:
     void playedValuesChanged();
@@ -97,6 +138,12 @@ private:
     void addLimitNotification(int type, const QString &title, int amount);
     void clearCaches(const QList<NoxMethodState *> &states);
     void emitBatchEnd(qsizetype notificationsBefore);
+    /// Applies `fn` to the method's state; when it reports a change, clears the state's cache,
+    /// optionally recomputes the bets, and emits the change.
+    void changeMethod(int methodId, bool affectsBets, const std::function<bool(NoxMethodState *)> &fn);
+    /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
+    bool setSplitLocked(NoxMethodState *state, bool on);
+    void applyMethodSettings(NoxMethodState *state);
 
     std::unique_ptr<NoxEnginePrivate> d;
 };

@@ -14,6 +14,15 @@ struct NoxMethodParameter {
     NoxValue maximum;
     int precision = 0;
 
+    /// A parameter without bounds.
+    [[nodiscard]] static NoxMethodParameter named(QString name, NoxValue value)
+    {
+        NoxMethodParameter p;
+        p.name = std::move(name);
+        p.value = std::move(value);
+        return p;
+    }
+
     friend bool operator==(const NoxMethodParameter &, const NoxMethodParameter &) = default;
 };
 

@@ -94,7 +94,7 @@ NoxValue NoxValue::fromVariant(const QVariant &v)
         qCDebug(lcNoxEngine) << "QMetaType::QStringList";
         return v.toStringList().join(QLatin1Char(','));
     default:
-        qCDebug(lcNoxEngine) << "UNKOWN type " << v.typeId();
+        qCDebug(lcNoxEngine).noquote() << QStringLiteral("UNKOWN type %1").arg(v.typeId());
         return {};
     }
 }

@@ -1,23 +1,13 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
+#include "testmethods.h"
 
 #include <QtTest>
 
 using namespace Nox;
 
-namespace {
-
-NoxMethodState *fixed(const QString &name, NoxMethodType type, QList<NoxBetItemID> items)
-{
-    auto *method = new NoxMethod(type, NoxMethodSubType::none, name);
-    method->setProposal(items);
-    auto *state = new NoxMethodState(method);
-    state->setNumberMode(false);
-    return state;
-}
-
-} // namespace
+using NoxTest::fixedState;
 
 class TestEngine : public QObject
 {
@@ -27,8 +17,10 @@ private slots:
     void settlementAndAggregation()
     {
         NoxEngine engine(true);
-        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
-        engine.addMethodState(fixed(QStringLiteral("PLAYER"), NoxMethodType::cs, {NoxBetItemID::B_PLAYER}));
+        engine.addMethodState(
+            fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        engine.addMethodState(
+            fixedState(QStringLiteral("PLAYER"), NoxMethodType::cs, {NoxBetItemID::B_PLAYER}));
         engine.restart(true, true);
         engine.setMethodActive(0, true);
         engine.setMethodActive(1, true);
@@ -42,10 +34,10 @@ private slots:
     void pleinOnceDozenTwice()
     {
         NoxEngine engine(false);
-        engine.addMethodState(fixed(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N17}));
-        engine.addMethodState(fixed(QStringLiteral("b"), NoxMethodType::plein, {NoxBetItemID::N17}));
-        engine.addMethodState(fixed(QStringLiteral("c"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
-        engine.addMethodState(fixed(QStringLiteral("d"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
+        engine.addMethodState(fixedState(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N17}));
+        engine.addMethodState(fixedState(QStringLiteral("b"), NoxMethodType::plein, {NoxBetItemID::N17}));
+        engine.addMethodState(fixedState(QStringLiteral("c"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
+        engine.addMethodState(fixedState(QStringLiteral("d"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
         for (int i = 0; i < 4; ++i) {
             engine.setMethodActive(i, true);
         }
@@ -62,9 +54,9 @@ private slots:
         NoxEngine engine(false);
         for (int i = 0; i < 3; ++i) {
             engine.addMethodState(
-                fixed(QStringLiteral("r%1").arg(i), NoxMethodType::cs, {NoxBetItemID::CS_R}));
+                fixedState(QStringLiteral("r%1").arg(i), NoxMethodType::cs, {NoxBetItemID::CS_R}));
         }
-        engine.addMethodState(fixed(QStringLiteral("n"), NoxMethodType::cs, {NoxBetItemID::CS_N}));
+        engine.addMethodState(fixedState(QStringLiteral("n"), NoxMethodType::cs, {NoxBetItemID::CS_N}));
         for (int i = 0; i < 4; ++i) {
             engine.setMethodActive(i, true);
         }
@@ -82,7 +74,8 @@ private slots:
     {
         NoxEngine engine(true);
         engine.setAsync(true);
-        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        engine.addMethodState(
+            fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
         QSignalSpy states(&engine, &NoxEngine::methodStatesChanged);
         QList<QFuture<void>> futures;
         for (int v : {1, 2, 0, 2, 2}) {
@@ -106,7 +99,8 @@ private slots:
     {
         NoxEngine engine(true);
         engine.setAsync(true);
-        engine.addMethodState(fixed(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        engine.addMethodState(
+            fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
         QSignalSpy states(&engine, &NoxEngine::methodStatesChanged);
         QList<int> batch;
         for (int i = 0; i < 300; ++i) {

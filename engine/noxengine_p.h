@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/noxengineconfig.h"
+#include "engine/noxnotification.h"
+#include "engine/noxsettingsstore.h"
+#include "money/noxfinancial.h"
+#include "money/noxfinancialstats.h"
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QRecursiveMutex>
+#include <QThreadPool>
+
+#include <atomic>
+#include <memory>
+
+namespace Nox {
+
+class NoxMethodState;
+class NoxMontante;
+
+/// The engine's data. Everything but the pools and the flags is guarded by `mutex`.
+struct NoxEnginePrivate {
+    NoxEngineConfig config;
+    NoxFinancial financial;
+    NoxFinancialStats stats;
+    QList<int> played;
+    QList<NoxMethodState *> states;
+    QMap<int, NoxMethodState *> statesById;
+    QMap<NoxMethodType, QList<NoxMontante *>> montantes;
+    QMap<NoxMethodType, NoxMontante *> currentMontantes;
+    QList<NoxNotification> notifications;
+    mutable QMutex mutex;
+    QRecursiveMutex inlineTaskMutex;
+    QThreadPool *methodPool = nullptr;
+    QThreadPool *taskPool = nullptr;
+    NoxMethodState *favoritesState = nullptr;
+    NoxMethodState *autoState = nullptr;
+    std::atomic<bool> async{false};
+    bool baccaratMode = true;
+    bool suspended = false;
+    int nextMontanteId = 0;
+    std::unique_ptr<NoxSettingsStore> settings;
+    QString profileName;
+};
+
+} // namespace Nox

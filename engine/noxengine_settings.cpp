@@ -1,0 +1,361 @@
+// NoxEngine: per-method options, settings persistence and visibility profiles.
+
+#include "engine/noxengine.h"
+#include "engine/noxengine_p.h"
+
+#include "engine/noxenginesettings.h"
+#include "engine/noxlogging.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodparameterinterface.h"
+#include "engine/noxmethodstate.h"
+#include "engine/noxprofilefile.h"
+#include "engine/noxsnapshotcontext.h"
+#include "money/noxmontante.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Nox {
+
+namespace {
+
+// The kinds whose current progression is persisted, in section order.
+constexpr NoxMethodType kMontanteKinds[] = {NoxMethodType::plein, NoxMethodType::cs,    NoxMethodType::sixain,
+                                            NoxMethodType::col,   NoxMethodType::trans, NoxMethodType::douz};
+
+QString localPath(const QUrl &url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+bool noFile(QString *error)
+{
+    if (error) {
+        *error = QStringLiteral("no file name given");
+    }
+    return false;
+}
+
+} // namespace
+
+// --- Progression selection -----------------------------------------------------------------------
+
+bool NoxEngine::selectMontante(NoxMethodType type, const QString &name)
+{
+    if (name.isEmpty()) {
+        return false;
+    }
+    QMutexLocker lock(&d->mutex);
+    for (NoxMontante *m : d->montantes.value(type)) {
+        if (m->name() == name) {
+            d->currentMontantes.insert(type, m);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString NoxEngine::currentMontanteName(NoxMethodType type) const
+{
+    QMutexLocker lock(&d->mutex);
+    const NoxMontante *m = d->currentMontantes.value(type);
+    return m ? m->name() : QString();
+}
+
+// --- Per-method options --------------------------------------------------------------------------
+
+QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParameterList &parameters)
+{
+    return runTask([this, methodId, parameters] {
+        NoxMethodState *state = methodState(methodId);
+        auto *iface = state ? dynamic_cast<NoxMethodParameterInterface *>(state->method()) : nullptr;
+        if (!iface) {
+            return;
+        }
+        QList<int> values;
+        QList<NoxMethodState *> states;
+        {
+            QMutexLocker lock(&d->mutex);
+            values = d->played;
+            states = d->states;
+        }
+        {
+            QMutexLocker methodLock(&state->method()->mutex());
+            iface->setParameters(parameters);
+        }
+        const auto refresh = [&](NoxMethodState *s) {
+            NoxSnapshotContext context(values, states, s, int(values.size()));
+            s->refreshState(context);
+        };
+        refresh(state);
+        // Automatic methods choose among the others, so they follow a change of any of them.
+        if (state->method()->type() != NoxMethodType::automatic) {
+            for (NoxMethodState *s : std::as_const(states)) {
+                if (s->method()->type() == NoxMethodType::automatic) {
+                    refresh(s);
+                }
+            }
+        }
+        {
+            QMutexLocker lock(&d->mutex);
+            updateItemsToPlay();
+        }
+        state->clearCache();
+        emit methodStateChanged(state->method()->index());
+        emit itemsToPlayChanged();
+    });
+}
+
+bool NoxEngine::setSplitLocked(NoxMethodState *state, bool on)
+{
+    if (!state->setPlayModeFlag(NoxMethodState::SplitView, on)) {
+        return false;
+    }
+    if (on) {
+        bool kept = false;
+        for (NoxMethodState *other : std::as_const(d->states)) {
+            if (other == state || !(other->playModeFlags() & NoxMethodState::SplitView)) {
+                continue;
+            }
+            if (!kept) {
+                kept = true;
+            } else if (other->setPlayModeFlag(NoxMethodState::SplitView, false)) {
+                other->clearCache();
+            }
+        }
+    }
+    return true;
+}
+
+void NoxEngine::setMethodPlayMode(int methodId, int bit, bool on)
+{
+    // The bets only come from methods of the list in play, so a visibility change moves them.
+    changeMethod(methodId, true, [this, bit, on](NoxMethodState *s) {
+        if (bit == NoxMethodState::SplitView) {
+            QMutexLocker lock(&d->mutex);
+            return setSplitLocked(s, on);
+        }
+        return s->setPlayModeFlag(bit, on);
+    });
+}
+
+void NoxEngine::setMethodUseNotif(int methodId, bool on)
+{
+    changeMethod(methodId, false, [on](NoxMethodState *s) { return s->setUseNotif(on); });
+}
+
+void NoxEngine::setMethodEcartNotif(int methodId, int threshold)
+{
+    changeMethod(methodId, false, [threshold](NoxMethodState *s) { return s->setEcartNotif(threshold); });
+}
+
+// The block options move the block, which decides the in-block and dominant-block bets.
+void NoxEngine::setMethodUseCustomBlock(int methodId, bool on)
+{
+    changeMethod(methodId, true, [on](NoxMethodState *s) { return s->setUseCustomBlock(on); });
+}
+
+void NoxEngine::setMethodCustomBlockMin(int methodId, int gap)
+{
+    changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMin(gap); });
+}
+
+void NoxEngine::setMethodCustomBlockMax(int methodId, int gap)
+{
+    changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMax(gap); });
+}
+
+void NoxEngine::setMethodNbBlockDom(int methodId, int count)
+{
+    changeMethod(methodId, true, [count](NoxMethodState *s) { return s->setNbBlockDom(count); });
+}
+
+// --- Settings store ------------------------------------------------------------------------------
+
+bool NoxEngine::setPersistence(bool on, const QString &organisation)
+{
+    if (on && !d->settings) {
+        QString org = organisation;
+        if (org.isEmpty()) {
+            org = d->baccaratMode ? QStringLiteral("NoxBaccarat") : QStringLiteral("NoxRoulette");
+        }
+        {
+            QMutexLocker lock(&d->mutex);
+            d->settings = std::make_unique<NoxSettingsStore>(org, QStringLiteral("engine"));
+        }
+        qCDebug(lcNoxEngine).noquote() << QStringLiteral("SETTINGS ") + settingsFileName();
+        loadSettings();
+    } else if (!on && d->settings) {
+        saveSettings();
+        QMutexLocker lock(&d->mutex);
+        d->settings->sync();
+        d->settings.reset();
+    }
+    return hasPersistence();
+}
+
+bool NoxEngine::hasPersistence() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->settings != nullptr;
+}
+
+QString NoxEngine::settingsFileName() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->settings ? d->settings->fileName() : QString();
+}
+
+QString NoxEngine::settingsDirectory() const
+{
+    const QString file = settingsFileName();
+    return file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
+}
+
+void NoxEngine::loadSettings()
+{
+    NoxFinancial financial;
+    NoxEngineConfig config;
+    NoxEngineSettings::MontanteNames montantes;
+    {
+        QMutexLocker lock(&d->mutex);
+        if (!d->settings) {
+            return;
+        }
+        financial = d->financial;
+        config = d->config;
+        for (NoxMethodType type : kMontanteKinds) {
+            const NoxMontante *m = d->currentMontantes.value(type);
+            montantes.insert(type, m ? m->name() : QString());
+        }
+        NoxEngineSettings::readFinancial(*d->settings, financial, montantes);
+        NoxEngineSettings::readConfig(*d->settings, config);
+    }
+    for (NoxMethodType type : kMontanteKinds) {
+        selectMontante(type, montantes.value(type));
+    }
+    setFinancialConfig(financial);
+    setConfig(config);
+    const QList<NoxMethodState *> states = methodStates();
+    {
+        QMutexLocker lock(&d->mutex);
+        for (NoxMethodState *s : states) {
+            applyMethodSettings(s);
+        }
+        updateItemsToPlay();
+    }
+    clearCaches(states);
+    emit methodStatesChanged();
+    emit itemsToPlayChanged();
+}
+
+void NoxEngine::applyMethodSettings(NoxMethodState *s)
+{
+    NoxEngineSettings::MethodSettings m = NoxEngineSettings::MethodSettings::of(*s);
+    NoxEngineSettings::readMethod(*d->settings, s->method()->key(), m);
+    s->setPlayModeFlag(NoxMethodState::NormalList, m.visible);
+    setSplitLocked(s, m.split);
+    s->setUseNotif(m.useNotif);
+    s->setEcartNotif(m.ecartNotif);
+    s->setUseCustomBlock(m.useCustomBlock);
+    // Bounds stored in the wrong order (a hand-edited file) meet at the maximum.
+    s->setCustomBlockMin(m.customBlockMin);
+    s->setCustomBlockMax(m.customBlockMax);
+    s->setNbBlockDom(m.maxDomBlocks);
+    s->setActive(m.active);
+}
+
+void NoxEngine::loadMethodSettings(NoxMethodState *state)
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        if (!d->settings || !state) {
+            return;
+        }
+        applyMethodSettings(state);
+        updateItemsToPlay();
+    }
+    state->clearCache();
+    emit methodStateChanged(state->method()->index());
+    emit itemsToPlayChanged();
+}
+
+void NoxEngine::saveSettings()
+{
+    QMutexLocker lock(&d->mutex);
+    if (!d->settings) {
+        return;
+    }
+    NoxEngineSettings::MontanteNames montantes;
+    for (NoxMethodType type : kMontanteKinds) {
+        const NoxMontante *m = d->currentMontantes.value(type);
+        montantes.insert(type, m ? m->name() : QString());
+    }
+    NoxEngineSettings::writeFinancial(*d->settings, d->financial, montantes);
+    NoxEngineSettings::writeConfig(*d->settings, d->config);
+    for (const NoxMethodState *s : std::as_const(d->states)) {
+        NoxEngineSettings::writeMethod(*d->settings, s->method()->key(),
+                                       NoxEngineSettings::MethodSettings::of(*s));
+    }
+    d->settings->sync();
+}
+
+// --- Visibility profiles -------------------------------------------------------------------------
+
+bool NoxEngine::saveProfile(const QUrl &url, QString *error)
+{
+    if (url.isEmpty()) {
+        return noFile(error);
+    }
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        QList<NoxProfileFile::Entry> entries;
+        entries.reserve(d->states.size());
+        for (const NoxMethodState *s : std::as_const(d->states)) {
+            entries.append({s->method()->name(), !(s->playModeFlags() & NoxMethodState::NormalList)});
+        }
+        if (!NoxProfileFile::write(localPath(url), entries, error)) {
+            return false;
+        }
+        d->profileName = url.toString();
+        states = d->states;
+    }
+    clearCaches(states);
+    emit methodStatesChanged();
+    return true;
+}
+
+bool NoxEngine::loadProfile(const QUrl &url, QString *error)
+{
+    if (url.isEmpty()) {
+        return noFile(error);
+    }
+    QMap<QString, bool> hiddenByName;
+    if (!NoxProfileFile::read(localPath(url), &hiddenByName, error)) {
+        return false;
+    }
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        for (NoxMethodState *s : std::as_const(d->states)) {
+            const auto it = hiddenByName.constFind(s->method()->name());
+            s->setPlayModeFlag(NoxMethodState::NormalList, it != hiddenByName.cend() && !*it);
+        }
+        d->profileName = url.toString();
+        updateItemsToPlay();
+        states = d->states;
+    }
+    clearCaches(states);
+    emit methodStatesChanged();
+    emit itemsToPlayChanged();
+    return true;
+}
+
+QString NoxEngine::profileName() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->profileName;
+}
+
+} // namespace Nox
