@@ -1,0 +1,152 @@
+// Replays baccarat histories through the engine and reports the time per coup.
+//
+//   bench_engine                      all benchmarks
+//   bench_engine --benchmark_filter=Replay
+//
+// "per_coup" is the mean time of one coup; the figures for 1,000 and 10,000 values should
+// be close, since no statistic may cost more as the history grows.
+
+#include "engine/noxengine.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodcontext.h"
+#include "engine/noxmethodinterface.h"
+#include "engine/noxmethodstate.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+
+using namespace Nox;
+
+namespace {
+
+// Bets the side that came `lag` coups ago (ties skipped), or its opposite: a cheap method with
+// a changing proposal, so every statistic moves on every coup.
+class FollowMethod final : public NoxMethod, public NoxMethodInterface
+{
+public:
+    FollowMethod(int lag, bool opposite)
+        : NoxMethod(NoxMethodType::cs, NoxMethodSubType::none,
+                    QStringLiteral("Follow %1%2").arg(lag).arg(opposite))
+        , m_lag(lag)
+        , m_opposite(opposite)
+    {}
+    void process(const NoxMethodContext &context) override
+    {
+        int seen = 0;
+        for (int i = context.count() - 1; i >= 0; --i) {
+            const int v = context.valueAt(i);
+            if (v != 0 && ++seen == m_lag) {
+                const bool banker = (v == 2) != m_opposite;
+                setProposal({banker ? NoxBetItemID::B_BANKER : NoxBetItemID::B_PLAYER});
+                return;
+            }
+        }
+        clearProposal();
+    }
+    void commit(const NoxMethodContext &) override {}
+    bool rollback(int, const NoxMethodContext &) override { return true; }
+    void reset(const NoxMethodContext &) override { clearProposal(); }
+
+private:
+    int m_lag;
+    bool m_opposite;
+};
+
+QList<int> randomHistory(int length)
+{
+    QRandomGenerator rng(20261208);
+    QList<int> values;
+    values.reserve(length);
+    for (int i = 0; i < length; ++i) {
+        const int r = int(rng.bounded(100));
+        values.append(r < 10 ? 0 : (r < 55 ? 1 : 2)); // about the real tie/player/banker odds
+    }
+    return values;
+}
+
+std::unique_ptr<NoxEngine> makeEngine(int methods)
+{
+    auto engine = std::make_unique<NoxEngine>(true);
+    engine->setAsync(true);
+    for (int i = 0; i < methods; ++i) {
+        engine->addMethodState(new NoxMethodState(new FollowMethod(1 + i / 2, i % 2)));
+    }
+    engine->restart(true, true);
+    for (int i = 0; i < methods; i += 3) {
+        engine->setMethodActive(i, true);
+    }
+    return engine;
+}
+
+// What the method list reads of every row after a coup.
+double readRow(const NoxMethodState &s)
+{
+    return s.ecart() + s.ecartMax() + s.ecartMoyen() + s.winRatio() + s.shortTermWinRatio() + s.blockMin() +
+           s.blockMax() + s.blocksSignalLevel() + s.dominantConfirmationLevel() + int(s.tendance()) +
+           (std::isnan(s.tendanceValue()) ? 0.0 : s.tendanceValue());
+}
+
+// A whole history imported as one batch.
+void BM_ReplayHistory(benchmark::State &state)
+{
+    const int length = int(state.range(0));
+    const QList<int> values = randomHistory(length);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto engine = makeEngine(100);
+        state.ResumeTiming();
+        engine->playValues(values).waitForFinished();
+        benchmark::DoNotOptimize(engine->itemsToPlay());
+        state.PauseTiming();
+        engine.reset();
+        state.ResumeTiming();
+    }
+    state.counters["per_coup"] = benchmark::Counter(
+        double(length), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The coup that brings the history to the given length: play, wait for the task, read every
+// row of the list.
+void BM_CoupAfterHistory(benchmark::State &state)
+{
+    const int length = int(state.range(0)) - 1;
+    auto engine = makeEngine(100);
+    engine->playValues(randomHistory(length)).waitForFinished();
+    const QList<NoxMethodState *> states = engine->methodStates();
+    int value = 1;
+    for (auto _ : state) {
+        engine->playValueInternal(value, true).waitForFinished();
+        double sum = 0;
+        for (const NoxMethodState *s : states) {
+            sum += readRow(*s);
+        }
+        benchmark::DoNotOptimize(sum);
+        state.PauseTiming();
+        engine->cancelPlay().waitForFinished();
+        value = value % 2 + 1;
+        state.ResumeTiming();
+    }
+    state.counters["per_coup"] =
+        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+} // namespace
+
+BENCHMARK(BM_ReplayHistory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CoupAfterHistory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
