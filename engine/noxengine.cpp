@@ -6,17 +6,19 @@
 #include "engine/noxlogging.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
+#include "engine/noxpoolrunnable.h"
 #include "engine/noxsnapshotcontext.h"
 #include "money/noxmontante.h"
 
 #include <QMap>
 #include <QMutex>
-#include <QRecursiveMutex>
+#include <QPromise>
 #include <QSet>
 #include <QThreadPool>
-#include <QtConcurrent>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 namespace Nox {
 
@@ -93,14 +95,19 @@ bool NoxEngine::isAsync() const
 QFuture<void> NoxEngine::runTask(std::function<void()> task)
 {
     if (d->async && d->taskPool && !t_inTask) {
-        return QtConcurrent::run(d->taskPool, [task = std::move(task)] {
+        auto promise = std::make_shared<QPromise<void>>();
+        QFuture<void> future = promise->future();
+        promise->start();
+        noxStartOnPool(d->taskPool, [promise, task = std::move(task)] {
             const int n = s_taskCounter.fetch_add(1);
             qCDebug(lcNoxEngine).noquote() << QStringLiteral("RUNNING %1").arg(n);
             t_inTask = true;
             task();
             t_inTask = false;
             qCDebug(lcNoxEngine).noquote() << QStringLiteral("DONE %1").arg(n);
+            promise->finish();
         });
+        return future;
     }
     QMutexLocker lock(&d->inlineTaskMutex);
     task();
@@ -110,14 +117,37 @@ QFuture<void> NoxEngine::runTask(std::function<void()> task)
 void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
                              const std::function<void(NoxMethodState *)> &fn)
 {
-    if (d->async && d->methodPool) {
-        QList<NoxMethodState *> copy = states;
-        QtConcurrent::blockingMap(d->methodPool, copy, [&fn](NoxMethodState *s) { fn(s); });
+    const int helpers = d->async && d->methodPool
+                            ? int(std::min<qsizetype>(d->methodPool->maxThreadCount(), states.size())) - 1
+                            : 0;
+    if (helpers <= 0) {
+        for (NoxMethodState *s : states) {
+            fn(s);
+        }
         return;
     }
-    for (NoxMethodState *s : states) {
-        fn(s);
+    // The task thread works too; each thread takes the next state until none is left.
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next.fetch_add(1); i < states.size(); i = next.fetch_add(1)) {
+            fn(states.at(i));
+        }
+    };
+    std::mutex doneMutex;
+    std::condition_variable done;
+    int running = helpers;
+    for (int i = 0; i < helpers; ++i) {
+        noxStartOnPool(d->methodPool, [&] {
+            work();
+            std::lock_guard lock(doneMutex);
+            if (--running == 0) {
+                done.notify_one();
+            }
+        });
     }
+    work();
+    std::unique_lock lock(doneMutex);
+    done.wait(lock, [&] { return running == 0; });
 }
 
 void NoxEngine::forEachStateInStages(const QList<NoxMethodState *> &states,
@@ -205,17 +235,22 @@ QFuture<void> NoxEngine::playValues(const QList<int> &values)
         emitBatchEnd(before);
         return QtFuture::makeReadyFuture();
     }
-    return QtConcurrent::run(QThreadPool::globalInstance(), [this, values, before](QPromise<void> &promise) {
-        promise.setProgressRange(0, int(values.size()));
+    auto promise = std::make_shared<QPromise<void>>();
+    QFuture<void> future = promise->future();
+    promise->start();
+    promise->setProgressRange(0, int(values.size()));
+    noxStartOnPool(QThreadPool::globalInstance(), [this, values, before, promise] {
         for (int i = 0; i < values.size(); ++i) {
-            if (promise.isCanceled()) {
+            if (promise->isCanceled()) {
                 break;
             }
             playValueInternal(values.at(i), false).waitForFinished();
-            promise.setProgressValue(i + 1);
+            promise->setProgressValue(i + 1);
         }
         emitBatchEnd(before);
+        promise->finish();
     });
+    return future;
 }
 
 void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)

@@ -9,8 +9,8 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
-#include <QRecursiveMutex>
 #include <QThreadPool>
+#include <mutex>
 
 #include <atomic>
 #include <memory>
@@ -32,7 +32,7 @@ struct NoxEnginePrivate {
     QMap<NoxMethodType, NoxMontante *> currentMontantes;
     QList<NoxNotification> notifications;
     mutable QMutex mutex;
-    QRecursiveMutex inlineTaskMutex;
+    std::recursive_mutex inlineTaskMutex;
     QThreadPool *methodPool = nullptr;
     QThreadPool *taskPool = nullptr;
     NoxMethodState *favoritesState = nullptr;

@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QMutex>
+
 #include <QString>
+#include <mutex>
 
 namespace Nox {
 
@@ -63,7 +65,7 @@ public:
     /// Empties the proposal.
     void clearProposal();
 
-    [[nodiscard]] QRecursiveMutex &mutex() const { return m_mutex; }
+    [[nodiscard]] std::recursive_mutex &mutex() const { return m_mutex; }
 
 private:
     NoxMethodType m_type;
@@ -81,7 +83,7 @@ private:
     int m_centerNumber = -1;
     QList<int> m_coveredNumbers;
     QList<NoxBetItemID> m_itemsToPlay;
-    mutable QRecursiveMutex m_mutex;
+    mutable std::recursive_mutex m_mutex; // a pthread mutex: visible to ThreadSanitizer
 };
 
 } // namespace Nox

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the tests with a sanitizer and runs them: scripts/sanitize.sh address|thread
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+kind="${1:-address}"
+build="$top/build-$kind"
+"$top/scripts/setup.sh"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOX_SANITIZE="$kind" \
+        -DNOX_BUILD_BENCHMARKS=OFF >/dev/null
+fi
+cmake --build "$build" -- -j"$(nproc)" | grep -vE '^\[[0-9]+/[0-9]+\] ' || true
+export QT_QPA_PLATFORM=offscreen
+export TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tests/tsan.supp"
+export ASAN_OPTIONS="detect_leaks=1"
+export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
+cd "$build" && ctest --output-on-failure -j"$(nproc)"
