@@ -8,6 +8,7 @@
 #include "engine/noxmethodstate.h"
 #include "engine/noxpoolrunnable.h"
 #include "engine/noxsnapshotcontext.h"
+#include "methods/noxfactory.h"
 #include "money/noxmontante.h"
 
 #include <QMap>
@@ -368,15 +369,60 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
     });
 }
 
+void NoxEngine::loadMethods()
+{
+    runTask([this] {
+        QList<NoxMethodState *> removed;
+        {
+            QMutexLocker lock(&d->mutex);
+            QList<NoxMethodState *> kept;
+            for (NoxMethodState *s : std::as_const(d->states)) {
+                (s->method()->subtype() == NoxMethodSubType::purpleperso4 ? kept : removed).append(s);
+            }
+            d->states.clear();
+            d->statesById.clear();
+            d->favoritesState = nullptr;
+            d->autoState = nullptr;
+            // User methods keep their options; they only move to the front of the list.
+            for (NoxMethodState *s : std::as_const(kept)) {
+                appendStateLocked(s);
+            }
+        }
+        qDeleteAll(removed);
+        const qsizetype first = methodStates().size();
+        NoxFactory factory(this, nullptr);
+        if (d->baccaratMode) {
+            factory.loadBaccaraMethods();
+        }
+        {
+            QMutexLocker lock(&d->mutex);
+            if (d->settings) {
+                for (qsizetype i = first; i < d->states.size(); ++i) {
+                    applyMethodSettings(d->states.at(i));
+                }
+            }
+            updateItemsToPlay();
+        }
+        clearCaches(methodStates());
+        emit methodStatesChanged();
+        emit itemsToPlayChanged();
+    }).waitForFinished();
+}
+
 void NoxEngine::addMethodState(NoxMethodState *state)
 {
     QMutexLocker lock(&d->mutex);
-    NoxMethod *method = state->method();
-    method->setIndex(int(d->states.size()));
     state->setShortTermWindow(d->config.shortTermCount);
     state->setSignalMask(d->config.signalMask());
     state->setEcartNotif(-1);
     state->setNbBlockDom(-1);
+    appendStateLocked(state);
+}
+
+void NoxEngine::appendStateLocked(NoxMethodState *state)
+{
+    NoxMethod *method = state->method();
+    method->setIndex(int(d->states.size()));
     d->states.append(state);
     d->statesById.insert(method->index(), state);
     if (method->name() == u"Favoris") {

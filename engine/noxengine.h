@@ -54,6 +54,8 @@ public:
     void restart(bool resetMoney, bool clearHistory);
     QFuture<void> truncatePlayedItems(int toKeep);
 
+    /// (Re)loads the method catalogue of the engine's game; user methods are kept.
+    void loadMethods();
     /// Hands a state over: assigns the next catalogue index and the engine's defaults.
     void addMethodState(NoxMethodState *state);
     [[nodiscard]] QList<NoxMethodState *> methodStates() const;
@@ -144,6 +146,8 @@ private:
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
+    /// Gives the state the next catalogue index and lists it (lock held).
+    void appendStateLocked(NoxMethodState *state);
 
     std::unique_ptr<NoxEnginePrivate> d;
 };

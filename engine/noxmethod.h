@@ -67,6 +67,10 @@ public:
 
     [[nodiscard]] std::recursive_mutex &mutex() const { return m_mutex; }
 
+protected:
+    /// For subclasses that refine their family's subtype (the key is kept).
+    void setSubtype(NoxMethodSubType subtype) { m_subtype = subtype; }
+
 private:
     NoxMethodType m_type;
     NoxMethodSubType m_subtype;

@@ -839,6 +839,12 @@ QList<int> NoxMethodState::ecarts(bool withOpenGap) const
     return histogram;
 }
 
+double NoxMethodState::tendencyThreshold() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return threshold();
+}
+
 double NoxMethodState::tendanceValue() const
 {
     QMutexLocker lock(&m_method->mutex());

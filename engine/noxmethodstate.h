@@ -148,6 +148,8 @@ public:
     [[nodiscard]] bool inBlock() const;
     [[nodiscard]] bool inDominantBlock() const;
     [[nodiscard]] double tendanceValue() const; ///< newest record's tendency, NaN when none
+    /// The profile's tendency threshold plus the state's offset: a tendency above it is high.
+    [[nodiscard]] double tendencyThreshold() const;
     [[nodiscard]] NoxTendance tendance() const;
     [[nodiscard]] double tendancePercent() const;
     /// Tendency-back level (NoxTendance as int) and its count.

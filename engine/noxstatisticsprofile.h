@@ -19,6 +19,10 @@ struct NoxStatisticsProfile {
 
     [[nodiscard]] static const NoxStatisticsProfile &profileA();
     [[nodiscard]] static const NoxStatisticsProfile &profileB();
+    /// Player/banker methods: two results, even payout, ties neutral.
+    [[nodiscard]] static const NoxStatisticsProfile &baccarat();
+    /// The tie bet, scored like a plein of 36 results.
+    [[nodiscard]] static const NoxStatisticsProfile &tie();
 };
 
 inline const NoxStatisticsProfile &NoxStatisticsProfile::profileA()
@@ -30,6 +34,18 @@ inline const NoxStatisticsProfile &NoxStatisticsProfile::profileA()
 inline const NoxStatisticsProfile &NoxStatisticsProfile::profileB()
 {
     static const NoxStatisticsProfile p{50, 25, 25, 29, 60.0, 37, 35, false, 50, 30, false};
+    return p;
+}
+
+inline const NoxStatisticsProfile &NoxStatisticsProfile::baccarat()
+{
+    static const NoxStatisticsProfile p{50, 10, 25, 270, 60.0, 2, 1, true, 3, 20, true};
+    return p;
+}
+
+inline const NoxStatisticsProfile &NoxStatisticsProfile::tie()
+{
+    static const NoxStatisticsProfile p{50, 25, 25, 15, 60.0, 36, 35, true, 50, 30, false};
     return p;
 }
 

@@ -1,0 +1,156 @@
+#include "methods/methodeauto.h"
+
+#include "engine/noxmethodcontext.h"
+#include "engine/noxmethodstate.h"
+#include "methods/noxmethodsortbyscore.h"
+#include "methods/noxmethodsortfactory.h"
+
+#include <limits>
+#include <new>
+
+namespace Nox {
+
+MethodeAuto::MethodeAuto(const QString &name, NoxMethodSortType sortType, bool sticky, int requiredStateFlags)
+    : NoxMethod(NoxMethodType::automatic, NoxMethodSubType::red11, name)
+    , m_sortType(sortType)
+    , m_sorter(NoxMethodSortFactory::create(sortType))
+    , m_sticky(sticky)
+    , m_requiredStateFlags(requiredStateFlags)
+{
+    if (!m_sorter) {
+        throw std::bad_alloc();
+    }
+    setBlockPercentage(80);
+}
+
+MethodeAuto::~MethodeAuto() = default;
+
+void MethodeAuto::process(const NoxMethodContext &context)
+{
+    const int last = m_choiceStack.isEmpty() ? -1 : m_choiceStack.last();
+    if (context.count() == 0) {
+        setProposal({});
+        setCenterNumber(-1);
+        return;
+    }
+    const QList<NoxMethodState *> states = context.methodStates();
+    const auto *scorer = dynamic_cast<const NoxMethodSortByScore *>(m_sorter.get());
+    NoxMethodState *self = nullptr;
+    NoxMethodState *best = nullptr;
+    NoxMethodState *previous = nullptr;
+    int previousGap = -1;
+    double bestScore = std::numeric_limits<double>::lowest();
+    for (NoxMethodState *s : states) {
+        const NoxMethod *m = s->method();
+        if (m->index() == index()) {
+            self = s;
+        }
+        if (m_requiredStateFlags && (s->playModeFlags() & m_requiredStateFlags) != m_requiredStateFlags) {
+            continue;
+        }
+        if (m_candidateIndexes.isEmpty()) {
+            if (m->type() == NoxMethodType::automatic || m->subtype() == NoxMethodSubType::none) {
+                continue;
+            }
+        } else if (!m_candidateIndexes.contains(m->index())) {
+            continue;
+        }
+        if (m_sticky && m->index() == last) {
+            previous = s;
+            previousGap = s->ecart();
+        }
+        if (scorer) {
+            const double score = scorer->score(s);
+            if (score > bestScore) {
+                best = s;
+                bestScore = score;
+            } else if (score == bestScore && best && m_sorter->compare(s, best) > 0) {
+                best = s;
+            }
+        } else if (!best || m_sorter->compare(s, best) > 0) {
+            best = s;
+        }
+    }
+    NoxMethodState *chosen = best;
+    if (m_sticky) {
+        if (bestScore < 100.0) {
+            chosen = nullptr;
+        }
+        if (previous && previousGap == 1) {
+            chosen = previous;
+        }
+    }
+    if (!chosen || !self) {
+        m_currentChoice = -1;
+        setProposal({});
+        setCenterNumber(-1);
+        return;
+    }
+    choose(self, chosen, states);
+}
+
+void MethodeAuto::choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states)
+{
+    m_currentChoice = chosen->method()->index();
+    const NoxMethodProposal proposal = chosen->proposal();
+    const bool numberMode = chosen->numberMode();
+    const bool zero = chosen->zeroOption();
+    QList<NoxBetItemID> items;
+    const auto add = [&items](NoxBetItemID id) {
+        if (!items.contains(id)) {
+            items.append(id);
+        }
+    };
+    if (numberMode) {
+        for (int n : proposal.coveredNumbers) {
+            add(NoxBetItemID(n));
+        }
+    } else {
+        for (NoxBetItemID id : proposal.items) {
+            add(id);
+        }
+    }
+    if (zero) {
+        add(NoxBetItemID::N0);
+    }
+    setProposal(items);
+    setCenterNumber(proposal.centerNumber);
+    self->setNumberMode(numberMode);
+    self->setZeroOption(zero);
+
+    // Marks of the list: the choice of the ratio and tendency automatic methods.
+    if (m_sortType == ScoreRatioCt && !chosen->ratioSignalFlag()) {
+        for (NoxMethodState *s : states) {
+            s->setScoreSignalFlags(s == chosen, s->tendencySignalFlag());
+        }
+    } else if (m_sortType == ScoreTendance && !chosen->tendencySignalFlag()) {
+        for (NoxMethodState *s : states) {
+            s->setScoreSignalFlags(s->ratioSignalFlag(), s == chosen);
+        }
+    }
+}
+
+void MethodeAuto::commit(const NoxMethodContext &)
+{
+    if (m_sticky) {
+        m_choiceStack.append(m_currentChoice);
+    }
+}
+
+bool MethodeAuto::rollback(int, const NoxMethodContext &)
+{
+    setProposal({});
+    if (m_sticky && !m_choiceStack.isEmpty()) {
+        m_currentChoice = m_choiceStack.takeLast();
+    }
+    return true;
+}
+
+void MethodeAuto::reset(const NoxMethodContext &)
+{
+    setProposal({});
+    m_currentChoice = -1;
+    m_choiceStack.clear();
+}
+
+} // namespace Nox

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/noxmethod.h"
+#include "engine/noxmethodinterface.h"
+#include "engine/noxmethodsorttype.h"
+
+#include <QSet>
+
+#include <memory>
+
+namespace Nox {
+
+class NoxMethodFilter;
+class NoxMethodState;
+
+/// An automatic method: after every coup it ranks its candidates with a sort ordering and
+/// plays what the best one proposes. Sticky, it keeps a choice whose gap is exactly 1 and
+/// only takes scores of at least 100.
+class MethodeAuto : public NoxMethod, public NoxMethodInterface
+{
+public:
+    /// requiredStateFlags: play-mode bits a candidate's state must all carry (0: none).
+    /// Throws std::bad_alloc when sortType has no ordering.
+    MethodeAuto(const QString &name, NoxMethodSortType sortType, bool sticky, int requiredStateFlags);
+    ~MethodeAuto() override;
+
+    /// Restricts the candidates to these method indexes (empty: every non-automatic method with
+    /// a subtype).
+    void setCandidateIndexes(const QSet<int> &indexes) { m_candidateIndexes = indexes; }
+    [[nodiscard]] const QSet<int> &candidateIndexes() const { return m_candidateIndexes; }
+    [[nodiscard]] NoxMethodSortType sortType() const { return m_sortType; }
+    [[nodiscard]] bool isSticky() const { return m_sticky; }
+    [[nodiscard]] int requiredStateFlags() const { return m_requiredStateFlags; }
+    [[nodiscard]] int currentChoice() const { return m_currentChoice; }
+
+    void process(const NoxMethodContext &context) override;
+    void commit(const NoxMethodContext &context) override;
+    bool rollback(int value, const NoxMethodContext &context) override;
+    void reset(const NoxMethodContext &context) override;
+
+private:
+    void choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states);
+
+    NoxMethodSortType m_sortType;
+    std::unique_ptr<NoxMethodFilter> m_sorter;
+    QSet<int> m_candidateIndexes;
+    QList<int> m_choiceStack;
+    int m_currentChoice = -1;
+    bool m_sticky;
+    int m_requiredStateFlags;
+};
+
+} // namespace Nox

@@ -1,0 +1,183 @@
+#include "methods/noxfactory.h"
+
+#include "engine/noxbetitem.h"
+#include "engine/noxengine.h"
+#include "engine/noxlogging.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "engine/noxstatisticsprofile.h"
+#include "methods/methodeauto.h"
+#include "methods/methodebaccarahawkspb.h"
+#include "methods/methodebaccarainvhawkspb.h"
+#include "methods/methodebaccaramirpb.h"
+#include "methods/methodpattern.h"
+
+#include <cmath>
+
+namespace Nox {
+
+NoxFactory::NoxFactory(NoxEngine *engine, const NoxStatisticsProfile *profile)
+    : m_engine(engine)
+    , m_profile(profile)
+{}
+
+NoxMethodState *NoxFactory::fixedItemMethod(const QString &name, NoxMethodType type, NoxMethodSubType subtype,
+                                            const QList<NoxBetItemID> &items)
+{
+    auto *method = new NoxMethod(type, subtype, name);
+    method->setProposal(items);
+    auto *state = new NoxMethodState(method);
+    state->setZeroOption(type == NoxMethodType::plein);
+    return state;
+}
+
+NoxMethodState *NoxFactory::singleItemMethod(NoxBetItemID item, const QString &name, NoxMethodSubType subtype,
+                                             int blockPercentage, int nbBlockDom, int ecartNotif,
+                                             double tendencyOffset)
+{
+    NoxMethodState *state = fixedItemMethod(name, betItem(item).type(), subtype, {item});
+    NoxMethod *method = state->method();
+    method->setBlockPercentage(blockPercentage);
+    method->setDefaultNbBlockDom(nbBlockDom);
+    method->setDefaultEcartNotif(ecartNotif);
+    state->setTendencyOffset(std::trunc(tendencyOffset));
+    return state;
+}
+
+NoxMethodState *NoxFactory::numberListMethod(const QString &name, const QList<int> &ids,
+                                             NoxMethodSubType subtype, int centre)
+{
+    QList<NoxBetItemID> items;
+    items.reserve(ids.size());
+    for (int id : ids) {
+        if (!hasBetItem(NoxBetItemID(id))) {
+            qCWarning(lcNoxMethods, "Failed to load item %d", id);
+            return nullptr;
+        }
+        items.append(NoxBetItemID(id));
+    }
+    NoxMethodState *state = fixedItemMethod(name, NoxMethodType::plein, subtype, items);
+    state->method()->setCenterNumber(centre);
+    return state;
+}
+
+NoxMethodState *NoxFactory::stateFor(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
+                                     double tendencyOffset)
+{
+    auto *state = new NoxMethodState(method);
+    state->setZeroOption(false);
+    if (blockPercentage != kKeepBlockPercentage) {
+        method->setBlockPercentage(blockPercentage);
+    }
+    method->setDefaultNbBlockDom(nbBlockDom);
+    method->setDefaultEcartNotif(ecartNotif);
+    state->setTendencyOffset(std::trunc(tendencyOffset));
+    return state;
+}
+
+void NoxFactory::add(NoxMethodState *state)
+{
+    if (m_profile) {
+        state->setProfile(m_profile);
+    }
+    m_engine->addMethodState(state);
+}
+
+void NoxFactory::setQuickMode(NoxMethodState *state, int rank)
+{
+    state->method()->setQuickModeRank(rank);
+    state->setPlayModeFlag(NoxMethodState::QuickList, rank >= 0);
+}
+
+QSet<int> NoxFactory::collect(const std::function<bool(const NoxMethodState *)> &filter) const
+{
+    QSet<int> indexes;
+    for (const NoxMethodState *s : m_engine->methodStates()) {
+        if (filter(s)) {
+            indexes.insert(s->method()->index());
+        }
+    }
+    return indexes;
+}
+
+NoxMethodState *NoxFactory::addEntry(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
+                                     double tendencyOffset, const NoxStatisticsProfile &profile)
+{
+    NoxMethodState *state = stateFor(method, blockPercentage, nbBlockDom, ecartNotif, tendencyOffset);
+    state->setNumberMode(false);
+    add(state);
+    state->setProfile(&profile);
+    return state;
+}
+
+void NoxFactory::loadBaccaraMethods()
+{
+    const NoxStatisticsProfile &baccarat = NoxStatisticsProfile::baccarat();
+    const auto addSide = [&](NoxBetItemID item, const char *name, NoxMethodSubType subtype, int rank) {
+        NoxMethodState *s = singleItemMethod(item, QString::fromLatin1(name), subtype, m_blockPercentage3,
+                                             m_nbBlockDom1, 6, m_offset1);
+        s->setZeroOption(false);
+        s->setNumberMode(false);
+        add(s);
+        s->setProfile(&baccarat);
+        setQuickMode(s, rank);
+    };
+    addSide(NoxBetItemID::B_BANKER, "BANKER", NoxMethodSubType::banker13, 1);
+    addSide(NoxBetItemID::B_PLAYER, "PLAYER", NoxMethodSubType::player12, 0);
+
+    NoxMethodState *tie = fixedItemMethod(QStringLiteral("TIE"), NoxMethodType::plein, NoxMethodSubType::none,
+                                          {NoxBetItemID::B_TIE});
+    tie->method()->setBlockPercentage(m_blockPercentage3);
+    tie->method()->setDefaultNbBlockDom(m_nbBlockDom1);
+    tie->method()->setDefaultEcartNotif(6);
+    tie->setTendencyOffset(std::trunc(m_offset1));
+    tie->setZeroOption(false);
+    tie->setNumberMode(false);
+    add(tie);
+    tie->setProfile(&NoxStatisticsProfile::tie());
+
+    for (int k = 1; k <= 64; ++k) {
+        auto *figure = new MethodPattern(QString::asprintf("Figure %02d", k), MethodPattern::figure(k));
+        addEntry(figure, m_blockPercentage1, m_nbBlockDom2, 6, m_offset1, baccarat);
+    }
+
+    const auto addAuto = [&](const char *name, NoxMethodSortType sort, int flags, const QSet<int> &candidates,
+                             int rank) {
+        auto *method = new MethodeAuto(QString::fromLatin1(name), sort, false, flags);
+        method->setCandidateIndexes(candidates);
+        NoxMethodState *s = addEntry(method, m_blockPercentage1, m_nbBlockDom2, 8, m_offset1, baccarat);
+        s->setPlayModeFlag(NoxMethodState::NormalList, false);
+        if (rank >= 0) {
+            setQuickMode(s, rank);
+        }
+    };
+    const auto named = [this](const QStringList &names) {
+        return collect([&names](const NoxMethodState *s) { return names.contains(s->method()->name()); });
+    };
+    addAuto("AUTO Tendance", ScoreTendance, 0, {}, -1);
+    addAuto("AUTO Top", Score, NoxMethodState::NormalList, {}, -1);
+    addAuto("AUTO Ratio", ScoreRatioCt, 0, {}, -1);
+
+    addEntry(new MethodeBaccaraHawksPB(QStringLiteral("H(P/B)")), m_blockPercentage1, m_nbBlockDom2, 6,
+             m_offset1, baccarat);
+    addEntry(new MethodeBaccaraInvHawksPB(QStringLiteral("Inv H(P/B)")), m_blockPercentage1, m_nbBlockDom2, 6,
+             m_offset1, baccarat);
+    addEntry(new MethodeBaccaraMirPB(QStringLiteral("M(P/B)"), false), m_blockPercentage1, m_nbBlockDom2, 6,
+             m_offset1, baccarat);
+    addEntry(new MethodeBaccaraMirPB(QStringLiteral("Inv M(P/B)"), true), m_blockPercentage1, m_nbBlockDom2,
+             6, m_offset1, baccarat);
+
+    addAuto("AUTO Hawks", ScoreTendancePlus, 0,
+            named({QStringLiteral("H(P/B)"), QStringLiteral("Inv H(P/B)")}), 2);
+    addAuto("AUTO Miroir", ScoreTendancePlus, 0,
+            named({QStringLiteral("M(P/B)"), QStringLiteral("Inv M(P/B)")}), 3);
+    addAuto("AUTO Figure", ScoreTendancePlus, 0,
+            collect([](const NoxMethodState *s) { return dynamic_cast<const MethodPattern *>(s->method()); }),
+            4);
+    addAuto(
+        "AUTO Mix", ScoreTendancePlus, 0,
+        named({QStringLiteral("AUTO Tendance"), QStringLiteral("AUTO Top"), QStringLiteral("AUTO Ratio")}),
+        5);
+}
+
+} // namespace Nox

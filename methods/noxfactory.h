@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/noxenums.h"
+
+#include <QList>
+#include <QSet>
+
+#include <climits>
+#include <functional>
+
+namespace Nox {
+
+class NoxEngine;
+class NoxMethod;
+class NoxMethodState;
+struct NoxStatisticsProfile;
+
+/// Fills an engine with the method catalogue of its game. Short-lived: the engine makes one
+/// for each (re)load; methods and states belong to the engine afterwards.
+class NoxFactory
+{
+public:
+    /// Marker of stateFor(): keep the method's own block percentage.
+    static constexpr int kKeepBlockPercentage = INT_MIN;
+
+    /// profile: handed to every state before it joins the engine (may be null).
+    NoxFactory(NoxEngine *engine, const NoxStatisticsProfile *profile);
+
+    /// The 78 methods of the baccarat edition, in catalogue order.
+    void loadBaccaraMethods();
+
+    // --- Creation helpers ---------------------------------------------------------------------
+    /// A plain method with fixed items; its state has the zero option on plein methods.
+    NoxMethodState *fixedItemMethod(const QString &name, NoxMethodType type, NoxMethodSubType subtype,
+                                    const QList<NoxBetItemID> &items);
+    /// A fixed method of one item, of the item's own kind.
+    NoxMethodState *singleItemMethod(NoxBetItemID item, const QString &name, NoxMethodSubType subtype,
+                                     int blockPercentage, int nbBlockDom, int ecartNotif,
+                                     double tendencyOffset);
+    /// A plein method on numbers (or any items); null, with a warning, for an unknown item.
+    NoxMethodState *numberListMethod(const QString &name, const QList<int> &ids, NoxMethodSubType subtype,
+                                     int centre);
+    /// A state for an existing method with the registration defaults.
+    NoxMethodState *stateFor(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
+                             double tendencyOffset);
+    /// Hands the state to the engine (after giving it the factory's profile).
+    void add(NoxMethodState *state);
+    static void setQuickMode(NoxMethodState *state, int rank);
+    /// The catalogue indexes of the engine's states that `filter` accepts.
+    [[nodiscard]] QSet<int> collect(const std::function<bool(const NoxMethodState *)> &filter) const;
+
+private:
+    /// Registers one entry: the method defaults, the state, the engine, then the entry's profile.
+    NoxMethodState *addEntry(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
+                             double tendencyOffset, const NoxStatisticsProfile &profile);
+
+    NoxEngine *m_engine;
+    const NoxStatisticsProfile *m_profile;
+    // Registration constants.
+    const int m_blockPercentage1 = 85;
+    const int m_blockPercentage2 = 85;
+    const int m_blockPercentage3 = 90;
+    const int m_nbBlockDom1 = 2;
+    const int m_nbBlockDom2 = 3;
+    const int m_nbBlockDom3 = 3;
+    const double m_offset1 = -40.0;
+    const double m_offset2 = -40.0;
+    const double m_offset3 = -60.0;
+    const double m_offset4 = -60.0;
+    const double m_offset5 = -90.0;
+};
+
+} // namespace Nox

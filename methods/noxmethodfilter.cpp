@@ -1,0 +1,133 @@
+// The plain orderings: identity, active filter, name, index, default and quick mode.
+
+#include "methods/noxmethodfilter.h"
+
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "methods/noxmethodfilterbyactive.h"
+#include "methods/noxmethodsortbyindex.h"
+#include "methods/noxmethodsortbyname.h"
+#include "methods/noxmethodsortbyquickmode.h"
+#include "methods/noxmethodsortdefault.h"
+
+#include <functional>
+
+namespace Nox {
+
+namespace {
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+int quickRank(const NoxMethodState *s)
+{
+    return s ? s->method()->quickModeRank() : -1;
+}
+
+bool isAutomatic(const NoxMethodState *s)
+{
+    return s && s->method()->type() == NoxMethodType::automatic;
+}
+
+// Subtype rank of the default order: simple chances sort lowest, banker and player highest.
+int subtypeRank(const NoxMethodState *s)
+{
+    if (!s) {
+        return -1;
+    }
+    switch (s->method()->subtype()) {
+    case NoxMethodSubType::bluecs6:
+        return 15;
+    case NoxMethodSubType::player12:
+        return -14;
+    case NoxMethodSubType::banker13:
+        return -15;
+    default:
+        return int(s->method()->subtype());
+    }
+}
+
+// Quick ranks first: a negative rank sorts after every real one.
+int compareQuickRanks(int ra, int rb)
+{
+    if (ra < 0) {
+        return 1;
+    }
+    if (rb < 0) {
+        return -1;
+    }
+    return ra < rb ? -1 : 1;
+}
+
+} // namespace
+
+bool NoxMethodFilter::accept(const NoxMethodState *) const
+{
+    return true;
+}
+
+int NoxMethodFilter::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    if (a == b) {
+        return 0;
+    }
+    return std::less<const NoxMethodState *>()(a, b) ? -1 : 1;
+}
+
+bool NoxMethodFilterByActive::accept(const NoxMethodState *state) const
+{
+    return state && state->isActive();
+}
+
+int NoxMethodSortByName::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    const QString na = a ? a->method()->name() : QString();
+    const QString nb = b ? b->method()->name() : QString();
+    return sign(na.compare(nb, Qt::CaseSensitive));
+}
+
+int NoxMethodSortByIndex::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    const int ia = a ? a->method()->index() : -1;
+    const int ib = b ? b->method()->index() : -1;
+    return ia < ib ? -1 : (ia > ib ? 1 : 0);
+}
+
+int NoxMethodSortDefault::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    if (m_quickFirst) {
+        const int ra = quickRank(a);
+        const int rb = quickRank(b);
+        if (ra != rb) {
+            return compareQuickRanks(ra, rb);
+        }
+    }
+    const bool autoA = isAutomatic(a);
+    const bool autoB = isAutomatic(b);
+    if (autoA != autoB) {
+        return autoA ? 1 : -1;
+    }
+    const int sa = subtypeRank(a);
+    const int sb = subtypeRank(b);
+    if (a && b && a->method()->subtype() == b->method()->subtype()) {
+        return -sign(a->method()->name().compare(b->method()->name(), Qt::CaseInsensitive));
+    }
+    if (sa == sb) {
+        return 0;
+    }
+    return sa < sb ? 1 : -1;
+}
+
+int NoxMethodSortByQuickMode::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    const int ra = quickRank(a);
+    const int rb = quickRank(b);
+    if (ra == rb) {
+        return NoxMethodSortDefault::compare(a, b);
+    }
+    return compareQuickRanks(ra, rb);
+}
+
+} // namespace Nox

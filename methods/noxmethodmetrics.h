@@ -1,0 +1,87 @@
+#pragma once
+
+#include "engine/noxcouprecord.h"
+#include "engine/noxenums.h"
+
+#include <QList>
+
+namespace Nox {
+
+class NoxMethodState;
+
+/// The metrics the orderings score with, read from one consistent view of a method state
+/// (taken under its method mutex). Everything is bounded by the short-term window, so a
+/// metric costs the same whatever the history length.
+class NoxMethodMetrics
+{
+public:
+    explicit NoxMethodMetrics(const NoxMethodState &state);
+
+    [[nodiscard]] int historyLength() const { return int(m_history.size()); }
+    [[nodiscard]] bool isAutomatic() const { return m_automatic; }
+    [[nodiscard]] bool isActive() const { return m_active; }
+    [[nodiscard]] int ecart() const { return m_ecart; }
+    [[nodiscard]] int ecartMax() const { return m_ecartMax; }
+    [[nodiscard]] double ecartMoyen() const { return m_ecartMoyen; }
+    [[nodiscard]] double ecartMoyenCt() const { return m_ecartMoyenCt; }
+    [[nodiscard]] int winBlocks() const { return m_shortTermWins; }
+    [[nodiscard]] NoxTendance tendance() const { return m_tendance; }
+    [[nodiscard]] int chartTendance() const { return m_chartTendance; }
+    [[nodiscard]] int chartTendanceCount() const { return m_chartTendanceCount; }
+    [[nodiscard]] int compteurMECount() const { return m_compteurME; }
+    [[nodiscard]] bool counterSignal() const { return m_counterSignal; }
+    /// The newest record is a win.
+    [[nodiscard]] bool newestIsWin() const;
+
+    /// The score of Score Total (without the ecart-max bonus).
+    [[nodiscard]] double score() const;
+    [[nodiscard]] double ratioScore() const;
+    [[nodiscard]] double scoreCt() const;
+    /// The newest tendency, 0 when there is none.
+    [[nodiscard]] double tendanceValue() const;
+    /// Wins of the high run but its oldest record; `fall` gets that record's in-block bit.
+    [[nodiscard]] int pastilles(bool *fall = nullptr) const;
+    /// Wins of the newest run that carries the tendency signal.
+    [[nodiscard]] int fire() const;
+    [[nodiscard]] double viseur() const;
+    /// Notification bonus N: 10000 once the gap reaches the notification threshold.
+    [[nodiscard]] double notificationBonus() const;
+    /// Ecart-max bonus E: 2000 when the gap reaches the largest one and that signal is on.
+    [[nodiscard]] double ecartMaxBonus() const;
+    /// Recent hits H: wins walking back while the tendency is not negative.
+    [[nodiscard]] int recentHits() const;
+
+private:
+    [[nodiscard]] bool newestAboveThreshold() const;
+    [[nodiscard]] qsizetype windowStart() const;
+    /// Number of newest records, inside the window, whose tendency is above the threshold.
+    [[nodiscard]] int highRunLength() const;
+    [[nodiscard]] int winsInNewest(int count) const;
+
+    QList<NoxCoupRecord> m_history;
+    int m_window = 0;
+    double m_threshold = 0;
+    int m_resultCount = 0;
+    int m_numbersSum = 0;
+    double m_winRatio = 0;
+    double m_ratioTheorique = 0;
+    double m_shortTermWinRatio = 0;
+    double m_ratioMargin = 0;
+    int m_shortTermWins = 0;
+    int m_ecart = 0;
+    int m_ecartMax = 0;
+    double m_ecartMoyen = 0;
+    double m_ecartMoyenCt = 0;
+    bool m_useNotif = false;
+    int m_ecartNotif = 0;
+    int m_signalMask = 0;
+    NoxTendance m_tendance = NoxTendance::none;
+    int m_chartTendance = 0;
+    int m_chartTendanceCount = 0;
+    int m_compteurME = 0;
+    bool m_counterSignal = false;
+    bool m_automatic = false;
+    bool m_active = false;
+};
+
+} // namespace Nox

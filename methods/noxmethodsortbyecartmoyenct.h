@@ -1,0 +1,15 @@
+#pragma once
+
+#include "methods/noxmethodsortbyscore.h"
+
+namespace Nox {
+
+/// Score Ecart Moyen: the short-term mean gap.
+class NoxMethodSortByEcartMoyenCT : public NoxMethodSortByScore
+{
+public:
+    using NoxMethodSortByScore::NoxMethodSortByScore;
+    [[nodiscard]] double score(const NoxMethodState *state) const override;
+};
+
+} // namespace Nox

@@ -1,0 +1,194 @@
+// The score orderings.
+
+#include "methods/noxmethodsortbyscore.h"
+
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "methods/noxmethodmetrics.h"
+#include "methods/noxmethodsortbyecartmoyen.h"
+#include "methods/noxmethodsortbyecartmoyenct.h"
+#include "methods/noxmethodsortbyhorsbloc.h"
+#include "methods/noxmethodsortbymoyenneecartmoyen.h"
+#include "methods/noxmethodsortbyscorect.h"
+#include "methods/noxmethodsortbyscorefire.h"
+#include "methods/noxmethodsortbyscoremasseegale.h"
+#include "methods/noxmethodsortbyscorepastillesvertes.h"
+#include "methods/noxmethodsortbyscorepastillesverteschute.h"
+#include "methods/noxmethodsortbyscorepastillesvertesonly.h"
+#include "methods/noxmethodsortbyscoreratioct.h"
+#include "methods/noxmethodsortbyscoretendance.h"
+#include "methods/noxmethodsortbyscoretendancejaune.h"
+#include "methods/noxmethodsortbyscoretendanceorange.h"
+#include "methods/noxmethodsortbyscoretendanceplus.h"
+#include "methods/noxmethodsortbyscoreviseur.h"
+#include "methods/noxmethodsortbywinbloc.h"
+
+namespace Nox {
+
+namespace {
+
+// N + E, the two bonuses most formulas add.
+double bonuses(const NoxMethodMetrics &m)
+{
+    return m.notificationBonus() + m.ecartMaxBonus();
+}
+
+double tendancePlus(const NoxMethodMetrics &m)
+{
+    const double t = m.tendanceValue();
+    return t + (t >= 0 ? 100.0 * m.recentHits() : 0.0) + bonuses(m);
+}
+
+double pastillesVertes(const NoxMethodMetrics &m, bool *fall, int *count)
+{
+    *count = m.pastilles(fall);
+    return m.scoreCt() + m.ecartMaxBonus() + (*count > 0 ? 1000.0 : 0.0);
+}
+
+} // namespace
+
+int NoxMethodSortByScore::compare(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    if (m_automaticFirst) {
+        const bool autoA = a && a->method()->type() == NoxMethodType::automatic;
+        const bool autoB = b && b->method()->type() == NoxMethodType::automatic;
+        if (autoA != autoB) {
+            return autoA ? 1 : -1;
+        }
+    }
+    const double sa = a ? score(a) : 0.0;
+    const double sb = b ? score(b) : 0.0;
+    if (sa < sb) {
+        return -1;
+    }
+    if (sa > sb) {
+        return 1;
+    }
+    return NoxMethodSortDefault::compare(a, b);
+}
+
+double NoxMethodSortByScore::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return m.score() + m.ecartMaxBonus();
+}
+
+double NoxMethodSortByScoreCt::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return m.scoreCt() + m.ecartMaxBonus();
+}
+
+double NoxMethodSortByEcartMoyen::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return 100.0 - m.ecartMoyen() + bonuses(m);
+}
+
+double NoxMethodSortByHorsBloc::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return 100.0 - m.ecartMoyen() + bonuses(m);
+}
+
+double NoxMethodSortByWinBloc::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return 100.0 * m.winBlocks() + bonuses(m) + m.ratioScore() / 10.0;
+}
+
+double NoxMethodSortByEcartMoyenCT::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return (5.0 - m.ecartMoyenCt()) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
+}
+
+double NoxMethodSortByMoyenneEcartMoyen::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return (5.0 - (m.ecartMoyenCt() + m.ecartMoyen()) / 2.0) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
+}
+
+double NoxMethodSortByScoreTendance::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return m.tendanceValue() + bonuses(m);
+}
+
+double NoxMethodSortByScoreFire::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return 100.0 * m.fire() + bonuses(m) + m.ratioScore() / 10.0;
+}
+
+double NoxMethodSortByScorePastillesVertes::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    bool fall = false;
+    int count = 0;
+    return pastillesVertes(m, &fall, &count);
+}
+
+double NoxMethodSortByScorePastillesVertesChute::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    bool fall = false;
+    int count = 0;
+    const double s = pastillesVertes(m, &fall, &count);
+    return count > 1 && fall ? s - 2500.0 : s;
+}
+
+double NoxMethodSortByScoreTendancePlus::score(const NoxMethodState *state) const
+{
+    return tendancePlus(NoxMethodMetrics(*state));
+}
+
+double NoxMethodSortByScoreViseur::score(const NoxMethodState *state) const
+{
+    return NoxMethodMetrics(*state).viseur();
+}
+
+double NoxMethodSortByScoreTendanceOrange::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    double s = bonuses(m) + m.ratioScore() / 10.0;
+    if (m.chartTendance() == 2 || m.chartTendance() == 3) {
+        s += 100.0 * m.chartTendanceCount();
+    }
+    return s;
+}
+
+double NoxMethodSortByScoreMasseEgale::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return (m.counterSignal() ? 100.0 * m.compteurMECount() : 0.0) + bonuses(m) + m.ratioScore() / 10.0;
+}
+
+double NoxMethodSortByScoreRatioCt::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return m.ratioScore() + m.ecartMaxBonus();
+}
+
+double NoxMethodSortByScorePastillesVertesOnly::score(const NoxMethodState *state) const
+{
+    return 1000.0 * NoxMethodMetrics(*state).pastilles();
+}
+
+bool NoxMethodSortByScoreTendanceJaune::accept(const NoxMethodState *state) const
+{
+    if (!state) {
+        return false;
+    }
+    const NoxMethodMetrics m(*state);
+    return m.tendance() == NoxTendance::inter ||
+           (m.tendance() == NoxTendance::up && m.isActive() && m.newestIsWin());
+}
+
+double NoxMethodSortByScoreTendanceJaune::score(const NoxMethodState *state) const
+{
+    const NoxMethodMetrics m(*state);
+    return tendancePlus(m) + (m.tendance() == NoxTendance::up && m.newestIsWin() ? 1000.0 : 0.0);
+}
+
+} // namespace Nox

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "methods/noxmethodsortdefault.h"
+
+namespace Nox {
+
+/// Score Total, and the base of every score ordering: compares scores (automatic methods
+/// first with automaticFirst), the default order between equal scores.
+class NoxMethodSortByScore : public NoxMethodSortDefault
+{
+public:
+    explicit NoxMethodSortByScore(bool quickFirst = false, bool automaticFirst = true)
+        : NoxMethodSortDefault(quickFirst)
+        , m_automaticFirst(automaticFirst)
+    {}
+    [[nodiscard]] int compare(const NoxMethodState *a, const NoxMethodState *b) const override;
+    [[nodiscard]] virtual double score(const NoxMethodState *state) const;
+    [[nodiscard]] bool automaticFirst() const { return m_automaticFirst; }
+
+private:
+    bool m_automaticFirst;
+};
+
+} // namespace Nox

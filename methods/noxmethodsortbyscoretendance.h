@@ -1,0 +1,15 @@
+#pragma once
+
+#include "methods/noxmethodsortbyscore.h"
+
+namespace Nox {
+
+/// Score Tend.: the newest tendency.
+class NoxMethodSortByScoreTendance : public NoxMethodSortByScore
+{
+public:
+    using NoxMethodSortByScore::NoxMethodSortByScore;
+    [[nodiscard]] double score(const NoxMethodState *state) const override;
+};
+
+} // namespace Nox

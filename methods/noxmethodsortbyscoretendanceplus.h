@@ -1,0 +1,15 @@
+#pragma once
+
+#include "methods/noxmethodsortbyscore.h"
+
+namespace Nox {
+
+/// Score Tend. Plus: the newest tendency plus the recent hits.
+class NoxMethodSortByScoreTendancePlus : public NoxMethodSortByScore
+{
+public:
+    using NoxMethodSortByScore::NoxMethodSortByScore;
+    [[nodiscard]] double score(const NoxMethodState *state) const override;
+};
+
+} // namespace Nox

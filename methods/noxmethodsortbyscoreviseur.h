@@ -1,0 +1,15 @@
+#pragma once
+
+#include "methods/noxmethodsortbyscore.h"
+
+namespace Nox {
+
+/// Score Viseur: short gaps closed during the high run.
+class NoxMethodSortByScoreViseur : public NoxMethodSortByScore
+{
+public:
+    using NoxMethodSortByScore::NoxMethodSortByScore;
+    [[nodiscard]] double score(const NoxMethodState *state) const override;
+};
+
+} // namespace Nox

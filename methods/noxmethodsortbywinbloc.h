@@ -1,0 +1,15 @@
+#pragma once
+
+#include "methods/noxmethodsortbyscore.h"
+
+namespace Nox {
+
+/// Score B+: wins of the short-term window.
+class NoxMethodSortByWinBloc : public NoxMethodSortByScore
+{
+public:
+    using NoxMethodSortByScore::NoxMethodSortByScore;
+    [[nodiscard]] double score(const NoxMethodState *state) const override;
+};
+
+} // namespace Nox
