@@ -180,6 +180,23 @@ void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState
     });
 }
 
+void NoxEngine::replay(const QList<int> &values, const QList<NoxMethodState *> &states,
+                       const QList<NoxMethodState *> &rebuilt)
+{
+    const QList<int> empty;
+    forEachState(rebuilt, [&](NoxMethodState *s) {
+        NoxSnapshotContext context(empty, states, s, 0);
+        s->resetState(false, context);
+    });
+    for (int i = 0; i < values.size(); ++i) {
+        const int count = i + 1;
+        forEachStateInStages(rebuilt, [&](NoxMethodState *s) {
+            NoxSnapshotContext context(values, states, s, count);
+            s->processValue(values.at(i), context);
+        });
+    }
+}
+
 void NoxEngine::clearCaches(const QList<NoxMethodState *> &states)
 {
     for (NoxMethodState *s : states) {
@@ -350,14 +367,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
             states = d->states;
         }
         emit playedValuesChanged();
-        const QList<int> empty;
-        forEachState(states, [&](NoxMethodState *s) {
-            NoxSnapshotContext context(empty, states, s, 0);
-            s->resetState(false, context);
-        });
-        for (int i = 0; i < values.size(); ++i) {
-            processStep(values, states, values.at(i), i);
-        }
+        replay(values, states, states);
         emit playedValuesChanged();
         {
             QMutexLocker lock(&d->mutex);
@@ -394,6 +404,8 @@ void NoxEngine::loadMethods()
         if (d->baccaratMode) {
             factory.loadBaccaraMethods();
         }
+        QList<int> values;
+        QList<NoxMethodState *> states;
         {
             QMutexLocker lock(&d->mutex);
             if (d->settings) {
@@ -401,6 +413,13 @@ void NoxEngine::loadMethods()
                     applyMethodSettings(d->states.at(i));
                 }
             }
+            values = d->played;
+            states = d->states;
+        }
+        // The new methods catch up with the history already played.
+        replay(values, states, states.mid(first));
+        {
+            QMutexLocker lock(&d->mutex);
             updateItemsToPlay();
         }
         clearCaches(methodStates());

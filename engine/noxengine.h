@@ -139,6 +139,9 @@ private:
     /// Adds a limit warning unless one of its type is already listed (engine lock held).
     void addLimitNotification(int type, const QString &title, int amount);
     void clearCaches(const QList<NoxMethodState *> &states);
+    /// Resets `rebuilt` (a part of `states`) and plays `values` into it from the start.
+    void replay(const QList<int> &values, const QList<NoxMethodState *> &states,
+                const QList<NoxMethodState *> &rebuilt);
     void emitBatchEnd(qsizetype notificationsBefore);
     /// Applies `fn` to the method's state; when it reports a change, clears the state's cache,
     /// optionally recomputes the bets, and emits the change.

@@ -1,0 +1,346 @@
+#include "engine/noxengine.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "engine/noxstatisticsprofile.h"
+#include "methods/methodeauto.h"
+#include "methods/methodecshawksrn.h"
+#include "methods/methodecsinvhawksrn.h"
+#include "methods/methodecsinvmirpi.h"
+#include "methods/methodecsmirmp.h"
+#include "methods/methodecsreversecouleur.h"
+#include "methods/methodpattern.h"
+#include "methods/noxfactory.h"
+#include "methods/noxmethodsortbyecartmoyen.h"
+#include "methods/noxmethodsortbyquickmode.h"
+#include "testmethods.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace Nox;
+using NoxTest::fixedState;
+
+namespace {
+
+enum Baccarat { Tie = 0, Player = 1, Banker = 2 };
+
+int indexOf(const NoxEngine &engine, const QString &name)
+{
+    for (const NoxMethodState *s : engine.methodStates()) {
+        if (s->method()->name() == name) {
+            return s->method()->index();
+        }
+    }
+    return -1;
+}
+
+QList<NoxBetItemID> proposal(const NoxEngine &engine, const QString &name)
+{
+    return engine.methodState(indexOf(engine, name))->proposal().items;
+}
+
+void play(NoxEngine &engine, const QList<int> &values)
+{
+    for (int v : values) {
+        engine.playValueInternal(v, true);
+    }
+}
+
+// A state of a method under test, added to a roulette engine.
+NoxMethodState *addMethod(NoxEngine &engine, NoxMethod *method)
+{
+    auto *state = new NoxMethodState(method);
+    state->setNumberMode(false);
+    engine.addMethodState(state);
+    return state;
+}
+
+} // namespace
+
+class TestBaccaratMethods : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void catalogueOrderAndDefaults()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        const QList<NoxMethodState *> states = engine.methodStates();
+        QCOMPARE(states.size(), 78);
+        const QStringList expected{QStringLiteral("BANKER"), QStringLiteral("PLAYER"), QStringLiteral("TIE"),
+                                   QStringLiteral("Figure 01")};
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(states.at(i)->method()->name(), expected.at(i));
+            QCOMPARE(states.at(i)->method()->index(), i);
+        }
+        QCOMPARE(states.at(66)->method()->name(), QStringLiteral("Figure 64"));
+        const QStringList tail{
+            QStringLiteral("AUTO Tendance"), QStringLiteral("AUTO Top"),   QStringLiteral("AUTO Ratio"),
+            QStringLiteral("H(P/B)"),        QStringLiteral("Inv H(P/B)"), QStringLiteral("M(P/B)"),
+            QStringLiteral("Inv M(P/B)"),    QStringLiteral("AUTO Hawks"), QStringLiteral("AUTO Miroir"),
+            QStringLiteral("AUTO Figure"),   QStringLiteral("AUTO Mix")};
+        for (int i = 0; i < tail.size(); ++i) {
+            QCOMPARE(states.at(67 + i)->method()->name(), tail.at(i));
+        }
+
+        for (const NoxMethodState *s : states) {
+            const NoxMethod *m = s->method();
+            const bool automatic = m->type() == NoxMethodType::automatic;
+            QCOMPARE(bool(s->playModeFlags() & NoxMethodState::NormalList), !automatic);
+            QVERIFY(!s->numberMode());
+            QVERIFY(!s->zeroOption());
+            QCOMPARE(s->tendencyOffset(), -40.0);
+            QCOMPARE(s->profile(),
+                     m->name() == u"TIE" ? &NoxStatisticsProfile::tie() : &NoxStatisticsProfile::baccarat());
+            QCOMPARE(s->ecartNotif(), automatic ? 8 : 6);
+            const bool side = m->index() < 3;
+            QCOMPARE(s->nbBlockDom(), side ? 2 : 3);
+            QCOMPARE(m->blockPercentage(), side ? 90 : 85);
+        }
+        QCOMPARE(engine.methodState(0)->method()->subtype(), NoxMethodSubType::banker13);
+        QCOMPARE(engine.methodState(2)->method()->type(), NoxMethodType::plein);
+        QCOMPARE(engine.methodState(70)->method()->subtype(), NoxMethodSubType::yellow3);
+
+        // Quick mode, in rank order.
+        QList<NoxMethodState *> quick;
+        std::copy_if(states.begin(), states.end(), std::back_inserter(quick),
+                     [](const NoxMethodState *s) { return s->playModeFlags() & NoxMethodState::QuickList; });
+        const NoxMethodSortByQuickMode byRank;
+        std::sort(quick.begin(), quick.end(),
+                  [&](const NoxMethodState *a, const NoxMethodState *b) { return byRank.compare(a, b) < 0; });
+        QStringList names;
+        for (const NoxMethodState *s : quick) {
+            names << s->method()->name();
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("PLAYER"), QStringLiteral("BANKER"),
+                                     QStringLiteral("AUTO Hawks"), QStringLiteral("AUTO Miroir"),
+                                     QStringLiteral("AUTO Figure"), QStringLiteral("AUTO Mix")}));
+    }
+
+    void candidateSetsAreSnapshots()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        const auto candidates = [&](int index) {
+            return static_cast<const MethodeAuto *>(engine.methodState(index)->method())->candidateIndexes();
+        };
+        QCOMPARE(candidates(74), (QSet<int>{70, 71}));
+        QCOMPARE(candidates(75), (QSet<int>{72, 73}));
+        QCOMPARE(candidates(77), (QSet<int>{67, 68, 69}));
+        QSet<int> figures;
+        for (int i = 3; i <= 66; ++i) {
+            figures.insert(i);
+        }
+        QCOMPARE(candidates(76), figures);
+        QVERIFY(candidates(67).isEmpty());
+
+        // A user method added later joins no set and survives a reload, at the front.
+        engine.addMethodState(fixedState(QStringLiteral("Mine"), NoxMethodType::cs, {NoxBetItemID::B_PLAYER},
+                                         NoxMethodSubType::purpleperso4));
+        engine.setMethodEcartNotif(78, 11);
+        QCOMPARE(candidates(74), (QSet<int>{70, 71}));
+        engine.loadMethods();
+        QCOMPARE(engine.methodStates().size(), 79);
+        QCOMPARE(engine.methodState(0)->method()->name(), QStringLiteral("Mine"));
+        QCOMPARE(engine.methodState(0)->ecartNotif(), 11);
+        QCOMPARE(engine.methodState(1)->method()->name(), QStringLiteral("BANKER"));
+        QCOMPARE(candidates(75), (QSet<int>{71, 72}));
+    }
+
+    void hawksAndMirror()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        play(engine, {Player});
+        QCOMPARE(proposal(engine, QStringLiteral("H(P/B)")), QList<NoxBetItemID>{NoxBetItemID::B_BANKER});
+        QCOMPARE(proposal(engine, QStringLiteral("Inv H(P/B)")), QList<NoxBetItemID>{NoxBetItemID::B_PLAYER});
+        play(engine, {Tie});
+        QVERIFY(proposal(engine, QStringLiteral("H(P/B)")).isEmpty());
+        QVERIFY(proposal(engine, QStringLiteral("Inv H(P/B)")).isEmpty());
+
+        engine.restart(true, true);
+        play(engine, {Banker, Player, Player, Player, Player, Player, Player, Player, Player});
+        QVERIFY(proposal(engine, QStringLiteral("M(P/B)")).isEmpty());
+        play(engine, {Player});
+        // Ten values: the first one (banker) is the reference.
+        QCOMPARE(proposal(engine, QStringLiteral("M(P/B)")), QList<NoxBetItemID>{NoxBetItemID::B_PLAYER});
+        QCOMPARE(proposal(engine, QStringLiteral("Inv M(P/B)")), QList<NoxBetItemID>{NoxBetItemID::B_BANKER});
+    }
+
+    void rouletteTwoChances()
+    {
+        NoxEngine engine(false);
+        NoxMethodState *hawks = addMethod(engine, new MethodeCSHawksRN(QStringLiteral("h"), 1, false));
+        NoxMethodState *inv = addMethod(engine, new MethodeCSInvHawksRN(QStringLiteral("i")));
+        NoxMethodState *mp = addMethod(engine, new MethodeCSMirMP(QStringLiteral("m")));
+        NoxMethodState *pi = addMethod(engine, new MethodeCSInvMirPI(QStringLiteral("p")));
+        engine.restart(true, true);
+        play(engine, {0});
+        QVERIFY(hawks->proposal().items.isEmpty());
+        play(engine, {32});
+        QCOMPARE(hawks->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_N});
+        QCOMPARE(inv->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_R});
+        QVERIFY(mp->proposal().items.isEmpty());
+        // Ten coups back is 0 until the eleventh value.
+        play(engine, {1, 2, 3, 4, 5, 6, 7, 8});
+        QVERIFY(mp->proposal().items.isEmpty());
+        play(engine, {9});
+        QCOMPARE(mp->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_1_18}); // 32 is passe
+        QCOMPARE(pi->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_P});    // 32 is pair
+    }
+
+    void figures()
+    {
+        QCOMPARE(MethodPattern::figure(1), (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
+        QCOMPARE(MethodPattern::figure(2), (std::array<int, 6>{1, 1, 1, 1, 1, 2}));
+        QCOMPARE(MethodPattern::figure(64), (std::array<int, 6>{2, 2, 2, 2, 2, 2}));
+        QCOMPARE(MethodPattern(QStringLiteral("x"), MethodPattern::figure(3)).patternText(),
+                 QStringLiteral("111121"));
+
+        NoxEngine engine(true);
+        engine.loadMethods();
+        const QString f2 = QStringLiteral("Figure 02");
+        QCOMPARE(proposal(engine, f2), QList<NoxBetItemID>{NoxBetItemID::B_PLAYER});
+        play(engine, {Banker, Banker, Banker}); // three losses: element 3
+        QCOMPARE(proposal(engine, f2), QList<NoxBetItemID>{NoxBetItemID::B_PLAYER});
+        play(engine, {Tie});
+        QCOMPARE(static_cast<const MethodPattern *>(engine.methodState(4)->method())->position(), 3);
+        play(engine, {Banker, Banker}); // five losses: element 5
+        QCOMPARE(proposal(engine, f2), QList<NoxBetItemID>{NoxBetItemID::B_BANKER});
+        play(engine, {Banker}); // the banker bet wins: back to the start
+        QCOMPARE(proposal(engine, f2), QList<NoxBetItemID>{NoxBetItemID::B_PLAYER});
+        QCOMPARE(static_cast<const MethodPattern *>(engine.methodState(4)->method())->position(), 0);
+    }
+
+    void colourReversal()
+    {
+        NoxEngine engine(false);
+        NoxMethodState *s = addMethod(engine, new MethodeCSReverseCouleur(QStringLiteral("r")));
+        engine.restart(true, true);
+        play(engine, {1}); // red, not a trigger
+        QVERIFY(s->proposal().items.isEmpty());
+        play(engine, {12}); // red trigger, reverse mode: the other colour
+        QCOMPARE(s->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_N});
+        play(engine, {3});
+        QCOMPARE(s->proposal().items, QList<NoxBetItemID>{NoxBetItemID::CS_N});
+        play(engine, {5}); // two bets at most
+        QVERIFY(s->proposal().items.isEmpty());
+
+        // A win ends the cycle's betting.
+        engine.restart(true, true);
+        play(engine, {12, 2});
+        QVERIFY(s->proposal().items.isEmpty());
+    }
+
+    void automaticChoices()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        for (int i = 67; i < 78; ++i) {
+            if (engine.methodState(i)->method()->type() == NoxMethodType::automatic) {
+                QVERIFY(engine.methodState(i)->proposal().items.isEmpty());
+            }
+        }
+        // AUTO Top only looks at shown methods: hide all but Figure 10.
+        const int figure10 = indexOf(engine, QStringLiteral("Figure 10"));
+        for (int i = 0; i < 67; ++i) {
+            engine.setMethodPlayMode(i, NoxMethodState::NormalList, i == figure10);
+        }
+        for (int i = 70; i < 74; ++i) {
+            engine.setMethodPlayMode(i, NoxMethodState::NormalList, false);
+        }
+        QRandomGenerator rng(7);
+        for (int i = 0; i < 40; ++i) {
+            play(engine, {int(rng.bounded(3))});
+            const auto *top = static_cast<const MethodeAuto *>(engine.methodState(68)->method());
+            QVERIFY(top->currentChoice() == figure10 || top->currentChoice() == -1);
+            const int figure =
+                static_cast<const MethodeAuto *>(engine.methodState(76)->method())->currentChoice();
+            QVERIFY2(figure >= 3 && figure <= 66, qPrintable(QString::number(figure)));
+            const int hawks =
+                static_cast<const MethodeAuto *>(engine.methodState(74)->method())->currentChoice();
+            QVERIFY(hawks == 70 || hawks == 71);
+            // An automatic method plays what its choice proposes.
+            QCOMPARE(engine.methodState(76)->proposal().items, engine.methodState(figure)->proposal().items);
+        }
+        // The ratio marks follow AUTO Ratio's choice.
+        const int ratio = static_cast<const MethodeAuto *>(engine.methodState(69)->method())->currentChoice();
+        QVERIFY(ratio >= 0);
+        int marked = 0;
+        for (const NoxMethodState *s : engine.methodStates()) {
+            marked += s->ratioSignalFlag() ? 1 : 0;
+        }
+        QVERIFY(engine.methodState(ratio)->ratioSignalFlag());
+        QCOMPARE(marked, 1);
+    }
+
+    void stickyChoice()
+    {
+        NoxEngine engine(false);
+        NoxMethodState *a = addMethod(
+            engine, new NoxMethod(NoxMethodType::plein, NoxMethodSubType::whiteplein0, QStringLiteral("A")));
+        a->method()->setProposal({NoxBetItemID::N1});
+        NoxMethodState *b = addMethod(
+            engine, new NoxMethod(NoxMethodType::plein, NoxMethodSubType::whiteplein0, QStringLiteral("B")));
+        b->method()->setProposal({NoxBetItemID::N2});
+        auto *method = new MethodeAuto(QStringLiteral("auto"), EcartMoyen, true, 0);
+        method->setCandidateIndexes({0, 1});
+        addMethod(engine, method);
+        engine.restart(true, true);
+        const NoxMethodSortByEcartMoyen scorer;
+
+        // The notification bonus lifts A above 100.
+        engine.setMethodUseNotif(0, true);
+        engine.setMethodEcartNotif(0, 0);
+        play(engine, {1}); // A wins
+        QVERIFY(scorer.score(a) >= 100.0);
+        QCOMPARE(method->currentChoice(), 0);
+
+        // B now scores far higher, but A's gap is exactly 1: A is kept.
+        engine.setMethodUseNotif(0, false);
+        engine.setMethodUseNotif(1, true);
+        engine.setMethodEcartNotif(1, 1);
+        play(engine, {5});
+        QVERIFY(scorer.score(b) > scorer.score(a));
+        QCOMPARE(a->ecart(), 1);
+        QCOMPARE(method->currentChoice(), 0);
+        QCOMPARE(method->itemsToPlay(), QList<NoxBetItemID>{NoxBetItemID::N1});
+
+        // Once A's gap is 2, the best under 100 is not taken.
+        engine.setMethodUseNotif(1, false);
+        play(engine, {5});
+        QVERIFY(scorer.score(a) < 100.0 && scorer.score(b) < 100.0);
+        QCOMPARE(method->currentChoice(), -1);
+        QVERIFY(method->itemsToPlay().isEmpty());
+
+        // Withdrawing results restores the earlier choices.
+        engine.cancelPlay();
+        QCOMPARE(method->currentChoice(), 0);
+    }
+
+    void unknownSortTypeFailsConstruction()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc,
+                                 MethodeAuto(QStringLiteral("x"), NoxMethodSortType(22), false, 0));
+    }
+
+    void numberListRejectsUnknownItems()
+    {
+        NoxEngine engine(false);
+        NoxFactory factory(&engine, nullptr);
+        QTest::ignoreMessage(QtWarningMsg, "Failed to load item 77");
+        QVERIFY(!factory.numberListMethod(QStringLiteral("x"), {1, 77}, NoxMethodSubType::yellow3, -1));
+        std::unique_ptr<NoxMethodState> ok(
+            factory.numberListMethod(QStringLiteral("y"), {0, 32, 15}, NoxMethodSubType::yellow3, 32));
+        QVERIFY(ok);
+        QCOMPARE(ok->method()->coveredNumbers(), (QList<int>{0, 15, 32}));
+        QCOMPARE(ok->method()->centerNumber(), 32);
+        QVERIFY(ok->zeroOption());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBaccaratMethods)
+#include "tst_baccaratmethods.moc"
