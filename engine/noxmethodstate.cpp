@@ -232,8 +232,11 @@ void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
     }
     if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
         if (!iface->rollback(value, context)) {
+            // Rebuilt as the history was played: every commit sees the proposal made for its
+            // coup, the first one included.
             context.setCount(0);
             iface->reset(context);
+            iface->process(context);
             for (int i = 1; i <= length; ++i) {
                 context.setCount(i);
                 iface->commit(context);
