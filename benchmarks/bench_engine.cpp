@@ -18,8 +18,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
+#include <thread>
 
 using namespace Nox;
 
@@ -136,8 +138,66 @@ void BM_CoupAfterHistory(benchmark::State &state)
         benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+std::unique_ptr<NoxEngine> makeBaccaratEngine()
+{
+    auto engine = std::make_unique<NoxEngine>(true);
+    engine->setAsync(true);
+    engine->loadMethods();
+    engine->restart(true, true);
+    for (int i = 0; i < 78; i += 4) {
+        engine->setMethodActive(i, true);
+    }
+    return engine;
+}
+
+// The full baccarat catalogue: one coup, from playValueInternal to methodStatesChanged, on
+// top of a history of the given length.
+void BM_BaccaratCoup(benchmark::State &state)
+{
+    auto engine = makeBaccaratEngine();
+    engine->playValues(randomHistory(int(state.range(0)))).waitForFinished();
+    QObject receiver;
+    std::atomic<bool> changed{false};
+    QObject::connect(
+        engine.get(), &NoxEngine::methodStatesChanged, &receiver, [&] { changed = true; },
+        Qt::DirectConnection);
+    int value = 1;
+    for (auto _ : state) {
+        changed = false;
+        engine->playValueInternal(value, true);
+        while (!changed.load()) {
+            std::this_thread::yield();
+        }
+        state.PauseTiming();
+        engine->cancelPlay().waitForFinished();
+        value = value % 2 + 1;
+        state.ResumeTiming();
+    }
+    state.counters["per_coup"] =
+        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// A pasted history of 10,000 values imported into the full catalogue.
+void BM_BaccaratImport(benchmark::State &state)
+{
+    const QList<int> values = randomHistory(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto engine = makeBaccaratEngine();
+        state.ResumeTiming();
+        engine->playValues(values).waitForFinished();
+        state.PauseTiming();
+        engine.reset();
+        state.ResumeTiming();
+    }
+    state.counters["per_coup"] = benchmark::Counter(
+        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 } // namespace
 
+BENCHMARK(BM_BaccaratCoup)->Arg(100)->Arg(5000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_BaccaratImport)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_ReplayHistory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CoupAfterHistory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
