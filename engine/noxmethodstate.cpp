@@ -589,8 +589,6 @@ NOX_STATE_GETTER(double, ratioMargin, m_ratioMargin)
 NOX_STATE_GETTER(int, shortTermWindow, m_shortTermWindow)
 NOX_STATE_GETTER(int, signalMask, m_signalMask)
 NOX_STATE_GETTER(const NoxStatisticsProfile *, profile, m_profile)
-NOX_STATE_GETTER(bool, ratioSignalFlag, m_ratioSignal)
-NOX_STATE_GETTER(bool, tendencySignalFlag, m_tendencySignal)
 NOX_STATE_GETTER(int, historyLength, int(m_history.size()))
 NOX_STATE_GETTER(QList<NoxCoupRecord>, history, m_history)
 NOX_STATE_GETTER(int, ecart, m_openGap)
@@ -728,9 +726,8 @@ void NoxMethodState::setProfile(const NoxStatisticsProfile *profile)
 
 void NoxMethodState::setScoreSignalFlags(bool ratio, bool tendency)
 {
-    QMutexLocker lock(&m_method->mutex());
-    m_ratioSignal = ratio;
-    m_tendencySignal = tendency;
+    m_ratioSignal.store(ratio);
+    m_tendencySignal.store(tendency);
 }
 
 // ---------------------------------------------------------------------------------------------

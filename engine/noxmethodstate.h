@@ -120,8 +120,8 @@ public:
     bool setSignalMask(int mask);
     [[nodiscard]] const NoxStatisticsProfile *profile() const;
     void setProfile(const NoxStatisticsProfile *profile);
-    [[nodiscard]] bool ratioSignalFlag() const;
-    [[nodiscard]] bool tendencySignalFlag() const;
+    [[nodiscard]] bool ratioSignalFlag() const { return m_ratioSignal.load(); }
+    [[nodiscard]] bool tendencySignalFlag() const { return m_tendencySignal.load(); }
     void setScoreSignalFlags(bool ratio, bool tendency);
 
     // --- Statistics (any thread) --------------------------------------------------------------
@@ -233,8 +233,10 @@ private:
     double m_ratioMargin = 4.0;
     int m_signalMask = 0;
     int m_shortTermWindow;
-    bool m_ratioSignal = false;
-    bool m_tendencySignal = false;
+    // Marks written by automatic methods while they hold their own mutex: atomics, so that
+    // marking never takes another method's lock.
+    std::atomic<bool> m_ratioSignal{false};
+    std::atomic<bool> m_tendencySignal{false};
 
     mutable QMutex m_publishLock;
     NoxMethodProposal m_published;
