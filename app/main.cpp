@@ -1,31 +1,31 @@
 #include "engine/noxbetitem.h"
-#include "engine/noxmethod.h"
+#include "engine/noxengine.h"
 #include "engine/noxmethodstate.h"
-#include "engine/noxsnapshotcontext.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QTextStream>
 
-// Until the screens exist, start-up checks the model library: the bet item table and one
-// method state fed a short baccarat history.
+// Until the screens exist, start-up brings the engine up as the application will (pools,
+// catalogue, settings) and reports what it loaded.
 int main(int argc, char *argv[])
 {
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccarat"));
+    QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccarat%1").arg(QString()));
     QCoreApplication::setApplicationName(QStringLiteral("Baccarat Vantor Pro"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3"));
 
-    auto *banker =
-        new Nox::NoxMethod(Nox::NoxMethodType::cs, Nox::NoxMethodSubType::banker13, QStringLiteral("BANKER"));
-    banker->setProposal({Nox::NoxBetItemID::B_BANKER});
-    Nox::NoxMethodState state(banker);
-    const QList<int> shoe{2, 1, 2, 2, 0, 1, 2};
-    const QList<Nox::NoxMethodState *> states{&state};
-    for (int i = 0; i < shoe.size(); ++i) {
-        Nox::NoxSnapshotContext context(shoe, states, &state, i + 1);
-        state.processValue(shoe.at(i), context);
-    }
+    Nox::NoxEngine engine(true);
+    engine.setAsync(true);
+    engine.loadMethods();
+    engine.setPersistence(true, QCoreApplication::organizationName());
+    engine.restart(true, true);
+
+    const QList<Nox::NoxMethodState *> states = engine.methodStates();
+    const auto active = std::count_if(states.begin(), states.end(), [](auto *s) { return s->isActive(); });
     QTextStream out(stdout);
-    out << "Nox model ready: " << Nox::betItems().size() << " bet items; BANKER won " << state.nbWins()
-        << " of " << state.historyLength() << " coups, current gap " << state.ecart() << Qt::endl;
+    out << "Nox engine ready: " << Nox::betItems().size() << " bet items, " << states.size() << " methods ("
+        << active << " active), settings in " << engine.settingsFileName() << Qt::endl;
     return 0;
 }
