@@ -19,13 +19,19 @@ int main(int argc, char *argv[])
     Nox::NoxEngine engine(true);
     engine.setAsync(true);
     engine.loadMethods();
+    engine.registerBuiltinMontantes();
     engine.setPersistence(true, QCoreApplication::organizationName());
+    QString libraryError;
+    if (!engine.loadMontanteLibrary({}, true, &libraryError)) {
+        QTextStream(stderr) << "Progression library not loaded: " << libraryError << Qt::endl;
+    }
     engine.restart(true, true);
 
     const QList<Nox::NoxMethodState *> states = engine.methodStates();
     const auto active = std::count_if(states.begin(), states.end(), [](auto *s) { return s->isActive(); });
     QTextStream out(stdout);
     out << "Nox engine ready: " << Nox::betItems().size() << " bet items, " << states.size() << " methods ("
-        << active << " active), settings in " << engine.settingsFileName() << Qt::endl;
+        << active << " active), " << engine.montanteList(Nox::NoxMethodType::plein).size()
+        << " plein progressions, settings in " << engine.settingsFileName() << Qt::endl;
     return 0;
 }

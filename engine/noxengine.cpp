@@ -697,7 +697,12 @@ void NoxEngine::settleCoup(int value)
     NoxFinancial &f = d->financial;
     int capital = f.capital;
     if (!d->suspended) {
+        // At baccarat a tie returns the player and banker stakes; only the tie bet is decided.
+        const bool tiePush = d->baccaratMode && value == 0;
         for (const NoxBet &bet : bets) {
+            if (tiePush && (bet.id == NoxBetItemID::B_PLAYER || bet.id == NoxBetItemID::B_BANKER)) {
+                continue;
+            }
             const NoxBetItem &row = betItem(bet.id);
             capital += row.wins(value) ? row.gain(bet.bet) : -bet.bet;
         }
@@ -853,20 +858,6 @@ NoxFinancialStats NoxEngine::financialStats() const
 {
     QMutexLocker lock(&d->mutex);
     return d->stats;
-}
-
-void NoxEngine::addMontante(NoxMethodType type, NoxMontante *montante)
-{
-    QMutexLocker lock(&d->mutex);
-    if (montante->montanteId() < 0) {
-        montante->setMontanteId(d->nextMontanteId++);
-    }
-    auto it = d->montantes.find(type);
-    if (it == d->montantes.end()) {
-        it = d->montantes.insert(type, {});
-        d->currentMontantes.insert(type, montante);
-    }
-    it->append(montante);
 }
 
 } // namespace Nox

@@ -76,13 +76,41 @@ public:
     void setFinancialConfig(const NoxFinancial &financial);
     [[nodiscard]] NoxFinancialStats financialStats() const;
 
+    // --- Progressions ----------------------------------------------------------------------------
     /// Registers a progression under a bet kind (the first of a kind becomes its current one).
+    /// A user progression also gets a copy under each of cs, col, douz, sixain and trans.
     void addMontante(NoxMethodType type, NoxMontante *montante);
+    /// The built-in progressions of the edition, in their fixed order.
+    void registerBuiltinMontantes();
     /// Makes the first progression of the kind named `name` its current one; an empty name or
     /// no match changes nothing. The caller recomputes the next stake.
     bool selectMontante(NoxMethodType type, const QString &name);
+    /// Makes the kind's progression with that identifier current and recomputes the stake.
+    bool selectMontanteById(NoxMethodType type, int montanteId);
     /// The name of the kind's current progression, empty for none.
     [[nodiscard]] QString currentMontanteName(NoxMethodType type) const;
+    /// Identifier and name of the kind's progressions, in registration order.
+    [[nodiscard]] QList<QPair<int, QString>> montanteList(NoxMethodType type) const;
+    /// Parameters or details of the plein progression with that identifier (empty: none).
+    [[nodiscard]] NoxMethodParameterList montanteParameters(int montanteId) const;
+    [[nodiscard]] NoxMethodParameterList montanteDetails(int montanteId) const;
+    /// Details of the current plein progression (empty: none).
+    [[nodiscard]] NoxMethodParameterList currentMontanteDetails() const;
+    /// Creates (id < 0) or edits a user progression; returns its identifier.
+    int upsertUserMontante(int montanteId, const NoxMethodParameterList &parameters);
+    /// Removes a user progression of type plein; built-ins cannot be removed.
+    bool removeUserMontante(int montanteId);
+    /// Restarts the current progression of every kind in play.
+    void resetMontante();
+    void resetFinancialStats();
+    /// Reads a progression library (empty url: "montantes.dat" of the settings directory, or
+    /// the built-in library when there is none). A damaged user file is kept aside as
+    /// "montantes.dat.damaged" and the built-in library is read instead. False, with `error`
+    /// saying why, when the requested file could not be used; nothing of it is registered.
+    bool loadMontanteLibrary(const QUrl &url = {}, bool clearFirst = true, QString *error = nullptr);
+    /// Writes the user progressions (empty url: the settings directory's "montantes.dat").
+    bool saveMontanteLibrary(const QUrl &url = {}, QString *error = nullptr);
+    [[nodiscard]] QString montanteLibraryPath() const;
 
     // --- Per-method options -------------------------------------------------------------------
     /// Hands the parameters to the method and recomputes it (and the automatic methods) as one
@@ -149,6 +177,11 @@ private:
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
+    /// Registers without the user-progression copies (lock held).
+    void registerMontanteLocked(NoxMethodType type, NoxMontante *montante);
+    /// Takes the progression out of every list and deletes it (lock held).
+    void removeMontanteLocked(NoxMontante *montante);
+    [[nodiscard]] NoxMontante *findMontanteLocked(NoxMethodType type, int montanteId) const;
     /// Gives the state the next catalogue index and lists it (lock held).
     void appendStateLocked(NoxMethodState *state);
 

@@ -38,30 +38,6 @@ bool noFile(QString *error)
 
 } // namespace
 
-// --- Progression selection -----------------------------------------------------------------------
-
-bool NoxEngine::selectMontante(NoxMethodType type, const QString &name)
-{
-    if (name.isEmpty()) {
-        return false;
-    }
-    QMutexLocker lock(&d->mutex);
-    for (NoxMontante *m : d->montantes.value(type)) {
-        if (m->name() == name) {
-            d->currentMontantes.insert(type, m);
-            return true;
-        }
-    }
-    return false;
-}
-
-QString NoxEngine::currentMontanteName(NoxMethodType type) const
-{
-    QMutexLocker lock(&d->mutex);
-    const NoxMontante *m = d->currentMontantes.value(type);
-    return m ? m->name() : QString();
-}
-
 // --- Per-method options --------------------------------------------------------------------------
 
 QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParameterList &parameters)
@@ -282,22 +258,28 @@ void NoxEngine::loadMethodSettings(NoxMethodState *state)
 
 void NoxEngine::saveSettings()
 {
-    QMutexLocker lock(&d->mutex);
-    if (!d->settings) {
-        return;
+    {
+        QMutexLocker lock(&d->mutex);
+        if (!d->settings) {
+            return;
+        }
+        NoxEngineSettings::MontanteNames montantes;
+        for (NoxMethodType type : kMontanteKinds) {
+            const NoxMontante *m = d->currentMontantes.value(type);
+            montantes.insert(type, m ? m->name() : QString());
+        }
+        NoxEngineSettings::writeFinancial(*d->settings, d->financial, montantes);
+        NoxEngineSettings::writeConfig(*d->settings, d->config);
+        for (const NoxMethodState *s : std::as_const(d->states)) {
+            NoxEngineSettings::writeMethod(*d->settings, s->method()->key(),
+                                           NoxEngineSettings::MethodSettings::of(*s));
+        }
+        d->settings->sync();
     }
-    NoxEngineSettings::MontanteNames montantes;
-    for (NoxMethodType type : kMontanteKinds) {
-        const NoxMontante *m = d->currentMontantes.value(type);
-        montantes.insert(type, m ? m->name() : QString());
+    QString error;
+    if (!saveMontanteLibrary({}, &error)) {
+        qCWarning(lcNoxMoney).noquote() << QStringLiteral("Cannot save the progression library: ") + error;
     }
-    NoxEngineSettings::writeFinancial(*d->settings, d->financial, montantes);
-    NoxEngineSettings::writeConfig(*d->settings, d->config);
-    for (const NoxMethodState *s : std::as_const(d->states)) {
-        NoxEngineSettings::writeMethod(*d->settings, s->method()->key(),
-                                       NoxEngineSettings::MethodSettings::of(*s));
-    }
-    d->settings->sync();
 }
 
 // --- Visibility profiles -------------------------------------------------------------------------

@@ -53,6 +53,19 @@ public:
     [[nodiscard]] int montanteId() const { return m_montanteId; }
     void setMontanteId(int id) { m_montanteId = id; }
 
+protected:
+    /// The smallest multiplier m >= 1 with m * payout >= need + m * items: one win of m units
+    /// on each of `items` items returns `need` on top of the coup's own stake. items must be
+    /// below payout.
+    [[nodiscard]] static int recoveringMultiplier(int need, int payout, int items)
+    {
+        const int net = payout - items;
+        if (need <= net) {
+            return 1;
+        }
+        return int((qint64(need) + net - 1) / net);
+    }
+
 private:
     QString m_name;
     bool m_perMethod = false;

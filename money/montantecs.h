@@ -1,0 +1,26 @@
+#pragma once
+
+#include "money/noxmontante.h"
+
+#include <QMap>
+
+namespace Nox {
+
+/// Doubles each method's own stake after each of its losses (up to 4096 units); a win brings
+/// that method back to one unit. Asked once per method.
+class MontanteCS : public NoxMontante
+{
+public:
+    explicit MontanteCS(QString name);
+
+    int computeMise(int nbItems, const NoxMethod *method) override;
+    void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
+    void reset() override { m_lossCounts.clear(); }
+
+    [[nodiscard]] int lossCount(const NoxMethod *method) const;
+
+private:
+    QMap<QString, int> m_lossCounts; // by method key
+};
+
+} // namespace Nox

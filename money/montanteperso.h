@@ -1,0 +1,92 @@
+#pragma once
+
+#include "money/noxmontante.h"
+
+#include <QList>
+
+namespace Nox {
+
+/// A user progression: a list of steps walked by configurable moves after wins and losses,
+/// with an optional recovery mode that splits a deficit into parts won back one at a time.
+class MontantePerso : public NoxMontante
+{
+public:
+    static constexpr int kBackToStart = -9999;
+    /// Names are stored with a one-byte length.
+    static constexpr int kMaxNameLength = 127;
+
+    explicit MontantePerso(QString name = {});
+
+    int computeMise(int nbItems, const NoxMethod *method) override;
+    void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
+    void reset() override;
+    void getParameters(NoxMethodParameterList &parameters) const override;
+    void getDetails(NoxMethodParameterList &details) const override;
+    void setParameters(const NoxMethodParameterList &parameters) override;
+    [[nodiscard]] bool isPerso() const override { return true; }
+    [[nodiscard]] bool inRecovery() const override { return m_modeRecup; }
+
+    // Parameters (the library file stores them).
+    [[nodiscard]] const QList<int> &steps() const { return m_steps; }
+    void setSteps(const QList<int> &steps) { m_steps = steps; }
+    [[nodiscard]] int nbPaliersBack() const { return m_nbPaliersBack; }
+    void setNbPaliersBack(int move) { m_nbPaliersBack = move; }
+    [[nodiscard]] int nbPaliersBackPerte() const { return m_nbPaliersBackPerte; }
+    void setNbPaliersBackPerte(int move) { m_nbPaliersBackPerte = move; }
+    [[nodiscard]] bool recupEnabled() const { return m_recupEnabled; }
+    void setRecupEnabled(bool on) { m_recupEnabled = on; }
+    [[nodiscard]] int recupLossDivider() const { return m_recupLossDivider; }
+    /// Stored as given; reset() clamps it to 1..100.
+    void setRecupLossDivider(int divider) { m_recupLossDivider = divider; }
+    [[nodiscard]] int nbToursMontante() const { return m_nbToursMontante; }
+    void setNbToursMontante(int losses) { m_nbToursMontante = losses; }
+    [[nodiscard]] bool recupRecompute() const { return m_recupRecompute; }
+    void setRecupRecompute(bool on) { m_recupRecompute = on; }
+    [[nodiscard]] int nbWinRecalcul() const { return m_nbWinRecalcul; }
+    void setNbWinRecalcul(int parts) { m_nbWinRecalcul = parts; }
+    [[nodiscard]] int payout() const { return m_payout; }
+    void setPayout(int payout) { m_payout = payout; }
+    /// Latin-1, at most kMaxNameLength characters: what the library file can hold.
+    [[nodiscard]] static QString storableName(const QString &name);
+
+    // Run-time state.
+    [[nodiscard]] int currentPalier() const { return m_currentPalier; }
+    [[nodiscard]] const QList<int> &deficitRecups() const { return m_deficitRecups; }
+    [[nodiscard]] int currentDeficitRecupIdx() const { return m_currentDeficitRecupIdx; }
+    [[nodiscard]] int currentDeficitRecup() const { return m_currentDeficitRecup; }
+    [[nodiscard]] int currentMiseRecup() const { return m_currentMiseRecup; }
+    [[nodiscard]] int currentNbLoss() const { return m_currentNbLoss; }
+    [[nodiscard]] int currentNbLossRecup() const { return m_currentNbLossRecup; }
+    [[nodiscard]] int deficit() const { return m_deficit; }
+
+private:
+    void computeMiseRecup(int nbItems);
+    void split(int amount);
+    void enterRecovery(int deficit);
+    void moveStep(int move);
+    [[nodiscard]] int sumFrom(int index) const;
+
+    QList<int> m_steps;
+    int m_nbPaliersBack = kBackToStart;
+    int m_nbPaliersBackPerte = 1;
+    bool m_recupEnabled = false;
+    int m_recupLossDivider = 3;
+    int m_nbToursMontante = 4;
+    bool m_recupRecompute = false;
+    int m_nbWinRecalcul = 3;
+    int m_payout = 36;
+
+    int m_currentPalier = 0;
+    QList<int> m_deficitRecups;
+    int m_currentDeficitRecupIdx = 0;
+    int m_currentDeficitRecup = 0;
+    int m_currentMiseRecup = 0;
+    int m_currentNbLoss = 0;
+    int m_currentNbLossRecup = 0;
+    bool m_modeRecup = false;
+    int m_deficit = 0;
+    int m_deficitDepartModeRecup = 0;
+    bool m_miseDepartAdded = false;
+};
+
+} // namespace Nox
