@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     engine.loadMethods();
     engine.registerBuiltinMontantes();
     engine.setPersistence(true, QCoreApplication::organizationName());
+    // Read back what the last session saved: the save at shutdown rewrites the file.
+    engine.loadUserMethods();
     QString libraryError;
     if (!engine.loadMontanteLibrary({}, true, &libraryError)) {
         QTextStream(stderr) << "Progression library not loaded: " << libraryError << Qt::endl;

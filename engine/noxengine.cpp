@@ -441,7 +441,8 @@ void NoxEngine::addMethodState(NoxMethodState *state)
 void NoxEngine::appendStateLocked(NoxMethodState *state)
 {
     NoxMethod *method = state->method();
-    method->setIndex(int(d->states.size()));
+    // After removals the list is shorter than the highest index: never reuse one.
+    method->setIndex(d->statesById.isEmpty() ? 0 : d->statesById.lastKey() + 1);
     d->states.append(state);
     d->statesById.insert(method->index(), state);
     if (method->name() == u"Favoris") {

@@ -126,6 +126,25 @@ public:
     void setMethodCustomBlockMax(int methodId, int gap);
     void setMethodNbBlockDom(int methodId, int count);
 
+    // --- User methods ---------------------------------------------------------------------------
+    /// The text of the resource ":/data/<name>"; throws std::runtime_error
+    /// "Error: missing resource <name>" when there is none.
+    [[nodiscard]] static QString readResource(const QString &name);
+    /// "methodes_par_defaut.txt" of the settings directory (the working directory without a
+    /// store).
+    [[nodiscard]] QString userMethodsPath() const;
+    /// Reads user methods (empty url: userMethodsPath()). clear: remove every user method first;
+    /// replace: a line replaces the user methods of its name (an empty name: all of them).
+    /// Returns the number of methods added, -1 when the file cannot be opened.
+    int loadUserMethods(const QUrl &url = {}, bool clear = false, bool replace = false);
+    /// Writes the user methods, newest first, atomically.
+    bool saveUserMethods(const QUrl &url = {}, QString *error = nullptr);
+    void removeUserMethod(int methodId);
+    void removeAllUserMethods();
+    /// Renames and refills a user method, or creates one when no method has that identifier.
+    /// Returns the method's identifier, -1 when nothing was done.
+    int upsertUserMethod(int methodId, const QString &name, const QList<int> &numbers);
+
     // --- Persistence --------------------------------------------------------------------------
     /// On: opens the settings store of `organisation` (empty: "NoxBaccarat", or "NoxRoulette"
     /// outside the baccarat edition), application "engine", and reads everything. Off: writes
@@ -177,6 +196,10 @@ private:
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
+    /// Takes the states `remove` accepts out of the engine and deletes them, as one task.
+    void removeStates(const std::function<bool(const NoxMethodState *)> &remove);
+    /// Hands a new user method to the engine with its zero option and stored settings.
+    void addUserMethodState(NoxMethodState *state);
     /// Registers without the user-progression copies (lock held).
     void registerMontanteLocked(NoxMethodType type, NoxMontante *montante);
     /// Takes the progression out of every list and deletes it (lock held).

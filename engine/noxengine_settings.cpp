@@ -277,6 +277,9 @@ void NoxEngine::saveSettings()
         d->settings->sync();
     }
     QString error;
+    if (!saveUserMethods({}, &error)) {
+        qCWarning(lcNoxMethods).noquote() << QStringLiteral("Cannot save the user methods: ") + error;
+    }
     if (!saveMontanteLibrary({}, &error)) {
         qCWarning(lcNoxMoney).noquote() << QStringLiteral("Cannot save the progression library: ") + error;
     }

@@ -36,6 +36,8 @@ public:
     [[nodiscard]] NoxMethodType type() const { return m_type; }
     [[nodiscard]] NoxMethodSubType subtype() const { return m_subtype; }
     [[nodiscard]] const QString &name() const { return m_name; }
+    /// Renames the method; its settings key stays the one derived at creation.
+    void setName(const QString &name) { m_name = name; }
     [[nodiscard]] const QString &key() const { return m_key; }
     [[nodiscard]] const QString &label() const { return m_label; }
     void setLabel(const QString &label) { m_label = label; }

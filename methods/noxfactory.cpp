@@ -11,6 +11,7 @@
 #include "methods/methodebaccarainvhawkspb.h"
 #include "methods/methodebaccaramirpb.h"
 #include "methods/methodpattern.h"
+#include "methods/noxnumberlistparser.h"
 
 #include <cmath>
 
@@ -73,6 +74,40 @@ NoxMethodState *NoxFactory::stateFor(NoxMethod *method, int blockPercentage, int
     method->setDefaultEcartNotif(ecartNotif);
     state->setTendencyOffset(std::trunc(tendencyOffset));
     return state;
+}
+
+NoxMethodState *NoxFactory::userMethod(const QString &name, const QList<int> &ids)
+{
+    NoxMethodState *state = numberListMethod(name, ids, NoxMethodSubType::purpleperso4, -1);
+    if (state) {
+        NoxMethod *method = state->method();
+        method->setDefaultNbBlockDom(3);
+        method->setDefaultEcartNotif(6);
+        state->setTendencyOffset(0);
+    }
+    return state;
+}
+
+void NoxFactory::loadNumberSetMethods(const QString &resource, const QString &autoName, int quickRank)
+{
+    QSet<int> candidates;
+    for (const NoxNumberListParser::Record &record :
+         NoxNumberListParser::parse(NoxEngine::readResource(resource))) {
+        NoxMethodState *state =
+            numberListMethod(QStringLiteral("AZ") + record.name, record.ids, NoxMethodSubType::none, -1);
+        if (!state) {
+            continue;
+        }
+        state->setPlayModeFlag(NoxMethodState::NormalList, false);
+        add(state);
+        candidates.insert(state->method()->index());
+    }
+    auto *method = new MethodeAuto(autoName, ScoreMasseEgale, true, 0);
+    method->setCandidateIndexes(candidates);
+    NoxMethodState *state = stateFor(method, 85, 3, 8, 0);
+    state->setPlayModeFlag(NoxMethodState::NormalList, false);
+    add(state);
+    setQuickMode(state, quickRank);
 }
 
 void NoxFactory::add(NoxMethodState *state)

@@ -40,6 +40,12 @@ public:
     /// A plein method on numbers (or any items); null, with a warning, for an unknown item.
     NoxMethodState *numberListMethod(const QString &name, const QList<int> &ids, NoxMethodSubType subtype,
                                      int centre);
+    /// A user method: a plein number list of subtype purpleperso4 (key "/perso/...").
+    NoxMethodState *userMethod(const QString &name, const QList<int> &ids);
+    /// The number sets of a data file ("method13.txt", ...) as hidden methods "AZ<name>",
+    /// then the sticky automatic method `autoName` that chooses among exactly those.
+    /// Throws std::runtime_error when the resource is missing.
+    void loadNumberSetMethods(const QString &resource, const QString &autoName, int quickRank);
     /// A state for an existing method with the registration defaults.
     NoxMethodState *stateFor(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
                              double tendencyOffset);

@@ -1,0 +1,230 @@
+// NoxEngine: user methods and the resources they come from.
+
+#include "engine/noxengine.h"
+#include "engine/noxengine_p.h"
+
+#include "engine/noxbetitem.h"
+#include "engine/noxlogging.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "methods/noxfactory.h"
+#include "methods/noxnumberlistparser.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+namespace Nox {
+
+namespace {
+
+QString localPath(const QUrl &url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+bool isUserMethod(const NoxMethodState *s)
+{
+    return s->method()->subtype() == NoxMethodSubType::purpleperso4;
+}
+
+// User files hold a few thousand short lines; anything far larger is not one.
+constexpr qint64 kMaxUserFileSize = 32 * 1024 * 1024;
+
+} // namespace
+
+QString NoxEngine::readResource(const QString &name)
+{
+    QFile file(QStringLiteral(":/data/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        throw std::runtime_error(QString(QStringLiteral("Error: missing resource ") + name).toStdString());
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+QString NoxEngine::userMethodsPath() const
+{
+    return hasPersistence() ? settingsDirectory() + QStringLiteral("/methodes_par_defaut.txt")
+                            : QStringLiteral("methodes_par_defaut.txt");
+}
+
+void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &remove)
+{
+    runTask([this, &remove] {
+        QList<NoxMethodState *> removed;
+        {
+            QMutexLocker lock(&d->mutex);
+            for (auto it = d->states.begin(); it != d->states.end();) {
+                if (!remove(*it)) {
+                    ++it;
+                    continue;
+                }
+                NoxMethodState *s = *it;
+                d->statesById.remove(s->method()->index());
+                if (d->favoritesState == s) {
+                    d->favoritesState = nullptr;
+                }
+                if (d->autoState == s) {
+                    d->autoState = nullptr;
+                }
+                removed.append(s);
+                it = d->states.erase(it);
+            }
+            if (!removed.isEmpty()) {
+                updateItemsToPlay();
+            }
+        }
+        if (removed.isEmpty()) {
+            return;
+        }
+        qDeleteAll(removed);
+        clearCaches(methodStates());
+        emit methodStatesChanged();
+        emit itemsToPlayChanged();
+    }).waitForFinished();
+}
+
+void NoxEngine::addUserMethodState(NoxMethodState *state)
+{
+    addMethodState(state);
+    QList<int> values;
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        state->setZeroOption(d->financial.perso.addZero);
+        if (d->settings) {
+            applyMethodSettings(state);
+        }
+        values = d->played;
+        states = d->states;
+    }
+    // A method added during a session starts with the history already played.
+    runTask([&] { replay(values, states, {state}); }).waitForFinished();
+}
+
+int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
+{
+    QFile file(url.isEmpty() ? userMethodsPath() : localPath(url));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxUserFileSize) {
+        return -1;
+    }
+    // Bytes that are not UTF-8 become replacement characters and simply fail to parse.
+    const QList<NoxNumberListParser::Record> records =
+        NoxNumberListParser::parse(QString::fromUtf8(file.readAll()));
+    if (clear) {
+        removeStates(isUserMethod);
+    }
+    NoxFactory factory(this, nullptr);
+    int added = 0;
+    for (const NoxNumberListParser::Record &record : records) {
+        if (replace) {
+            removeStates([&record](const NoxMethodState *s) {
+                return isUserMethod(s) && (record.name.isEmpty() || s->method()->name() == record.name);
+            });
+        }
+        if (NoxMethodState *state = factory.userMethod(record.name, record.ids)) {
+            addUserMethodState(state);
+            ++added;
+        }
+    }
+    clearCaches(methodStates());
+    emit methodStatesChanged();
+    return added;
+}
+
+bool NoxEngine::saveUserMethods(const QUrl &url, QString *error)
+{
+    const QString path = url.isEmpty() ? userMethodsPath() : localPath(url);
+    qCDebug(lcNoxMethods).noquote() << QStringLiteral("saveUserMethods : ") + path;
+    QByteArray text;
+    {
+        QMutexLocker lock(&d->mutex);
+        for (auto it = d->states.crbegin(); it != d->states.crend(); ++it) {
+            if (!isUserMethod(*it)) {
+                continue;
+            }
+            QStringList numbers;
+            for (int n : (*it)->method()->coveredNumbers()) {
+                numbers << QString::number(n);
+            }
+            text += ((*it)->method()->name() + QStringLiteral(" :") + numbers.join(QLatin1Char(',')) +
+                     QLatin1Char('\n'))
+                        .toUtf8();
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    file.write(text);
+    if (!file.commit()) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+void NoxEngine::removeUserMethod(int methodId)
+{
+    removeStates(
+        [methodId](const NoxMethodState *s) { return isUserMethod(s) && s->method()->index() == methodId; });
+}
+
+void NoxEngine::removeAllUserMethods()
+{
+    removeStates(isUserMethod);
+}
+
+int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<int> &numbers)
+{
+    NoxMethodState *state = methodState(methodId);
+    if (!state) {
+        NoxFactory factory(this, nullptr);
+        NoxMethodState *created = factory.userMethod(name, numbers);
+        if (!created) {
+            return -1;
+        }
+        addUserMethodState(created);
+        return created->method()->index();
+    }
+    if (!isUserMethod(state)) {
+        return -1;
+    }
+    QList<NoxBetItemID> items;
+    for (int n : numbers) {
+        if (!hasBetItem(NoxBetItemID(n))) {
+            qCWarning(lcNoxMethods, "Failed to load item %d", n);
+            return -1;
+        }
+        items.append(NoxBetItemID(n));
+    }
+    QList<int> values;
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        {
+            std::lock_guard methodLock(state->method()->mutex());
+            state->method()->setName(name);
+            state->method()->setProposal(items);
+        }
+        values = d->played;
+        states = d->states;
+    }
+    // New numbers, new statistics: the method is replayed over the history.
+    runTask([&] { replay(values, states, {state}); }).waitForFinished();
+    {
+        QMutexLocker lock(&d->mutex);
+        updateItemsToPlay();
+    }
+    emit methodStateChanged(methodId);
+    emit itemsToPlayChanged();
+    return methodId;
+}
+
+} // namespace Nox

@@ -1,0 +1,302 @@
+#include "engine/noxengine.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "methods/methodeauto.h"
+#include "methods/methodefavoris.h"
+#include "methods/noxfactory.h"
+#include "methods/noxnumberlistparser.h"
+#include "testmethods.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <stdexcept>
+
+using namespace Nox;
+using NoxTest::fixedState;
+using Record = NoxNumberListParser::Record;
+
+namespace {
+
+QStringList userNames(const NoxEngine &engine)
+{
+    QStringList names;
+    for (const NoxMethodState *s : engine.methodStates()) {
+        if (s->method()->subtype() == NoxMethodSubType::purpleperso4) {
+            names << s->method()->name();
+        }
+    }
+    return names;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestUserMethods : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QDir::setCurrent(m_dir.path());
+    }
+
+    void lineRules()
+    {
+        const Record expected{QStringLiteral("Test import"), {1, 2, 3}};
+        QCOMPARE(NoxNumberListParser::parseLine(u"Test import:1,2,3"), expected);
+        QCOMPARE(NoxNumberListParser::parseLine(u"Test import :1,2,3"), expected);
+        QCOMPARE(NoxNumberListParser::parseLine(u"Test import: 1, 2 ,x,3,"), expected);
+        QVERIFY(!NoxNumberListParser::parseLine(u"a:1:2"));
+        QVERIFY(!NoxNumberListParser::parseLine(u"no colon"));
+        QCOMPARE(NoxNumberListParser::parseLine(u":5")->name, QString());
+        QCOMPARE(NoxNumberListParser::parse(u"a:1\r\nb:2\n\nbad\nc:1000,0,0\n").size(), 3);
+        QCOMPARE(NoxNumberListParser::parse(u"c:1000,0,0").first().ids, (QList<int>{1000, 0, 0}));
+    }
+
+    void resources()
+    {
+        for (const char *name : {"method13.txt", "method18.txt", "method24.txt"}) {
+            const QList<Record> records =
+                NoxNumberListParser::parse(NoxEngine::readResource(QLatin1String(name)));
+            QCOMPARE(records.size(), 1000);
+            const int size = QByteArray(name).mid(6, 2).toInt();
+            QSet<QList<int>> distinct;
+            for (int i = 0; i < records.size(); ++i) {
+                QCOMPARE(records.at(i).name, QStringLiteral("%1.%2").arg(size).arg(i + 1));
+                QCOMPARE(records.at(i).ids.size(), size);
+                for (int n : records.at(i).ids) {
+                    QVERIFY(n >= 0 && n <= 36);
+                }
+                distinct.insert(records.at(i).ids);
+            }
+            QCOMPARE(distinct.size(), 1000);
+        }
+        const QStringList series = NoxEngine::readResource(QStringLiteral("seriegrp.txt"))
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(series.size(), 18000);
+        QVERIFY(series.first().startsWith(QLatin1Char(' ')) && series.first().endsWith(QLatin1Char(' ')));
+        QCOMPARE(series.first().split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 12);
+        QCOMPARE(
+            NoxNumberListParser::parse(NoxEngine::readResource(QStringLiteral("methodes_par_defaut.txt")))
+                .size(),
+            1206);
+        try {
+            (void)NoxEngine::readResource(QStringLiteral("nothing.txt"));
+            QFAIL("no error");
+        } catch (const std::runtime_error &e) {
+            QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("Error: missing resource nothing.txt"));
+        }
+    }
+
+    void loadAndSave()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("users.txt"));
+        QVERIFY(writeFile(path, "first:1,2,3\nsecond :4,5\nthird: 6\nbroken:1:2\n"));
+        NoxEngine engine(false);
+        engine.addMethodState(
+            fixedState(QStringLiteral("catalogue"), NoxMethodType::cs, {NoxBetItemID::CS_R}));
+        QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(path)), 3);
+        QCOMPARE(userNames(engine),
+                 (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}));
+        const NoxMethodState *first = engine.methodState(1);
+        QCOMPARE(first->method()->key(), QStringLiteral("/perso/first"));
+        QCOMPARE(first->method()->type(), NoxMethodType::plein);
+        QCOMPARE(first->nbBlockDom(), 3);
+        QCOMPARE(first->ecartNotif(), 6);
+        QCOMPARE(first->method()->coveredNumbers(), (QList<int>{1, 2, 3}));
+
+        // Newest first, " :" before the numbers.
+        const QString saved = m_dir.filePath(QStringLiteral("saved.txt"));
+        QVERIFY(engine.saveUserMethods(QUrl::fromLocalFile(saved)));
+        QCOMPARE(readFile(saved), QByteArray("third :6\nsecond :4,5\nfirst :1,2,3\n"));
+
+        // Both flags off: same names are added again.
+        QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(saved)), 3);
+        QCOMPARE(userNames(engine).size(), 6);
+        // Replace: each line replaces the methods of its name.
+        QVERIFY(writeFile(path, "second:7\n"));
+        engine.loadUserMethods(QUrl::fromLocalFile(path), false, true);
+        QCOMPARE(userNames(engine).count(QStringLiteral("second")), 1);
+        QCOMPARE(userNames(engine).size(), 5);
+        // An empty name with replace removes every user method first.
+        QVERIFY(writeFile(path, ":8,9\n"));
+        engine.loadUserMethods(QUrl::fromLocalFile(path), false, true);
+        QCOMPARE(userNames(engine), QStringList{QString()});
+        // Clear first.
+        QVERIFY(writeFile(path, "x:1\ny:2\n"));
+        engine.loadUserMethods(QUrl::fromLocalFile(path), true, false);
+        QCOMPARE(userNames(engine), (QStringList{QStringLiteral("x"), QStringLiteral("y")}));
+        QCOMPARE(engine.methodState(0)->method()->name(), QStringLiteral("catalogue"));
+        QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("missing.txt")))),
+                 -1);
+    }
+
+    void badFilesLoadWhatIsValid()
+    {
+        QByteArray data("good:1,2\n");
+        QRandomGenerator rng(9);
+        for (int i = 0; i < 2000; ++i) {
+            QByteArray garbage(int(rng.bounded(80)), '\0');
+            for (char &c : garbage) {
+                c = char(rng.bounded(256));
+            }
+            data += garbage.replace(':', ';') + '\n';
+        }
+        data += "toolong:" + QByteArray(200000, '1') + "\n";
+        data += "range:1,99,3\n";      // 99 is no bet item: skipped with a warning
+        data += "chances:1000,1001\n"; // any bet item is accepted
+        for (int i = 0; i < 3000; ++i) {
+            data += "m" + QByteArray::number(i) + ":" + QByteArray::number(i % 37) + "\n";
+        }
+        const QString path = m_dir.filePath(QStringLiteral("garbage.txt"));
+        QVERIFY(writeFile(path, data));
+        NoxEngine engine(false);
+        QTest::ignoreMessage(QtWarningMsg, "Failed to load item 99");
+        QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(path)), 3002);
+        QCOMPARE(userNames(engine).first(), QStringLiteral("good"));
+        QVERIFY(userNames(engine).contains(QStringLiteral("chances")));
+        QVERIFY(!userNames(engine).contains(QStringLiteral("range")));
+    }
+
+    void removeAndUpsert()
+    {
+        NoxEngine engine(false);
+        engine.addMethodState(
+            fixedState(QStringLiteral("catalogue"), NoxMethodType::cs, {NoxBetItemID::CS_R}));
+        const int a = engine.upsertUserMethod(100, QStringLiteral("a"), {1, 2});
+        const int b = engine.upsertUserMethod(101, QStringLiteral("b"), {3});
+        QCOMPARE(a, 1);
+        QCOMPARE(b, 2);
+        for (int v : {1, 5, 3}) {
+            engine.playValueInternal(v);
+        }
+        QCOMPARE(engine.methodState(a)->nbWins(), 1);
+        // Refilled: renamed, new numbers, statistics replayed over the history.
+        QCOMPARE(engine.upsertUserMethod(a, QStringLiteral("a2"), {5}), a);
+        QCOMPARE(engine.methodState(a)->method()->name(), QStringLiteral("a2"));
+        QCOMPARE(engine.methodState(a)->method()->key(), QStringLiteral("/perso/a"));
+        QCOMPARE(engine.methodState(a)->method()->coveredNumbers(), QList<int>{5});
+        QCOMPARE(engine.methodState(a)->nbWins(), 1);
+        QCOMPARE(engine.methodState(a)->ecart(), 1);
+        QCOMPARE(engine.upsertUserMethod(0, QStringLiteral("no"), {1}), -1); // not a user method
+
+        engine.removeUserMethod(0); // ignored: not a user method
+        engine.removeUserMethod(a);
+        QCOMPARE(engine.methodStates().size(), 2);
+        QVERIFY(!engine.methodState(a));
+        // Identifiers are not reused after a removal.
+        const int c = engine.upsertUserMethod(-1, QStringLiteral("c"), {7});
+        QCOMPARE(c, 3);
+        QCOMPARE(engine.methodState(b)->method()->name(), QStringLiteral("b"));
+        engine.removeAllUserMethods();
+        QCOMPARE(engine.methodStates().size(), 1);
+    }
+
+    void persistedWithTheSettings()
+    {
+        const QString org = QStringLiteral("UserTest");
+        {
+            NoxEngine engine(false);
+            engine.setPersistence(true, org);
+            engine.upsertUserMethod(-1, QStringLiteral("Mine"), {4, 5});
+            engine.setMethodActive(0, true);
+            engine.setMethodEcartNotif(0, 9);
+        }
+        QCOMPARE(readFile(m_dir.path() + QStringLiteral("/UserTest/methodes_par_defaut.txt")),
+                 QByteArray("Mine :4,5\n"));
+        NoxEngine engine(false);
+        engine.setPersistence(true, org);
+        QCOMPARE(engine.loadUserMethods(), 1);
+        QVERIFY(engine.methodState(0)->isActive());
+        QCOMPARE(engine.methodState(0)->ecartNotif(), 9);
+        engine.setPersistence(false);
+    }
+
+    void numberSetsAndTheirAutomaticMethod()
+    {
+        NoxEngine engine(false);
+        engine.addMethodState(fixedState(QStringLiteral("other"), NoxMethodType::plein, {NoxBetItemID::N1}));
+        NoxFactory factory(&engine, nullptr);
+        factory.loadNumberSetMethods(QStringLiteral("method13.txt"), QStringLiteral("AUTO 13"), 10);
+        const QList<NoxMethodState *> states = engine.methodStates();
+        QCOMPARE(states.size(), 1002);
+        QCOMPARE(states.at(1)->method()->name(), QStringLiteral("AZ13.1"));
+        QCOMPARE(states.at(1)->method()->subtype(), NoxMethodSubType::none);
+        QVERIFY(!(states.at(1)->playModeFlags() & NoxMethodState::NormalList));
+        QVERIFY(states.at(1)->zeroOption());
+        const auto *automatic = static_cast<const MethodeAuto *>(states.last()->method());
+        QCOMPARE(automatic->name(), QStringLiteral("AUTO 13"));
+        QVERIFY(automatic->isSticky());
+        QCOMPARE(automatic->sortType(), ScoreMasseEgale);
+        QCOMPARE(automatic->candidateIndexes().size(), 1000);
+        QVERIFY(!automatic->candidateIndexes().contains(0));
+        QCOMPARE(automatic->quickModeRank(), 10);
+        QCOMPARE(states.last()->ecartNotif(), 8);
+        engine.restart(true, true);
+        QRandomGenerator rng(4);
+        for (int i = 0; i < 30; ++i) {
+            engine.playValueInternal(int(rng.bounded(37)));
+            const int choice = automatic->currentChoice();
+            QVERIFY(choice == -1 || (choice >= 1 && choice <= 1000));
+        }
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            factory.loadNumberSetMethods(QStringLiteral("method99.txt"), QStringLiteral("x"), 1));
+    }
+
+    void favourites()
+    {
+        MethodeFavoris favoris;
+        QCOMPARE(favoris.parameters().size(), 10);
+        QCOMPARE(favoris.parameters().first().name, QStringLiteral("numerosFetiches"));
+        QCOMPARE(favoris.compute({3, 17}, {}, 1), (QList<int>{17, 25, 34}));
+        QVERIFY(favoris.compute({}, {}, 1).isEmpty());
+
+        favoris.setParameters(
+            {NoxMethodParameter::named(QStringLiteral("numerosFetiches"), QStringLiteral("7, 8,x,99")),
+             NoxMethodParameter::named(QStringLiteral("nbVoisinsDoublon"), 4),
+             NoxMethodParameter::named(QStringLiteral("jouerHistorique"), true),
+             NoxMethodParameter::named(QStringLiteral("nbHistorique"), 2)});
+        QCOMPARE(favoris.numerosFetiches(), (QList<int>{7, 8}));
+        // Favourites, 17 with two neighbours each side, then the two most recent distinct numbers.
+        QCOMPARE(favoris.compute({3, 17, 17}, {}, 1), (QList<int>{7, 8, 17, 25, 34, 2, 6, 3}));
+
+        // Methods in number mode: their numbers count only through the holes they close.
+        NoxEngine engine(false);
+        NoxMethodState *a =
+            fixedState(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N32, NoxBetItemID::N19});
+        a->setNumberMode(true);
+        engine.addMethodState(a);
+        engine.setMethodActive(0, true);
+        MethodeFavoris holes;
+        holes.setParameters({NoxMethodParameter::named(QStringLiteral("couvrirDoublon"), false),
+                             NoxMethodParameter::named(QStringLiteral("useBoucheTrou"), true),
+                             NoxMethodParameter::named(QStringLiteral("jouerAvecMethode"), true)});
+        QCOMPARE(holes.compute({}, engine.methodStates(), 1), QList<int>{15}); // 32 _15_ 19
+        engine.setMethodActive(0, false);
+        QVERIFY(holes.compute({}, engine.methodStates(), 1).isEmpty());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestUserMethods)
+#include "tst_usermethods.moc"
