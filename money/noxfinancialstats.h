@@ -11,7 +11,7 @@ struct NoxFinancialStats {
     int betWinCount = 0;
     QList<int> profitList;
     QList<int> betList;
-    int betTotal = 0;
+    qint64 betTotal = 0; // 64 bits: a long session of large stakes passes 2^31 hundredths
     int betMax = 0;
     int profitMax = 0;
     int profitMin = 0;

@@ -1,0 +1,252 @@
+#include "noxsimulator.h"
+
+#include "engine/noxengine.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+
+#include <QMetaEnum>
+
+#include <algorithm>
+
+namespace Nox {
+
+namespace {
+
+std::optional<NoxMethodType> kindOf(const QString &key)
+{
+    const QMetaEnum e = QMetaEnum::fromType<NoxMethodType>();
+    bool ok = false;
+    const int value = e.keyToValue(key.toLatin1().constData(), &ok);
+    if (!ok || value < 0) {
+        return std::nullopt;
+    }
+    return NoxMethodType(value);
+}
+
+QString kindKey(NoxMethodType type)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<NoxMethodType>().valueToKey(int(type)));
+}
+
+constexpr NoxMethodType kKinds[] = {NoxMethodType::plein, NoxMethodType::cs,     NoxMethodType::col,
+                                    NoxMethodType::douz,  NoxMethodType::sixain, NoxMethodType::trans,
+                                    NoxMethodType::carre};
+
+} // namespace
+
+NoxSimulator::NoxSimulator(Config config)
+    : m_config(std::move(config))
+{}
+
+NoxSimulator::~NoxSimulator() = default;
+
+bool NoxSimulator::prepare(QString *error)
+{
+    m_engine = std::make_unique<NoxEngine>(m_config.baccarat);
+    m_engine->setAsync(true);
+    m_engine->loadMethods();
+    m_engine->registerBuiltinMontantes();
+    const QString library =
+        m_config.library.isEmpty() ? QStringLiteral(":/data/montantes.dat") : m_config.library;
+    QString why;
+    if (!m_engine->loadMontanteLibrary(QUrl::fromLocalFile(library), true, &why)) {
+        *error = QStringLiteral("cannot use the progression library %1: %2").arg(library, why);
+        return false;
+    }
+
+    const QList<NoxMethodState *> states = m_engine->methodStates();
+    if (states.isEmpty()) {
+        *error = QStringLiteral("this build has no method catalogue for %1")
+                     .arg(m_config.baccarat ? QStringLiteral("baccarat") : QStringLiteral("roulette"));
+        return false;
+    }
+    for (const QString &name : m_config.methods) {
+        const auto it = std::find_if(states.begin(), states.end(), [&name](const NoxMethodState *s) {
+            return s->method()->name() == name;
+        });
+        if (it == states.end()) {
+            *error = QStringLiteral("unknown method \"%1\" (--list-methods shows them)").arg(name);
+            return false;
+        }
+    }
+
+    NoxFinancial f = m_engine->financial();
+    for (auto it = m_config.chips.cbegin(); it != m_config.chips.cend(); ++it) {
+        const auto kind = kindOf(it.key());
+        if (!kind) {
+            *error =
+                QStringLiteral("unknown bet kind \"%1\" (plein, cs, col, douz, sixain, trans)").arg(it.key());
+            return false;
+        }
+        if (it.value() <= 0) {
+            *error = QStringLiteral("the chip of %1 must be above 0").arg(it.key());
+            return false;
+        }
+        NoxMethodeTypeConfig &chips = f.config(*kind);
+        chips.jeton = chips.jetonOrigine = it.value();
+    }
+    if (m_config.capital) {
+        f.capitalOrigine = f.capital = f.capitalMin = f.capitalMax = *m_config.capital;
+    }
+    if (m_config.stopLoss) {
+        f.stopLoss = -std::abs(*m_config.stopLoss);
+    }
+    if (m_config.takeProfit) {
+        f.takeProfit = std::abs(*m_config.takeProfit);
+    }
+    if (std::abs(qint64(f.capital)) > NoxEngine::kMaxMoney) {
+        *error =
+            QStringLiteral("the capital is above the engine's limit of %1").arg(NoxEngine::kMaxMoney / 100);
+        return false;
+    }
+    m_engine->setFinancialConfig(f);
+
+    for (auto it = m_config.montantes.cbegin(); it != m_config.montantes.cend(); ++it) {
+        const auto kind = kindOf(it.key());
+        if (!kind) {
+            *error =
+                QStringLiteral("unknown bet kind \"%1\" (plein, cs, col, douz, sixain, trans)").arg(it.key());
+            return false;
+        }
+        if (!m_engine->selectMontante(*kind, it.value())) {
+            *error = QStringLiteral("unknown progression \"%1\" for %2 (--list-montantes shows them)")
+                         .arg(it.value(), it.key());
+            return false;
+        }
+    }
+
+    m_engine->restart(true, true);
+    for (const NoxMethodState *s : states) {
+        MethodResult r;
+        r.name = s->method()->name();
+        r.active = m_config.activateAll || m_config.methods.contains(r.name);
+        m_results.append(r);
+        if (r.active) {
+            m_engine->setMethodActive(s->method()->index(), true);
+        }
+    }
+    return true;
+}
+
+void NoxSimulator::playShoe(const QList<int> &values)
+{
+    const QList<NoxMethodState *> states = m_engine->methodStates();
+    if (m_shoes > 0) {
+        // A new shoe: the methods start over (a restart also deactivates them), the money goes on.
+        m_engine->restart(false, true);
+        for (qsizetype i = 0; i < states.size(); ++i) {
+            if (m_results.at(i).active) {
+                m_engine->setMethodActive(states.at(i)->method()->index(), true);
+            }
+        }
+    }
+    ++m_shoes;
+    for (int v : values) {
+        // The proposals standing now are the bets on this coup.
+        for (qsizetype i = 0; i < states.size(); ++i) {
+            const NoxMethodState *s = states.at(i);
+            const NoxMethodProposal p = s->proposal();
+            QList<NoxBetItemID> items;
+            if (s->numberMode()) {
+                for (int n : p.coveredNumbers) {
+                    items << NoxBetItemID(n);
+                }
+            } else {
+                items = p.items;
+            }
+            m_results[i].flat.record(items, v, m_config.baccarat);
+        }
+        m_engine->playValueInternal(v, true).waitForFinished();
+        ++m_coups;
+    }
+}
+
+QList<NoxSimulator::MethodResult> NoxSimulator::methodResults() const
+{
+    QList<MethodResult> sorted = m_results;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const MethodResult &a, const MethodResult &b) {
+        return a.flat.profit() > b.flat.profit();
+    });
+    return sorted;
+}
+
+NoxSimulator::Bankroll NoxSimulator::bankroll() const
+{
+    Bankroll b;
+    b.financial = m_engine->financial();
+    b.stats = m_engine->financialStats();
+    b.coups = m_coups;
+    b.shoes = m_shoes;
+    for (const NoxNotification &n : m_engine->notifications()) {
+        b.warnings << n.title.section(QLatin1Char('\n'), 0, 0);
+    }
+    return b;
+}
+
+QStringList NoxSimulator::methodNames() const
+{
+    QStringList names;
+    for (const NoxMethodState *s : m_engine->methodStates()) {
+        names << s->method()->name();
+    }
+    return names;
+}
+
+QStringList NoxSimulator::montanteNames() const
+{
+    QStringList names;
+    for (NoxMethodType kind : kKinds) {
+        for (const auto &entry : m_engine->montanteList(kind)) {
+            names << kindKey(kind) + QStringLiteral(": ") + entry.second;
+        }
+    }
+    return names;
+}
+
+bool NoxSimulator::parseHistory(const QString &text, bool baccarat, QList<QList<int>> *shoes,
+                                QStringList *errors)
+{
+    shoes->clear();
+    QList<int> shoe;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        if (line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        if (line.isEmpty()) {
+            if (!shoe.isEmpty()) {
+                shoes->append(shoe);
+                shoe.clear();
+            }
+            continue;
+        }
+        int value = -1;
+        if (baccarat) {
+            const QString upper = line.toUpper();
+            value = upper == u"T" ? 0 : (upper == u"P" ? 1 : (upper == u"B" ? 2 : -1));
+        } else {
+            bool ok = false;
+            const int n = line.toInt(&ok, 10);
+            value = ok && n >= 0 && n <= 36 ? n : -1;
+        }
+        if (value < 0) {
+            errors->append(QStringLiteral("line %1: \"%2\" is not a %3")
+                               .arg(i + 1)
+                               .arg(line.left(40), baccarat ? QStringLiteral("baccarat result (T, P or B)")
+                                                            : QStringLiteral("roulette number (0 to 36)")));
+            continue;
+        }
+        shoe.append(value);
+        if (shoe.size() == NoxEngine::kMaxPlayed) {
+            shoes->append(shoe); // the engine keeps at most this many values per session
+            shoe.clear();
+        }
+    }
+    if (!shoe.isEmpty()) {
+        shoes->append(shoe);
+    }
+    return errors->isEmpty();
+}
+
+} // namespace Nox
