@@ -72,6 +72,13 @@ QList<int> randomHistory(int length)
     return values;
 }
 
+// Reports the mean time of one coup for `coups` coups per iteration.
+void reportPerCoup(benchmark::State &state, double coups)
+{
+    state.counters["per_coup"] = benchmark::Counter(coups, benchmark::Counter::kIsIterationInvariantRate |
+                                                               benchmark::Counter::kInvert);
+}
+
 std::unique_ptr<NoxEngine> makeEngine(int methods)
 {
     auto engine = std::make_unique<NoxEngine>(true);
@@ -109,8 +116,7 @@ void BM_ReplayHistory(benchmark::State &state)
         engine.reset();
         state.ResumeTiming();
     }
-    state.counters["per_coup"] = benchmark::Counter(
-        double(length), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    reportPerCoup(state, length);
 }
 
 // The coup that brings the history to the given length: play, wait for the task, read every
@@ -134,8 +140,7 @@ void BM_CoupAfterHistory(benchmark::State &state)
         value = value % 2 + 1;
         state.ResumeTiming();
     }
-    state.counters["per_coup"] =
-        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    reportPerCoup(state, 1);
 }
 
 std::unique_ptr<NoxEngine> makeBaccaratEngine()
@@ -173,8 +178,7 @@ void BM_BaccaratCoup(benchmark::State &state)
         value = value % 2 + 1;
         state.ResumeTiming();
     }
-    state.counters["per_coup"] =
-        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    reportPerCoup(state, 1);
 }
 
 // A pasted history of 10,000 values imported into the full catalogue.
@@ -190,8 +194,7 @@ void BM_BaccaratImport(benchmark::State &state)
         engine.reset();
         state.ResumeTiming();
     }
-    state.counters["per_coup"] = benchmark::Counter(
-        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    reportPerCoup(state, double(state.range(0)));
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 #include "methods/noxfactory.h"
 #include "methods/noxmethodsortbyecartmoyen.h"
 #include "methods/noxmethodsortbyquickmode.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

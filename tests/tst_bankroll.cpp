@@ -4,7 +4,7 @@
 #include "engine/noxstatisticsprofile.h"
 #include "money/montantecs.h"
 #include "money/montanteperso.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 #include "engine/noxmethodstate.h"
 #include "engine/noxprofilefile.h"
 #include "money/noxmontante.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QSettings>
 #include <QSignalSpy>

@@ -2,12 +2,16 @@
 #include "money/montanteperso.h"
 #include "money/noxmontantelibrary.h"
 
+#include "testsupport.h"
+
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 using namespace Nox;
+using NoxTest::readFile;
+using NoxTest::writeFile;
 
 namespace {
 
@@ -35,12 +39,6 @@ QStringList names(const QList<QPair<int, QString>> &list)
     return out;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 const QStringList kDefaultNames{
     QStringLiteral("MONTANTE 10  BLOCS 0-7   (-30 )  "), QStringLiteral("MONTANTE 13  BLOCS 0-5   (-26 ) "),
     QStringLiteral("MONTANTE 18  BLOCS 0-2   (-14 )"), QStringLiteral("MONTANTE 24  BLOCS 0-1   (-10 )"),
@@ -56,9 +54,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-        QDir::setCurrent(m_dir.path());
+        NoxTest::useSandbox(m_dir);
     }
 
     void defaultLibrary()

@@ -13,7 +13,7 @@
 #include "methods/noxmethodsortbyscoreratioct.h"
 #include "methods/noxmethodsortdefault.h"
 #include "methods/noxmethodsortfactory.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -5,7 +5,7 @@
 #include "methods/methodefavoris.h"
 #include "methods/noxfactory.h"
 #include "methods/noxnumberlistparser.h"
-#include "testmethods.h"
+#include "testsupport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +15,8 @@
 
 using namespace Nox;
 using NoxTest::fixedState;
+using NoxTest::readFile;
+using NoxTest::writeFile;
 using Record = NoxNumberListParser::Record;
 
 namespace {
@@ -30,18 +32,6 @@ QStringList userNames(const NoxEngine &engine)
     return names;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestUserMethods : public QObject
@@ -52,9 +42,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-        QDir::setCurrent(m_dir.path());
+        NoxTest::useSandbox(m_dir);
     }
 
     void lineRules()
