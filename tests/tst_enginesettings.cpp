@@ -7,6 +7,8 @@
 #include "money/noxmontante.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
+
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -210,6 +212,34 @@ private slots:
         // Bounds stored in the wrong order meet at the maximum: the block starts at 3.
         QCOMPARE(engine.methodState(0)->customBlockMin(), 3);
         QCOMPARE(engine.methodState(0)->customBlockMax(), 3);
+    }
+
+    void aDamagedStoreReadsAsDefaults()
+    {
+        QDir().mkpath(m_dir.path() + QStringLiteral("/NoxTest"));
+        QByteArray garbage(4096, '\0');
+        QRandomGenerator rng(3);
+        for (char &c : garbage) {
+            c = char(rng.bounded(256));
+        }
+        QVERIFY(NoxTest::writeFile(iniPath(), garbage + "\n[engine]\nshortTermCount=\xff\xfe\n"));
+        NoxEngine engine(true);
+        addMethods(engine);
+        QVERIFY(engine.setPersistence(true, kOrg));
+        QCOMPARE(engine.config().truncateCount, 50);
+        QCOMPARE(engine.financial().cs.jeton, 10);
+        QVERIFY(visible(engine, 0));
+        // The next save leaves a store that reads back cleanly.
+        engine.setConfig([&] {
+            NoxEngineConfig c = engine.config();
+            c.shortTermCount = 40;
+            return c;
+        }());
+        QVERIFY(!engine.setPersistence(false));
+        NoxEngine again(true);
+        addMethods(again);
+        again.setPersistence(true, kOrg);
+        QCOMPARE(again.config().shortTermCount, 40);
     }
 
     void onlyTruncateCountChanged()
