@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 #include <unistd.h>
 
