@@ -50,6 +50,12 @@ private:
 [[nodiscard]] const NoxBetItem &betItem(NoxBetItemID id);
 /// Whether `id` has a row of its own in the table.
 [[nodiscard]] bool hasBetItem(NoxBetItemID id);
+
+/// At baccarat a tie returns the player and banker stakes: those bets are neither won nor lost.
+[[nodiscard]] inline bool isPushed(NoxBetItemID id, int value, bool baccarat)
+{
+    return baccarat && value == 0 && (id == NoxBetItemID::B_PLAYER || id == NoxBetItemID::B_BANKER);
+}
 /// The whole table (148 rows) in table order. Built once, never changed.
 [[nodiscard]] std::span<const NoxBetItem> betItems();
 

@@ -594,15 +594,8 @@ NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
             }
         }
         const bool neutral = value >= 0 && p.isNeutralZero(value);
-        QList<NoxBetItemID> items;
-        if (s->numberMode()) {
-            for (int n : p.coveredNumbers) {
-                items.append(NoxBetItemID(n));
-            }
-        } else {
-            items = p.items;
-        }
-        for (NoxBetItemID id : std::as_const(items)) {
+        const QList<NoxBetItemID> items = p.playedItems(s->numberMode());
+        for (NoxBetItemID id : items) {
             const NoxBetItem &row = betItem(id);
             int u = 1;
             if (row.type() == NoxMethodType::cs && csPerMethod) {
@@ -698,10 +691,8 @@ void NoxEngine::settleCoup(int value)
     NoxFinancial &f = d->financial;
     int capital = f.capital;
     if (!d->suspended) {
-        // At baccarat a tie returns the player and banker stakes; only the tie bet is decided.
-        const bool tiePush = d->baccaratMode && value == 0;
         for (const NoxBet &bet : bets) {
-            if (tiePush && (bet.id == NoxBetItemID::B_PLAYER || bet.id == NoxBetItemID::B_BANKER)) {
+            if (isPushed(bet.id, value, d->baccaratMode)) {
                 continue;
             }
             const NoxBetItem &row = betItem(bet.id);

@@ -20,19 +20,20 @@ namespace Nox {
 
 namespace {
 
-// The kinds whose current progression is kept by name in the settings.
-constexpr NoxMethodType kNamedKinds[] = {NoxMethodType::plein, NoxMethodType::cs,  NoxMethodType::sixain,
-                                         NoxMethodType::trans, NoxMethodType::col, NoxMethodType::douz};
 // The kinds under which user progressions are looked up for an edit.
 constexpr NoxMethodType kLibraryKinds[] = {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col,
                                            NoxMethodType::douz, NoxMethodType::sixain};
 
-QString localPath(const QUrl &url)
-{
-    return url.isLocalFile() ? url.toLocalFile() : url.toString();
-}
-
 } // namespace
+
+NoxEngineSettings::MontanteNames NoxEnginePrivate::currentMontanteNames() const
+{
+    NoxEngineSettings::MontanteNames names;
+    for (auto it = currentMontantes.cbegin(); it != currentMontantes.cend(); ++it) {
+        names.insert(it.key(), it.value()->name());
+    }
+    return names;
+}
 
 void NoxEngine::registerMontanteLocked(NoxMethodType type, NoxMontante *montante)
 {
@@ -274,8 +275,9 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
     QString why;
     bool ok = true;
     if (!url.isEmpty()) {
-        if (!NoxMontanteLibrary::read(localPath(url), &loaded, &why)) {
-            qCWarning(lcNoxMoney).noquote() << QStringLiteral("Cannot load %1: %2").arg(localPath(url), why);
+        if (!NoxMontanteLibrary::read(localPathOf(url), &loaded, &why)) {
+            qCWarning(lcNoxMoney).noquote()
+                << QStringLiteral("Cannot load %1: %2").arg(localPathOf(url), why);
             if (error) {
                 *error = why;
             }
@@ -333,8 +335,8 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
             NoxEngineSettings::readFinancial(*d->settings, financial, names);
         }
     }
-    for (NoxMethodType type : kNamedKinds) {
-        selectMontante(type, names.value(type));
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        selectMontante(it.key(), it.value());
     }
     {
         QMutexLocker lock(&d->mutex);
@@ -346,7 +348,7 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
 
 bool NoxEngine::saveMontanteLibrary(const QUrl &url, QString *error)
 {
-    const QString path = url.isEmpty() ? montanteLibraryPath() : localPath(url);
+    const QString path = url.isEmpty() ? montanteLibraryPath() : localPathOf(url);
     QList<const MontantePerso *> perso;
     QMutexLocker lock(&d->mutex);
     for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/noxengineconfig.h"
+#include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
 #include "engine/noxsettingsstore.h"
 #include "money/noxfinancial.h"
@@ -10,6 +11,7 @@
 #include <QMap>
 #include <QMutex>
 #include <QThreadPool>
+#include <QUrl>
 #include <mutex>
 
 #include <atomic>
@@ -43,6 +45,15 @@ struct NoxEnginePrivate {
     int nextMontanteId = 0;
     std::unique_ptr<NoxSettingsStore> settings;
     QString profileName;
+
+    /// The name of each kind's current progression (mutex held).
+    [[nodiscard]] NoxEngineSettings::MontanteNames currentMontanteNames() const;
 };
+
+/// The file of a URL the user picked; a plain path passes through.
+inline QString localPathOf(const QUrl &url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
 
 } // namespace Nox

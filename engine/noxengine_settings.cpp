@@ -19,15 +19,6 @@ namespace Nox {
 
 namespace {
 
-// The kinds whose current progression is persisted, in section order.
-constexpr NoxMethodType kMontanteKinds[] = {NoxMethodType::plein, NoxMethodType::cs,    NoxMethodType::sixain,
-                                            NoxMethodType::col,   NoxMethodType::trans, NoxMethodType::douz};
-
-QString localPath(const QUrl &url)
-{
-    return url.isLocalFile() ? url.toLocalFile() : url.toString();
-}
-
 bool noFile(QString *error)
 {
     if (error) {
@@ -200,15 +191,12 @@ void NoxEngine::loadSettings()
         }
         financial = d->financial;
         config = d->config;
-        for (NoxMethodType type : kMontanteKinds) {
-            const NoxMontante *m = d->currentMontantes.value(type);
-            montantes.insert(type, m ? m->name() : QString());
-        }
+        montantes = d->currentMontanteNames();
         NoxEngineSettings::readFinancial(*d->settings, financial, montantes);
         NoxEngineSettings::readConfig(*d->settings, config);
     }
-    for (NoxMethodType type : kMontanteKinds) {
-        selectMontante(type, montantes.value(type));
+    for (auto it = montantes.cbegin(); it != montantes.cend(); ++it) {
+        selectMontante(it.key(), it.value());
     }
     setFinancialConfig(financial);
     setConfig(config);
@@ -263,12 +251,7 @@ void NoxEngine::saveSettings()
         if (!d->settings) {
             return;
         }
-        NoxEngineSettings::MontanteNames montantes;
-        for (NoxMethodType type : kMontanteKinds) {
-            const NoxMontante *m = d->currentMontantes.value(type);
-            montantes.insert(type, m ? m->name() : QString());
-        }
-        NoxEngineSettings::writeFinancial(*d->settings, d->financial, montantes);
+        NoxEngineSettings::writeFinancial(*d->settings, d->financial, d->currentMontanteNames());
         NoxEngineSettings::writeConfig(*d->settings, d->config);
         for (const NoxMethodState *s : std::as_const(d->states)) {
             NoxEngineSettings::writeMethod(*d->settings, s->method()->key(),
@@ -293,18 +276,22 @@ bool NoxEngine::saveProfile(const QUrl &url, QString *error)
         return noFile(error);
     }
     QList<NoxMethodState *> states;
+    QList<NoxProfileFile::Entry> entries;
     {
         QMutexLocker lock(&d->mutex);
-        QList<NoxProfileFile::Entry> entries;
-        entries.reserve(d->states.size());
-        for (const NoxMethodState *s : std::as_const(d->states)) {
+        states = d->states;
+        entries.reserve(states.size());
+        for (const NoxMethodState *s : std::as_const(states)) {
             entries.append({s->method()->name(), !(s->playModeFlags() & NoxMethodState::NormalList)});
         }
-        if (!NoxProfileFile::write(localPath(url), entries, error)) {
-            return false;
-        }
+    }
+    // The file is written without the engine lock: a slow disk never holds up a coup.
+    if (!NoxProfileFile::write(localPathOf(url), entries, error)) {
+        return false;
+    }
+    {
+        QMutexLocker lock(&d->mutex);
         d->profileName = url.toString();
-        states = d->states;
     }
     clearCaches(states);
     emit methodStatesChanged();
@@ -317,7 +304,7 @@ bool NoxEngine::loadProfile(const QUrl &url, QString *error)
         return noFile(error);
     }
     QMap<QString, bool> hiddenByName;
-    if (!NoxProfileFile::read(localPath(url), &hiddenByName, error)) {
+    if (!NoxProfileFile::read(localPathOf(url), &hiddenByName, error)) {
         return false;
     }
     QList<NoxMethodState *> states;

@@ -19,11 +19,6 @@ namespace Nox {
 
 namespace {
 
-QString localPath(const QUrl &url)
-{
-    return url.isLocalFile() ? url.toLocalFile() : url.toString();
-}
-
 bool isUserMethod(const NoxMethodState *s)
 {
     return s->method()->subtype() == NoxMethodSubType::purpleperso4;
@@ -105,7 +100,7 @@ void NoxEngine::addUserMethodState(NoxMethodState *state)
 
 int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
 {
-    QFile file(url.isEmpty() ? userMethodsPath() : localPath(url));
+    QFile file(url.isEmpty() ? userMethodsPath() : localPathOf(url));
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxUserFileSize) {
         return -1;
     }
@@ -135,7 +130,7 @@ int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
 
 bool NoxEngine::saveUserMethods(const QUrl &url, QString *error)
 {
-    const QString path = url.isEmpty() ? userMethodsPath() : localPath(url);
+    const QString path = url.isEmpty() ? userMethodsPath() : localPathOf(url);
     qCDebug(lcNoxMethods).noquote() << QStringLiteral("saveUserMethods : ") + path;
     QByteArray text;
     {

@@ -43,6 +43,21 @@ constexpr std::array<FinancialSection, 7> kFinancialSections{{
     {"financial/perso/", NoxMethodType::none, &NoxFinancial::perso, AddZero},
 }};
 
+// The boolean keys of a chip configuration, in the order they are read and written.
+struct FlagKey {
+    int bit;
+    const char *name;
+    bool NoxMethodeTypeConfig::*field;
+};
+
+constexpr std::array<FlagKey, 5> kFlagKeys{{
+    {AddZero, "addZero", &NoxMethodeTypeConfig::addZero},
+    {ModeNum, "modeNum", &NoxMethodeTypeConfig::modeNum},
+    {Diff0, "diff0", &NoxMethodeTypeConfig::diff0},
+    {UseMontante, "useMontante", &NoxMethodeTypeConfig::useMontante},
+    {StopProfit, "stopMontanteOnProfit", &NoxMethodeTypeConfig::stopProfit},
+}};
+
 struct BoolKey {
     const char *key;
     bool NoxEngineConfig::*field;
@@ -81,20 +96,10 @@ void NoxEngineSettings::readFinancial(const NoxSettingsStore &store, NoxFinancia
             c.jetonOrigine = store.readInt(key(s.section, "jeton"), c.jetonOrigine);
             c.jeton = c.jetonOrigine;
         }
-        if (s.keys & AddZero) {
-            c.addZero = store.readBool(key(s.section, "addZero"), c.addZero);
-        }
-        if (s.keys & ModeNum) {
-            c.modeNum = store.readBool(key(s.section, "modeNum"), c.modeNum);
-        }
-        if (s.keys & Diff0) {
-            c.diff0 = store.readBool(key(s.section, "diff0"), c.diff0);
-        }
-        if (s.keys & UseMontante) {
-            c.useMontante = store.readBool(key(s.section, "useMontante"), c.useMontante);
-        }
-        if (s.keys & StopProfit) {
-            c.stopProfit = store.readBool(key(s.section, "stopMontanteOnProfit"), c.stopProfit);
+        for (const FlagKey &k : kFlagKeys) {
+            if (s.keys & k.bit) {
+                c.*(k.field) = store.readBool(key(s.section, k.name), c.*(k.field));
+            }
         }
         if (s.keys & Montante) {
             montantes[s.type] = store.readString(key(s.section, "montante"), montantes.value(s.type));
@@ -110,20 +115,10 @@ void NoxEngineSettings::writeFinancial(NoxSettingsStore &store, const NoxFinanci
         if (s.keys & Jeton) {
             store.setValue(key(s.section, "jeton"), c.jetonOrigine);
         }
-        if (s.keys & AddZero) {
-            store.setValue(key(s.section, "addZero"), c.addZero);
-        }
-        if (s.keys & ModeNum) {
-            store.setValue(key(s.section, "modeNum"), c.modeNum);
-        }
-        if (s.keys & Diff0) {
-            store.setValue(key(s.section, "diff0"), c.diff0);
-        }
-        if (s.keys & UseMontante) {
-            store.setValue(key(s.section, "useMontante"), c.useMontante);
-        }
-        if (s.keys & StopProfit) {
-            store.setValue(key(s.section, "stopMontanteOnProfit"), c.stopProfit);
+        for (const FlagKey &k : kFlagKeys) {
+            if (s.keys & k.bit) {
+                store.setValue(key(s.section, k.name), c.*(k.field));
+            }
         }
         if (s.keys & Montante) {
             store.setValue(key(s.section, "montante"), montantes.value(s.type));
@@ -171,40 +166,57 @@ NoxEngineSettings::MethodSettings NoxEngineSettings::MethodSettings::of(const No
     return m;
 }
 
+namespace {
+
+using MethodSettings = NoxEngineSettings::MethodSettings;
+
+// The per-method keys, in the order they are read and written.
+struct MethodKey {
+    const char *name;
+    bool MethodSettings::*flag;
+    int MethodSettings::*number;
+};
+
+constexpr std::array<MethodKey, 9> kMethodKeys{{
+    {"visible", &MethodSettings::visible, nullptr},
+    {"split", &MethodSettings::split, nullptr},
+    {"useNotif", &MethodSettings::useNotif, nullptr},
+    {"ecartNotif", nullptr, &MethodSettings::ecartNotif},
+    {"useCustomBlock", &MethodSettings::useCustomBlock, nullptr},
+    {"customBlockMin", nullptr, &MethodSettings::customBlockMin},
+    {"customBlockMax", nullptr, &MethodSettings::customBlockMax},
+    {"maxDomBlocks", nullptr, &MethodSettings::maxDomBlocks},
+    {"active", &MethodSettings::active, nullptr},
+}};
+
+} // namespace
+
 void NoxEngineSettings::readMethod(const NoxSettingsStore &store, const QString &methodKey,
                                    MethodSettings &settings)
 {
     const QString section = methodSection(methodKey);
-    const auto k = [&section](const char *name) -> QString {
-        return section + QLatin1String(name);
-    };
-    settings.visible = store.readBool(k("visible"), settings.visible);
-    settings.split = store.readBool(k("split"), settings.split);
-    settings.useNotif = store.readBool(k("useNotif"), settings.useNotif);
-    settings.ecartNotif = store.readInt(k("ecartNotif"), settings.ecartNotif);
-    settings.useCustomBlock = store.readBool(k("useCustomBlock"), settings.useCustomBlock);
-    settings.customBlockMin = store.readInt(k("customBlockMin"), settings.customBlockMin);
-    settings.customBlockMax = store.readInt(k("customBlockMax"), settings.customBlockMax);
-    settings.maxDomBlocks = store.readInt(k("maxDomBlocks"), settings.maxDomBlocks);
-    settings.active = store.readBool(k("active"), settings.active);
+    for (const MethodKey &k : kMethodKeys) {
+        const QString name = section + QLatin1String(k.name);
+        if (k.flag) {
+            settings.*(k.flag) = store.readBool(name, settings.*(k.flag));
+        } else {
+            settings.*(k.number) = store.readInt(name, settings.*(k.number));
+        }
+    }
 }
 
 void NoxEngineSettings::writeMethod(NoxSettingsStore &store, const QString &methodKey,
                                     const MethodSettings &settings)
 {
     const QString section = methodSection(methodKey);
-    const auto k = [&section](const char *name) -> QString {
-        return section + QLatin1String(name);
-    };
-    store.setValue(k("visible"), settings.visible);
-    store.setValue(k("split"), settings.split);
-    store.setValue(k("useNotif"), settings.useNotif);
-    store.setValue(k("ecartNotif"), settings.ecartNotif);
-    store.setValue(k("useCustomBlock"), settings.useCustomBlock);
-    store.setValue(k("customBlockMin"), settings.customBlockMin);
-    store.setValue(k("customBlockMax"), settings.customBlockMax);
-    store.setValue(k("maxDomBlocks"), settings.maxDomBlocks);
-    store.setValue(k("active"), settings.active);
+    for (const MethodKey &k : kMethodKeys) {
+        const QString name = section + QLatin1String(k.name);
+        if (k.flag) {
+            store.setValue(name, settings.*(k.flag));
+        } else {
+            store.setValue(name, settings.*(k.number));
+        }
+    }
 }
 
 } // namespace Nox

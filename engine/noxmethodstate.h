@@ -28,6 +28,20 @@ struct NoxMethodProposal {
     bool neutralZeroProfile = false;
     bool coversZero = false;
 
+    /// What is staked: the items, or in number mode the covered numbers as pleins.
+    [[nodiscard]] QList<NoxBetItemID> playedItems(bool numberMode) const
+    {
+        if (!numberMode) {
+            return items;
+        }
+        QList<NoxBetItemID> numbers;
+        numbers.reserve(coveredNumbers.size());
+        for (int n : coveredNumbers) {
+            numbers.append(NoxBetItemID(n));
+        }
+        return numbers;
+    }
+
     /// A zero that the proposal does not cover, under a profile where it is neutral.
     [[nodiscard]] bool isNeutralZero(int value) const
     {

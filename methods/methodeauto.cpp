@@ -101,14 +101,8 @@ void MethodeAuto::choose(NoxMethodState *self, NoxMethodState *chosen, const QLi
             items.append(id);
         }
     };
-    if (numberMode) {
-        for (int n : proposal.coveredNumbers) {
-            add(NoxBetItemID(n));
-        }
-    } else {
-        for (NoxBetItemID id : proposal.items) {
-            add(id);
-        }
+    for (NoxBetItemID id : proposal.playedItems(numberMode)) {
+        add(id);
     }
     if (zero) {
         add(NoxBetItemID::N0);

@@ -37,11 +37,7 @@ NoxMethodState *NoxFactory::singleItemMethod(NoxBetItemID item, const QString &n
                                              double tendencyOffset)
 {
     NoxMethodState *state = fixedItemMethod(name, betItem(item).type(), subtype, {item});
-    NoxMethod *method = state->method();
-    method->setBlockPercentage(blockPercentage);
-    method->setDefaultNbBlockDom(nbBlockDom);
-    method->setDefaultEcartNotif(ecartNotif);
-    state->setTendencyOffset(std::trunc(tendencyOffset));
+    applyDefaults(state, blockPercentage, nbBlockDom, ecartNotif, tendencyOffset);
     return state;
 }
 
@@ -67,13 +63,20 @@ NoxMethodState *NoxFactory::stateFor(NoxMethod *method, int blockPercentage, int
 {
     auto *state = new NoxMethodState(method);
     state->setZeroOption(false);
+    applyDefaults(state, blockPercentage, nbBlockDom, ecartNotif, tendencyOffset);
+    return state;
+}
+
+void NoxFactory::applyDefaults(NoxMethodState *state, int blockPercentage, int nbBlockDom, int ecartNotif,
+                               double tendencyOffset)
+{
+    NoxMethod *method = state->method();
     if (blockPercentage != kKeepBlockPercentage) {
         method->setBlockPercentage(blockPercentage);
     }
     method->setDefaultNbBlockDom(nbBlockDom);
     method->setDefaultEcartNotif(ecartNotif);
     state->setTendencyOffset(std::trunc(tendencyOffset));
-    return state;
 }
 
 NoxMethodState *NoxFactory::userMethod(const QString &name, const QList<int> &ids)
@@ -162,10 +165,7 @@ void NoxFactory::loadBaccaraMethods()
 
     NoxMethodState *tie = fixedItemMethod(QStringLiteral("TIE"), NoxMethodType::plein, NoxMethodSubType::none,
                                           {NoxBetItemID::B_TIE});
-    tie->method()->setBlockPercentage(m_blockPercentage3);
-    tie->method()->setDefaultNbBlockDom(m_nbBlockDom1);
-    tie->method()->setDefaultEcartNotif(6);
-    tie->setTendencyOffset(std::trunc(m_offset1));
+    applyDefaults(tie, m_blockPercentage3, m_nbBlockDom1, 6, m_offset1);
     tie->setZeroOption(false);
     tie->setNumberMode(false);
     add(tie);

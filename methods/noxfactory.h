@@ -56,6 +56,10 @@ public:
     [[nodiscard]] QSet<int> collect(const std::function<bool(const NoxMethodState *)> &filter) const;
 
 private:
+    /// The registration defaults: block percentage (unless kKeepBlockPercentage), default
+    /// dominant block count and notification threshold, and the tendency offset (truncated).
+    static void applyDefaults(NoxMethodState *state, int blockPercentage, int nbBlockDom, int ecartNotif,
+                              double tendencyOffset);
     /// Registers one entry: the method defaults, the state, the engine, then the entry's profile.
     NoxMethodState *addEntry(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
                              double tendencyOffset, const NoxStatisticsProfile &profile);

@@ -16,7 +16,7 @@ void NoxFlatStake::record(const QList<NoxBetItemID> &items, int value, bool bacc
     bool decided = false;
     for (NoxBetItemID id : items) {
         m_staked += kUnit;
-        if (baccarat && value == 0 && (id == NoxBetItemID::B_PLAYER || id == NoxBetItemID::B_BANKER)) {
+        if (isPushed(id, value, baccarat)) {
             continue;
         }
         decided = true;

@@ -145,16 +145,7 @@ void NoxSimulator::playShoe(const QList<int> &values)
         // The proposals standing now are the bets on this coup.
         for (qsizetype i = 0; i < states.size(); ++i) {
             const NoxMethodState *s = states.at(i);
-            const NoxMethodProposal p = s->proposal();
-            QList<NoxBetItemID> items;
-            if (s->numberMode()) {
-                for (int n : p.coveredNumbers) {
-                    items << NoxBetItemID(n);
-                }
-            } else {
-                items = p.items;
-            }
-            m_results[i].flat.record(items, v, m_config.baccarat);
+            m_results[i].flat.record(s->proposal().playedItems(s->numberMode()), v, m_config.baccarat);
         }
         m_engine->playValueInternal(v, true).waitForFinished();
         ++m_coups;
