@@ -13,7 +13,7 @@ apt_packages=(
     # Qt 6.4 and its tools
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools qt6-5compat-dev
     qt6-shadertools-dev qt6-shader-baker qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
-    qt6-qpa-plugins qt6-qmllint-plugins
+    qt6-qpa-plugins qt6-qmllint-plugins qt6-svg-dev
     # QML modules used by the screens and the QML tests
     qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript qml6-module-qtquick
     qml6-module-qtquick-controls qml6-module-qtquick-templates qml6-module-qtquick-layouts
@@ -21,7 +21,7 @@ apt_packages=(
     qml6-module-qtcore qml6-module-qt-labs-settings qml6-module-qt-labs-folderlistmodel
     qml6-module-qt5compat-graphicaleffects qml6-module-qttest
     # X11 input backend and the tests that drive a real X server
-    libx11-dev libxtst-dev xvfb xauth xdotool x11-utils imagemagick
+    libx11-dev libxtst-dev xvfb xauth xdotool x11-utils imagemagick openbox
     # Windows input backend compile check
     mingw-w64
     # benchmarks
