@@ -474,7 +474,8 @@ void MethodeDSCavalier::commit(const NoxMethodContext &context)
     if (context.count() < 2) {
         return;
     }
-    if (T::lastWins(*this, context, true)) {
+    // Only a row in play is held: without a bet the next result chooses at once.
+    if (itemsToPlay().isEmpty() || T::lastWins(*this, context, true)) {
         m_hold = 0;
     } else if (++m_hold > 2) {
         m_hold = 0;

@@ -128,7 +128,8 @@ void MethodeMars2::process(const NoxMethodContext &context)
 
 void MethodeMars2::commit(const NoxMethodContext &context)
 {
-    if (T::lastWins(*this, context, true)) {
+    // Only a row in play is held: without a bet the next result chooses at once.
+    if (itemsToPlay().isEmpty() || T::lastWins(*this, context, true)) {
         m_hold = 0;
     } else if (++m_hold > 3) {
         m_hold = 0;
