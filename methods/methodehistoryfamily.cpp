@@ -303,30 +303,50 @@ qsizetype MethodeGP::seriesCount() const
 
 void MethodeGP::select(const NoxMethodContext &context)
 {
-    // The absence of a series is the distance to the latest value of any of its numbers.
+    // The absence of a series: how many values, from the last one back, are not in it. The
+    // newest values are copied once as bits; a series absent beyond them falls back on the
+    // latest position of each of its numbers.
     const int n = context.count();
-    std::array<int, 37> last;
-    last.fill(-1);
-    quint64 unseen = (quint64(1) << 37) - 1;
-    for (int i = n - 1; i >= 0 && unseen; --i) {
-        const int v = context.valueAt(i);
-        if (v >= 0 && v <= 36 && (unseen & (quint64(1) << v))) {
-            last[size_t(v)] = i;
-            unseen &= ~(quint64(1) << v);
-        }
+    constexpr int kRecent = 64;
+    std::array<quint64, kRecent> recent{};
+    const int depth = std::min(n, kRecent);
+    for (int k = 0; k < depth; ++k) {
+        const int v = context.valueAt(n - 1 - k);
+        recent[size_t(k)] = v >= 0 && v <= 36 ? quint64(1) << v : 0;
     }
-    int best = -1;
-    m_selected = -1;
-    quint64 chosen = 0;
-    for (size_t s = 0; s < m_series->size(); ++s) {
-        const quint64 mask = (*m_series)[s];
+    std::array<int, 37> last;
+    bool lastKnown = false;
+    const auto latestOf = [&](quint64 mask) {
+        if (!lastKnown) {
+            last.fill(-1);
+            for (int i = 0; i < n; ++i) {
+                const int v = context.valueAt(i);
+                if (v >= 0 && v <= 36) {
+                    last[size_t(v)] = i;
+                }
+            }
+            lastKnown = true;
+        }
         int latest = -1;
         for (int x = 0; x <= 36; ++x) {
             if (mask & (quint64(1) << x)) {
                 latest = std::max(latest, last[size_t(x)]);
             }
         }
-        const int absence = n - 1 - latest;
+        return latest;
+    };
+    int best = -1;
+    m_selected = -1;
+    quint64 chosen = 0;
+    for (size_t s = 0; s < m_series->size(); ++s) {
+        const quint64 mask = (*m_series)[s];
+        int absence = 0;
+        while (absence < depth && !(recent[size_t(absence)] & mask)) {
+            ++absence;
+        }
+        if (absence == kRecent) {
+            absence = n - 1 - latestOf(mask);
+        }
         if (absence > best) {
             best = absence;
             m_selected = int(s);
