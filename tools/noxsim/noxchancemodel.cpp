@@ -19,10 +19,28 @@ NoxChanceModel::NoxChanceModel(bool baccarat)
     } else {
         m_odds = QList<double>(kRouletteNumbers, 1.0 / kRouletteNumbers);
     }
-    for (const NoxBetItem &row : betItems()) {
-        const NoxBetItemID id = row.id();
-        m_single.insert(int(id), predict(std::array<QPair<NoxBetItemID, double>, 1>{{{id, 1.0}}}));
+    const auto rowOf = [this](NoxBetItemID id) {
+        Row r;
+        for (int value = 0; value < m_odds.size(); ++value) {
+            r.payoff.append(payoff(id, 1.0, value, m_baccarat));
+            r.won.append(isWon(id, value, m_baccarat));
+        }
+        return r;
+    };
+    for (const NoxBetItem &item : betItems()) {
+        m_rows.insert(int(item.id()), rowOf(item.id()));
     }
+    m_missing = rowOf(NoxBetItemID::none);
+    for (auto it = m_rows.begin(); it != m_rows.end(); ++it) {
+        it->single = predict(std::array<QPair<NoxBetItemID, double>, 1>{{{NoxBetItemID(it.key()), 1.0}}});
+    }
+    m_missing.single = predict(std::array<QPair<NoxBetItemID, double>, 1>{{{NoxBetItemID::none, 1.0}}});
+}
+
+const NoxChanceModel::Row &NoxChanceModel::row(NoxBetItemID id) const
+{
+    const auto it = m_rows.constFind(int(id));
+    return it != m_rows.cend() ? *it : m_missing;
 }
 
 const NoxChanceModel &NoxChanceModel::of(bool baccarat)
@@ -49,19 +67,24 @@ bool NoxChanceModel::isWon(NoxBetItemID id, int value, bool baccarat)
 template<typename Stakes>
 NoxChanceModel::Coup NoxChanceModel::predict(const Stakes &stakes) const
 {
+    constexpr int kMaxValues = 37;
+    const int values = int(m_odds.size());
+    std::array<double, kMaxValues> result{};
+    std::array<bool, kMaxValues> won{};
+    for (const auto &[id, stake] : stakes) {
+        const Row &r = row(id);
+        for (int value = 0; value < values; ++value) {
+            result[value] += stake * r.payoff.at(value);
+            won[value] = won[value] || r.won.at(value);
+        }
+    }
     Coup c;
     double squares = 0;
-    for (int value = 0; value < m_odds.size(); ++value) {
+    for (int value = 0; value < values; ++value) {
         const double p = m_odds.at(value);
-        double result = 0;
-        bool won = false;
-        for (const auto &[id, stake] : stakes) {
-            result += payoff(id, stake, value, m_baccarat);
-            won = won || isWon(id, value, m_baccarat);
-        }
-        c.win += won ? p : 0;
-        c.profit += p * result;
-        squares += p * result * result;
+        c.win += won[value] ? p : 0;
+        c.profit += p * result[value];
+        squares += p * result[value] * result[value];
     }
     c.variance = std::max(0.0, squares - c.profit * c.profit);
     return c;
@@ -73,10 +96,7 @@ NoxChanceModel::Coup NoxChanceModel::flat(const QList<NoxBetItemID> &items) cons
         return {};
     }
     if (items.size() == 1) {
-        const auto it = m_single.constFind(int(items.first()));
-        if (it != m_single.cend()) {
-            return *it;
-        }
+        return row(items.first()).single;
     }
     QList<QPair<NoxBetItemID, double>> stakes;
     stakes.reserve(items.size());

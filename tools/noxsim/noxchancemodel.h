@@ -48,12 +48,21 @@ public:
     [[nodiscard]] static bool isWon(NoxBetItemID id, int value, bool baccarat);
 
 private:
+    /// One unit on an item: its result for each played value, and the values that win it.
+    struct Row {
+        QList<double> payoff;
+        QList<bool> won;
+        Coup single;
+    };
+    [[nodiscard]] const Row &row(NoxBetItemID id) const;
+    /// The prediction for `stakes` (item, stake) pairs.
     template<typename Stakes>
     [[nodiscard]] Coup predict(const Stakes &stakes) const;
 
     bool m_baccarat;
     QList<double> m_odds;
-    QHash<int, Coup> m_single; // one unit on one item, for every item of the table
+    QHash<int, Row> m_rows; // every item of the table
+    Row m_missing;          // an item without a row: settled as the table's first row
 };
 
 } // namespace Nox
