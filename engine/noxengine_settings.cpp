@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace Nox {
 
 namespace {
@@ -130,6 +132,19 @@ void NoxEngine::setMethodCustomBlockMin(int methodId, int gap)
 void NoxEngine::setMethodCustomBlockMax(int methodId, int gap)
 {
     changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMax(gap); });
+}
+
+void NoxEngine::setMethodZeroOption(int methodId, bool on)
+{
+    changeMethod(methodId, false, [on](NoxMethodState *s) { return s->setZeroOption(on); });
+}
+
+void NoxEngine::setMethodTendencyOffset(int methodId, double offset)
+{
+    if (!std::isfinite(offset)) {
+        return; // not a threshold: every tendency would compare false against it
+    }
+    changeMethod(methodId, false, [offset](NoxMethodState *s) { return s->setTendencyOffset(offset); });
 }
 
 void NoxEngine::setMethodNbBlockDom(int methodId, int count)

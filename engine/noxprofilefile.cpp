@@ -108,11 +108,9 @@ bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName
         }
         const QString name = QString::fromLatin1(data.constData() + pos, qsizetype(length));
         pos += qsizetype(length);
+        // Any non-zero flag hides the method: writers other than ours may store 0xff for true.
         const quint8 hidden = byteAt(pos++);
-        if (hidden > 1) {
-            return fail(error, QStringLiteral("invalid visibility flag in profile file"));
-        }
-        entries.insert(name, hidden == 1);
+        entries.insert(name, hidden != 0);
     }
     if (pos != data.size()) {
         return fail(error, QStringLiteral("unexpected data at the end of the profile file"));

@@ -12,7 +12,7 @@ namespace Nox {
 ///
 /// Names are written with the variable-length count too, which is a single byte below 128,
 /// so long names read back unchanged. Reading is strict: a truncated file, a negative or
-/// impossible count, a hidden flag other than 0 or 1, or trailing bytes reject the whole file.
+/// impossible count or trailing bytes reject the whole file; any non-zero hidden flag hides.
 class NoxProfileFile
 {
 public:

@@ -36,6 +36,7 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     m_chartTendanceCount = chart.second;
     m_compteurME = state.compteurMECount();
     m_counterSignal = state.counterSignal();
+    m_detectionFlags = state.detectionFlags();
     m_automatic = state.method()->type() == NoxMethodType::automatic;
     m_active = state.isActive();
 }

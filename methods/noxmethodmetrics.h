@@ -30,6 +30,8 @@ public:
     [[nodiscard]] int chartTendanceCount() const { return m_chartTendanceCount; }
     [[nodiscard]] int compteurMECount() const { return m_compteurME; }
     [[nodiscard]] bool counterSignal() const { return m_counterSignal; }
+    /// The detection bits of the list (NoxMethodState::DetectionFlag).
+    [[nodiscard]] int detectionFlags() const { return m_detectionFlags; }
     /// The newest record is a win.
     [[nodiscard]] bool newestIsWin() const;
 
@@ -80,6 +82,7 @@ private:
     int m_chartTendanceCount = 0;
     int m_compteurME = 0;
     bool m_counterSignal = false;
+    int m_detectionFlags = 0;
     bool m_automatic = false;
     bool m_active = false;
 };
