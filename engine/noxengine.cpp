@@ -339,6 +339,9 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
             const qsizetype before = d->notifications.size();
             settleCoup(value);
             d->played.append(value);
+            if (d->journal) {
+                d->journal->recordPlay(value);
+            }
             notificationsGrew = d->notifications.size() != before;
             values = d->played;
             states = d->states;
@@ -439,6 +442,9 @@ QFuture<void> NoxEngine::cancelPlay()
                 return;
             }
             removed = d->played.takeLast();
+            if (d->journal) {
+                d->journal->recordUndo();
+            }
             values = d->played;
             states = d->states;
         }
@@ -465,6 +471,13 @@ void NoxEngine::restart(bool resetMoney, bool clearHistory)
             QMutexLocker lock(&d->mutex);
             if (clearHistory) {
                 d->played.clear();
+            }
+            if (d->journal) {
+                if (clearHistory) {
+                    d->journal->start({}); // a new session
+                } else {
+                    d->journal->recordRestart();
+                }
             }
             if (resetMoney) {
                 d->stats = NoxFinancialStats{};
@@ -510,6 +523,9 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
                 return;
             }
             d->played.remove(0, d->played.size() - keep);
+            if (d->journal) {
+                d->journal->recordTruncate(keep);
+            }
             values = d->played;
             states = d->states;
         }

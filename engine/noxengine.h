@@ -4,6 +4,7 @@
 #include "engine/noxengineconfig.h"
 #include "engine/noxmethodparameter.h"
 #include "engine/noxnotification.h"
+#include "engine/noxsessionjournal.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
@@ -14,6 +15,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 template<typename T>
 class QPromise;
@@ -173,6 +175,21 @@ public:
     /// everything and closes the store. Returns whether a store is open afterwards.
     bool setPersistence(bool on, const QString &organisation = {});
     [[nodiscard]] bool hasPersistence() const;
+
+    // --- Session journal ----------------------------------------------------------------------
+    /// With persistence on, every play, undo, truncation and restart is appended to
+    /// "session.journal" beside the settings and flushed at once; an orderly shutdown (or
+    /// switching persistence off) closes it. A journal found unclosed when persistence is
+    /// switched on is kept aside as "session.journal.interrupted" until the player restores
+    /// or discards it, so that an unanswered offer survives another restart.
+    [[nodiscard]] QString journalPath() const;
+    /// The results of the last session that ended without an orderly shutdown, with the time
+    /// of its last change; nullopt when there is none.
+    [[nodiscard]] std::optional<NoxInterruptedSession> interruptedSession() const;
+    /// Plays the interrupted session's results as one batch (playValues()) and forgets it.
+    QFuture<void> restoreInterruptedSession();
+    /// Forgets the interrupted session and deletes its file.
+    void discardInterruptedSession();
     [[nodiscard]] QString settingsFileName() const;
     /// The directory of the settings file (the companion files live there), or the current
     /// directory without a store.
@@ -227,6 +244,8 @@ private:
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
+    /// Keeps an unclosed journal aside and starts a new one with the current history.
+    void openJournal();
     /// Takes the states `remove` accepts out of the engine and deletes them, as one task.
     void removeStates(const std::function<bool(const NoxMethodState *)> &remove);
     /// Hands a new user method to the engine with its zero option and stored settings.

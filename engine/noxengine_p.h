@@ -3,6 +3,7 @@
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
+#include "engine/noxsessionjournal.h"
 #include "engine/noxsettingsstore.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
@@ -19,6 +20,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace Nox {
 
@@ -62,6 +64,11 @@ struct NoxEnginePrivate {
     bool suspended = false;
     int nextMontanteId = 0;
     std::unique_ptr<NoxSettingsStore> settings;
+    /// Open while persistence is on: every change of the history is appended to it.
+    std::unique_ptr<NoxSessionJournal> journal;
+    /// What an earlier session left in a journal that was not closed, until the player
+    /// restores or discards it.
+    std::optional<NoxInterruptedSession> interrupted;
     QString profileName;
 
     /// The name of each kind's current progression (mutex held).

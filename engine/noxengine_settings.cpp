@@ -167,13 +167,68 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
         }
         qCDebug(lcNoxEngine).noquote() << QStringLiteral("SETTINGS ") + settingsFileName();
         loadSettings();
+        openJournal();
     } else if (!on && d->settings) {
         saveSettings();
         QMutexLocker lock(&d->mutex);
+        if (d->journal) {
+            d->journal->close();
+            d->journal.reset();
+        }
         d->settings->sync();
         d->settings.reset();
     }
     return hasPersistence();
+}
+
+QString NoxEngine::journalPath() const
+{
+    return settingsDirectory() + QStringLiteral("/session.journal");
+}
+
+void NoxEngine::openJournal()
+{
+    const QString path = journalPath();
+    const QString aside = path + QStringLiteral(".interrupted");
+    // A newer unclosed journal with results replaces an older one still waiting for an answer.
+    if (NoxSessionJournal::read(path)) {
+        QFile::remove(aside);
+        QFile::rename(path, aside);
+    }
+    std::optional<NoxInterruptedSession> interrupted = NoxSessionJournal::read(aside);
+    if (!interrupted) {
+        QFile::remove(aside);
+    }
+    QMutexLocker lock(&d->mutex);
+    d->interrupted = std::move(interrupted);
+    d->journal = std::make_unique<NoxSessionJournal>(path);
+    d->journal->start(d->played);
+}
+
+std::optional<NoxInterruptedSession> NoxEngine::interruptedSession() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->interrupted;
+}
+
+QFuture<void> NoxEngine::restoreInterruptedSession()
+{
+    const std::optional<NoxInterruptedSession> session = interruptedSession();
+    if (!session) {
+        return QtFuture::makeReadyFuture();
+    }
+    QFuture<void> future = playValues(session->values);
+    discardInterruptedSession();
+    return future;
+}
+
+void NoxEngine::discardInterruptedSession()
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        d->interrupted.reset();
+    }
+    QFile::remove(journalPath() + QStringLiteral(".interrupted"));
 }
 
 bool NoxEngine::hasPersistence() const

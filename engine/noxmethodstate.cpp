@@ -337,7 +337,9 @@ void NoxMethodState::recomputeBlocks()
     const int size = m_histogramSize;
     const int wins = int(m_gaps.size());
     const int target = wins * m_method->blockPercentage() / 100 + 1;
-    const int maxWidth = std::max(4, m_nbBlockDom);
+    // No block is wider than the histogram: a huge dominant count (a damaged setting) must not
+    // make this loop run for billions of widths or overflow start + maxWidth.
+    const int maxWidth = std::clamp(m_nbBlockDom, 4, kHistogramCap + 1);
 
     int start = 0;
     int end = -1;
@@ -719,7 +721,8 @@ void NoxMethodState::setRatioMargin(double margin)
 bool NoxMethodState::setShortTermWindow(int window)
 {
     QMutexLocker lock(&m_method->mutex());
-    const bool changed = assignChanged(m_shortTermWindow, window);
+    // A negative window (a damaged setting) would index the prefix sums out of range.
+    const bool changed = assignChanged(m_shortTermWindow, std::max(0, window));
     clearCache();
     return changed;
 }

@@ -73,7 +73,11 @@ bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName
     if (file.size() > kMaxSize) {
         return fail(error, QStringLiteral("not a profile file (too large)"));
     }
-    const QByteArray data = file.readAll();
+    return parse(file.readAll(), hiddenByName, error);
+}
+
+bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenByName, QString *error)
+{
     qsizetype pos = 0;
     const auto byteAt = [&](qsizetype i) {
         return quint8(data.at(i));

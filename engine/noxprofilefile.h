@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -21,6 +22,8 @@ public:
     /// Writes atomically (a temporary file renamed over the target).
     static bool write(const QString &path, const QList<Entry> &entries, QString *error = nullptr);
     static bool read(const QString &path, QMap<QString, bool> *hiddenByName, QString *error = nullptr);
+    /// The same rules on a profile's bytes.
+    static bool parse(const QByteArray &data, QMap<QString, bool> *hiddenByName, QString *error = nullptr);
 };
 
 } // namespace Nox

@@ -80,6 +80,30 @@ private slots:
         QCOMPARE(seen, 0x1 | 0x2 | 0x10 | 0x20 | 0x800);
     }
 
+    void damagedOptionsStayHarmless()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
+        std::unique_ptr<NoxMethodState> reference(makeState({NoxBetItemID::DZ1}));
+        state->setShortTermWindow(-5);
+        QCOMPARE(state->shortTermWindow(), 0);
+        state->setNbBlockDom(std::numeric_limits<int>::max());
+        reference->setNbBlockDom(40);
+        Feeder f{state.get(), {}, {state.get()}};
+        Feeder g{reference.get(), {}, {reference.get()}};
+        std::mt19937 rng(11);
+        for (int i = 0; i < 300; ++i) {
+            const int v = int(rng() % 37);
+            f.play(v);
+            g.play(v);
+        }
+        // Any count beyond the histogram gives the block of the widest one.
+        QCOMPARE(state->blockMin(), reference->blockMin());
+        QCOMPARE(state->blockMax(), reference->blockMax());
+        QCOMPARE(state->shortTermWins(), 0);
+        QCOMPARE(state->shortTermWinRatio(), 0.0);
+        QCOMPARE(state->ecartMoyenCt(), 1.0);
+    }
+
     void gapsAndMean()
     {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
