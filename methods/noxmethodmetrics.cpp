@@ -72,6 +72,11 @@ bool NoxMethodMetrics::counterSignal() const
     return lazy(m_counterSignal, [this] { return m_state->counterSignal(); });
 }
 
+int NoxMethodMetrics::detectionFlags() const
+{
+    return lazy(m_detectionFlags, [this] { return m_state->detectionFlags(); });
+}
+
 int NoxMethodMetrics::numbersSum() const
 {
     return lazy(m_numbersSum, [this] { return m_state->numbersSum(); });

@@ -36,6 +36,8 @@ public:
     [[nodiscard]] int chartTendanceCount() const;
     [[nodiscard]] int compteurMECount() const;
     [[nodiscard]] bool counterSignal() const;
+    /// The detection bits of the list (NoxMethodState::DetectionFlag).
+    [[nodiscard]] int detectionFlags() const;
     /// The newest record is a win.
     [[nodiscard]] bool newestIsWin() const;
 
@@ -101,6 +103,7 @@ private:
     mutable std::optional<QPair<int, int>> m_chartTendance;
     mutable std::optional<int> m_compteurME;
     mutable std::optional<bool> m_counterSignal;
+    mutable std::optional<int> m_detectionFlags;
     bool m_automatic = false;
     bool m_active = false;
 };
