@@ -23,6 +23,7 @@ class QThreadPool;
 
 namespace Nox {
 
+class ICalibration;
 class NoxMethodState;
 class NoxMontante;
 struct NoxEnginePrivate;
@@ -55,6 +56,12 @@ public:
     [[nodiscard]] static NoxEngine *instance();
 
     [[nodiscard]] bool isBaccaratMode() const;
+    /// Switches the edition: the baccarat flag, and the calibration's item list with every
+    /// calibration value back to its default. The caller reloads the methods afterwards.
+    void setBaccaratMode(bool baccaratMode);
+    /// The table calibration, owned by the engine; attached to the settings store while
+    /// persistence is on (read when it opens, written when it closes).
+    [[nodiscard]] ICalibration *calibration() const;
     /// On: creates the two pools. Off: detaches them (operations run inline from then on,
     /// still one at a time), waits until both are idle and deletes them. Safe at any moment,
     /// from any thread but a task's.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/noxcalibration.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
@@ -69,6 +70,8 @@ struct NoxEnginePrivate {
     /// What an earlier session left in a journal that was not closed, until the player
     /// restores or discards it.
     std::optional<NoxInterruptedSession> interrupted;
+    /// Declared after the store: destroyed before it.
+    std::unique_ptr<NoxCalibration> calibration = std::make_unique<NoxCalibration>();
     QString profileName;
 
     /// The name of each kind's current progression (mutex held).
