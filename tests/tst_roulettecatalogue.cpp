@@ -256,6 +256,20 @@ private slots:
         QCOMPARE(engine.montanteList(NoxMethodType::carre).last().first, 15);
     }
 
+    // The engine passes any int on: a value off the wheel must not reach past a table of 37 rows.
+    void valuesOffTheWheelAreHarmless()
+    {
+        NoxEngine engine(false);
+        engine.loadMethods();
+        engine.playValues({5, 37, 17, 99, 0, 36, 1000, 12}).waitForFinished();
+        QCOMPARE(engine.playedValues().size(), 8);
+        for (const NoxMethodState *s : engine.methodStates()) {
+            for (int n : s->proposal().coveredNumbers) {
+                QVERIFY2(n >= 0 && n <= 36, qPrintable(s->method()->name()));
+            }
+        }
+    }
+
     void baccaratEngineStaysBaccarat()
     {
         NoxEngine engine(true);
