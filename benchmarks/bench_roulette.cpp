@@ -117,6 +117,13 @@ void BM_RouletteHistoryMemory(benchmark::State &state)
         state.counters["rss_MB"] = after;
         state.counters["catalogue_MB"] = loaded - before;
         state.counters["history_MB"] = after - loaded;
+        // The coups the states recorded (a state records only the coups it had a proposal for).
+        double records = 0;
+        for (const NoxMethodState *s : engine->methodStates()) {
+            records += s->historyLength();
+        }
+        state.counters["records"] = records;
+        state.counters["bytes_per_record"] = records > 0 ? (after - loaded) * 1024.0 * 1024.0 / records : 0;
     }
 }
 
@@ -135,7 +142,7 @@ BENCHMARK(BM_RouletteImport)
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Iterations(1);
-BENCHMARK(BM_RouletteHistoryMemory)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_RouletteHistoryMemory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char **argv)
 {

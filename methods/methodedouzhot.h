@@ -5,8 +5,9 @@
 
 namespace Nox {
 
-/// Hot dozen: after three non-zero values in not all the same dozen, plays for three coups the dozen that
-/// repeats among the last three (the last one otherwise), or with `inverse` the two other dozens; a zero does
+/// Hot dozen: after three non-zero values in not all the same dozen, plays for three coups the dozen
+/// that repeats among the last three (the last one otherwise), or with `inverse` the two other dozens.
+/// The run ends early on a win, or with `inverse` on a loss (a zero included); otherwise a zero does
 /// not use up a coup.
 class MethodeDouzHot : public NoxMethod, public NoxMethodInterface
 {

@@ -105,7 +105,7 @@ void AbstractMethode37x5::process(const NoxMethodContext &context)
         return;
     }
     T::addUnique(m_numbers, 0);
-    for (int n : m_table[size_t(v)]) {
+    for (int n : v <= 36 ? m_table[size_t(v)] : std::array<int, 5>{-1, -1, -1, -1, -1}) {
         if (n >= 0) {
             T::addUnique(m_numbers, n);
         }
@@ -365,7 +365,7 @@ MethodeEtoile::MethodeEtoile(const QString &name)
 void MethodeEtoile::process(const NoxMethodContext &context)
 {
     const int v = T::lastValue(context);
-    if (v < 0 || !m_numbers.isEmpty()) {
+    if (v < 0 || v > 36 || !m_numbers.isEmpty()) {
         return;
     }
     for (int n : starRow(v)) {
@@ -458,7 +458,7 @@ void MethodeDSCavalier::process(const NoxMethodContext &context)
     if (m_hold != 0) {
         return;
     }
-    if (v == 0) {
+    if (v == 0 || v > 36) {
         clearProposal();
         return;
     }

@@ -228,6 +228,48 @@ private slots:
         QVERIFY(!(engine.methodState(auto13->index())->playModeFlags() & NoxMethodState::NormalList));
     }
 
+    void rouletteProgressions()
+    {
+        NoxEngine engine(false);
+        engine.registerBuiltinMontantes();
+        const auto listed = [&](NoxMethodType type) {
+            QStringList list;
+            for (const auto &entry : engine.montanteList(type)) {
+                list << entry.second;
+            }
+            return list;
+        };
+        const QString martingale = QStringLiteral("Martingale classique");
+        const QString flat = QStringLiteral("Masse égale");
+        QCOMPARE(listed(NoxMethodType::plein),
+                 (QStringList{martingale, flat, QStringLiteral("Montante en 7 Boules"),
+                              QStringLiteral("Montante récupération en 3 pertes")}));
+        QCOMPARE(listed(NoxMethodType::cs), (QStringList{martingale, flat}));
+        for (NoxMethodType type : {NoxMethodType::col, NoxMethodType::trans, NoxMethodType::sixain,
+                                   NoxMethodType::douz, NoxMethodType::carre}) {
+            QCOMPARE(listed(type), (QStringList{martingale, flat}));
+            QCOMPARE(engine.currentMontanteName(type), martingale);
+        }
+        // Identifiers follow registration order across the kinds.
+        QCOMPARE(engine.montanteList(NoxMethodType::plein).first().first, 0);
+        QCOMPARE(engine.montanteList(NoxMethodType::cs).first().first, 4);
+        QCOMPARE(engine.montanteList(NoxMethodType::carre).last().first, 15);
+    }
+
+    // The engine passes any int on: a value off the wheel must not reach past a table of 37 rows.
+    void valuesOffTheWheelAreHarmless()
+    {
+        NoxEngine engine(false);
+        engine.loadMethods();
+        engine.playValues({5, 37, 17, 99, 0, 36, 1000, 12}).waitForFinished();
+        QCOMPARE(engine.playedValues().size(), 8);
+        for (const NoxMethodState *s : engine.methodStates()) {
+            for (int n : s->proposal().coveredNumbers) {
+                QVERIFY2(n >= 0 && n <= 36, qPrintable(s->method()->name()));
+            }
+        }
+    }
+
     void baccaratEngineStaysBaccarat()
     {
         NoxEngine engine(true);
@@ -250,8 +292,10 @@ private slots:
             engine.restart(true, true);
             const int length = 20 + int(rng.bounded(30));
             QList<int> values;
+            // One round in three is rich in zeros, the case most families treat apart.
+            const int zeroShare = round == 1 ? 25 : 0;
             for (int i = 0; i < length; ++i) {
-                values << int(rng.bounded(37));
+                values << (int(rng.bounded(100)) < zeroShare ? 0 : int(rng.bounded(37)));
             }
             engine.playValues(values.mid(0, length - 3)).waitForFinished();
             QList<QStringList> before;

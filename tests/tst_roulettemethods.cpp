@@ -79,6 +79,11 @@ public:
         }
         return *this;
     }
+    Bench &restart()
+    {
+        m_engine->restart(false, true);
+        return *this;
+    }
     Bench &cancel()
     {
         m_engine->cancelPlay().waitForFinished();
@@ -483,6 +488,12 @@ private slots:
                  QList<int>{0} + range(1, 12));
         bench.cancel();
         QVERIFY(bench.items().isEmpty());
+        // A restart leaves no series selected and nothing in play.
+        bench.play({30});
+        QVERIFY(!bench.items().isEmpty());
+        bench.restart();
+        QVERIFY(bench.items().isEmpty());
+        QCOMPARE(gp->selectedSeries(), -1);
     }
 
     void repeatedNumbers()
