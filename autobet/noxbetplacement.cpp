@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QMetaEnum>
+#include <QScopeGuard>
 
 namespace Nox {
 
@@ -33,23 +34,6 @@ QString enumName(NoxBetItemID id)
     return key ? QString::fromLatin1(key) : QString::number(int(id));
 }
 
-/// Clears the busy flag however the bet ends.
-class BusyGuard
-{
-public:
-    explicit BusyGuard(bool &busy)
-        : m_busy(busy)
-    {
-        m_busy = true;
-    }
-    ~BusyGuard() { m_busy = false; }
-    BusyGuard(const BusyGuard &) = delete;
-    BusyGuard &operator=(const BusyGuard &) = delete;
-
-private:
-    bool &m_busy;
-};
-
 } // namespace
 
 NoxBetPlacement::NoxBetPlacement(ICalibration *calibration, NoxInput *input, QObject *parent)
@@ -68,7 +52,14 @@ NoxBetPlan NoxBetPlacement::preview(const NoxBetList &bets)
     if (m_busy) {
         return refused({}, tr("Une mise automatique est déjà en cours."));
     }
-    BusyGuard guard(m_busy);
+    m_busy = true;
+    // The service's wait runs the event loop: this object may be gone when it returns.
+    const QPointer<NoxBetPlacement> self(this);
+    const auto idle = qScopeGuard([self] {
+        if (self) {
+            self->m_busy = false;
+        }
+    });
     return makePlan(bets);
 }
 
@@ -170,8 +161,18 @@ NoxBetResult NoxBetPlacement::place(const NoxBetList &bets)
         result.reason = tr("Une mise automatique est déjà en cours.");
         return result;
     }
-    BusyGuard guard(m_busy);
+    m_busy = true;
+    const QPointer<NoxBetPlacement> self(this);
+    const auto idle = qScopeGuard([self] {
+        if (self) {
+            self->m_busy = false;
+        }
+    });
     const NoxBetPlan plan = makePlan(bets);
+    if (!self) {
+        result.reason = plan.reason;
+        return result;
+    }
     if (!plan.ok) {
         qCWarning(lcNoxAutobet).noquote() << QStringLiteral("Bet refused: ") + plan.reason;
         result.reason = plan.reason;

@@ -116,12 +116,12 @@ NoxClickPlan NoxClickService::requestClicks(const QString &baseUrl, const NoxBet
     }
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    request.setTransferTimeout(m_timeout);
     QPointer<QNetworkReply> reply = m_network->post(request, requestBody(bets, toggleJetonMode, jetonValues));
 
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
     bool timedOut = false;
     bool tooLong = false;
     connect(&deadline, &QTimer::timeout, &loop, [&] {
@@ -129,6 +129,8 @@ NoxClickPlan NoxClickService::requestClicks(const QString &baseUrl, const NoxBet
         loop.quit();
     });
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // An owner destroyed by an event handled meanwhile ends the wait at once.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
         if (received > kMaxReplySize) {
             tooLong = true;
