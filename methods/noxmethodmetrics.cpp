@@ -4,6 +4,7 @@
 #include "engine/noxmethodstate.h"
 #include "engine/noxstatisticsprofile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -13,8 +14,12 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
 {
     // One lock for the whole view: the getters below take the same (recursive) mutex.
     std::lock_guard lock(state.method()->mutex());
-    m_history = state.history();
     m_window = state.shortTermWindow();
+    // Only the newest records: every metric looks at most one window back (and at the newest
+    // record), and a view of the whole history kept in the state's cache would make the state
+    // copy all of it at its next coup.
+    m_length = state.historyLength();
+    m_history = state.history().mid(std::max(0, m_length - std::max(1, m_window)));
     m_threshold = state.tendencyThreshold();
     m_resultCount = state.profile()->resultCount;
     m_numbersSum = state.numbersSum();
@@ -96,7 +101,7 @@ double NoxMethodMetrics::ecartMaxBonus() const
 double NoxMethodMetrics::score() const
 {
     double total = 0;
-    const int n = int(m_history.size());
+    const int n = m_length;
     const double mean = n > 0 ? double(m_numbersSum) / n : 0.0;
     if (n >= 1 && mean != 0.0) {
         total += (m_winRatio - m_ratioTheorique) * (m_resultCount / 2) / mean * 10.0;

@@ -11,13 +11,14 @@ class NoxMethodState;
 
 /// The metrics the orderings score with, read from one consistent view of a method state
 /// (taken under its method mutex). Everything is bounded by the short-term window, so a
-/// metric costs the same whatever the history length.
+/// metric costs the same whatever the history length. NoxMethodState::metrics() keeps one per
+/// state update.
 class NoxMethodMetrics
 {
 public:
     explicit NoxMethodMetrics(const NoxMethodState &state);
 
-    [[nodiscard]] int historyLength() const { return int(m_history.size()); }
+    [[nodiscard]] int historyLength() const { return m_length; }
     [[nodiscard]] bool isAutomatic() const { return m_automatic; }
     [[nodiscard]] bool isActive() const { return m_active; }
     [[nodiscard]] int ecart() const { return m_ecart; }
@@ -60,7 +61,8 @@ private:
     [[nodiscard]] int highRunLength() const;
     [[nodiscard]] int winsInNewest(int count) const;
 
-    QList<NoxCoupRecord> m_history;
+    QList<NoxCoupRecord> m_history; ///< the newest records, one window (at least one record)
+    int m_length = 0;               ///< records of the whole history
     int m_window = 0;
     double m_threshold = 0;
     int m_resultCount = 0;
