@@ -11,6 +11,7 @@
 #include "methods/noxfactory.h"
 #include "money/noxmontante.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QMutex>
 #include <QPromise>
@@ -230,6 +231,11 @@ QThreadPool *NoxEngine::methodPool() const
     return d->methodPool;
 }
 
+void NoxEngine::setParallelStepThreshold(qint64 ns)
+{
+    d->parallelThresholdNs = ns < 0 ? NoxEnginePrivate::kDefaultParallelThresholdNs : ns;
+}
+
 void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
                              const std::function<void(NoxMethodState *)> &fn)
 {
@@ -246,19 +252,38 @@ void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
             }
         }
     };
-    QThreadPool *pool = states.size() > 1 ? methodPool() : nullptr;
-    const int helpers = pool ? int(std::min<qsizetype>(pool->maxThreadCount(), states.size())) - 1 : 0;
+    const qsizetype n = states.size();
+    QThreadPool *pool = n > 1 ? methodPool() : nullptr;
+    const qint64 perState = d->stepNsPerState.load(std::memory_order_relaxed);
+    const bool fanOut = pool && perState * n >= d->parallelThresholdNs.load(std::memory_order_relaxed);
+    // Each helper takes a contiguous chunk of at least kMinChunk states at a time: one
+    // hand-over per chunk, not per state.
+    constexpr qsizetype kMinChunk = 4;
+    const int helpers =
+        fanOut ? int(std::min<qsizetype>(pool->maxThreadCount(), (n + kMinChunk - 1) / kMinChunk)) - 1 : 0;
+    // The time spent in the states themselves (summed over the threads, hand-overs left
+    // out), so that the estimate is the step's serial cost whichever way it ran.
+    std::atomic<qint64> busyNs{0};
     if (helpers <= 0) {
+        QElapsedTimer clock;
+        clock.start();
         for (NoxMethodState *s : states) {
             guarded(s);
         }
+        busyNs = clock.nsecsElapsed();
     } else {
-        // The task thread works too; each thread takes the next state until none is left.
+        const qsizetype chunk = std::max(kMinChunk, n / (4 * (helpers + 1)));
         std::atomic<qsizetype> next{0};
         const auto work = [&] {
-            for (qsizetype i = next.fetch_add(1); i < states.size(); i = next.fetch_add(1)) {
-                guarded(states.at(i));
+            QElapsedTimer clock;
+            clock.start();
+            for (qsizetype first = next.fetch_add(chunk); first < n; first = next.fetch_add(chunk)) {
+                const qsizetype last = std::min(n, first + chunk);
+                for (qsizetype i = first; i < last; ++i) {
+                    guarded(states.at(i));
+                }
             }
+            busyNs.fetch_add(clock.nsecsElapsed(), std::memory_order_relaxed);
         };
         std::mutex doneMutex;
         std::condition_variable done;
@@ -272,9 +297,14 @@ void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
                 }
             });
         }
-        work();
+        work(); // the task thread works too
         std::unique_lock lock(doneMutex);
         done.wait(lock, [&] { return running == 0; });
+    }
+    if (n > 0) {
+        const qint64 sample = busyNs.load(std::memory_order_relaxed) / n;
+        const qint64 old = d->stepNsPerState.load(std::memory_order_relaxed);
+        d->stepNsPerState.store(old == 0 ? sample : (7 * old + sample) / 8, std::memory_order_relaxed);
     }
     if (error) {
         noteTaskError(error);
@@ -340,44 +370,47 @@ void NoxEngine::clearCaches(const QList<NoxMethodState *> &states)
 
 QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
 {
-    return runTask([this, value, notify] {
-        QList<int> values;
-        QList<NoxMethodState *> states;
-        bool notificationsGrew = false;
-        {
-            QMutexLocker lock(&d->mutex);
-            if (d->played.size() >= kMaxPlayed ||
-                qAbs(qint64(d->financial.capital)) + qAbs(qint64(d->financial.mise)) > kMaxMoney) {
-                qCWarning(lcNoxEngine) << "Reach max play limits";
-                return;
-            }
-            const qsizetype before = d->notifications.size();
-            settleCoup(value);
-            d->played.append(value);
-            if (d->journal) {
-                d->journal->recordPlay(value);
-            }
-            notificationsGrew = d->notifications.size() != before;
-            values = d->played;
-            states = d->states;
+    return runTask([this, value, notify] { playCoup(value, notify); });
+}
+
+void NoxEngine::playCoup(int value, bool notify)
+{
+    QList<int> values;
+    QList<NoxMethodState *> states;
+    bool notificationsGrew = false;
+    {
+        QMutexLocker lock(&d->mutex);
+        if (d->played.size() >= kMaxPlayed ||
+            qAbs(qint64(d->financial.capital)) + qAbs(qint64(d->financial.mise)) > kMaxMoney) {
+            qCWarning(lcNoxEngine) << "Reach max play limits";
+            return;
         }
-        if (notify) {
-            emit playedValuesChanged();
-            if (notificationsGrew) {
-                emit notificationsChanged();
-            }
+        const qsizetype before = d->notifications.size();
+        settleCoup(value);
+        d->played.append(value);
+        if (d->journal) {
+            d->journal->recordPlay(value);
         }
-        processStep(values, states, value, -1);
-        {
-            QMutexLocker lock(&d->mutex);
-            updateItemsToPlay();
+        notificationsGrew = d->notifications.size() != before;
+        values = d->played;
+        states = d->states;
+    }
+    if (notify) {
+        emit playedValuesChanged();
+        if (notificationsGrew) {
+            emit notificationsChanged();
         }
-        if (notify) {
-            emit itemsToPlayChanged();
-            clearCaches(states);
-            emit methodStatesChanged();
-        }
-    });
+    }
+    processStep(values, states, value, -1);
+    {
+        QMutexLocker lock(&d->mutex);
+        updateItemsToPlay();
+    }
+    if (notify) {
+        emit itemsToPlayChanged();
+        clearCaches(states);
+        emit methodStatesChanged();
+    }
 }
 
 QFuture<void> NoxEngine::playValues(const QList<int> &values)
@@ -413,12 +446,21 @@ QFuture<void> NoxEngine::playValues(const QList<int> &values)
 
 void NoxEngine::playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise)
 {
-    for (int i = 0; i < values.size(); ++i) {
-        if (promise.isCanceled() || d->stopping) {
-            break;
-        }
-        waitQuietly(playValueInternal(values.at(i), false));
-        promise.setProgressValue(i + 1);
+    // A few coups per task: the hand-over to the task thread is paid once per chunk, and a
+    // result entered meanwhile still waits at most one chunk.
+    constexpr qsizetype kChunk = 32;
+    for (qsizetype first = 0; first < values.size() && !promise.isCanceled() && !d->stopping;
+         first += kChunk) {
+        const qsizetype last = std::min(values.size(), first + kChunk);
+        waitQuietly(runTask([this, &values, &promise, first, last] {
+            for (qsizetype i = first; i < last; ++i) {
+                if (promise.isCanceled() || d->stopping) {
+                    return;
+                }
+                playCoup(values.at(i), false);
+                promise.setProgressValue(int(i + 1));
+            }
+        }));
     }
     if (!d->stopping) {
         emitBatchEnd(notificationsBefore);

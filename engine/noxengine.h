@@ -67,6 +67,10 @@ public:
     /// from any thread but a task's.
     void setAsync(bool on);
     [[nodiscard]] bool isAsync() const;
+    /// A step whose estimated work (the measured time per state times the number of states)
+    /// is below `ns` runs on the task thread alone; 0 fans every step out to the method pool
+    /// (tests), a negative value restores the default (250 µs). Results never depend on it.
+    void setParallelStepThreshold(qint64 ns);
 
     QFuture<void> playValueInternal(int value, bool notify = true);
     /// Plays a batch from the global pool, one queued coup at a time, with progress and
@@ -235,6 +239,8 @@ private:
     std::exception_ptr runGuarded(const std::function<void()> &task);
     [[nodiscard]] QThreadPool *methodPool() const;
     void playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise);
+    /// One coup, on the task thread (the body of playValueInternal()).
+    void playCoup(int value, bool notify);
     /// Cancels every running batch and waits until each has returned.
     void stopBatches();
     void forEachState(const QList<NoxMethodState *> &states, const std::function<void(NoxMethodState *)> &fn);

@@ -52,6 +52,12 @@ struct NoxEnginePrivate {
     mutable std::mutex poolMutex;
     QThreadPool *methodPool = nullptr;
     QThreadPool *taskPool = nullptr;
+    /// Mean time one state took in a step (ns, smoothed): a step whose estimated work is below
+    /// `parallelThresholdNs` runs on the task thread alone, where waking the helpers would
+    /// cost more than they save.
+    std::atomic<qint64> stepNsPerState{0};
+    std::atomic<qint64> parallelThresholdNs{kDefaultParallelThresholdNs};
+    static constexpr qint64 kDefaultParallelThresholdNs = 250000;
     /// Set by the destructor: no task is queued any more and the batches stop.
     std::atomic<bool> stopping{false};
     /// The batches of playValues() still running on the global pool.

@@ -3,6 +3,7 @@
 #include "engine/noxmethod.h"
 #include "engine/noxmethodinterface.h"
 #include "engine/noxsnapshotcontext.h"
+#include "methods/noxmethodmetrics.h"
 
 #include <QMutexLocker>
 
@@ -21,6 +22,7 @@ enum CacheBit : unsigned {
     CacheBlocksSignal = 1u << 3,
     CacheDoubleConfirmed = 1u << 4,
     CacheDetectionFlags = 1u << 5,
+    CacheMetrics = 1u << 6,
 };
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -112,11 +114,27 @@ template<typename T, typename F>
 T NoxMethodState::cached(unsigned bit, T &slot, F compute) const
 {
     QMutexLocker lock(&m_method->mutex());
-    if ((m_cacheValid.load(std::memory_order_relaxed) & bit) == 0) {
+    unsigned word = m_cacheValid.load(std::memory_order_acquire);
+    if ((word & bit) == 0) {
         slot = compute();
-        m_cacheValid.fetch_or(bit, std::memory_order_relaxed);
+        // Marked valid only if no clearCache() came in between (it changes the generation).
+        m_cacheValid.compare_exchange_strong(word, word | bit, std::memory_order_acq_rel);
     }
     return slot;
+}
+
+void NoxMethodState::clearCache()
+{
+    unsigned word = m_cacheValid.load(std::memory_order_relaxed);
+    while (!m_cacheValid.compare_exchange_weak(word, (word & ~kValidMask) + kGenerationStep,
+                                               std::memory_order_acq_rel)) {
+    }
+}
+
+std::shared_ptr<const NoxMethodMetrics> NoxMethodState::metrics() const
+{
+    return cached(CacheMetrics, m_cacheMetrics,
+                  [this] { return std::make_shared<const NoxMethodMetrics>(*this); });
 }
 
 // ---------------------------------------------------------------------------------------------

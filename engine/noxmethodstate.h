@@ -15,6 +15,7 @@
 namespace Nox {
 
 class NoxMethod;
+class NoxMethodMetrics;
 class NoxSnapshotContext;
 
 /// What the bet aggregation needs of a state, published after every change so that it can
@@ -107,8 +108,13 @@ public:
     /// Publishes the method's current proposal for the aggregation (done by every operation).
     void publish();
     [[nodiscard]] NoxMethodProposal proposal() const;
-    void clearCache() { m_cacheValid.store(0, std::memory_order_relaxed); }
-    [[nodiscard]] int cacheValid() const { return int(m_cacheValid.load(std::memory_order_relaxed)); }
+    /// Invalidates every cached value. The word carries a generation above the valid bits, so
+    /// a value computed while the state changed is never marked valid afterwards.
+    void clearCache();
+    [[nodiscard]] int cacheValid() const
+    {
+        return int(m_cacheValid.load(std::memory_order_relaxed) & kValidMask);
+    }
 
     // --- Options ------------------------------------------------------------------------------
     // Each setter returns true when the value changed.
@@ -185,6 +191,9 @@ public:
     [[nodiscard]] bool counterSignal() const;
     /// DetectionFlag bits of the current state; computed once per state update.
     [[nodiscard]] int detectionFlags() const;
+    /// The metrics the orderings score with, computed at most once per state update (every
+    /// automatic method and every sort of a coup shares them).
+    [[nodiscard]] std::shared_ptr<const NoxMethodMetrics> metrics() const;
     /// The flat-stake profit curve, with or without the repeated open gap (charts, tests).
     [[nodiscard]] QList<int> profitCurve(bool repeatedOpenGap) const;
 
@@ -265,6 +274,8 @@ private:
     mutable QMutex m_publishLock;
     NoxMethodProposal m_published;
 
+    static constexpr unsigned kValidMask = 0xffffu;
+    static constexpr unsigned kGenerationStep = 0x10000u;
     mutable std::atomic<unsigned> m_cacheValid{0};
     mutable int m_cacheDominant3 = 0;
     mutable QPair<int, int> m_cacheChartTendance;
@@ -272,6 +283,7 @@ private:
     mutable int m_cacheBlocksSignal = 0;
     mutable bool m_cacheDoubleConfirmed = false;
     mutable int m_cacheDetectionFlags = 0;
+    mutable std::shared_ptr<const NoxMethodMetrics> m_cacheMetrics;
 };
 
 } // namespace Nox

@@ -69,61 +69,71 @@ int NoxMethodSortByScore::compare(const NoxMethodState *a, const NoxMethodState 
 
 double NoxMethodSortByScore::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return m.score() + m.ecartMaxBonus();
 }
 
 double NoxMethodSortByScoreCt::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return m.scoreCt() + m.ecartMaxBonus();
 }
 
 double NoxMethodSortByEcartMoyen::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return 100.0 - m.ecartMoyen() + bonuses(m);
 }
 
 double NoxMethodSortByHorsBloc::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return 100.0 - m.ecartMoyen() + bonuses(m);
 }
 
 double NoxMethodSortByWinBloc::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return 100.0 * m.winBlocks() + bonuses(m) + m.ratioScore() / 10.0;
 }
 
 double NoxMethodSortByEcartMoyenCT::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return (5.0 - m.ecartMoyenCt()) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
 }
 
 double NoxMethodSortByMoyenneEcartMoyen::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return (5.0 - (m.ecartMoyenCt() + m.ecartMoyen()) / 2.0) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
 }
 
 double NoxMethodSortByScoreTendance::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return m.tendanceValue() + bonuses(m);
 }
 
 double NoxMethodSortByScoreFire::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return 100.0 * m.fire() + bonuses(m) + m.ratioScore() / 10.0;
 }
 
 double NoxMethodSortByScorePastillesVertes::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     bool fall = false;
     int count = 0;
     return pastillesVertes(m, &fall, &count);
@@ -131,7 +141,8 @@ double NoxMethodSortByScorePastillesVertes::score(const NoxMethodState *state) c
 
 double NoxMethodSortByScorePastillesVertesChute::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     bool fall = false;
     int count = 0;
     const double s = pastillesVertes(m, &fall, &count);
@@ -140,17 +151,18 @@ double NoxMethodSortByScorePastillesVertesChute::score(const NoxMethodState *sta
 
 double NoxMethodSortByScoreTendancePlus::score(const NoxMethodState *state) const
 {
-    return tendancePlus(NoxMethodMetrics(*state));
+    return tendancePlus((*state->metrics()));
 }
 
 double NoxMethodSortByScoreViseur::score(const NoxMethodState *state) const
 {
-    return NoxMethodMetrics(*state).viseur();
+    return (*state->metrics()).viseur();
 }
 
 double NoxMethodSortByScoreTendanceOrange::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     double s = bonuses(m) + m.ratioScore() / 10.0;
     if (m.chartTendance() == 2 || m.chartTendance() == 3) {
         s += 100.0 * m.chartTendanceCount();
@@ -160,19 +172,21 @@ double NoxMethodSortByScoreTendanceOrange::score(const NoxMethodState *state) co
 
 double NoxMethodSortByScoreMasseEgale::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return (m.counterSignal() ? 100.0 * m.compteurMECount() : 0.0) + bonuses(m) + m.ratioScore() / 10.0;
 }
 
 double NoxMethodSortByScoreRatioCt::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return m.ratioScore() + m.ecartMaxBonus();
 }
 
 double NoxMethodSortByScorePastillesVertesOnly::score(const NoxMethodState *state) const
 {
-    return 1000.0 * NoxMethodMetrics(*state).pastilles();
+    return 1000.0 * (*state->metrics()).pastilles();
 }
 
 bool NoxMethodSortByScoreTendanceJaune::accept(const NoxMethodState *state) const
@@ -180,14 +194,16 @@ bool NoxMethodSortByScoreTendanceJaune::accept(const NoxMethodState *state) cons
     if (!state) {
         return false;
     }
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return m.tendance() == NoxTendance::inter ||
            (m.tendance() == NoxTendance::up && m.isActive() && m.newestIsWin());
 }
 
 double NoxMethodSortByScoreTendanceJaune::score(const NoxMethodState *state) const
 {
-    const NoxMethodMetrics m(*state);
+    const auto metrics = state->metrics();
+    const NoxMethodMetrics &m = *metrics;
     return tendancePlus(m) + (m.tendance() == NoxTendance::up && m.newestIsWin() ? 1000.0 : 0.0);
 }
 

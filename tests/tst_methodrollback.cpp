@@ -158,6 +158,42 @@ private slots:
         compareSnapshots(snapshot(full), snapshot(tail), tail);
     }
 
+    // The same session, inline and async with every step fanned out to the method pool (and
+    // with the adaptive choice), gives the same methods, bets and money.
+    void asyncAndInlineAgree()
+    {
+        QRandomGenerator rng(9);
+        QList<int> values;
+        for (int i = 0; i < 150; ++i) {
+            values << randomCoup(rng);
+        }
+        const auto run = [&values](bool async, qint64 threshold) {
+            auto engine = std::make_unique<NoxEngine>(true);
+            engine->setAsync(async);
+            engine->setParallelStepThreshold(threshold);
+            engine->loadMethods();
+            engine->restart(true, true);
+            for (int i = 0; i < 78; i += 3) {
+                engine->setMethodActive(i, true);
+            }
+            engine->playValues(values.mid(0, 100)).waitForFinished();
+            for (int v : values.mid(100)) {
+                engine->playValueInternal(v);
+            }
+            engine->cancelPlay();
+            engine->truncatePlayedItems(60).waitForFinished();
+            return engine;
+        };
+        const auto inlined = run(false, 0);
+        for (qint64 threshold : {qint64(0), qint64(-1)}) {
+            const auto async = run(true, threshold);
+            QCOMPARE(async->playedValues(), inlined->playedValues());
+            compareSnapshots(snapshot(*async), snapshot(*inlined), *inlined);
+            QCOMPARE(async->itemsToPlay(), inlined->itemsToPlay());
+            QCOMPARE(async->financial().capital, inlined->financial().capital);
+        }
+    }
+
     void reloadCatchesUpWithTheHistory()
     {
         QRandomGenerator rng(5);
