@@ -35,8 +35,9 @@ public:
     [[nodiscard]] QString name() const { return m_name; }
 
     [[nodiscard]] bool wins(int value) const { return m_nums.contains(value); }
-    /// Net gain of a winning stake, truncated toward zero.
-    [[nodiscard]] int gain(int stake) const { return stake * m_payout / 100; }
+    /// Net gain of a winning stake, truncated toward zero. In 64 bits: stake × payout passes
+    /// the int range long before the money guard (30,000.00 on the tie already does).
+    [[nodiscard]] qint64 gain(qint64 stake) const { return stake * m_payout / 100; }
 
 private:
     NoxBetItemID m_id = NoxBetItemID::none;

@@ -17,8 +17,10 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 
 namespace Nox {
@@ -26,7 +28,52 @@ namespace Nox {
 namespace {
 std::atomic<NoxEngine *> s_instance{nullptr};
 std::atomic<int> s_taskCounter{0};
-thread_local bool t_inTask = false;
+/// How many engine tasks the current thread is running (an operation called from a task
+/// runs inline).
+thread_local int t_taskDepth = 0;
+/// The first exception a step of the current task caught; the task's future gets it.
+thread_local std::exception_ptr t_taskError;
+
+QString describe(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("unknown exception");
+    }
+}
+
+QFuture<void> failedFuture(const std::exception_ptr &error)
+{
+    QPromise<void> promise;
+    promise.start();
+    promise.setException(error);
+    promise.finish();
+    return promise.future();
+}
+
+QFuture<void> canceledFuture()
+{
+    QPromise<void> promise;
+    promise.start();
+    promise.future().cancel();
+    promise.finish();
+    return promise.future();
+}
+
+/// Records an exception caught by a step so that the rest of the task still runs (the
+/// history and the states stay in step, the signals are emitted); the task's future gets it.
+void noteTaskError(const std::exception_ptr &error)
+{
+    if (t_taskDepth == 0) {
+        std::rethrow_exception(error);
+    }
+    if (!t_taskError) {
+        t_taskError = error;
+    }
+}
 } // namespace
 
 NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
@@ -42,8 +89,15 @@ NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
 
 NoxEngine::~NoxEngine()
 {
-    if (d->taskPool) {
-        d->taskPool->clear();
+    // No new task from here on; the batches stop, the pending tasks are discarded and the
+    // running one is waited for before anything is torn down.
+    d->stopping = true;
+    stopBatches();
+    {
+        std::lock_guard pools(d->poolMutex);
+        if (d->taskPool) {
+            d->taskPool->clear();
+        }
     }
     setAsync(false);
     // Orderly shutdown is the only time the store is written during a run.
@@ -83,6 +137,7 @@ ICalibration *NoxEngine::calibration() const
 void NoxEngine::setAsync(bool on)
 {
     if (on) {
+        std::lock_guard pools(d->poolMutex);
         if (!d->taskPool) {
             d->methodPool = new QThreadPool;
             d->methodPool->setMaxThreadCount(4);
@@ -92,11 +147,23 @@ void NoxEngine::setAsync(bool on)
         d->async = true;
         return;
     }
-    d->async = false;
-    std::unique_ptr<QThreadPool> tasks(std::exchange(d->taskPool, nullptr));
-    std::unique_ptr<QThreadPool> methods(std::exchange(d->methodPool, nullptr));
+    std::unique_ptr<QThreadPool> tasks;
+    std::unique_ptr<QThreadPool> methods;
+    {
+        // Detached: new operations run inline from here on, serialised with the queued ones
+        // by the task mutex.
+        std::lock_guard pools(d->poolMutex);
+        d->async = false;
+        tasks.reset(std::exchange(d->taskPool, nullptr));
+        methods.reset(std::exchange(d->methodPool, nullptr));
+    }
     if (tasks) {
         tasks->waitForDone();
+    }
+    // An inline task that took the method pool before the detach is done with it once it
+    // releases the task mutex.
+    {
+        std::lock_guard gate(d->taskMutex);
     }
     if (methods) {
         methods->waitForDone();
@@ -108,62 +175,110 @@ bool NoxEngine::isAsync() const
     return d->async;
 }
 
+std::exception_ptr NoxEngine::runGuarded(const std::function<void()> &task)
+{
+    std::lock_guard gate(d->taskMutex);
+    ++t_taskDepth;
+    std::exception_ptr outer = std::exchange(t_taskError, nullptr);
+    try {
+        task();
+    } catch (...) {
+        if (!t_taskError) {
+            t_taskError = std::current_exception();
+        }
+    }
+    --t_taskDepth;
+    std::exception_ptr error = std::exchange(t_taskError, outer);
+    if (error) {
+        qCWarning(lcNoxEngine).noquote() << QStringLiteral("Task failed: %1").arg(describe(error));
+    }
+    return error;
+}
+
 QFuture<void> NoxEngine::runTask(std::function<void()> task)
 {
-    if (d->async && d->taskPool && !t_inTask) {
-        auto promise = std::make_shared<QPromise<void>>();
-        QFuture<void> future = promise->future();
-        promise->start();
-        noxStartOnPool(d->taskPool, [promise, task = std::move(task)] {
-            const int n = s_taskCounter.fetch_add(1);
-            qCDebug(lcNoxEngine).noquote() << QStringLiteral("RUNNING %1").arg(n);
-            t_inTask = true;
-            task();
-            t_inTask = false;
-            qCDebug(lcNoxEngine).noquote() << QStringLiteral("DONE %1").arg(n);
-            promise->finish();
-        });
-        return future;
+    if (d->stopping) {
+        return canceledFuture();
     }
-    QMutexLocker lock(&d->inlineTaskMutex);
-    task();
+    if (t_taskDepth == 0) {
+        std::lock_guard pools(d->poolMutex);
+        if (d->taskPool) {
+            auto promise = std::make_shared<QPromise<void>>();
+            QFuture<void> future = promise->future();
+            promise->start();
+            noxStartOnPool(d->taskPool, [this, promise, task = std::move(task)] {
+                const int n = s_taskCounter.fetch_add(1);
+                qCDebug(lcNoxEngine).noquote() << QStringLiteral("RUNNING %1").arg(n);
+                if (const std::exception_ptr error = runGuarded(task)) {
+                    promise->setException(error);
+                }
+                qCDebug(lcNoxEngine).noquote() << QStringLiteral("DONE %1").arg(n);
+                promise->finish();
+            });
+            return future;
+        }
+    }
+    if (const std::exception_ptr error = runGuarded(task)) {
+        return failedFuture(error);
+    }
     return QtFuture::makeReadyFuture();
+}
+
+QThreadPool *NoxEngine::methodPool() const
+{
+    std::lock_guard pools(d->poolMutex);
+    return d->methodPool;
 }
 
 void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
                              const std::function<void(NoxMethodState *)> &fn)
 {
-    const int helpers = d->async && d->methodPool
-                            ? int(std::min<qsizetype>(d->methodPool->maxThreadCount(), states.size())) - 1
-                            : 0;
-    if (helpers <= 0) {
-        for (NoxMethodState *s : states) {
+    std::mutex errorMutex;
+    std::exception_ptr error;
+    // A method that throws must not stop the others: every state sees every value.
+    const auto guarded = [&](NoxMethodState *s) {
+        try {
             fn(s);
-        }
-        return;
-    }
-    // The task thread works too; each thread takes the next state until none is left.
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype i = next.fetch_add(1); i < states.size(); i = next.fetch_add(1)) {
-            fn(states.at(i));
+        } catch (...) {
+            std::lock_guard lock(errorMutex);
+            if (!error) {
+                error = std::current_exception();
+            }
         }
     };
-    std::mutex doneMutex;
-    std::condition_variable done;
-    int running = helpers;
-    for (int i = 0; i < helpers; ++i) {
-        noxStartOnPool(d->methodPool, [&] {
-            work();
-            std::lock_guard lock(doneMutex);
-            if (--running == 0) {
-                done.notify_one();
+    QThreadPool *pool = states.size() > 1 ? methodPool() : nullptr;
+    const int helpers = pool ? int(std::min<qsizetype>(pool->maxThreadCount(), states.size())) - 1 : 0;
+    if (helpers <= 0) {
+        for (NoxMethodState *s : states) {
+            guarded(s);
+        }
+    } else {
+        // The task thread works too; each thread takes the next state until none is left.
+        std::atomic<qsizetype> next{0};
+        const auto work = [&] {
+            for (qsizetype i = next.fetch_add(1); i < states.size(); i = next.fetch_add(1)) {
+                guarded(states.at(i));
             }
-        });
+        };
+        std::mutex doneMutex;
+        std::condition_variable done;
+        int running = helpers;
+        for (int i = 0; i < helpers; ++i) {
+            noxStartOnPool(pool, [&] {
+                work();
+                std::lock_guard lock(doneMutex);
+                if (--running == 0) {
+                    done.notify_one();
+                }
+            });
+        }
+        work();
+        std::unique_lock lock(doneMutex);
+        done.wait(lock, [&] { return running == 0; });
     }
-    work();
-    std::unique_lock lock(doneMutex);
-    done.wait(lock, [&] { return running == 0; });
+    if (error) {
+        noteTaskError(error);
+    }
 }
 
 void NoxEngine::forEachStateInStages(const QList<NoxMethodState *> &states,
@@ -180,7 +295,11 @@ void NoxEngine::forEachStateInStages(const QList<NoxMethodState *> &states,
     // Automatic methods read the others' fresh results, so they run after all of them.
     for (NoxMethodState *s : states) {
         if (isAuto(s)) {
-            fn(s);
+            try {
+                fn(s);
+            } catch (...) {
+                noteTaskError(std::current_exception());
+            }
         }
     }
 }
@@ -235,6 +354,9 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
             const qsizetype before = d->notifications.size();
             settleCoup(value);
             d->played.append(value);
+            if (d->journal) {
+                d->journal->recordPlay(value);
+            }
             notificationsGrew = d->notifications.size() != before;
             values = d->played;
             states = d->states;
@@ -261,29 +383,55 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
 QFuture<void> NoxEngine::playValues(const QList<int> &values)
 {
     const qsizetype before = notifications().size();
-    if (!d->async) {
-        for (int v : values) {
-            playValueInternal(v, false);
-        }
-        emitBatchEnd(before);
-        return QtFuture::makeReadyFuture();
-    }
     auto promise = std::make_shared<QPromise<void>>();
     QFuture<void> future = promise->future();
     promise->start();
     promise->setProgressRange(0, int(values.size()));
-    noxStartOnPool(QThreadPool::globalInstance(), [this, values, before, promise] {
-        for (int i = 0; i < values.size(); ++i) {
-            if (promise->isCanceled()) {
-                break;
-            }
-            playValueInternal(values.at(i), false).waitForFinished();
-            promise->setProgressValue(i + 1);
-        }
-        emitBatchEnd(before);
+    if (!d->async) {
+        playBatch(values, before, *promise);
         promise->finish();
+        return future;
+    }
+    {
+        std::lock_guard lock(d->batchMutex);
+        if (d->stopping) {
+            future.cancel();
+            promise->finish();
+            return future;
+        }
+        d->batches.append(promise);
+    }
+    noxStartOnPool(QThreadPool::globalInstance(), [this, values, before, promise] {
+        playBatch(values, before, *promise);
+        promise->finish();
+        std::lock_guard lock(d->batchMutex);
+        d->batches.removeOne(promise);
+        d->batchDone.notify_all();
     });
     return future;
+}
+
+void NoxEngine::playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        if (promise.isCanceled() || d->stopping) {
+            break;
+        }
+        waitQuietly(playValueInternal(values.at(i), false));
+        promise.setProgressValue(i + 1);
+    }
+    if (!d->stopping) {
+        emitBatchEnd(notificationsBefore);
+    }
+}
+
+void NoxEngine::stopBatches()
+{
+    std::unique_lock lock(d->batchMutex);
+    for (const auto &promise : std::as_const(d->batches)) {
+        promise->future().cancel();
+    }
+    d->batchDone.wait(lock, [this] { return d->batches.isEmpty(); });
 }
 
 void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)
@@ -309,6 +457,9 @@ QFuture<void> NoxEngine::cancelPlay()
                 return;
             }
             removed = d->played.takeLast();
+            if (d->journal) {
+                d->journal->recordUndo();
+            }
             values = d->played;
             states = d->states;
         }
@@ -329,12 +480,19 @@ QFuture<void> NoxEngine::cancelPlay()
 
 void NoxEngine::restart(bool resetMoney, bool clearHistory)
 {
-    runTask([this, resetMoney, clearHistory] {
+    waitQuietly(runTask([this, resetMoney, clearHistory] {
         QList<NoxMethodState *> states;
         {
             QMutexLocker lock(&d->mutex);
             if (clearHistory) {
                 d->played.clear();
+            }
+            if (d->journal) {
+                if (clearHistory) {
+                    d->journal->start({}); // a new session
+                } else {
+                    d->journal->recordRestart();
+                }
             }
             if (resetMoney) {
                 d->stats = NoxFinancialStats{};
@@ -363,7 +521,7 @@ void NoxEngine::restart(bool resetMoney, bool clearHistory)
         clearCaches(states);
         emit methodStatesChanged();
         emit notificationsChanged();
-    }).waitForFinished();
+    }));
 }
 
 QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
@@ -374,10 +532,15 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
         {
             QMutexLocker lock(&d->mutex);
             const int keep = toKeep < 0 ? d->config.truncateCount : toKeep;
-            if (d->played.isEmpty() || d->played.size() <= keep) {
+            // A negative count (a damaged setting) keeps everything: the history is the
+            // player's data and is never cut by accident.
+            if (keep < 0 || d->played.isEmpty() || d->played.size() <= keep) {
                 return;
             }
             d->played.remove(0, d->played.size() - keep);
+            if (d->journal) {
+                d->journal->recordTruncate(keep);
+            }
             values = d->played;
             states = d->states;
         }
@@ -396,7 +559,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
 
 void NoxEngine::loadMethods()
 {
-    runTask([this] {
+    waitQuietly(runTask([this] {
         QList<NoxMethodState *> removed;
         {
             QMutexLocker lock(&d->mutex);
@@ -418,6 +581,8 @@ void NoxEngine::loadMethods()
         NoxFactory factory(this, nullptr);
         if (d->baccaratMode) {
             factory.loadBaccaraMethods();
+        } else {
+            factory.loadGenericMethods();
         }
         QList<int> values;
         QList<NoxMethodState *> states;
@@ -440,7 +605,7 @@ void NoxEngine::loadMethods()
         clearCaches(methodStates());
         emit methodStatesChanged();
         emit itemsToPlayChanged();
-    }).waitForFinished();
+    }));
 }
 
 void NoxEngine::addMethodState(NoxMethodState *state)
@@ -589,63 +754,79 @@ void NoxEngine::updateItemsToPlay()
         }
     }
     const NoxBetList bets = computeBetsLocked(-1, false);
-    int total = 0;
+    qint64 total = 0;
     for (const NoxBet &bet : bets) {
         total += bet.bet;
     }
-    d->financial.mise = d->suspended ? 0 : total;
+    // Kept in the int range: a total that large is refused by the money guard anyway.
+    d->financial.mise = d->suspended ? 0 : int(std::min<qint64>(total, std::numeric_limits<int>::max()));
 }
 
-NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
-{
-    if (d->suspended) {
-        value = -1;
-    }
-    struct Kind {
-        int count = 0;
-        bool accounted = false;
-        bool won = false;
-        bool recovery = false;
-        int multiplier = 1;
-    };
-    const int mask = d->config.playModeMask();
-    QMap<int, int> units;
-    QMap<NoxMethodType, Kind> kinds;
-    QSet<int> centres;
-    NoxMontante *csMontante = d->currentMontantes.value(NoxMethodType::cs);
-    const bool csPerMethod = csMontante && csMontante->perMethod();
+namespace {
 
-    for (NoxMethodState *s : std::as_const(d->states)) {
+/// What the aggregation gathers for one bet kind.
+struct BetKind {
+    int count = 0;
+    bool accounted = false;
+    bool won = false;
+    bool recovery = false;
+    int multiplier = 1;
+};
+
+/// The units of every item, by kind, before progressions and chips turn them into money.
+struct StakeSheet {
+    QMap<int, int> units;
+    QMap<NoxMethodType, BetKind> kinds;
+    QSet<int> centres;
+};
+
+/// Collects the units of every active method allowed by the play mode. A per-method cs
+/// progression sizes each method once per coup: the same multiplier goes on every cs item
+/// of the method, and the coup is recorded once for the method, with that multiplier, after
+/// all its items were settled.
+StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
+{
+    StakeSheet sheet;
+    const int mask = d.config.playModeMask();
+    NoxMontante *csMontante = d.currentMontantes.value(NoxMethodType::cs);
+    NoxMontante *perMethod = csMontante && csMontante->perMethod() ? csMontante : nullptr;
+
+    for (NoxMethodState *s : d.states) {
         if (!s->isActive()) {
             continue;
         }
         const NoxMethodProposal p = s->proposal();
-        if (s != d->favoritesState) {
-            const int have = s->playModeFlags() | (p.inBlock ? 8 : 0) | (p.inDominantBlock ? 16 : 0);
+        if (s != d.favoritesState) {
+            const int have = s->playModeFlags() | (p.inBlock ? NoxEngineConfig::PlayInBlock : 0) |
+                             (p.inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
             if (mask & ~have) {
                 continue;
             }
         }
         const bool neutral = value >= 0 && p.isNeutralZero(value);
         const QList<NoxBetItemID> items = p.playedItems(s->numberMode());
+        int methodUnits = 0; // 0: not asked yet
+        int csWins = 0;
+        int csLosses = 0;
         for (NoxBetItemID id : items) {
             const NoxBetItem &row = betItem(id);
             int u = 1;
-            if (row.type() == NoxMethodType::cs && csPerMethod) {
-                u = csMontante->computeMise(1, s->method());
-                if (value >= 0 && !neutral) {
-                    csMontante->applyResult(u, row.wins(value), 1, s->method());
+            if (row.type() == NoxMethodType::cs && perMethod) {
+                if (methodUnits == 0) {
+                    methodUnits = perMethod->computeMise(1, s->method());
                 }
+                u = methodUnits;
+                (row.wins(value) ? csWins : csLosses) += 1;
             }
-            auto it = units.find(int(id));
-            if (it == units.end()) {
-                units.insert(int(id), u);
+            auto it = sheet.units.find(int(id));
+            if (it == sheet.units.end()) {
+                sheet.units.insert(int(id), u);
             } else if (row.type() != NoxMethodType::plein) {
-                *it += u;
+                *it += u; // several methods on one number still bet it once
             }
-            auto kind = kinds.find(row.type());
-            if (kind == kinds.end()) {
-                kind = kinds.insert(row.type(), Kind{});
+            auto kind = sheet.kinds.find(row.type());
+            if (kind == sheet.kinds.end()) {
+                kind = sheet.kinds.insert(row.type(), BetKind{});
                 kind->accounted = neutral;
             }
             ++kind->count;
@@ -653,13 +834,23 @@ NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
                 kind->won = true;
             }
         }
+        // A coup that neither gains nor loses for the method (as many of its chances won as
+        // lost) leaves its progression where it was.
+        if (value >= 0 && !neutral && methodUnits > 0 && csWins != csLosses) {
+            perMethod->applyResult(methodUnits, csWins > csLosses, 1, s->method());
+        }
         if (p.centerNumber >= 0) {
-            centres.insert(p.centerNumber);
+            sheet.centres.insert(p.centerNumber);
         }
     }
+    return sheet;
+}
 
-    for (auto it = kinds.begin(); it != kinds.end(); ++it) {
-        NoxMontante *m = d->currentMontantes.value(it.key());
+/// Kind-wide progressions: one multiplier per kind, recorded with the stake just computed.
+void applyProgressions(const NoxEnginePrivate &d, StakeSheet &sheet, int value, bool resetProgressions)
+{
+    for (auto it = sheet.kinds.begin(); it != sheet.kinds.end(); ++it) {
+        NoxMontante *m = d.currentMontantes.value(it.key());
         if (!m) {
             continue;
         }
@@ -674,36 +865,50 @@ NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
         }
         it->recovery = m->isPerso() && m->inRecovery();
     }
+}
 
-    if (d->financial.cs.diff0) {
-        const QPair<NoxBetItemID, NoxBetItemID> pairs[] = {{NoxBetItemID::CS_N, NoxBetItemID::CS_R},
-                                                           {NoxBetItemID::CS_P, NoxBetItemID::CS_I},
-                                                           {NoxBetItemID::CS_1_18, NoxBetItemID::CS_19_36}};
-        for (const auto &[first, second] : pairs) {
-            const int a = units.value(int(first), 0);
-            const int b = units.value(int(second), 0);
-            if (a >= 1 && a >= b) {
-                units[int(first)] = a - b;
-                units[int(second)] = 0;
-            } else if (b >= 1 && b >= a) {
-                units[int(second)] = b - a;
-                units[int(first)] = 0;
-            }
+/// The cs netting option: of two opposite chances only the difference is staked.
+void netOppositeChances(StakeSheet &sheet)
+{
+    const QPair<NoxBetItemID, NoxBetItemID> pairs[] = {{NoxBetItemID::CS_N, NoxBetItemID::CS_R},
+                                                       {NoxBetItemID::CS_P, NoxBetItemID::CS_I},
+                                                       {NoxBetItemID::CS_1_18, NoxBetItemID::CS_19_36}};
+    for (const auto &[first, second] : pairs) {
+        const int a = sheet.units.value(int(first), 0);
+        const int b = sheet.units.value(int(second), 0);
+        if (a >= 1 && a >= b) {
+            sheet.units[int(first)] = a - b;
+            sheet.units[int(second)] = 0;
+        } else if (b >= 1 && b >= a) {
+            sheet.units[int(second)] = b - a;
+            sheet.units[int(first)] = 0;
         }
     }
+}
 
-    const NoxMethodProposal favorites =
-        d->favoritesState ? d->favoritesState->proposal() : NoxMethodProposal{};
-    const bool favoritesActive = d->favoritesState && d->favoritesState->isActive();
+/// units × chip × multiplier in 64 bits, kept in [0, INT_MAX]: a stake that large is far
+/// beyond the money guard, which then refuses the coup. A negative chip (a damaged setting)
+/// stakes nothing rather than turning a loss into a gain.
+int stakeOf(int units, int chip, int multiplier)
+{
+    const qint64 stake = qint64(units) * std::max(0, chip) * multiplier;
+    return int(std::clamp<qint64>(stake, 0, std::numeric_limits<int>::max()));
+}
+
+NoxBetList buildBets(const NoxEnginePrivate &d, const StakeSheet &sheet)
+{
+    const NoxMethodProposal favorites = d.favoritesState ? d.favoritesState->proposal() : NoxMethodProposal{};
+    const bool favoritesActive = d.favoritesState && d.favoritesState->isActive();
     NoxBetList bets;
-    for (auto it = units.cbegin(); it != units.cend(); ++it) {
+    bets.reserve(sheet.units.size());
+    for (auto it = sheet.units.cbegin(); it != sheet.units.cend(); ++it) {
         const NoxBetItemID id = NoxBetItemID(it.key());
         const NoxMethodType type = betItem(id).type();
-        const Kind kind = kinds.value(type);
+        const BetKind kind = sheet.kinds.value(type);
         NoxBet bet;
         bet.id = id;
-        bet.bet = it.value() * d->financial.config(type).jeton * kind.multiplier;
-        if (centres.contains(it.key())) {
+        bet.bet = stakeOf(it.value(), d.financial.config(type).jeton, kind.multiplier);
+        if (sheet.centres.contains(it.key())) {
             bet.flags |= NoxBet::CenterNumber;
         }
         if (favoritesActive && (favorites.items.contains(id) ||
@@ -711,25 +916,40 @@ NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
             bet.flags |= NoxBet::Favorite;
         }
         if (bet.bet > 0) {
-            bet.flags |= (d->suspended ? NoxBet::Suspended : 0) | (kind.recovery ? NoxBet::Recovery : 0);
+            bet.flags |= (d.suspended ? NoxBet::Suspended : 0) | (kind.recovery ? NoxBet::Recovery : 0);
         }
         bets.append(bet);
     }
     return bets;
 }
 
+} // namespace
+
+NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
+{
+    if (d->suspended) {
+        value = -1;
+    }
+    StakeSheet sheet = collectStakes(*d, value);
+    applyProgressions(*d, sheet, value, resetProgressions);
+    if (d->financial.cs.diff0) {
+        netOppositeChances(sheet);
+    }
+    return buildBets(*d, sheet);
+}
+
 void NoxEngine::settleCoup(int value)
 {
     const NoxBetList bets = computeBetsLocked(value, false);
     NoxFinancial &f = d->financial;
-    int capital = f.capital;
+    qint64 capital = f.capital;
     if (!d->suspended) {
         for (const NoxBet &bet : bets) {
             if (isPushed(bet.id, value, d->baccaratMode)) {
                 continue;
             }
             const NoxBetItem &row = betItem(bet.id);
-            capital += row.wins(value) ? row.gain(bet.bet) : -bet.bet;
+            capital += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
         }
     }
     if (capital != f.capital) {
@@ -753,14 +973,14 @@ void NoxEngine::settleCoup(int value)
         f.capitalMin = std::min(f.capitalMin, capital);
         f.capitalMax = std::max(f.capitalMax, capital);
         (lost ? d->stats.betLossCount : d->stats.betWinCount) += 1;
-        const int profit = f.capital - f.capitalOrigine;
+        const qint64 profit = f.capital - f.capitalOrigine;
         if (profit >= f.takeProfit) {
             addLimitNotification(
                 NoxNotification::GainLimit,
                 QStringLiteral("Félicitation vous avez atteind votre limite de gain\nProfit : "), profit);
         }
         // What would remain if the stake already placed for the next coup were lost.
-        const int remaining = f.capital - f.mise - f.capitalOrigine;
+        const qint64 remaining = f.capital - f.mise - f.capitalOrigine;
         if (f.stopLoss >= remaining) {
             addLimitNotification(
                 NoxNotification::LossLimit,
@@ -773,12 +993,12 @@ void NoxEngine::settleCoup(int value)
     d->stats.betMax = std::max(d->stats.betMax, f.mise);
 }
 
-void NoxEngine::addLimitNotification(int type, const QString &title, int amount)
+void NoxEngine::addLimitNotification(int type, const QString &title, qint64 amount)
 {
     if (hasNotification(type)) {
         return;
     }
-    d->notifications.append({title + QString::asprintf("%.2f", amount / 100.0),
+    d->notifications.append({title + QString::asprintf("%.2f", double(amount) / 100.0),
                              QStringLiteral("Il est recommandé de terminer votre session"), type, false});
 }
 

@@ -4,6 +4,7 @@
 #include "engine/noxengineconfig.h"
 #include "engine/noxmethodparameter.h"
 #include "engine/noxnotification.h"
+#include "engine/noxsessionjournal.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
@@ -11,8 +12,14 @@
 #include <QObject>
 #include <QUrl>
 
+#include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+
+template<typename T>
+class QPromise;
+class QThreadPool;
 
 namespace Nox {
 
@@ -29,6 +36,11 @@ struct NoxEnginePrivate;
 /// the per-method work of a step runs on a method pool of up to four threads; signals are
 /// emitted from the task thread. restart() blocks its caller and must not be called from a
 /// task. With async off every operation runs inline (serialised by a task mutex).
+///
+/// A method that throws does not end the process: the step goes on with the other methods,
+/// the task finishes (signals included), the exception is logged and stored in the task's
+/// future, and the next tasks run as usual. Destruction discards the queued tasks, waits for
+/// the running one and for the batches, then writes the settings.
 class NoxEngine : public QObject
 {
     Q_OBJECT
@@ -50,15 +62,22 @@ public:
     /// The table calibration, owned by the engine; attached to the settings store while
     /// persistence is on (read when it opens, written when it closes).
     [[nodiscard]] ICalibration *calibration() const;
+    /// On: creates the two pools. Off: detaches them (operations run inline from then on,
+    /// still one at a time), waits until both are idle and deletes them. Safe at any moment,
+    /// from any thread but a task's.
     void setAsync(bool on);
     [[nodiscard]] bool isAsync() const;
 
     QFuture<void> playValueInternal(int value, bool notify = true);
     /// Plays a batch from the global pool, one queued coup at a time, with progress and
-    /// cancel; the signals are emitted once at the end.
+    /// cancel; the signals are emitted once at the end. With async off the batch is played
+    /// before this returns and the future carries the same progress. Destroying the engine
+    /// stops a running batch and waits for it.
     QFuture<void> playValues(const QList<int> &values);
     QFuture<void> cancelPlay();
     void restart(bool resetMoney, bool clearHistory);
+    /// Keeps the last toKeep values; a negative toKeep means the configured truncateCount,
+    /// and a count that is still negative keeps everything.
     QFuture<void> truncatePlayedItems(int toKeep);
 
     /// (Re)loads the method catalogue of the engine's game; user methods are kept.
@@ -140,6 +159,11 @@ public:
     void setMethodCustomBlockMin(int methodId, int gap);
     void setMethodCustomBlockMax(int methodId, int gap);
     void setMethodNbBlockDom(int methodId, int count);
+    /// Zero also wins the method's proposal. Emits methodStateChanged(index) on a change.
+    void setMethodZeroOption(int methodId, bool on);
+    /// Added to the profile's tendency threshold; a non-finite offset is ignored. Emits
+    /// methodStateChanged(index) on a change.
+    void setMethodTendencyOffset(int methodId, double offset);
 
     // --- User methods ---------------------------------------------------------------------------
     /// The text of the resource ":/data/<name>"; throws std::runtime_error
@@ -166,6 +190,21 @@ public:
     /// everything and closes the store. Returns whether a store is open afterwards.
     bool setPersistence(bool on, const QString &organisation = {});
     [[nodiscard]] bool hasPersistence() const;
+
+    // --- Session journal ----------------------------------------------------------------------
+    /// With persistence on, every play, undo, truncation and restart is appended to
+    /// "session.journal" beside the settings and flushed at once; an orderly shutdown (or
+    /// switching persistence off) closes it. A journal found unclosed when persistence is
+    /// switched on is kept aside as "session.journal.interrupted" until the player restores
+    /// or discards it, so that an unanswered offer survives another restart.
+    [[nodiscard]] QString journalPath() const;
+    /// The results of the last session that ended without an orderly shutdown, with the time
+    /// of its last change; nullopt when there is none.
+    [[nodiscard]] std::optional<NoxInterruptedSession> interruptedSession() const;
+    /// Plays the interrupted session's results as one batch (playValues()) and forgets it.
+    QFuture<void> restoreInterruptedSession();
+    /// Forgets the interrupted session and deletes its file.
+    void discardInterruptedSession();
     [[nodiscard]] QString settingsFileName() const;
     /// The directory of the settings file (the companion files live there), or the current
     /// directory without a store.
@@ -188,7 +227,16 @@ signals:
     void notificationsChanged();
 
 private:
+    /// Queues the task (async) or runs it inline. An exception it throws, or one that a step
+    /// caught from a method, is logged and stored in the returned future; the engine goes on.
+    /// After destruction began, returns a cancelled future and runs nothing.
     QFuture<void> runTask(std::function<void()> task);
+    /// Runs the task with the task mutex held; returns what it threw.
+    std::exception_ptr runGuarded(const std::function<void()> &task);
+    [[nodiscard]] QThreadPool *methodPool() const;
+    void playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise);
+    /// Cancels every running batch and waits until each has returned.
+    void stopBatches();
     void forEachState(const QList<NoxMethodState *> &states, const std::function<void(NoxMethodState *)> &fn);
     /// Non-automatic states in parallel, then the automatic ones in list order.
     void forEachStateInStages(const QList<NoxMethodState *> &states,
@@ -199,7 +247,7 @@ private:
     void updateItemsToPlay();
     [[nodiscard]] bool hasNotification(int type) const;
     /// Adds a limit warning unless one of its type is already listed (engine lock held).
-    void addLimitNotification(int type, const QString &title, int amount);
+    void addLimitNotification(int type, const QString &title, qint64 amount);
     void clearCaches(const QList<NoxMethodState *> &states);
     /// Resets `rebuilt` (a part of `states`) and plays `values` into it from the start.
     void replay(const QList<int> &values, const QList<NoxMethodState *> &states,
@@ -211,6 +259,8 @@ private:
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
+    /// Keeps an unclosed journal aside and starts a new one with the current history.
+    void openJournal();
     /// Takes the states `remove` accepts out of the engine and deletes them, as one task.
     void removeStates(const std::function<bool(const NoxMethodState *)> &remove);
     /// Hands a new user method to the engine with its zero option and stored settings.

@@ -4,26 +4,35 @@
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
+#include "engine/noxsessionjournal.h"
 #include "engine/noxsettingsstore.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
+#include <QFuture>
 #include <QList>
 #include <QMap>
 #include <QMutex>
+#include <QPromise>
 #include <QThreadPool>
 #include <QUrl>
-#include <mutex>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 namespace Nox {
 
 class NoxMethodState;
 class NoxMontante;
 
-/// The engine's data. Everything but the pools and the flags is guarded by `mutex`.
+/// The engine's data. Everything but the pools, the batches and the flags is guarded by
+/// `mutex`.
+///
+/// Lock order: `taskMutex` (held by a running task), then `mutex` (the engine lock), then a
+/// method's mutex. `poolMutex` and `batchMutex` are leaves: nothing else is taken under them.
 struct NoxEnginePrivate {
     NoxEngineConfig config;
     NoxFinancial financial;
@@ -35,9 +44,20 @@ struct NoxEnginePrivate {
     QMap<NoxMethodType, NoxMontante *> currentMontantes;
     QList<NoxNotification> notifications;
     mutable QMutex mutex;
-    std::recursive_mutex inlineTaskMutex;
+    /// Held by every task while it runs, queued or inline: tasks never overlap, even while
+    /// the queue drains after async was switched off. Recursive: a task may run another
+    /// operation inline.
+    std::recursive_mutex taskMutex;
+    /// Guards the two pool pointers: tasks read them while setAsync() detaches them.
+    mutable std::mutex poolMutex;
     QThreadPool *methodPool = nullptr;
     QThreadPool *taskPool = nullptr;
+    /// Set by the destructor: no task is queued any more and the batches stop.
+    std::atomic<bool> stopping{false};
+    /// The batches of playValues() still running on the global pool.
+    std::mutex batchMutex;
+    std::condition_variable batchDone;
+    QList<std::shared_ptr<QPromise<void>>> batches;
     NoxMethodState *favoritesState = nullptr;
     NoxMethodState *autoState = nullptr;
     std::atomic<bool> async{false};
@@ -45,6 +65,11 @@ struct NoxEnginePrivate {
     bool suspended = false;
     int nextMontanteId = 0;
     std::unique_ptr<NoxSettingsStore> settings;
+    /// Open while persistence is on: every change of the history is appended to it.
+    std::unique_ptr<NoxSessionJournal> journal;
+    /// What an earlier session left in a journal that was not closed, until the player
+    /// restores or discards it.
+    std::optional<NoxInterruptedSession> interrupted;
     /// Declared after the store: destroyed before it.
     std::unique_ptr<NoxCalibration> calibration = std::make_unique<NoxCalibration>();
     QString profileName;
@@ -52,6 +77,16 @@ struct NoxEnginePrivate {
     /// The name of each kind's current progression (mutex held).
     [[nodiscard]] NoxEngineSettings::MontanteNames currentMontanteNames() const;
 };
+
+/// Waits for an engine future whose failure the task that failed has already logged: an
+/// exception stays with the operation that threw it and never reaches the caller's thread.
+inline void waitQuietly(QFuture<void> future)
+{
+    try {
+        future.waitForFinished();
+    } catch (...) {
+    }
+}
 
 /// The file of a URL the user picked; a plain path passes through.
 inline QString localPathOf(const QUrl &url)

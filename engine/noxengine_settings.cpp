@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace Nox {
 
 namespace {
@@ -173,6 +175,19 @@ void NoxEngine::setMethodCustomBlockMax(int methodId, int gap)
     changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMax(gap); });
 }
 
+void NoxEngine::setMethodZeroOption(int methodId, bool on)
+{
+    changeMethod(methodId, false, [on](NoxMethodState *s) { return s->setZeroOption(on); });
+}
+
+void NoxEngine::setMethodTendencyOffset(int methodId, double offset)
+{
+    if (!std::isfinite(offset)) {
+        return; // not a threshold: every tendency would compare false against it
+    }
+    changeMethod(methodId, false, [offset](NoxMethodState *s) { return s->setTendencyOffset(offset); });
+}
+
 void NoxEngine::setMethodNbBlockDom(int methodId, int count)
 {
     changeMethod(methodId, true, [count](NoxMethodState *s) { return s->setNbBlockDom(count); });
@@ -193,16 +208,71 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
         }
         qCDebug(lcNoxEngine).noquote() << QStringLiteral("SETTINGS ") + settingsFileName();
         loadSettings();
+        openJournal();
         d->calibration->attachSettings(d->settings.get());
     } else if (!on && d->settings) {
         saveSettings();
         // Detaching writes the calibration to the store before it closes.
         d->calibration->attachSettings(nullptr);
         QMutexLocker lock(&d->mutex);
+        if (d->journal) {
+            d->journal->close();
+            d->journal.reset();
+        }
         d->settings->sync();
         d->settings.reset();
     }
     return hasPersistence();
+}
+
+QString NoxEngine::journalPath() const
+{
+    return settingsDirectory() + QStringLiteral("/session.journal");
+}
+
+void NoxEngine::openJournal()
+{
+    const QString path = journalPath();
+    const QString aside = path + QStringLiteral(".interrupted");
+    // A newer unclosed journal with results replaces an older one still waiting for an answer.
+    if (NoxSessionJournal::read(path)) {
+        QFile::remove(aside);
+        QFile::rename(path, aside);
+    }
+    std::optional<NoxInterruptedSession> interrupted = NoxSessionJournal::read(aside);
+    if (!interrupted) {
+        QFile::remove(aside);
+    }
+    QMutexLocker lock(&d->mutex);
+    d->interrupted = std::move(interrupted);
+    d->journal = std::make_unique<NoxSessionJournal>(path);
+    d->journal->start(d->played);
+}
+
+std::optional<NoxInterruptedSession> NoxEngine::interruptedSession() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->interrupted;
+}
+
+QFuture<void> NoxEngine::restoreInterruptedSession()
+{
+    const std::optional<NoxInterruptedSession> session = interruptedSession();
+    if (!session) {
+        return QtFuture::makeReadyFuture();
+    }
+    QFuture<void> future = playValues(session->values);
+    discardInterruptedSession();
+    return future;
+}
+
+void NoxEngine::discardInterruptedSession()
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        d->interrupted.reset();
+    }
+    QFile::remove(journalPath() + QStringLiteral(".interrupted"));
 }
 
 bool NoxEngine::hasPersistence() const

@@ -46,7 +46,7 @@ QString NoxEngine::userMethodsPath() const
 
 void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &remove)
 {
-    runTask([this, &remove] {
+    waitQuietly(runTask([this, &remove] {
         QList<NoxMethodState *> removed;
         {
             QMutexLocker lock(&d->mutex);
@@ -77,7 +77,7 @@ void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &
         clearCaches(methodStates());
         emit methodStatesChanged();
         emit itemsToPlayChanged();
-    }).waitForFinished();
+    }));
 }
 
 void NoxEngine::addUserMethodState(NoxMethodState *state)
@@ -95,7 +95,7 @@ void NoxEngine::addUserMethodState(NoxMethodState *state)
         states = d->states;
     }
     // A method added during a session starts with the history already played.
-    runTask([&] { replay(values, states, {state}); }).waitForFinished();
+    waitQuietly(runTask([&] { replay(values, states, {state}); }));
 }
 
 int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
@@ -216,7 +216,7 @@ int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<i
         states = d->states;
     }
     // New numbers, new statistics: the method is replayed over the history.
-    runTask([&] { replay(values, states, {state}); }).waitForFinished();
+    waitQuietly(runTask([&] { replay(values, states, {state}); }));
     {
         QMutexLocker lock(&d->mutex);
         updateItemsToPlay();

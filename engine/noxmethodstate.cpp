@@ -20,9 +20,20 @@ enum CacheBit : unsigned {
     CacheCompteurME = 1u << 2,
     CacheBlocksSignal = 1u << 3,
     CacheDoubleConfirmed = 1u << 4,
+    CacheDetectionFlags = 1u << 5,
 };
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+/// Runs `f` when the scope ends, also when a method threw: the proposal is published and the
+/// caches cleared whatever the method did.
+template<typename F>
+struct AtScopeEnd {
+    F f;
+    ~AtScopeEnd() { f(); }
+};
+template<typename F>
+AtScopeEnd(F) -> AtScopeEnd<F>;
 
 // Least-squares slope of (x, y) points; a non-finite slope counts as 0.
 struct Fit {
@@ -114,6 +125,9 @@ T NoxMethodState::cached(unsigned bit, T &slot, F compute) const
 void NoxMethodState::processValue(int value, NoxSnapshotContext &context)
 {
     QMutexLocker lock(&m_method->mutex());
+    const AtScopeEnd finish{[this] {
+        finishOperation();
+    }};
     const bool zero = zeroOption();
     int size = 0;
     if (numberMode()) {
@@ -128,7 +142,6 @@ void NoxMethodState::processValue(int value, NoxSnapshotContext &context)
         appendRecord(value, context.count() - 1);
     }
     runMethod(context, true);
-    finishOperation();
 }
 
 void NoxMethodState::appendRecord(int value, int position)
@@ -224,6 +237,9 @@ void NoxMethodState::popRecord()
 void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
 {
     QMutexLocker lock(&m_method->mutex());
+    const AtScopeEnd finish{[this] {
+        finishOperation();
+    }};
     const int length = context.count();
     // The record belongs to the removed coup only if it was made at that coup's position: a
     // method that proposed nothing then keeps its older records.
@@ -246,12 +262,14 @@ void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
         context.setCount(length);
         iface->process(context);
     }
-    finishOperation();
 }
 
 void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context)
 {
     QMutexLocker lock(&m_method->mutex());
+    const AtScopeEnd finish{[this] {
+        finishOperation();
+    }};
     m_history.clear();
     m_positions.clear();
     clearDerived();
@@ -263,14 +281,15 @@ void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context)
         iface->reset(context);
         iface->process(context);
     }
-    finishOperation();
 }
 
 void NoxMethodState::refreshState(NoxSnapshotContext &context)
 {
     QMutexLocker lock(&m_method->mutex());
+    const AtScopeEnd finish{[this] {
+        finishOperation();
+    }};
     runMethod(context, false);
-    finishOperation();
 }
 
 void NoxMethodState::runMethod(NoxSnapshotContext &context, bool commit)
@@ -318,7 +337,9 @@ void NoxMethodState::recomputeBlocks()
     const int size = m_histogramSize;
     const int wins = int(m_gaps.size());
     const int target = wins * m_method->blockPercentage() / 100 + 1;
-    const int maxWidth = std::max(4, m_nbBlockDom);
+    // No block is wider than the histogram: a huge dominant count (a damaged setting) must not
+    // make this loop run for billions of widths or overflow start + maxWidth.
+    const int maxWidth = std::clamp(m_nbBlockDom, 4, kHistogramCap + 1);
 
     int start = 0;
     int end = -1;
@@ -700,7 +721,8 @@ void NoxMethodState::setRatioMargin(double margin)
 bool NoxMethodState::setShortTermWindow(int window)
 {
     QMutexLocker lock(&m_method->mutex());
-    const bool changed = assignChanged(m_shortTermWindow, window);
+    // A negative window (a damaged setting) would index the prefix sums out of range.
+    const bool changed = assignChanged(m_shortTermWindow, std::max(0, window));
     clearCache();
     return changed;
 }
@@ -1039,6 +1061,28 @@ bool NoxMethodState::counterSignal() const
         return false;
     }
     return shortTermWinRatio() - ratioTheorique() >= m_ratioMargin;
+}
+
+int NoxMethodState::detectionFlags() const
+{
+    return cached(CacheDetectionFlags, m_cacheDetectionFlags, [this] {
+        int flags = 0;
+        if (m_blockMin <= m_openGap && m_openGap <= m_blockMax) {
+            flags |= DetectInBlock;
+            if (m_doms.contains(m_openGap)) {
+                flags |= DetectInDominantBlock;
+            }
+        }
+        if (shortTermWinRatio() - ratioTheorique() >= m_ratioMargin) {
+            flags |= DetectRatioSignal;
+        }
+        if (!m_history.isEmpty()) {
+            const NoxCoupRecord &newest = m_history.last();
+            flags |= (newest.has(NoxCoupRecord::ProfitPositive) ? DetectProfitPositive : 0) |
+                     (newest.isWin() ? DetectNewestWin : 0);
+        }
+        return flags;
+    });
 }
 
 } // namespace Nox

@@ -76,6 +76,14 @@ public:
         CompteurME = 64,
         SignalScores = 128
     };
+    /// The detection bits of a method's list row ("flags"), see detectionFlags().
+    enum DetectionFlag {
+        DetectInBlock = 0x1,         ///< the current gap lies in the block
+        DetectInDominantBlock = 0x2, ///< the current gap is one of the dominant gaps
+        DetectRatioSignal = 0x10,    ///< short-term win ratio − theoretical ratio ≥ ratio margin
+        DetectProfitPositive = 0x20, ///< the newest record was made with a positive profit
+        DetectNewestWin = 0x800      ///< the newest record is a win
+    };
     static constexpr int kHistogramCap = 30;
 
     /// Takes ownership of the method.
@@ -175,6 +183,8 @@ public:
     [[nodiscard]] int dominantConfirmationLevel(int maximum = 3) const;
     [[nodiscard]] int compteurMECount() const;
     [[nodiscard]] bool counterSignal() const;
+    /// DetectionFlag bits of the current state; computed once per state update.
+    [[nodiscard]] int detectionFlags() const;
     /// The flat-stake profit curve, with or without the repeated open gap (charts, tests).
     [[nodiscard]] QList<int> profitCurve(bool repeatedOpenGap) const;
 
@@ -261,6 +271,7 @@ private:
     mutable int m_cacheCompteurME = 0;
     mutable int m_cacheBlocksSignal = 0;
     mutable bool m_cacheDoubleConfirmed = false;
+    mutable int m_cacheDetectionFlags = 0;
 };
 
 } // namespace Nox

@@ -73,7 +73,11 @@ bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName
     if (file.size() > kMaxSize) {
         return fail(error, QStringLiteral("not a profile file (too large)"));
     }
-    const QByteArray data = file.readAll();
+    return parse(file.readAll(), hiddenByName, error);
+}
+
+bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenByName, QString *error)
+{
     qsizetype pos = 0;
     const auto byteAt = [&](qsizetype i) {
         return quint8(data.at(i));
@@ -108,11 +112,9 @@ bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName
         }
         const QString name = QString::fromLatin1(data.constData() + pos, qsizetype(length));
         pos += qsizetype(length);
+        // Any non-zero flag hides the method: writers other than ours may store 0xff for true.
         const quint8 hidden = byteAt(pos++);
-        if (hidden > 1) {
-            return fail(error, QStringLiteral("invalid visibility flag in profile file"));
-        }
-        entries.insert(name, hidden == 1);
+        entries.insert(name, hidden != 0);
     }
     if (pos != data.size()) {
         return fail(error, QStringLiteral("unexpected data at the end of the profile file"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -12,7 +13,7 @@ namespace Nox {
 ///
 /// Names are written with the variable-length count too, which is a single byte below 128,
 /// so long names read back unchanged. Reading is strict: a truncated file, a negative or
-/// impossible count, a hidden flag other than 0 or 1, or trailing bytes reject the whole file.
+/// impossible count or trailing bytes reject the whole file; any non-zero hidden flag hides.
 class NoxProfileFile
 {
 public:
@@ -21,6 +22,8 @@ public:
     /// Writes atomically (a temporary file renamed over the target).
     static bool write(const QString &path, const QList<Entry> &entries, QString *error = nullptr);
     static bool read(const QString &path, QMap<QString, bool> *hiddenByName, QString *error = nullptr);
+    /// The same rules on a profile's bytes.
+    static bool parse(const QByteArray &data, QMap<QString, bool> *hiddenByName, QString *error = nullptr);
 };
 
 } // namespace Nox

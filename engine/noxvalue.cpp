@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace Nox {
 
 bool NoxValue::toBool() const
@@ -31,8 +35,15 @@ int NoxValue::toInt() const
         return std::get<bool>(m_data) ? 1 : 0;
     case Type::Int:
         return std::get<int>(m_data);
-    case Type::Double:
-        return int(std::get<double>(m_data));
+    case Type::Double: {
+        // Truncated, and kept in the int range: converting a double outside it is undefined.
+        const double d = std::get<double>(m_data);
+        if (std::isnan(d)) {
+            return 0;
+        }
+        return int(std::clamp(std::trunc(d), double(std::numeric_limits<int>::min()),
+                              double(std::numeric_limits<int>::max())));
+    }
     case Type::String:
         return std::get<QString>(m_data).trimmed().toInt(nullptr, 10);
     case Type::None:

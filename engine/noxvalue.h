@@ -37,8 +37,8 @@ public:
 
     /// bool as is; an int is true when it equals 1; a string when it is "true" or "1".
     [[nodiscard]] bool toBool() const;
-    /// int as is; a bool as 0/1; a double truncated; a string parsed in base 10 (0 when it
-    /// does not parse).
+    /// int as is; a bool as 0/1; a double truncated and kept in the int range (NaN reads as
+    /// 0); a string parsed in base 10 (0 when it does not parse).
     [[nodiscard]] int toInt() const;
     [[nodiscard]] double toDouble() const;
     [[nodiscard]] QString toString() const;

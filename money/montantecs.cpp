@@ -10,9 +10,9 @@ namespace Nox {
 namespace {
 constexpr std::array<int, 13> kMiseTable{1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096};
 
-QString keyOf(const NoxMethod *method)
+int keyOf(const NoxMethod *method)
 {
-    return method ? method->key() : QString();
+    return method ? method->index() : -1;
 }
 } // namespace
 

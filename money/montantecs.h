@@ -7,7 +7,8 @@
 namespace Nox {
 
 /// Doubles each method's own stake after each of its losses (up to 4096 units); a win brings
-/// that method back to one unit. Asked once per method.
+/// that method back to one unit. Asked once per method. Each method is known by its
+/// identifier, so methods whose names give the same settings key keep separate counts.
 class MontanteCS : public NoxMontante
 {
 public:
@@ -20,7 +21,7 @@ public:
     [[nodiscard]] int lossCount(const NoxMethod *method) const;
 
 private:
-    QMap<QString, int> m_lossCounts; // by method key
+    QMap<int, int> m_lossCounts; // by method identifier: two methods never share a count
 };
 
 } // namespace Nox

@@ -3,18 +3,23 @@
 #include "engine/noxenums.h"
 #include "money/noxmethodetypeconfig.h"
 
+#include <QtGlobal>
+
 namespace Nox {
 
 /// The bankroll: capital, limits, the stake of the next coup and the chip configuration of each
 /// bet kind. All amounts are in hundredths of the currency unit.
+///
+/// The capital and its extremes are 64-bit: a winning stake at the money guard (1,000,000.00
+/// on a plein paid 35 to 1) moves the capital far past the int range.
 struct NoxFinancial {
     int capitalOrigine = 100000;
-    int capital = 100000;
+    qint64 capital = 100000;
     int stopLoss = -10000; ///< a (negative) result threshold
     int takeProfit = 10000;
     int mise = 0; ///< total stake of the next coup
-    int capitalMin = 100000;
-    int capitalMax = 100000;
+    qint64 capitalMin = 100000;
+    qint64 capitalMax = 100000;
     NoxMethodeTypeConfig plein;
     NoxMethodeTypeConfig cs;
     NoxMethodeTypeConfig col;

@@ -4,7 +4,7 @@
 
 namespace Nox {
 
-void NoxFinancialStats::record(int result, int stake)
+void NoxFinancialStats::record(qint64 result, int stake)
 {
     profit = result;
     profitMin = std::min(profitMin, result);
@@ -12,7 +12,7 @@ void NoxFinancialStats::record(int result, int stake)
     profitList.append(result);
     betList.append(stake);
     if (historySize > 0 && profitList.size() > historySize) {
-        const int oldProfit = profitList.takeFirst();
+        const qint64 oldProfit = profitList.takeFirst();
         if (oldProfit == profitMax) {
             profitMax = *std::max_element(profitList.cbegin(), profitList.cend());
         }

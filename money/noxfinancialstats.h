@@ -9,18 +9,19 @@ namespace Nox {
 struct NoxFinancialStats {
     int betLossCount = 0;
     int betWinCount = 0;
-    QList<int> profitList;
+    QList<qint64> profitList; ///< results (capital − starting capital), 64-bit as the capital
+
     QList<int> betList;
     qint64 betTotal = 0; // 64 bits: a long session of large stakes passes 2^31 hundredths
     int betMax = 0;
-    int profitMax = 0;
-    int profitMin = 0;
-    int profit = 0;
+    qint64 profitMax = 0;
+    qint64 profitMin = 0;
+    qint64 profit = 0;
     int historySize = 100;
 
     /// Records the result and the stake of a coup that changed the capital, keeping at most
     /// historySize entries; the extremes follow the window.
-    void record(int result, int stake);
+    void record(qint64 result, int stake);
 
     friend bool operator==(const NoxFinancialStats &, const NoxFinancialStats &) = default;
 };

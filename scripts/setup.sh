@@ -26,6 +26,8 @@ apt_packages=(
     mingw-w64
     # benchmarks
     libbenchmark-dev
+    # noxsim runs spread over several machines
+    parallel
     # fonts shipped in the resources
     fonts-open-sans fonts-dejavu-core
     # npm for the icon set

@@ -6,6 +6,7 @@
 #include "money/montanteperso.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -69,7 +70,7 @@ private slots:
         QCOMPARE(engine.financial().capital, 99950);
         QCOMPARE(engine.financialStats().betLossCount, 1);
         QCOMPARE(engine.financialStats().betTotal, 2000);
-        QCOMPARE(engine.financialStats().profitList, (QList<int>{950, -50}));
+        QCOMPARE(engine.financialStats().profitList, (QList<qint64>{950, -50}));
         QCOMPARE(engine.financial().capitalMax, 100950);
         QCOMPARE(engine.financial().capitalMin, 99950);
     }
@@ -253,6 +254,141 @@ private slots:
         QVERIFY(!(engine.itemsToPlay().first().flags & NoxBet::Recovery));
         engine.resetFinancialStats();
         QCOMPARE(engine.financialStats().betTotal, 0);
+    }
+
+    void largeStakesAtTheMoneyGuard_data()
+    {
+        QTest::addColumn<bool>("baccarat");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("winning");
+        QTest::addColumn<int>("losing");
+        const auto row = [](const char *name, bool baccarat, NoxBetItemID item, int winning, int losing) {
+            QTest::newRow(name) << baccarat << int(item) << winning << losing;
+        };
+        row("tie", true, NoxBetItemID::B_TIE, Tie, Player);
+        row("banker", true, NoxBetItemID::B_BANKER, Banker, Player);
+        row("player", true, NoxBetItemID::B_PLAYER, Player, Banker);
+        row("plein", false, NoxBetItemID::N17, 17, 18);
+        row("cheval", false, NoxBetItemID(int(NoxBetItemID::CH_FIRST)),
+            betItem(NoxBetItemID::CH_FIRST).nums().first(), 36);
+        row("transversale", false, NoxBetItemID::T1, 2, 36);
+        row("carre", false, NoxBetItemID::CA1, 5, 36);
+        row("sixain", false, NoxBetItemID::SX1, 6, 36);
+        row("column", false, NoxBetItemID::CL1, 34, 36);
+        row("dozen", false, NoxBetItemID::DZ3, 36, 1);
+        row("red", false, NoxBetItemID::CS_R, 36, 35);
+    }
+
+    // The largest stake the guard lets through, won and lost, on every payout of both games:
+    // the gain is computed and the capital kept in 64 bits.
+    void largeStakesAtTheMoneyGuard()
+    {
+        QFETCH(bool, baccarat);
+        QFETCH(int, item);
+        QFETCH(int, winning);
+        QFETCH(int, losing);
+        const NoxBetItem &row = betItem(NoxBetItemID(item));
+        constexpr int kCapital = 1000000; // 10,000.00
+        constexpr int kStake = int(NoxEngine::kMaxMoney) - kCapital;
+        for (bool win : {true, false}) {
+            NoxEngine engine(baccarat);
+            engine.addMethodState(fixedState(QStringLiteral("m"), row.type(), {row.id()}));
+            engine.restart(true, true);
+            NoxFinancial f = engine.financial();
+            for (NoxMethodType kind : {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col,
+                                       NoxMethodType::douz, NoxMethodType::sixain, NoxMethodType::trans}) {
+                f.config(kind).jeton = f.config(kind).jetonOrigine = kStake;
+            }
+            f.capitalOrigine = kCapital;
+            f.capital = f.capitalMin = f.capitalMax = kCapital;
+            f.takeProfit = std::numeric_limits<int>::max();
+            engine.setFinancialConfig(f);
+            engine.setMethodActive(0, true);
+            QCOMPARE(engine.financial().mise, kStake);
+            engine.playValueInternal(win ? winning : losing).waitForFinished();
+            const qint64 expected =
+                win ? qint64(kCapital) + qint64(kStake) * row.payout() / 100 : qint64(kCapital) - kStake;
+            QCOMPARE(engine.financial().capital, expected);
+            QCOMPARE(engine.financialStats().profit, expected - kCapital);
+            QCOMPARE(engine.playedValues().size(), 1);
+        }
+    }
+
+    void stakesBeyondTheGuardAreRefused()
+    {
+        NoxEngine engine(true);
+        addSides(engine);
+        setChips(engine, int(NoxEngine::kMaxMoney) - 99999, 10);
+        engine.setMethodActive(0, true);
+        QTest::ignoreMessage(QtWarningMsg, "Reach max play limits");
+        engine.playValueInternal(Banker);
+        QVERIFY(engine.playedValues().isEmpty());
+        QCOMPARE(engine.financial().capital, 100000);
+    }
+
+    void chipsThatWouldOverflowAStakeSaturate()
+    {
+        NoxEngine engine(true);
+        engine.registerBuiltinMontantes();
+        addSides(engine);
+        setChips(engine, std::numeric_limits<int>::max(), -50);
+        engine.setMethodActive(0, true);
+        engine.setMethodActive(2, true);
+        QVERIFY(engine.selectMontante(NoxMethodType::cs, QStringLiteral("Martingale classique (commune)")));
+        // Two units of the largest chip stay the largest stake; a negative chip stakes nothing.
+        QCOMPARE(stakeOf(engine, NoxBetItemID::B_BANKER), std::numeric_limits<int>::max());
+        QCOMPARE(stakeOf(engine, NoxBetItemID::B_TIE), 0);
+        QCOMPARE(engine.financial().mise, std::numeric_limits<int>::max());
+    }
+
+    // A per-method cs progression stakes one multiplier per method and coup and settles
+    // exactly what was shown: over a random session, every change of the capital is the
+    // result of the bets listed before the coup.
+    void perMethodProgressionSettlesWhatWasStaked()
+    {
+        NoxEngine engine(false);
+        engine.registerBuiltinMontantes();
+        QCOMPARE(engine.currentMontanteName(NoxMethodType::cs), QStringLiteral("Martingale classique"));
+        engine.addMethodState(fixedState(QStringLiteral("red even"), NoxMethodType::cs,
+                                         {NoxBetItemID::CS_R, NoxBetItemID::CS_P}));
+        engine.addMethodState(
+            fixedState(QStringLiteral("black low high"), NoxMethodType::cs,
+                       {NoxBetItemID::CS_N, NoxBetItemID::CS_1_18, NoxBetItemID::CS_19_36}));
+        engine.addMethodState(fixedState(QStringLiteral("odd"), NoxMethodType::cs, {NoxBetItemID::CS_I}));
+        engine.restart(true, true);
+        for (int i = 0; i < 3; ++i) {
+            engine.setMethodActive(i, true);
+        }
+        QRandomGenerator rng(42);
+        for (int coup = 0; coup < 300; ++coup) {
+            const NoxBetList bets = engine.itemsToPlay();
+            const int value = int(rng.bounded(37));
+            qint64 expected = 0;
+            for (const NoxBet &bet : bets) {
+                const NoxBetItem &row = betItem(bet.id);
+                expected += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
+            }
+            const qint64 before = engine.financial().capital;
+            engine.playValueInternal(value).waitForFinished();
+            QCOMPARE(engine.financial().capital - before, expected);
+        }
+
+        // Red wins and even loses: the method neither gained nor lost, its stake stays.
+        engine.restart(true, true);
+        for (int i = 0; i < 3; ++i) {
+            engine.setMethodActive(i, true);
+        }
+        engine.setMethodActive(1, false);
+        engine.setMethodActive(2, false);
+        engine.playValueInternal(0); // both lost
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_R), 20);
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_P), 20);
+        engine.playValueInternal(1); // red, odd
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_R), 20);
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_P), 20);
+        engine.playValueInternal(12); // red, even: won
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_R), 10);
+        QCOMPARE(stakeOf(engine, NoxBetItemID::CS_P), 10);
     }
 };
 

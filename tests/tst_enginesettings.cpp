@@ -298,6 +298,28 @@ private slots:
         QCOMPARE(changed.size(), 3);
     }
 
+    void zeroOptionAndTendencyOffsetSetters()
+    {
+        NoxEngine engine(true);
+        addMethods(engine);
+        QSignalSpy changed(&engine, &NoxEngine::methodStateChanged);
+        engine.setMethodZeroOption(1, true);
+        QVERIFY(engine.methodState(1)->zeroOption());
+        QVERIFY(engine.methodState(1)->proposal().coversZero);
+        engine.setMethodZeroOption(1, true); // no change, no signal
+        const double threshold = engine.methodState(2)->tendencyThreshold();
+        engine.setMethodTendencyOffset(2, -40.0);
+        QCOMPARE(engine.methodState(2)->tendencyOffset(), -40.0);
+        QCOMPARE(engine.methodState(2)->tendencyThreshold(), threshold - 40.0);
+        engine.setMethodTendencyOffset(2, -40.0);
+        engine.setMethodTendencyOffset(2, std::numeric_limits<double>::quiet_NaN());
+        engine.setMethodTendencyOffset(99, 1.0); // no such method
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed.at(0).at(0).toInt(), 1);
+        QCOMPARE(changed.at(1).at(0).toInt(), 2);
+        QCOMPARE(engine.methodState(2)->tendencyOffset(), -40.0);
+    }
+
     void hiddenMethodsStopBetting()
     {
         NoxEngine engine(true);
@@ -346,6 +368,33 @@ private slots:
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(visible(engine, i), i != 1);
         }
+    }
+
+    void anyNonZeroHiddenByteHides()
+    {
+        NoxEngine engine(true);
+        addMethods(engine);
+        QFile file(m_dir.filePath(QStringLiteral("wide.pfl")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // BANKER 0xff, PLAYER 0, Tie 2: only PLAYER is shown.
+        file.write("\x03\x00\x00\x00"
+                   "\x06"
+                   "BANKER\xff"
+                   "\x06"
+                   "PLAYER\x00"
+                   "\x03"
+                   "Tie\x02",
+                   4 + 8 + 8 + 5);
+        file.close();
+        QMap<QString, bool> hidden;
+        QVERIFY(NoxProfileFile::read(file.fileName(), &hidden));
+        QCOMPARE(hidden.value(QStringLiteral("BANKER")), true);
+        QCOMPARE(hidden.value(QStringLiteral("PLAYER")), false);
+        QCOMPARE(hidden.value(QStringLiteral("Tie")), true);
+        QVERIFY(engine.loadProfile(QUrl::fromLocalFile(file.fileName())));
+        QVERIFY(!visible(engine, 0));
+        QVERIFY(visible(engine, 1));
+        QVERIFY(!visible(engine, 2));
     }
 
     void badProfilesChangeNothing()

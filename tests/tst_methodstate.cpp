@@ -45,6 +45,65 @@ class TestMethodState : public QObject
     Q_OBJECT
 
 private slots:
+    void detectionFlagsFollowTheState()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
+        Feeder f{state.get(), {}, {state.get()}};
+        QCOMPARE(state->detectionFlags() & NoxMethodState::DetectNewestWin, 0);
+        f.play(5);
+        QVERIFY(state->detectionFlags() & NoxMethodState::DetectNewestWin);
+        f.play(20);
+        QCOMPARE(state->detectionFlags() & NoxMethodState::DetectNewestWin, 0);
+        // Against the state's own getters over a long random session, including undo.
+        std::mt19937 rng(5);
+        int seen = 0;
+        for (int i = 0; i < 400; ++i) {
+            if (i % 7 == 6) {
+                f.cancel();
+            } else {
+                f.play(int(rng() % 37));
+            }
+            const NoxCoupRecord newest = state->record(-1);
+            int expected = 0;
+            expected |= state->inBlock() ? NoxMethodState::DetectInBlock : 0;
+            expected |= state->inDominantBlock() ? NoxMethodState::DetectInDominantBlock : 0;
+            expected |= state->shortTermWinRatio() - state->ratioTheorique() >= state->ratioMargin()
+                            ? NoxMethodState::DetectRatioSignal
+                            : 0;
+            expected |= newest.has(NoxCoupRecord::ProfitPositive) ? NoxMethodState::DetectProfitPositive : 0;
+            expected |= newest.isWin() ? NoxMethodState::DetectNewestWin : 0;
+            QCOMPARE(state->detectionFlags(), expected);
+            QCOMPARE(state->detectionFlags(), expected); // the cached value
+            seen |= expected;
+        }
+        // The session went through every bit.
+        QCOMPARE(seen, 0x1 | 0x2 | 0x10 | 0x20 | 0x800);
+    }
+
+    void damagedOptionsStayHarmless()
+    {
+        std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
+        std::unique_ptr<NoxMethodState> reference(makeState({NoxBetItemID::DZ1}));
+        state->setShortTermWindow(-5);
+        QCOMPARE(state->shortTermWindow(), 0);
+        state->setNbBlockDom(std::numeric_limits<int>::max());
+        reference->setNbBlockDom(40);
+        Feeder f{state.get(), {}, {state.get()}};
+        Feeder g{reference.get(), {}, {reference.get()}};
+        std::mt19937 rng(11);
+        for (int i = 0; i < 300; ++i) {
+            const int v = int(rng() % 37);
+            f.play(v);
+            g.play(v);
+        }
+        // Any count beyond the histogram gives the block of the widest one.
+        QCOMPARE(state->blockMin(), reference->blockMin());
+        QCOMPARE(state->blockMax(), reference->blockMax());
+        QCOMPARE(state->shortTermWins(), 0);
+        QCOMPARE(state->shortTermWinRatio(), 0.0);
+        QCOMPARE(state->ecartMoyenCt(), 1.0);
+    }
+
     void gapsAndMean()
     {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));

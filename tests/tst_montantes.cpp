@@ -76,6 +76,8 @@ private slots:
         MontanteCS m(QStringLiteral("cs"));
         NoxMethod a(NoxMethodType::cs, NoxMethodSubType::bluecs6, QStringLiteral("A"));
         NoxMethod b(NoxMethodType::cs, NoxMethodSubType::bluecs6, QStringLiteral("B"));
+        a.setIndex(0);
+        b.setIndex(1);
         QList<int> stakes;
         for (int i = 0; i < 20; ++i) {
             stakes << coup(m, false, 1, &a);
@@ -90,6 +92,23 @@ private slots:
         QCOMPARE(m.computeMise(1, &a), 1);
         m.applyResult(1, false, 1, &b);
         m.reset();
+        QCOMPARE(m.lossCount(&b), 0);
+    }
+
+    void montanteCsKnowsMethodsByIdentifier()
+    {
+        // "A B" and "A/B" share the settings key "a-b" but are two methods.
+        MontanteCS m(QStringLiteral("cs"));
+        NoxMethod a(NoxMethodType::cs, NoxMethodSubType::bluecs6, QStringLiteral("A B"));
+        NoxMethod b(NoxMethodType::cs, NoxMethodSubType::bluecs6, QStringLiteral("A/B"));
+        QCOMPARE(a.key(), b.key());
+        a.setIndex(4);
+        b.setIndex(9);
+        for (int i = 0; i < 3; ++i) {
+            coup(m, false, 1, &a);
+        }
+        QCOMPARE(m.computeMise(1, &a), 8);
+        QCOMPARE(m.computeMise(1, &b), 1);
         QCOMPARE(m.lossCount(&b), 0);
     }
 

@@ -1,6 +1,13 @@
 #include "noxbaccaratshoe.h"
+#include "noxchancemodel.h"
+#include "noxexactsum.h"
 #include "noxflatstake.h"
+#include "noxroulettewheel.h"
+#include "noxsimbankroll.h"
+#include "noxsimresult.h"
+#include "noxsimrun.h"
 #include "noxsimulator.h"
+#include "noxsplitmix.h"
 
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
@@ -13,6 +20,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 
 using namespace Nox;
 
@@ -63,6 +71,88 @@ int cards(std::initializer_list<int> values, int *result)
 QString noxsim()
 {
     return QStringLiteral(NOXSIM_PATH);
+}
+
+// The process's exit code, with its output.
+int runNoxsim(const QStringList &args, QString *out, QString *err)
+{
+    QProcess p;
+    p.start(noxsim(), args);
+    p.waitForFinished(300000);
+    *out = QString::fromUtf8(p.readAllStandardOutput());
+    *err = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Dealt shoe `index` of a run seeded with `seed`, as noxsim deals it.
+QList<int> dealtShoe(uint64_t seed, qint64 index)
+{
+    NoxBaccaratShoe dealer(NoxSplitMix::streamSeed(seed, uint64_t(index)));
+    const std::vector<int> coups = dealer.dealShoe();
+    return QList<int>(coups.begin(), coups.end());
+}
+
+NoxSimulator::Config smallConfig()
+{
+    NoxSimulator::Config config;
+    config.methods = {QStringLiteral("BANKER"), QStringLiteral("Figure 05"), QStringLiteral("AUTO Hawks"),
+                      QStringLiteral("TIE")};
+    config.montantes.insert(QStringLiteral("cs"), QStringLiteral("Martingale classique (commune)"));
+    config.chips.insert(QStringLiteral("cs"), 500);
+    config.capital = 50000;
+    config.stopLoss = 20000;
+    config.takeProfit = 5000;
+    return config;
+}
+
+NoxSimResult playRun(const NoxSimulator::Config &config, qint64 first, qint64 count, qint64 total, int jobs)
+{
+    NoxSimResult result;
+    QString error;
+    const QJsonObject run{{QStringLiteral("seed"), QStringLiteral("7")}};
+    const bool ok = NoxSimRun::play(
+        config, run, [](qint64 i) { return dealtShoe(7, i); }, first, count, total, jobs, &result, &error);
+    if (!ok) {
+        qWarning() << error;
+    }
+    return result;
+}
+
+// A random coup of a flat-stake record: a bet set (often none) and a baccarat result.
+struct RandomCoup {
+    QList<NoxBetItemID> items;
+    int value;
+};
+
+QList<RandomCoup> randomCoups(int count, unsigned seed)
+{
+    const QList<QList<NoxBetItemID>> sets{{},
+                                          {NoxBetItemID::B_BANKER},
+                                          {NoxBetItemID::B_PLAYER},
+                                          {NoxBetItemID::B_TIE},
+                                          {NoxBetItemID::B_BANKER, NoxBetItemID::B_PLAYER},
+                                          {NoxBetItemID::B_PLAYER, NoxBetItemID::B_TIE}};
+    std::mt19937 rng(seed);
+    QList<RandomCoup> coups;
+    for (int i = 0; i < count; ++i) {
+        coups.append({sets.at(int(rng() % sets.size())), int(rng() % 3)});
+    }
+    return coups;
+}
+
+NoxFlatStake flatOf(const QList<RandomCoup> &coups, qsizetype from, qsizetype to)
+{
+    NoxFlatStake flat;
+    for (qsizetype i = from; i < to; ++i) {
+        flat.record(coups.at(i).items, coups.at(i).value, true);
+    }
+    return flat;
 }
 
 } // namespace
@@ -160,23 +250,252 @@ private slots:
         QCOMPARE(shoes, (QList<QList<int>>{{17, 0, 36}}));
     }
 
-    void replayMatchesTheEngine()
+    void flatStakeRecordsAppend()
     {
-        const std::vector<int> coups = dealt(1, 5);
-        const QList<int> values(coups.begin(), coups.end());
-        const QStringList active{QStringLiteral("BANKER"), QStringLiteral("Figure 05"),
-                                 QStringLiteral("AUTO Hawks"), QStringLiteral("TIE")};
+        // A record of a stretch followed by the record of the next one equals the record of the
+        // whole: gaps, drawdown and the chance sums across the seam included.
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            const QList<RandomCoup> coups = randomCoups(60, seed);
+            const NoxFlatStake whole = flatOf(coups, 0, coups.size());
+            for (qsizetype cut = 0; cut <= coups.size(); ++cut) {
+                NoxFlatStake joined = flatOf(coups, 0, cut);
+                joined.append(flatOf(coups, cut, coups.size()));
+                QVERIFY2(joined == whole, qPrintable(QStringLiteral("seed %1, cut %2").arg(seed).arg(cut)));
+            }
+            // Three parts grouped the other way.
+            NoxFlatStake tail = flatOf(coups, 20, 40);
+            tail.append(flatOf(coups, 40, 60));
+            NoxFlatStake head = flatOf(coups, 0, 20);
+            head.append(tail);
+            QVERIFY(head == whole);
+        }
+        // A gap that spans two parts without a win in the second.
+        NoxFlatStake a;
+        a.record({NoxBetItemID::B_BANKER}, 2, true);
+        a.record({NoxBetItemID::B_BANKER}, 1, true);
+        NoxFlatStake b;
+        b.record({NoxBetItemID::B_BANKER}, 1, true);
+        b.record({NoxBetItemID::B_BANKER}, 0, true); // push
+        b.record({NoxBetItemID::B_BANKER}, 1, true);
+        a.append(b);
+        QCOMPARE(a.largestGap(), 3);
+        QCOMPARE(a.largestDrawdown(), 3.0); // from +0.95 down to -2.05
+        // Round trip through JSON.
+        NoxFlatStake back;
+        QVERIFY(NoxFlatStake::fromJson(a.toJson(), &back));
+        QVERIFY(back == a);
+        QJsonObject broken = a.toJson();
+        broken.remove(QStringLiteral("chance"));
+        QVERIFY(!NoxFlatStake::fromJson(broken, &back));
+    }
 
-        NoxSimulator::Config config;
-        config.methods = active;
-        config.montantes.insert(QStringLiteral("cs"), QStringLiteral("Martingale classique (commune)"));
-        config.chips.insert(QStringLiteral("cs"), 500);
-        config.capital = 50000;
+    void exactSums()
+    {
+        NoxExactSum a;
+        a.add(0.1);
+        a.add(-0.3);
+        QCOMPARE(a.toString(), QStringLiteral("-200000000"));
+        QCOMPARE(a.value(), -0.2);
+        NoxExactSum big;
+        big.add(3.5e12); // beyond 64 bits of billionths once summed a few times
+        for (int i = 0; i < 4; ++i) {
+            big += big;
+        }
+        QCOMPARE(big.toString(), QStringLiteral("56000000000000000000000"));
+        QCOMPARE(NoxExactSum::fromString(big.toString()), std::optional<NoxExactSum>(big));
+        QCOMPARE(NoxExactSum::fromString(a.toString()), std::optional<NoxExactSum>(a));
+        QVERIFY(!NoxExactSum::fromString(QStringLiteral("12x")));
+        QVERIFY(!NoxExactSum::fromString(QString()));
+        // Any grouping gives the same sum, which plain doubles do not promise.
+        std::mt19937 rng(3);
+        std::uniform_real_distribution<double> term(-1.0, 1.0);
+        QList<double> terms;
+        for (int i = 0; i < 1000; ++i) {
+            terms.append(term(rng));
+        }
+        NoxExactSum forward;
+        NoxExactSum halves[2];
+        for (int i = 0; i < terms.size(); ++i) {
+            forward.add(terms.at(i));
+            halves[i % 2].add(terms.at(i));
+        }
+        halves[1] += halves[0];
+        QVERIFY(halves[1] == forward);
+    }
+
+    void chanceModelByHand()
+    {
+        // Eight decks: tie, player, banker.
+        const double t = 0.095155968;
+        const double p = 0.446246609;
+        const double b = 0.458597423;
+        const NoxChanceModel &baccarat = NoxChanceModel::of(true);
+        struct Case {
+            QList<NoxBetItemID> items;
+            double win;
+            double mean;
+            double meanSquare;
+        };
+        const Case cases[] = {
+            // Banker pays 0.95 and pushes on a tie: -0.01057905715 a unit.
+            {{NoxBetItemID::B_BANKER}, b, 0.95 * b - p, 0.9025 * b + p},
+            // Player pays even money: -0.012350814.
+            {{NoxBetItemID::B_PLAYER}, p, p - b, p + b},
+            // Tie pays 8 to 1: 9t - 1 = -0.143596288.
+            {{NoxBetItemID::B_TIE}, t, 8 * t - (1 - t), 64 * t + (1 - t)},
+            // Both sides: a banker coup wins 0.95 and loses 1, a player coup is even, a tie pushes.
+            {{NoxBetItemID::B_BANKER, NoxBetItemID::B_PLAYER}, b + p, -0.05 * b, 0.0025 * b},
+            // Player and tie: a tie wins 8 (the player unit pushes), a banker coup loses 2.
+            {{NoxBetItemID::B_PLAYER, NoxBetItemID::B_TIE}, p + t, 8 * t + 0 * p - 2 * b, 64 * t + 4 * b},
+        };
+        for (const Case &c : cases) {
+            const NoxChanceModel::Coup coup = baccarat.flat(c.items);
+            QVERIFY(qAbs(coup.win - c.win) < 1e-12);
+            QVERIFY(qAbs(coup.profit - c.mean) < 1e-12);
+            QVERIFY(qAbs(coup.variance - (c.meanSquare - c.mean * c.mean)) < 1e-12);
+        }
+        QVERIFY(qAbs(baccarat.flat({NoxBetItemID::B_BANKER}).profit - -0.01057905715) < 1e-12);
+        QVERIFY(qAbs(baccarat.flat({NoxBetItemID::B_TIE}).profit - -0.143596288) < 1e-12);
+        QCOMPARE(baccarat.flat({}).profit, 0.0);
+
+        // Single zero: every one of these bets loses 1/37 of the stake.
+        const NoxChanceModel &roulette = NoxChanceModel::of(false);
+        const Case numbers[] = {
+            {{NoxBetItemID::N17}, 1.0 / 37, -1.0 / 37, (35.0 * 35 + 36) / 37},
+            {{NoxBetItemID::DZ1}, 12.0 / 37, -1.0 / 37, (4.0 * 12 + 25) / 37},
+            {{NoxBetItemID::CS_R}, 18.0 / 37, -1.0 / 37, 1.0},
+            // Red and 17 (black): 17 gives 35 - 1, red 1 - 1, the rest -2.
+            {{NoxBetItemID::CS_R, NoxBetItemID::N17}, 19.0 / 37, -2.0 / 37, (34.0 * 34 + 18 * 4) / 37},
+        };
+        for (const Case &c : numbers) {
+            const NoxChanceModel::Coup coup = roulette.flat(c.items);
+            QVERIFY(qAbs(coup.win - c.win) < 1e-12);
+            QVERIFY(qAbs(coup.profit - c.mean) < 1e-12);
+            QVERIFY(qAbs(coup.variance - (c.meanSquare - c.mean * c.mean)) < 1e-12);
+        }
+        // Stakes in hundredths: 10.00 on banker and 2.00 on the tie.
+        const NoxChanceModel::Coup bets =
+            baccarat.bets({{NoxBetItemID::B_BANKER, 1000, 0}, {NoxBetItemID::B_TIE, 200, 0}});
+        QVERIFY(qAbs(bets.profit - (1000 * (0.95 * b - p) + 200 * (9 * t - 1))) < 1e-9);
+
+        // A record sums the predictions: 3 coups on banker and 1 on the tie.
+        NoxFlatStake flat;
+        flat.record({NoxBetItemID::B_BANKER}, 2, true); // +0.95
+        flat.record({NoxBetItemID::B_BANKER}, 2, true); // +0.95
+        flat.record({NoxBetItemID::B_BANKER}, 0, true); // push
+        flat.record({NoxBetItemID::B_TIE}, 1, true);    // -1
+        QCOMPARE(flat.profit(), 0.9);
+        const double mean = 3 * (0.95 * b - p) + (9 * t - 1);
+        const double variance = 3 * (0.9025 * b + p - (0.95 * b - p) * (0.95 * b - p)) +
+                                (64 * t + 1 - t - (9 * t - 1) * (9 * t - 1));
+        QVERIFY(qAbs(flat.expectedProfit() - mean) < 1e-8);
+        QVERIFY(qAbs(flat.expectedWins() - (3 * b + t)) < 1e-8);
+        QVERIFY(qAbs(flat.profitDeviation() - std::sqrt(variance)) < 1e-8);
+        QVERIFY(qAbs(flat.profitScore() - (0.9 - mean) / std::sqrt(variance)) < 1e-7);
+        const double winsVariance = 3 * b * (1 - b) + t * (1 - t);
+        QVERIFY(qAbs(flat.winsScore() - (2 - (3 * b + t)) / std::sqrt(winsVariance)) < 1e-7);
+    }
+
+    void rouletteHouseEdge()
+    {
+        // Flat stakes on a plein, a dozen and red over dealt spins of the fair wheel lose 1/37 of
+        // the money staked. Tolerance: 4 standard errors of the mean result per unit, with the
+        // standard deviation of one spin known exactly (plein sqrt(1261/37 - 1/37^2) = 5.84,
+        // dozen 1.40, red 1.00). For a fair wheel each check fails by chance once in 16,000
+        // seeds, while 4,000,000 spins keep 4 standard errors (1.2 %, 0.28 % and 0.20 %) well
+        // inside the difference a wrong payout makes (one unit more or less on a plein moves
+        // the edge by 2.7 %).
+        constexpr int kSpins = 4000000;
+        NoxRouletteWheel wheel(20261208);
+        NoxFlatStake plein;
+        NoxFlatStake dozen;
+        NoxFlatStake red;
+        QList<qint64> seen(NoxRouletteWheel::kNumbers, 0);
+        for (int i = 0; i < kSpins; ++i) {
+            const int n = wheel.spin();
+            ++seen[n];
+            plein.record({NoxBetItemID::N17}, n, false);
+            dozen.record({NoxBetItemID::DZ1}, n, false);
+            red.record({NoxBetItemID::CS_R}, n, false);
+        }
+        const QPair<const NoxFlatStake *, double> bets[] = {
+            {&plein, std::sqrt(1261.0 / 37 - 1.0 / 1369)},
+            {&dozen, std::sqrt(73.0 / 37 - 1.0 / 1369)},
+            {&red, std::sqrt(1.0 - 1.0 / 1369)},
+        };
+        for (const auto &[flat, deviation] : bets) {
+            QCOMPARE(flat->staked(), double(kSpins));
+            const double edge = -flat->profit() / flat->staked();
+            const double standardError = deviation / std::sqrt(double(kSpins));
+            QVERIFY2(qAbs(edge - 1.0 / 37) < 4 * standardError,
+                     qPrintable(QStringLiteral("edge %1 +- %2").arg(edge).arg(standardError)));
+            // The chance model predicts the same loss.
+            QVERIFY(qAbs(flat->expectedProfit() / flat->staked() + 1.0 / 37) < 1e-9);
+        }
+        // Every number as often: chi-square with 36 degrees of freedom below its 0.1 % point.
+        double chi = 0;
+        const double expected = double(kSpins) / NoxRouletteWheel::kNumbers;
+        for (qint64 count : seen) {
+            chi += (count - expected) * (count - expected) / expected;
+        }
+        QVERIFY2(chi < 67.99, qPrintable(QString::number(chi)));
+        NoxRouletteWheel again(20261208);
+        NoxRouletteWheel other(20261209);
+        const QList<int> first = again.spins(50);
+        QCOMPARE(first, NoxRouletteWheel(20261208).spins(50));
+        QVERIFY(first != other.spins(50));
+    }
+
+    void bankrollSessions()
+    {
+        NoxSimBankroll b;
+        b.capital = 100000;
+        NoxSimBankroll::Session s1{80, 2500, 98000, 103000, 40, 35, true, false};
+        NoxSimBankroll::Session s2{75, -9000, 91000, 100500, 30, 44, false, true};
+        b.addSession(s1);
+        b.addStake(500, {0.4, -5.3, 240000});
+        b.addStake(1500, {0.4, -15.9, 2160000});
+        b.addSession(s2);
+        QCOMPARE(b.sessions(), 2);
+        QCOMPARE(b.coups(), 155);
+        QCOMPARE(b.result(), -6500);
+        QCOMPARE(b.bestSession(), 2500);
+        QCOMPARE(b.worstSession(), -9000);
+        QCOMPARE(b.lowestCapital(), 91000);
+        QCOMPARE(b.highestCapital(), 103000);
+        QCOMPARE(b.gainLimitSessions(), 1);
+        QCOMPARE(b.lossLimitSessions(), 1);
+        QCOMPARE(b.staked(), 2000);
+        QCOMPARE(b.largestStake(), 1500);
+        QVERIFY(qAbs(b.expectedResult() - -21.2) < 1e-9);
+        QVERIFY(qAbs(b.resultDeviation() - std::sqrt(2400000.0)) < 1e-6);
+        QVERIFY(qAbs(b.resultScore() - (-6500 + 21.2) / std::sqrt(2400000.0)) < 1e-9);
+        // Sessions in another grouping and order give the same record.
+        NoxSimBankroll c;
+        c.capital = 100000;
+        NoxSimBankroll d = c;
+        d.addSession(s2);
+        d.addStake(1500, {0.4, -15.9, 2160000});
+        c.addStake(500, {0.4, -5.3, 240000});
+        c.addSession(s1);
+        c.append(d);
+        QVERIFY(c == b);
+        NoxSimBankroll back;
+        QVERIFY(NoxSimBankroll::fromJson(b.toJson(), &back));
+        QVERIFY(back == b);
+    }
+
+    void sessionMatchesTheEngine()
+    {
+        const QList<int> values = dealtShoe(5, 0);
+        const NoxSimulator::Config config = smallConfig();
         NoxSimulator simulator(config);
         QString error;
         QVERIFY2(simulator.prepare(&error), qPrintable(error));
-        simulator.playShoe(values);
+        NoxSimResult result = simulator.emptyResult({});
+        simulator.playShoe(values, &result);
 
+        // The same session in an engine driven as the application drives it.
         NoxEngine engine(true);
         engine.setAsync(true);
         engine.loadMethods();
@@ -185,56 +504,137 @@ private slots:
         NoxFinancial f = engine.financial();
         f.cs.jeton = f.cs.jetonOrigine = 500;
         f.capitalOrigine = f.capital = f.capitalMin = f.capitalMax = 50000;
+        f.stopLoss = -20000;
+        f.takeProfit = 5000;
         engine.setFinancialConfig(f);
         QVERIFY(engine.selectMontante(NoxMethodType::cs, QStringLiteral("Martingale classique (commune)")));
         engine.restart(true, true);
         for (const NoxMethodState *s : engine.methodStates()) {
-            if (active.contains(s->method()->name())) {
+            if (config.methods.contains(s->method()->name())) {
                 engine.setMethodActive(s->method()->index(), true);
             }
         }
         engine.playValues(values).waitForFinished();
 
-        const NoxSimulator::Bankroll b = simulator.bankroll();
-        QCOMPARE(b.financial, engine.financial());
-        QCOMPARE(b.stats, engine.financialStats());
-        QVERIFY(b.stats.betWinCount + b.stats.betLossCount > 20);
-        QCOMPARE(b.coups, int(values.size()));
+        const NoxSimBankroll &b = result.bankroll;
+        const NoxFinancial after = engine.financial();
+        const NoxFinancialStats stats = engine.financialStats();
+        QCOMPARE(b.sessions(), 1);
+        QCOMPARE(b.coups(), values.size());
+        QCOMPARE(b.result(), qint64(after.capital) - after.capitalOrigine);
+        QCOMPARE(b.lowestCapital(), after.capitalMin);
+        QCOMPARE(b.highestCapital(), after.capitalMax);
+        QCOMPARE(b.coupsWon(), stats.betWinCount);
+        QCOMPARE(b.coupsLost(), stats.betLossCount);
+        QCOMPARE(b.staked(), stats.betTotal);
+        QCOMPARE(b.largestStake(), stats.betMax); // one shoe stays inside the statistics' window
+        QVERIFY(stats.betWinCount + stats.betLossCount > 20);
+        QCOMPARE(b.capital, 50000);
+        QCOMPARE(b.stopLoss, -20000);
 
-        const auto results = simulator.methodResults();
-        const auto banker =
-            std::find_if(results.begin(), results.end(), [](const auto &r) { return r.name == u"BANKER"; });
+        const auto banker = std::find_if(result.methods.begin(), result.methods.end(),
+                                         [](const auto &m) { return m.name == u"BANKER"; });
         QCOMPARE(banker->flat.coups(), int(values.size()));
         QVERIFY(banker->active);
+
+        // A second session starts from the configured money again: the same shoe gives the
+        // same session.
+        NoxSimResult twice = simulator.emptyResult({});
+        simulator.playShoe(values, &twice);
+        simulator.playShoe(values, &twice);
+        QCOMPARE(twice.bankroll.result(), 2 * b.result());
+        QCOMPARE(twice.bankroll.worstSession(), b.worstSession());
+        QCOMPARE(twice.shoeCount, 2);
+    }
+
+    void jobsAndShards()
+    {
+        // The same result for any number of workers, and the shards of a run merged give the run.
+        const NoxSimulator::Config config = smallConfig();
+        constexpr qint64 kShoes = 21;
+        const NoxSimResult one = playRun(config, 0, kShoes, kShoes, 1);
+        QCOMPARE(one.shoeCount, kShoes);
+        QCOMPARE(one.bankroll.sessions(), kShoes);
+        qint64 coups = 0;
+        for (qint64 i = 0; i < kShoes; ++i) {
+            coups += dealtShoe(7, i).size();
+        }
+        QCOMPARE(one.bankroll.coups(), coups);
+        QVERIFY(one.bankroll.staked() > 0);
+        for (int jobs : {2, 3, 5}) {
+            const NoxSimResult many = playRun(config, 0, kShoes, kShoes, jobs);
+            QVERIFY2(many == one, qPrintable(QStringLiteral("jobs %1").arg(jobs)));
+            QCOMPARE(many.toJson(), one.toJson());
+        }
+        for (int n : {2, 4}) {
+            QList<NoxSimResult> parts;
+            for (int k = n; k >= 1; --k) { // any order
+                const qint64 first = (k - 1) * kShoes / n;
+                const qint64 end = k * kShoes / n;
+                parts.append(playRun(config, first, end - first, kShoes, 2));
+            }
+            NoxSimResult merged;
+            QString error;
+            QVERIFY2(NoxSimResult::merge(parts, &merged, &error), qPrintable(error));
+            QVERIFY2(merged == one, qPrintable(QStringLiteral("%1 shards").arg(n)));
+            QCOMPARE(merged.toJson(), one.toJson());
+            // Through their files.
+            QList<NoxSimResult> read;
+            for (const NoxSimResult &part : std::as_const(parts)) {
+                NoxSimResult back;
+                QVERIFY2(NoxSimResult::fromJson(part.toJson(), &back, &error), qPrintable(error));
+                QVERIFY(back == part);
+                read.append(back);
+            }
+            QVERIFY(NoxSimResult::merge(read, &merged, &error));
+            QCOMPARE(merged.toJson(), one.toJson());
+        }
+
+        // Parts that do not make one run are refused.
+        const NoxSimResult a = playRun(config, 0, 5, kShoes, 1);
+        const NoxSimResult b = playRun(config, 3, 4, kShoes, 1);
+        const NoxSimResult c = playRun(config, 9, 4, kShoes, 1);
+        NoxSimResult merged;
+        QString error;
+        QVERIFY(!NoxSimResult::merge({a, b}, &merged, &error));
+        QVERIFY(error.contains(QStringLiteral("shoe 4 is in two results")));
+        QVERIFY(!NoxSimResult::merge({a, c}, &merged, &error));
+        QVERIFY(error.contains(QStringLiteral("shoes 6 to 9 are missing")));
+        NoxSimulator::Config other = config;
+        other.capital = 60000;
+        QVERIFY(!NoxSimResult::merge({a, playRun(other, 5, 4, kShoes, 1)}, &merged, &error));
+        NoxSimResult foreign = playRun(config, 5, 4, kShoes, 1);
+        foreign.run.insert(QStringLiteral("seed"), QStringLiteral("8"));
+        QVERIFY(!NoxSimResult::merge({a, foreign}, &merged, &error));
+        QVERIFY(error.contains(QStringLiteral("different runs")));
     }
 
     void commandLine()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const auto run = [](const QStringList &args, QString *out, QString *err) {
-            QProcess p;
-            p.start(noxsim(), args);
-            p.waitForFinished(120000);
-            *out = QString::fromUtf8(p.readAllStandardOutput());
-            *err = QString::fromUtf8(p.readAllStandardError());
-            return p.exitCode();
-        };
         QString out;
         QString err;
-        QCOMPARE(run({QStringLiteral("--method"), QStringLiteral("Nope")}, &out, &err), 2);
+        QCOMPARE(runNoxsim({QStringLiteral("--method"), QStringLiteral("Nope")}, &out, &err), 2);
         QVERIFY(err.contains(QStringLiteral("unknown method \"Nope\"")));
-        QCOMPARE(run({QStringLiteral("--montante"), QStringLiteral("cs=Nothing")}, &out, &err), 2);
+        QCOMPARE(runNoxsim({QStringLiteral("--montante"), QStringLiteral("cs=Nothing")}, &out, &err), 2);
         QVERIFY(err.contains(QStringLiteral("unknown progression \"Nothing\" for cs")));
-        QCOMPARE(run({dir.filePath(QStringLiteral("missing.txt"))}, &out, &err), 2);
+        QCOMPARE(runNoxsim({dir.filePath(QStringLiteral("missing.txt"))}, &out, &err), 2);
         QVERIFY(err.contains(QStringLiteral("cannot read")));
+        for (const QString &bad :
+             {QStringLiteral("0/3"), QStringLiteral("4/3"), QStringLiteral("x"), QStringLiteral("1/0")}) {
+            QCOMPARE(runNoxsim({QStringLiteral("--shard"), bad}, &out, &err), 2);
+            QVERIFY(err.contains(QStringLiteral("bad --shard")));
+        }
+        QCOMPARE(runNoxsim({QStringLiteral("--jobs"), QStringLiteral("0")}, &out, &err), 2);
+        QVERIFY(err.contains(QStringLiteral("bad --jobs")));
 
         const QString history = dir.filePath(QStringLiteral("h.txt"));
         QFile file(history);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("P\nB\nB\nT\nP\nZ\n");
         file.close();
-        QCOMPARE(run({history}, &out, &err), 2);
+        QCOMPARE(runNoxsim({history}, &out, &err), 2);
         QVERIFY(err.contains(QStringLiteral("line 6: \"Z\"")));
 
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -242,19 +642,90 @@ private slots:
         file.close();
         const QString json = dir.filePath(QStringLiteral("r.json"));
         const QString csv = dir.filePath(QStringLiteral("r.csv"));
-        QCOMPARE(run({history, QStringLiteral("--method"), QStringLiteral("BANKER"), QStringLiteral("--json"),
-                      json, QStringLiteral("--csv"), csv},
-                     &out, &err),
+        QCOMPARE(runNoxsim({history, QStringLiteral("--method"), QStringLiteral("BANKER"),
+                            QStringLiteral("--json"), json, QStringLiteral("--csv"), csv},
+                           &out, &err),
                  0);
         QVERIFY(out.contains(QStringLiteral("over 6 coups in 1 shoes")));
-        QFile jsonFile(json);
-        QVERIFY(jsonFile.open(QIODevice::ReadOnly));
-        const QJsonObject root = QJsonDocument::fromJson(jsonFile.readAll()).object();
+        QVERIFY(out.contains(QStringLiteral("Exp profit")));
+        const QJsonObject root = QJsonDocument::fromJson(readAll(json)).object();
         QCOMPARE(root.value(QStringLiteral("bankroll")).toObject().value(QStringLiteral("coups")).toInt(), 6);
         QCOMPARE(root.value(QStringLiteral("methods")).toArray().size(), 78);
-        QFile csvFile(csv);
-        QVERIFY(csvFile.open(QIODevice::ReadOnly));
-        QCOMPARE(csvFile.readAll().count('\n'), 79);
+        QCOMPARE(readAll(csv).count('\n'), 79);
+
+        // Jobs, shards and merge through the command line: byte for byte the same.
+        const QStringList common{
+            QStringLiteral("--shoes"),  QStringLiteral("9"),          QStringLiteral("--seed"),
+            QStringLiteral("11"),       QStringLiteral("--method"),   QStringLiteral("BANKER"),
+            QStringLiteral("--method"), QStringLiteral("AUTO Hawks"), QStringLiteral("--quiet")};
+        const QString whole = dir.filePath(QStringLiteral("whole.json"));
+        QCOMPARE(runNoxsim(common + QStringList{QStringLiteral("--jobs"), QStringLiteral("1"),
+                                                QStringLiteral("--json"), whole},
+                           &out, &err),
+                 0);
+        const QString wholeText = out;
+        QVERIFY(wholeText.contains(QStringLiteral("in 9 shoes")));
+        const QString twoJobs = dir.filePath(QStringLiteral("two.json"));
+        QCOMPARE(runNoxsim(common + QStringList{QStringLiteral("--jobs"), QStringLiteral("2"),
+                                                QStringLiteral("--json"), twoJobs},
+                           &out, &err),
+                 0);
+        QCOMPARE(out, wholeText);
+        QCOMPARE(readAll(twoJobs), readAll(whole));
+        QStringList shards;
+        for (int k = 1; k <= 3; ++k) {
+            shards << dir.filePath(QStringLiteral("shard%1.json").arg(k));
+            QCOMPARE(runNoxsim(common + QStringList{QStringLiteral("--shard"), QStringLiteral("%1/3").arg(k),
+                                                    QStringLiteral("--json"), shards.last()},
+                               &out, &err),
+                     0);
+            QVERIFY(out.contains(QStringLiteral("shoes %1 to %2 of 9").arg(3 * k - 2).arg(3 * k)));
+        }
+        const QString merged = dir.filePath(QStringLiteral("merged.json"));
+        QCOMPARE(runNoxsim(QStringList{QStringLiteral("merge"), shards.at(2), shards.at(0), shards.at(1),
+                                       QStringLiteral("--json"), merged},
+                           &out, &err),
+                 0);
+        QCOMPARE(out, wholeText);
+        QCOMPARE(readAll(merged), readAll(whole));
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), shards.at(2)}, &out, &err), 2);
+        QVERIFY(err.contains(QStringLiteral("shoes 4 to 6 are missing")));
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), history}, &out, &err), 2);
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), shards.at(1)}, &out, &err), 0);
+        QVERIFY(err.contains(QStringLiteral("not the whole run")));
+    }
+
+    void roulette()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString history = dir.filePath(QStringLiteral("spins.txt"));
+        QFile file(history);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("17\n0\n36\n5\n\n12\n");
+        file.close();
+        NoxEngine probe(false);
+        probe.loadMethods();
+        const bool catalogue = !probe.methodStates().isEmpty();
+        QString out;
+        QString err;
+        const QStringList dealt{QStringLiteral("--game"),  QStringLiteral("roulette"),
+                                QStringLiteral("--shoes"), QStringLiteral("3"),
+                                QStringLiteral("--spins"), QStringLiteral("40"),
+                                QStringLiteral("--all"),   QStringLiteral("--quiet")};
+        if (!catalogue) {
+            // Without the roulette catalogue in this build the tool says so.
+            QCOMPARE(runNoxsim(dealt, &out, &err), 2);
+            QVERIFY(err.contains(QStringLiteral("no method catalogue for roulette")));
+            return;
+        }
+        QCOMPARE(runNoxsim(dealt, &out, &err), 0);
+        QVERIFY2(out.contains(QStringLiteral("over 120 coups in 3 sessions")), qPrintable(out + err));
+        QCOMPARE(runNoxsim({QStringLiteral("--game"), QStringLiteral("roulette"), history,
+                            QStringLiteral("--quiet")},
+                           &out, &err),
+                 0);
+        QVERIFY(out.contains(QStringLiteral("over 5 coups in 2 sessions")));
     }
 };
 

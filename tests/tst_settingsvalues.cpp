@@ -22,6 +22,15 @@ private slots:
         QCOMPARE(NoxValue(QStringLiteral("abc")).toInt(), 0);
     }
 
+    void doublesOutsideTheIntRangeAreKeptInIt()
+    {
+        QCOMPARE(NoxValue(-7.9).toInt(), -7);
+        QCOMPARE(NoxValue(1e300).toInt(), std::numeric_limits<int>::max());
+        QCOMPARE(NoxValue(-1e300).toInt(), std::numeric_limits<int>::min());
+        QCOMPARE(NoxValue(std::numeric_limits<double>::infinity()).toInt(), std::numeric_limits<int>::max());
+        QCOMPARE(NoxValue(std::numeric_limits<double>::quiet_NaN()).toInt(), 0);
+    }
+
     void storeRoundTrip()
     {
         QTemporaryDir dir;

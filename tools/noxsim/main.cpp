@@ -1,15 +1,23 @@
-// noxsim: backtests the method catalogue over a played history or dealt baccarat shoes.
+// noxsim: backtests the method catalogue over a played history, dealt baccarat shoes or dealt
+// roulette spins; `noxsim merge` combines the results of shards of one run.
 
 #include "noxbaccaratshoe.h"
+#include "noxroulettewheel.h"
 #include "noxsimreport.h"
+#include "noxsimrun.h"
 #include "noxsimulator.h"
+#include "noxsplitmix.h"
+
+#include "engine/noxengine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QThread>
 
 #include <cmath>
 #include <cstdio>
@@ -20,6 +28,9 @@ using namespace Nox;
 namespace {
 
 constexpr int kBadInput = 2;
+constexpr int kMaxShoes = 1000000;
+constexpr int kMaxJobs = 256;
+constexpr int kDefaultSpins = 100;
 
 int fail(const QString &message)
 {
@@ -69,20 +80,21 @@ public:
     explicit Progress(bool enabled)
         : m_enabled(enabled && isatty(fileno(stderr)))
     {}
-    void show(int done, int total)
+    void show(qint64 done, qint64 total)
     {
         if (!m_enabled || total <= 0) {
             return;
         }
-        const int percent = int(100LL * done / total);
+        const int percent = int(100 * done / total);
         if (percent == m_last && done != total) {
             return;
         }
         m_last = percent;
         const int width = 40;
-        const int filled = width * done / total;
-        std::fprintf(stderr, "\r[%s%s] %3d%%  shoe %d/%d", std::string(size_t(filled), '#').c_str(),
-                     std::string(size_t(width - filled), ' ').c_str(), percent, done, total);
+        const int filled = int(width * done / total);
+        std::fprintf(stderr, "\r[%s%s] %3d%%  shoe %lld/%lld", std::string(size_t(filled), '#').c_str(),
+                     std::string(size_t(width - filled), ' ').c_str(), percent, static_cast<long long>(done),
+                     static_cast<long long>(total));
         if (done == total) {
             std::fputc('\n', stderr);
         }
@@ -94,28 +106,218 @@ private:
     int m_last = -1;
 };
 
-} // namespace
+// What the report options ask for, shared by a run and a merge.
+struct Output {
+    int top = 0;
+    QString csv;
+    QString json;
+};
 
-int main(int argc, char *argv[])
+QList<QCommandLineOption> outputOptions()
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("noxsim"));
-    QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+    return {{QStringLiteral("top"), QStringLiteral("Rows of the method table (default all)."),
+             QStringLiteral("n"), QStringLiteral("0")},
+            {QStringLiteral("csv"), QStringLiteral("Also write the method table as CSV."),
+             QStringLiteral("file")},
+            {QStringLiteral("json"),
+             QStringLiteral("Also write all results as JSON (what noxsim merge reads)."),
+             QStringLiteral("file")}};
+}
 
+bool readOutput(const QCommandLineParser &parser, Output *output, QString *error)
+{
+    bool ok = false;
+    output->top = parser.value(QStringLiteral("top")).toInt(&ok);
+    if (!ok || output->top < 0) {
+        *error = QStringLiteral("bad --top \"%1\"").arg(parser.value(QStringLiteral("top")));
+        return false;
+    }
+    output->csv = parser.value(QStringLiteral("csv"));
+    output->json = parser.value(QStringLiteral("json"));
+    return true;
+}
+
+int report(const NoxSimResult &result, const Output &output)
+{
+    QTextStream out(stdout);
+    out << NoxSimReport::text(result, output.top);
+    out.flush();
+    QString error;
+    if (!output.csv.isEmpty() && !writeFile(output.csv, NoxSimReport::csv(result), &error)) {
+        return fail(error);
+    }
+    if (!output.json.isEmpty() && !writeFile(output.json, result.toJson(), &error)) {
+        return fail(error);
+    }
+    return 0;
+}
+
+// --- noxsim merge ---------------------------------------------------------------------------------
+
+int runMerge(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Combines the JSON results of the shards of one run (noxsim --shard K/N --json FILE) into the "
+        "result of the whole run, and prints it as a run does."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("results"), QStringLiteral("JSON results of the shards."),
+                                 QStringLiteral("a.json b.json ..."));
+    parser.addOptions(outputOptions());
+    parser.process(arguments);
+    Output output;
+    QString error;
+    if (!readOutput(parser, &output, &error)) {
+        return fail(error);
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        return fail(QStringLiteral("merge wants the JSON results of the shards"));
+    }
+    QList<NoxSimResult> parts;
+    for (const QString &path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        }
+        NoxSimResult part;
+        if (!NoxSimResult::fromJson(file.readAll(), &part, &error)) {
+            return fail(QStringLiteral("%1: %2").arg(path, error));
+        }
+        parts.append(part);
+    }
+    NoxSimResult merged;
+    if (!NoxSimResult::merge(parts, &merged, &error)) {
+        return fail(error);
+    }
+    if (merged.firstShoe != 0 || merged.shoeCount != merged.totalShoes) {
+        QTextStream(stderr) << "noxsim: note: the results cover shoes " << merged.firstShoe + 1 << " to "
+                            << merged.firstShoe + merged.shoeCount << " of " << merged.totalShoes
+                            << ", not the whole run" << Qt::endl;
+    }
+    return report(merged, output);
+}
+
+// --- noxsim [history] -----------------------------------------------------------------------------
+
+// The shoes of a run: a history file's, or dealt from a seed.
+struct Shoes {
+    QList<QList<int>> file;
+    bool dealt = false;
+    quint64 seed = 1;
+    int spins = kDefaultSpins; // a dealt roulette session
+    qint64 count = 0;
+};
+
+QString historyDigest(const QList<QList<int>> &shoes)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QList<int> &shoe : shoes) {
+        QByteArray bytes;
+        for (int v : shoe) {
+            bytes.append(char(v));
+        }
+        bytes.append(char(-1));
+        hash.addData(bytes);
+    }
+    return QString::fromLatin1(hash.result().toHex().left(16));
+}
+
+bool readHistory(const QString &path, bool baccarat, QList<QList<int>> *shoes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    QStringList errors;
+    if (!NoxSimulator::parseHistory(QString::fromUtf8(file.readAll()), baccarat, shoes, &errors)) {
+        QTextStream err(stderr);
+        for (const QString &e : errors.mid(0, 20)) {
+            err << path << ": " << e << Qt::endl;
+        }
+        if (errors.size() > 20) {
+            err << path << ": " << errors.size() - 20 << " more lines do not parse" << Qt::endl;
+        }
+        return false;
+    }
+    if (shoes->isEmpty()) {
+        fail(QStringLiteral("%1 holds no result").arg(path));
+        return false;
+    }
+    return true;
+}
+
+// "K/N": the K-th of N slices (1-based) as the range [first, end) of `total` shoes.
+bool shardRange(const QString &text, qint64 total, qint64 *first, qint64 *end)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    bool okK = false;
+    bool okN = false;
+    const qint64 k = parts.size() == 2 ? parts.at(0).toLongLong(&okK) : 0;
+    const qint64 n = parts.size() == 2 ? parts.at(1).toLongLong(&okN) : 0;
+    if (!okK || !okN || n < 1 || n > kMaxShoes || k < 1 || k > n) {
+        return false;
+    }
+    *first = (k - 1) * total / n;
+    *end = k * total / n;
+    return true;
+}
+
+NoxSimRun::ShoeSource shoeSource(const Shoes &shoes, bool baccarat)
+{
+    if (!shoes.dealt) {
+        return [&file = shoes.file](qint64 index) {
+            return file.at(index);
+        };
+    }
+    const quint64 seed = shoes.seed;
+    if (baccarat) {
+        return [seed](qint64 index) {
+            NoxBaccaratShoe dealer(NoxSplitMix::streamSeed(seed, quint64(index)));
+            const std::vector<int> coups = dealer.dealShoe();
+            return QList<int>(coups.begin(), coups.end());
+        };
+    }
+    return [seed, spins = shoes.spins](qint64 index) {
+        return NoxRouletteWheel(NoxSplitMix::streamSeed(seed, quint64(index))).spins(spins);
+    };
+}
+
+int runSimulation(const QCoreApplication &app)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Backtests the method catalogue over a played history (one result per line: T, P, B at baccarat, "
-        "0 to 36 at roulette; blank lines between shoes) or over dealt eight-deck baccarat shoes."));
+        "0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat shoes or over "
+        "sessions of dealt spins of a fair single-zero wheel.\n"
+        "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help)."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("history"),
-                                 QStringLiteral("History file to replay (omit to deal shoes)."));
+                                 QStringLiteral("History file to replay (omit to deal shoes or spins)."));
     const QCommandLineOption game(QStringLiteral("game"), QStringLiteral("baccarat (default) or roulette."),
                                   QStringLiteral("game"), QStringLiteral("baccarat"));
-    const QCommandLineOption shoes(QStringLiteral("shoes"), QStringLiteral("Shoes to deal (default 100)."),
-                                   QStringLiteral("n"), QStringLiteral("100"));
+    const QCommandLineOption shoes(
+        QStringLiteral("shoes"),
+        QStringLiteral("Shoes to deal, or roulette sessions of --spins spins (default 100)."),
+        QStringLiteral("n"), QStringLiteral("100"));
+    const QCommandLineOption spins(
+        QStringLiteral("spins"),
+        QStringLiteral("Spins of a dealt roulette session (default %1).").arg(kDefaultSpins),
+        QStringLiteral("n"), QString::number(kDefaultSpins));
     const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed of the dealt shoes (default 1)."), QStringLiteral("n"),
-                                  QStringLiteral("1"));
+                                  QStringLiteral("Seed of the dealt shoes or spins (default 1)."),
+                                  QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption jobs(
+        QStringLiteral("jobs"),
+        QStringLiteral("Shoes played at once, one engine each (default: the number of "
+                       "cores). The results do not depend on it."),
+        QStringLiteral("n"), QString::number(QThread::idealThreadCount()));
+    const QCommandLineOption shard(
+        QStringLiteral("shard"),
+        QStringLiteral("Play only the K-th of N equal slices of the shoes (1/4 to 4/4); "
+                       "noxsim merge combines the slices' JSON results."),
+        QStringLiteral("K/N"));
     const QCommandLineOption method(QStringLiteral("method"),
                                     QStringLiteral("Activate a method by name (repeatable)."),
                                     QStringLiteral("name"));
@@ -128,32 +330,29 @@ int main(int argc, char *argv[])
                                   QStringLiteral("Chip of a bet kind in currency units, e.g. cs=5."),
                                   QStringLiteral("kind=amount"));
     const QCommandLineOption capital(QStringLiteral("capital"),
-                                     QStringLiteral("Starting capital (default 1000)."),
+                                     QStringLiteral("Capital of every session (default 1000)."),
                                      QStringLiteral("amount"));
     const QCommandLineOption stopLoss(QStringLiteral("stop-loss"),
-                                      QStringLiteral("Loss limit (default 100)."), QStringLiteral("amount"));
-    const QCommandLineOption takeProfit(
-        QStringLiteral("take-profit"), QStringLiteral("Gain limit (default 100)."), QStringLiteral("amount"));
+                                      QStringLiteral("Loss limit of a session (default 100)."),
+                                      QStringLiteral("amount"));
+    const QCommandLineOption takeProfit(QStringLiteral("take-profit"),
+                                        QStringLiteral("Gain limit of a session (default 100)."),
+                                        QStringLiteral("amount"));
     const QCommandLineOption library(
         QStringLiteral("library"),
         QStringLiteral("Progression library file to use instead of the built-in one."),
         QStringLiteral("file"));
-    const QCommandLineOption top(QStringLiteral("top"),
-                                 QStringLiteral("Rows of the method table (default all)."),
-                                 QStringLiteral("n"), QStringLiteral("0"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Also write the method table as CSV."),
-                                 QStringLiteral("file"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Also write all results as JSON."),
-                                  QStringLiteral("file"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("No progress bar."));
     const QCommandLineOption listMethods(QStringLiteral("list-methods"),
                                          QStringLiteral("List the methods and stop."));
     const QCommandLineOption listMontantes(QStringLiteral("list-montantes"),
                                            QStringLiteral("List the progressions and stop."));
-    parser.addOptions({game, shoes, seed, method, all, montante, chip, capital, stopLoss, takeProfit, library,
-                       top, csv, json, quiet, listMethods, listMontantes});
+    parser.addOptions({game, shoes, spins, seed, jobs, shard, method, all, montante, chip, capital, stopLoss,
+                       takeProfit, library, quiet, listMethods, listMontantes});
+    parser.addOptions(outputOptions());
     parser.process(app);
 
+    // Options.
     NoxSimulator::Config config;
     const QString gameName = parser.value(game).toLower();
     if (gameName != u"baccarat" && gameName != u"roulette") {
@@ -190,90 +389,105 @@ int main(int argc, char *argv[])
             *field = cents;
         }
     }
-    bool ok = false;
-    const int topRows = parser.value(top).toInt(&ok);
-    if (!ok || topRows < 0) {
-        return fail(QStringLiteral("bad --top \"%1\"").arg(parser.value(top)));
+    Output output;
+    if (!readOutput(parser, &output, &error)) {
+        return fail(error);
     }
+    bool ok = false;
+    const int jobCount = parser.value(jobs).toInt(&ok);
+    if (!ok || jobCount < 1 || jobCount > kMaxJobs) {
+        return fail(QStringLiteral("bad --jobs \"%1\" (1 to %2)").arg(parser.value(jobs)).arg(kMaxJobs));
+    }
+    const bool listing = parser.isSet(listMethods) || parser.isSet(listMontantes);
 
-    // The history: a file, or dealt shoes.
-    QList<QList<int>> history;
+    // The shoes: a file, or dealt ones.
+    Shoes source;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         return fail(QStringLiteral("one history file at most"));
     }
     if (!positional.isEmpty()) {
-        QFile file(positional.first());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            return fail(QStringLiteral("cannot read %1: %2").arg(positional.first(), file.errorString()));
-        }
-        QStringList errors;
-        if (!NoxSimulator::parseHistory(QString::fromUtf8(file.readAll()), config.baccarat, &history,
-                                        &errors)) {
-            QTextStream err(stderr);
-            for (const QString &e : errors.mid(0, 20)) {
-                err << positional.first() << ": " << e << Qt::endl;
-            }
-            if (errors.size() > 20) {
-                err << positional.first() << ": " << errors.size() - 20 << " more lines do not parse"
-                    << Qt::endl;
-            }
+        if (!readHistory(positional.first(), config.baccarat, &source.file)) {
             return kBadInput;
         }
-        if (history.isEmpty()) {
-            return fail(QStringLiteral("%1 holds no result").arg(positional.first()));
+        source.count = source.file.size();
+    } else if (!listing) {
+        source.dealt = true;
+        source.count = parser.value(shoes).toInt(&ok);
+        if (!ok || source.count <= 0 || source.count > kMaxShoes) {
+            return fail(
+                QStringLiteral("bad --shoes \"%1\" (1 to %2)").arg(parser.value(shoes)).arg(kMaxShoes));
         }
-    } else if (!parser.isSet(listMethods) && !parser.isSet(listMontantes)) {
-        if (!config.baccarat) {
-            return fail(QStringLiteral("roulette needs a history file (shoes are dealt at baccarat only)"));
-        }
-        const int count = parser.value(shoes).toInt(&ok);
-        const qulonglong seedValue = parser.value(seed).toULongLong(&ok);
-        if (count <= 0 || count > 1000000) {
-            return fail(QStringLiteral("bad --shoes \"%1\" (1 to 1000000)").arg(parser.value(shoes)));
-        }
+        source.seed = parser.value(seed).toULongLong(&ok);
         if (!ok) {
             return fail(QStringLiteral("bad --seed \"%1\"").arg(parser.value(seed)));
         }
-        NoxBaccaratShoe dealer(seedValue);
-        for (int i = 0; i < count; ++i) {
-            const std::vector<int> coups = dealer.dealShoe();
-            history.append(QList<int>(coups.begin(), coups.end()));
+        source.spins = parser.value(spins).toInt(&ok);
+        if (!ok || source.spins < 1 || source.spins > NoxEngine::kMaxPlayed) {
+            return fail(QStringLiteral("bad --spins \"%1\" (1 to %2)")
+                            .arg(parser.value(spins))
+                            .arg(NoxEngine::kMaxPlayed));
         }
+    }
+    qint64 first = 0;
+    qint64 end = source.count;
+    if (parser.isSet(shard) && !shardRange(parser.value(shard), source.count, &first, &end)) {
+        return fail(QStringLiteral("bad --shard \"%1\" (K/N with 1 <= K <= N)").arg(parser.value(shard)));
     }
 
-    NoxSimulator simulator(config);
-    if (!simulator.prepare(&error)) {
-        return fail(error);
-    }
-    QTextStream out(stdout);
-    if (parser.isSet(listMethods)) {
-        for (const QString &name : simulator.methodNames()) {
-            out << name << '\n';
+    // One simulator checks the configuration and describes the run.
+    QJsonObject run;
+    {
+        NoxSimulator simulator(config);
+        if (!simulator.prepare(&error)) {
+            return fail(error);
         }
-        return 0;
-    }
-    if (parser.isSet(listMontantes)) {
-        for (const QString &name : simulator.montanteNames()) {
-            out << name << '\n';
+        QTextStream out(stdout);
+        if (parser.isSet(listMethods)) {
+            for (const QString &name : simulator.methodNames()) {
+                out << name << '\n';
+            }
+            return 0;
         }
-        return 0;
+        if (parser.isSet(listMontantes)) {
+            for (const QString &name : simulator.montanteNames()) {
+                out << name << '\n';
+            }
+            return 0;
+        }
+        run.insert(QStringLiteral("settings"), simulator.settings());
+    }
+    if (source.dealt) {
+        run.insert(QStringLiteral("source"), QStringLiteral("dealt"));
+        run.insert(QStringLiteral("seed"), QString::number(source.seed)); // 64 bits: beyond a JSON number
+        if (!config.baccarat) {
+            run.insert(QStringLiteral("spins"), source.spins);
+        }
+    } else {
+        run.insert(QStringLiteral("source"), QStringLiteral("history"));
+        run.insert(QStringLiteral("history"), historyDigest(source.file));
     }
 
+    // The run.
     Progress progress(!parser.isSet(quiet));
-    for (int i = 0; i < history.size(); ++i) {
-        simulator.playShoe(history.at(i));
-        progress.show(i + 1, int(history.size()));
-    }
-    const QList<NoxSimulator::MethodResult> results = simulator.methodResults();
-    const NoxSimulator::Bankroll bankroll = simulator.bankroll();
-    out << NoxSimReport::text(results, bankroll, topRows);
-    out.flush();
-    if (parser.isSet(csv) && !writeFile(parser.value(csv), NoxSimReport::csv(results), &error)) {
+    NoxSimResult result;
+    if (!NoxSimRun::play(config, run, shoeSource(source, config.baccarat), first, end - first, source.count,
+                         jobCount, &result, &error, [&](qint64 done) { progress.show(done, end - first); })) {
         return fail(error);
     }
-    if (parser.isSet(json) && !writeFile(parser.value(json), NoxSimReport::json(results, bankroll), &error)) {
-        return fail(error);
+    return report(result, output);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("noxsim"));
+    QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && arguments.at(1) == u"merge") {
+        return runMerge(QStringList{arguments.first()} + arguments.mid(2));
     }
-    return 0;
+    return runSimulation(app);
 }

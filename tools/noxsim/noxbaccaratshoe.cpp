@@ -3,17 +3,8 @@
 namespace Nox {
 
 NoxBaccaratShoe::NoxBaccaratShoe(uint64_t seed)
-    : m_state(seed)
+    : m_random(seed)
 {}
-
-// SplitMix64.
-uint64_t NoxBaccaratShoe::nextRandom()
-{
-    uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 
 void NoxBaccaratShoe::shuffle()
 {
@@ -27,13 +18,7 @@ void NoxBaccaratShoe::shuffle()
     }
     // Fisher-Yates with an unbiased bounded draw.
     for (size_t i = m_cards.size() - 1; i > 0; --i) {
-        const uint64_t bound = i + 1;
-        const uint64_t limit = UINT64_MAX - UINT64_MAX % bound;
-        uint64_t r = nextRandom();
-        while (r >= limit) {
-            r = nextRandom();
-        }
-        std::swap(m_cards[i], m_cards[size_t(r % bound)]);
+        std::swap(m_cards[i], m_cards[size_t(m_random.bounded(i + 1))]);
     }
     const int burn = m_cards.front() == 0 ? 10 : m_cards.front();
     m_next = size_t(1 + burn);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "noxsplitmix.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -31,9 +33,7 @@ public:
     static int playCoup(const int *cards, int available, int *result);
 
 private:
-    [[nodiscard]] uint64_t nextRandom();
-
-    uint64_t m_state;
+    NoxSplitMix m_random;
     std::vector<int> m_cards; // point values 0..9
     size_t m_next = 0;
 };

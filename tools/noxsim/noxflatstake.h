@@ -1,7 +1,11 @@
 #pragma once
 
+#include "noxchancemodel.h"
+#include "noxexactsum.h"
+
 #include "engine/noxenums.h"
 
+#include <QJsonObject>
 #include <QList>
 
 namespace Nox {
@@ -9,11 +13,24 @@ namespace Nox {
 /// One method's record with flat stakes: one unit on each proposed item at every coup it
 /// proposes something. At baccarat a tie returns the player and banker units (a push that
 /// neither wins nor lengthens the gap).
+///
+/// Beside the record it sums what chance alone predicts for the same bets (NoxChanceModel),
+/// so the record can say how far from luck it lies.
+///
+/// Records of consecutive stretches of coups combine with append() into exactly the record of
+/// the whole stretch: the gaps that run across the seam, the peak before it and the low after
+/// it are kept for that.
 class NoxFlatStake
 {
 public:
     /// Settles one coup of `items` against `value`.
-    void record(const QList<NoxBetItemID> &items, int value, bool baccarat);
+    void record(const QList<NoxBetItemID> &items, int value, const NoxChanceModel &chance);
+    void record(const QList<NoxBetItemID> &items, int value, bool baccarat)
+    {
+        record(items, value, NoxChanceModel::of(baccarat));
+    }
+    /// Continues this record with the record of the coups that came next.
+    void append(const NoxFlatStake &later);
 
     [[nodiscard]] int coups() const { return m_coups; }
     [[nodiscard]] int wins() const { return m_wins; }
@@ -26,16 +43,40 @@ public:
     [[nodiscard]] double staked() const { return m_staked / 100.0; }
     [[nodiscard]] double largestDrawdown() const { return m_largestDrawdown / 100.0; }
 
+    // What chance predicts for the same bets.
+    [[nodiscard]] double expectedWins() const { return m_expectedWins.value(); }
+    [[nodiscard]] double expectedProfit() const { return m_expectedProfit.value(); }
+    /// Standard deviation of the profit under chance alone.
+    [[nodiscard]] double profitDeviation() const;
+    /// How many standard deviations the profit lies above (below: negative) the expected profit;
+    /// 0 without any bet.
+    [[nodiscard]] double profitScore() const;
+    /// The same for the wins.
+    [[nodiscard]] double winsScore() const;
+
+    /// Every field, with the exact sums as decimal strings.
+    [[nodiscard]] QJsonObject toJson() const;
+    /// False when a field is missing or malformed.
+    static bool fromJson(const QJsonObject &object, NoxFlatStake *record);
+
+    friend bool operator==(const NoxFlatStake &, const NoxFlatStake &) = default;
+
 private:
     int m_coups = 0;
     int m_wins = 0;
     int m_pushes = 0;
-    int m_gap = 0;
+    int m_leadingGap = 0; // losses before the first win
+    int m_gap = 0;        // losses since the last win
     int m_largestGap = 0;
     qint64 m_profit = 0; // hundredths of a unit
     qint64 m_staked = 0;
-    qint64 m_peak = 0;
+    qint64 m_peak = 0;   // highest profit, the start (0) included
+    qint64 m_lowest = 0; // lowest profit, the start included
     qint64 m_largestDrawdown = 0;
+    NoxExactSum m_expectedWins;
+    NoxExactSum m_winsVariance;
+    NoxExactSum m_expectedProfit;
+    NoxExactSum m_profitVariance;
 };
 
 } // namespace Nox

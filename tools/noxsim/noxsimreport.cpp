@@ -1,16 +1,19 @@
 #include "noxsimreport.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <cmath>
 
 namespace Nox {
 
 namespace {
 
-QString money(qint64 hundredths)
+QString money(double hundredths)
 {
-    return QString::asprintf("%.2f", double(hundredths) / 100.0);
+    return QString::asprintf("%.2f", hundredths / 100.0);
+}
+
+QString signedMoney(double hundredths)
+{
+    return QString::asprintf("%+.2f", hundredths / 100.0);
 }
 
 QString csvField(const QString &text)
@@ -23,103 +26,144 @@ QString csvField(const QString &text)
            QLatin1Char('"');
 }
 
-} // namespace
+// Two-sided chance of lying two standard deviations or more from the mean of a normal law.
+constexpr double kBeyondTwo = 0.0455;
 
-QString NoxSimReport::text(const QList<NoxSimulator::MethodResult> &methods, const NoxSimulator::Bankroll &b,
-                           int top)
+QString shoesLine(const NoxSimResult &r, bool baccarat)
 {
-    QString out;
-    out += QStringLiteral("%1  %2 %3 %4 %5 %6 %7 %8\n")
-               .arg(QStringLiteral("Method"), -22)
-               .arg(QStringLiteral("Active"), 6)
-               .arg(QStringLiteral("Coups"), 7)
-               .arg(QStringLiteral("Wins"), 7)
-               .arg(QStringLiteral("Ratio %"), 8)
-               .arg(QStringLiteral("Max gap"), 8)
-               .arg(QStringLiteral("Profit"), 10)
-               .arg(QStringLiteral("Drawdown"), 10);
+    const QString unit = baccarat ? QStringLiteral("shoes") : QStringLiteral("sessions");
+    if (r.shoeCount == r.totalShoes) {
+        return QStringLiteral("%1 %2").arg(r.totalShoes).arg(unit);
+    }
+    return QStringLiteral("%1 %2 to %3 of %4")
+        .arg(unit)
+        .arg(r.firstShoe + 1)
+        .arg(r.firstShoe + r.shoeCount)
+        .arg(r.totalShoes);
+}
+
+QString methodTable(const NoxSimResult &result, int top)
+{
+    QString out = QStringLiteral("%1  %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+                      .arg(QStringLiteral("Method"), -22)
+                      .arg(QStringLiteral("Active"), 6)
+                      .arg(QStringLiteral("Coups"), 8)
+                      .arg(QStringLiteral("Wins"), 8)
+                      .arg(QStringLiteral("Exp wins"), 10)
+                      .arg(QStringLiteral("Ratio %"), 8)
+                      .arg(QStringLiteral("Max gap"), 8)
+                      .arg(QStringLiteral("Profit"), 10)
+                      .arg(QStringLiteral("Exp profit"), 10)
+                      .arg(QStringLiteral("SDs"), 6)
+                      .arg(QStringLiteral("Drawdown"), 10);
     int row = 0;
-    for (const NoxSimulator::MethodResult &m : methods) {
+    for (const NoxSimResult::Method &m : result.ranked()) {
         if (top > 0 && row++ >= top) {
             break;
         }
-        out += QStringLiteral("%1  %2 %3 %4 %5 %6 %7 %8\n")
+        const NoxFlatStake &f = m.flat;
+        out += QStringLiteral("%1  %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
                    .arg(m.name.left(22), -22)
                    .arg(m.active ? QStringLiteral("yes") : QString(), 6)
-                   .arg(m.flat.coups(), 7)
-                   .arg(m.flat.wins(), 7)
-                   .arg(m.flat.ratio(), 8, 'f', 2)
-                   .arg(m.flat.largestGap(), 8)
-                   .arg(m.flat.profit(), 10, 'f', 2)
-                   .arg(m.flat.largestDrawdown(), 10, 'f', 2);
-    }
-    const NoxFinancial &f = b.financial;
-    out += QStringLiteral("\nFlat stakes of one unit per item; profit and drawdown in units.\n\n");
-    out += QStringLiteral("Bankroll of the active methods over %1 coups in %2 shoes\n")
-               .arg(b.coups)
-               .arg(b.shoes);
-    out += QStringLiteral("  starting capital %1, final capital %2 (result %3)\n")
-               .arg(money(f.capitalOrigine), money(f.capital), money(qint64(f.capital) - f.capitalOrigine));
-    out += QStringLiteral("  lowest %1, highest %2\n").arg(money(f.capitalMin), money(f.capitalMax));
-    out += QStringLiteral("  coups won %1, lost %2, total staked %3, largest stake %4\n")
-               .arg(b.stats.betWinCount)
-               .arg(b.stats.betLossCount)
-               .arg(money(b.stats.betTotal), money(b.stats.betMax));
-    for (const QString &w : b.warnings) {
-        out += QStringLiteral("  warning: %1\n").arg(w);
+                   .arg(f.coups(), 8)
+                   .arg(f.wins(), 8)
+                   .arg(f.expectedWins(), 10, 'f', 1)
+                   .arg(f.ratio(), 8, 'f', 2)
+                   .arg(f.largestGap(), 8)
+                   .arg(f.profit(), 10, 'f', 2)
+                   .arg(f.expectedProfit(), 10, 'f', 2)
+                   .arg(f.coups() > 0 ? QString::asprintf("%+.2f", f.profitScore()) : QStringLiteral("-"), 6)
+                   .arg(f.largestDrawdown(), 10, 'f', 2);
     }
     return out;
 }
 
-QByteArray NoxSimReport::csv(const QList<NoxSimulator::MethodResult> &methods)
+QString chanceNote(const NoxSimResult &result)
 {
-    QString out =
-        QStringLiteral("method,active,coups,wins,pushes,ratio,largest_gap,profit,largest_drawdown\n");
-    for (const NoxSimulator::MethodResult &m : methods) {
-        out += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9\n")
-                   .arg(csvField(m.name))
-                   .arg(m.active ? 1 : 0)
-                   .arg(m.flat.coups())
-                   .arg(m.flat.wins())
-                   .arg(m.flat.pushes())
-                   .arg(m.flat.ratio(), 0, 'f', 4)
-                   .arg(m.flat.largestGap())
-                   .arg(m.flat.profit(), 0, 'f', 2)
-                   .arg(m.flat.largestDrawdown(), 0, 'f', 2);
+    qsizetype betting = 0;
+    qsizetype beyond = 0;
+    for (const NoxSimResult::Method &m : result.methods) {
+        if (m.flat.coups() > 0) {
+            ++betting;
+            beyond += std::abs(m.flat.profitScore()) >= 2 ? 1 : 0;
+        }
     }
-    return out.toUtf8();
+    return QStringLiteral(
+               "\nFlat stakes of one unit per item; profit, expected profit and drawdown in units.\n"
+               "Exp wins and Exp profit are what chance alone gives for the same bets at the table's odds;\n"
+               "SDs is how many standard deviations the profit lies from it. Chance alone puts about 1\n"
+               "method in 22 beyond 2 either way: of these %1 methods about %2 would be, %3 are.\n")
+        .arg(betting)
+        .arg(std::llround(kBeyondTwo * double(betting)))
+        .arg(beyond);
 }
 
-QByteArray NoxSimReport::json(const QList<NoxSimulator::MethodResult> &methods,
-                              const NoxSimulator::Bankroll &b)
+QString bankrollSection(const NoxSimResult &result, bool baccarat)
 {
-    QJsonArray rows;
-    for (const NoxSimulator::MethodResult &m : methods) {
-        rows.append(QJsonObject{{QStringLiteral("method"), m.name},
-                                {QStringLiteral("active"), m.active},
-                                {QStringLiteral("coups"), m.flat.coups()},
-                                {QStringLiteral("wins"), m.flat.wins()},
-                                {QStringLiteral("pushes"), m.flat.pushes()},
-                                {QStringLiteral("ratio"), m.flat.ratio()},
-                                {QStringLiteral("largestGap"), m.flat.largestGap()},
-                                {QStringLiteral("profit"), m.flat.profit()},
-                                {QStringLiteral("largestDrawdown"), m.flat.largestDrawdown()}});
+    const NoxSimBankroll &b = result.bankroll;
+    QString out = QStringLiteral("\nBankroll of the active methods over %1 coups in %2, each a session\n")
+                      .arg(b.coups())
+                      .arg(shoesLine(result, baccarat));
+    out += QStringLiteral("  every session starts with %1; stop-loss %2, take-profit %3\n")
+               .arg(money(b.capital), money(b.stopLoss), money(b.takeProfit));
+    if (b.staked() == 0) {
+        out += QStringLiteral("  no bet was placed (activate methods with --method NAME or --all)\n");
+        return out;
     }
-    const NoxFinancial &f = b.financial;
-    const QJsonObject bankroll{{QStringLiteral("coups"), b.coups},
-                               {QStringLiteral("shoes"), b.shoes},
-                               {QStringLiteral("capitalOrigine"), f.capitalOrigine / 100.0},
-                               {QStringLiteral("capital"), f.capital / 100.0},
-                               {QStringLiteral("capitalMin"), f.capitalMin / 100.0},
-                               {QStringLiteral("capitalMax"), f.capitalMax / 100.0},
-                               {QStringLiteral("betWinCount"), b.stats.betWinCount},
-                               {QStringLiteral("betLossCount"), b.stats.betLossCount},
-                               {QStringLiteral("betTotal"), b.stats.betTotal / 100.0},
-                               {QStringLiteral("betMax"), b.stats.betMax / 100.0},
-                               {QStringLiteral("warnings"), QJsonArray::fromStringList(b.warnings)}};
-    return QJsonDocument(
-               QJsonObject{{QStringLiteral("methods"), rows}, {QStringLiteral("bankroll"), bankroll}})
-        .toJson(QJsonDocument::Indented);
+    const double sessions = double(std::max<qint64>(b.sessions(), 1));
+    out += QStringLiteral("  result %1 (%2 a session); best session %3, worst %4\n")
+               .arg(signedMoney(double(b.result())), signedMoney(double(b.result()) / sessions),
+                    signedMoney(double(b.bestSession())), signedMoney(double(b.worstSession())));
+    out += QStringLiteral("  lowest capital %1, highest %2\n")
+               .arg(money(b.lowestCapital()), money(b.highestCapital()));
+    out += QStringLiteral("  sessions reaching the take-profit %1, warned of the stop-loss %2\n")
+               .arg(b.gainLimitSessions())
+               .arg(b.lossLimitSessions());
+    out += QStringLiteral("  coups won %1, lost %2; total staked %3; largest stake of the run %4\n")
+               .arg(b.coupsWon())
+               .arg(b.coupsLost())
+               .arg(money(double(b.staked())), money(b.largestStake()));
+    out +=
+        QStringLiteral("  at the house edge these stakes were expected to give %1 (standard deviation %2):\n"
+                       "  the result lies %3 standard deviations from it\n")
+            .arg(signedMoney(b.expectedResult()), money(b.resultDeviation()),
+                 QString::asprintf("%+.2f", b.resultScore()));
+    return out;
+}
+
+} // namespace
+
+QString NoxSimReport::text(const NoxSimResult &result, int top)
+{
+    const bool baccarat =
+        result.run.value(QStringLiteral("settings")).toObject().value(QStringLiteral("game")).toString() !=
+        u"roulette";
+    return methodTable(result, top) + chanceNote(result) + bankrollSection(result, baccarat);
+}
+
+QByteArray NoxSimReport::csv(const NoxSimResult &result)
+{
+    QString out = QStringLiteral("method,active,coups,wins,pushes,ratio,largest_gap,profit,largest_drawdown,"
+                                 "expected_wins,expected_profit,profit_sd,profit_score,wins_score\n");
+    for (const NoxSimResult::Method &m : result.ranked()) {
+        const NoxFlatStake &f = m.flat;
+        out += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13,%14\n")
+                   .arg(csvField(m.name))
+                   .arg(m.active ? 1 : 0)
+                   .arg(f.coups())
+                   .arg(f.wins())
+                   .arg(f.pushes())
+                   .arg(f.ratio(), 0, 'f', 4)
+                   .arg(f.largestGap())
+                   .arg(f.profit(), 0, 'f', 2)
+                   .arg(f.largestDrawdown(), 0, 'f', 2)
+                   .arg(f.expectedWins(), 0, 'f', 4)
+                   .arg(f.expectedProfit(), 0, 'f', 4)
+                   .arg(f.profitDeviation(), 0, 'f', 4)
+                   .arg(f.profitScore(), 0, 'f', 4)
+                   .arg(f.winsScore(), 0, 'f', 4);
+    }
+    return out.toUtf8();
 }
 
 } // namespace Nox

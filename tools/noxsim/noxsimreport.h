@@ -1,22 +1,19 @@
 #pragma once
 
-#include "noxsimulator.h"
+#include "noxsimresult.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace Nox {
 
-/// The simulator's results as a text table, CSV and JSON.
+/// The simulator's results as a text table and CSV (NoxSimResult writes the JSON).
 class NoxSimReport
 {
 public:
     /// top: rows of the method table (all when <= 0).
-    [[nodiscard]] static QString text(const QList<NoxSimulator::MethodResult> &methods,
-                                      const NoxSimulator::Bankroll &bankroll, int top);
-    [[nodiscard]] static QByteArray csv(const QList<NoxSimulator::MethodResult> &methods);
-    [[nodiscard]] static QByteArray json(const QList<NoxSimulator::MethodResult> &methods,
-                                         const NoxSimulator::Bankroll &bankroll);
+    [[nodiscard]] static QString text(const NoxSimResult &result, int top);
+    [[nodiscard]] static QByteArray csv(const NoxSimResult &result);
 };
 
 } // namespace Nox

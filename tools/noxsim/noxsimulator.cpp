@@ -4,6 +4,8 @@
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QMetaEnum>
 
 #include <algorithm>
@@ -28,6 +30,21 @@ QString kindKey(NoxMethodType type)
     return QString::fromLatin1(QMetaEnum::fromType<NoxMethodType>().valueToKey(int(type)));
 }
 
+// The library a run used: "built-in", or the digest of the file, so that shards run on machines
+// where the file has other paths still compare equal.
+QString libraryDigest(const QString &path)
+{
+    if (path.isEmpty()) {
+        return QStringLiteral("built-in");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return path;
+    }
+    return QString::fromLatin1(
+        QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex().left(16));
+}
+
 constexpr NoxMethodType kKinds[] = {NoxMethodType::plein, NoxMethodType::cs,     NoxMethodType::col,
                                     NoxMethodType::douz,  NoxMethodType::sixain, NoxMethodType::trans,
                                     NoxMethodType::carre};
@@ -36,6 +53,7 @@ constexpr NoxMethodType kKinds[] = {NoxMethodType::plein, NoxMethodType::cs,    
 
 NoxSimulator::NoxSimulator(Config config)
     : m_config(std::move(config))
+    , m_chance(&NoxChanceModel::of(m_config.baccarat))
 {}
 
 NoxSimulator::~NoxSimulator() = default;
@@ -43,7 +61,7 @@ NoxSimulator::~NoxSimulator() = default;
 bool NoxSimulator::prepare(QString *error)
 {
     m_engine = std::make_unique<NoxEngine>(m_config.baccarat);
-    m_engine->setAsync(true);
+    m_engine->setAsync(false);
     m_engine->loadMethods();
     m_engine->registerBuiltinMontantes();
     const QString library =
@@ -54,17 +72,17 @@ bool NoxSimulator::prepare(QString *error)
         return false;
     }
 
-    const QList<NoxMethodState *> states = m_engine->methodStates();
-    if (states.isEmpty()) {
+    m_states = m_engine->methodStates();
+    if (m_states.isEmpty()) {
         *error = QStringLiteral("this build has no method catalogue for %1")
                      .arg(m_config.baccarat ? QStringLiteral("baccarat") : QStringLiteral("roulette"));
         return false;
     }
     for (const QString &name : m_config.methods) {
-        const auto it = std::find_if(states.begin(), states.end(), [&name](const NoxMethodState *s) {
+        const auto it = std::find_if(m_states.begin(), m_states.end(), [&name](const NoxMethodState *s) {
             return s->method()->name() == name;
         });
-        if (it == states.end()) {
+        if (it == m_states.end()) {
             *error = QStringLiteral("unknown method \"%1\" (--list-methods shows them)").arg(name);
             return false;
         }
@@ -100,6 +118,7 @@ bool NoxSimulator::prepare(QString *error)
         return false;
     }
     m_engine->setFinancialConfig(f);
+    m_financial = m_engine->financial();
 
     for (auto it = m_config.montantes.cbegin(); it != m_config.montantes.cend(); ++it) {
         const auto kind = kindOf(it.key());
@@ -115,63 +134,86 @@ bool NoxSimulator::prepare(QString *error)
         }
     }
 
-    m_engine->restart(true, true);
-    for (const NoxMethodState *s : states) {
-        MethodResult r;
-        r.name = s->method()->name();
-        r.active = m_config.activateAll || m_config.methods.contains(r.name);
-        m_results.append(r);
-        if (r.active) {
-            m_engine->setMethodActive(s->method()->index(), true);
+    for (const NoxMethodState *s : std::as_const(m_states)) {
+        if (m_config.activateAll || m_config.methods.contains(s->method()->name())) {
+            m_activeIds.append(s->method()->index());
         }
     }
+    startSession();
     return true;
 }
 
-void NoxSimulator::playShoe(const QList<int> &values)
+void NoxSimulator::startSession()
 {
-    const QList<NoxMethodState *> states = m_engine->methodStates();
-    if (m_shoes > 0) {
-        // A new shoe: the methods start over (a restart also deactivates them), the money goes on.
-        m_engine->restart(false, true);
-        for (qsizetype i = 0; i < states.size(); ++i) {
-            if (m_results.at(i).active) {
-                m_engine->setMethodActive(states.at(i)->method()->index(), true);
-            }
-        }
+    m_engine->setFinancialConfig(m_financial);
+    // Money, progressions and warnings start again; so do the methods (which also
+    // deactivates them).
+    m_engine->restart(true, true);
+    for (int id : std::as_const(m_activeIds)) {
+        m_engine->setMethodActive(id, true);
     }
-    ++m_shoes;
+}
+
+NoxSimResult NoxSimulator::emptyResult(const QJsonObject &run) const
+{
+    NoxSimResult r;
+    r.run = run;
+    for (const NoxMethodState *s : m_states) {
+        r.methods.append({s->method()->name(), m_activeIds.contains(s->method()->index()), {}});
+    }
+    r.bankroll.capital = m_financial.capitalOrigine;
+    r.bankroll.stopLoss = m_financial.stopLoss;
+    r.bankroll.takeProfit = m_financial.takeProfit;
+    return r;
+}
+
+void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
+{
+    startSession();
     for (int v : values) {
         // The proposals standing now are the bets on this coup.
-        for (qsizetype i = 0; i < states.size(); ++i) {
-            const NoxMethodState *s = states.at(i);
-            m_results[i].flat.record(s->proposal().playedItems(s->numberMode()), v, m_config.baccarat);
+        for (qsizetype i = 0; i < m_states.size(); ++i) {
+            const NoxMethodState *s = m_states.at(i);
+            into->methods[i].flat.record(s->proposal().playedItems(s->numberMode()), v, *m_chance);
         }
-        m_engine->playValueInternal(v, true).waitForFinished();
-        ++m_coups;
+        const int stake = m_engine->financial().mise;
+        into->bankroll.addStake(stake,
+                                stake > 0 ? m_chance->bets(m_engine->itemsToPlay()) : NoxChanceModel::Coup{});
+        m_engine->playValueInternal(v, true);
     }
-}
-
-QList<NoxSimulator::MethodResult> NoxSimulator::methodResults() const
-{
-    QList<MethodResult> sorted = m_results;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const MethodResult &a, const MethodResult &b) {
-        return a.flat.profit() > b.flat.profit();
-    });
-    return sorted;
-}
-
-NoxSimulator::Bankroll NoxSimulator::bankroll() const
-{
-    Bankroll b;
-    b.financial = m_engine->financial();
-    b.stats = m_engine->financialStats();
-    b.coups = m_coups;
-    b.shoes = m_shoes;
+    const NoxFinancial f = m_engine->financial();
+    const NoxFinancialStats stats = m_engine->financialStats();
+    NoxSimBankroll::Session session;
+    session.coups = int(values.size());
+    session.result = qint64(f.capital) - f.capitalOrigine;
+    session.lowestCapital = f.capitalMin;
+    session.highestCapital = f.capitalMax;
+    session.coupsWon = stats.betWinCount;
+    session.coupsLost = stats.betLossCount;
     for (const NoxNotification &n : m_engine->notifications()) {
-        b.warnings << n.title.section(QLatin1Char('\n'), 0, 0);
+        session.gainLimit = session.gainLimit || n.type == NoxNotification::GainLimit;
+        session.lossLimit = session.lossLimit || n.type == NoxNotification::LossLimit;
     }
-    return b;
+    into->bankroll.addSession(session);
+    ++into->shoeCount;
+}
+
+QJsonObject NoxSimulator::settings() const
+{
+    QJsonObject montantes;
+    QJsonObject chips;
+    for (NoxMethodType kind : kKinds) {
+        const QString name = m_engine->currentMontanteName(kind);
+        if (!name.isEmpty()) {
+            montantes.insert(kindKey(kind), name);
+        }
+        chips.insert(kindKey(kind), m_financial.config(kind).jetonOrigine / 100.0);
+    }
+    return QJsonObject{
+        {QStringLiteral("game"), m_config.baccarat ? QStringLiteral("baccarat") : QStringLiteral("roulette")},
+        {QStringLiteral("montantes"), montantes},
+        {QStringLiteral("chips"), chips},
+        {QStringLiteral("library"), libraryDigest(m_config.library)}};
 }
 
 QStringList NoxSimulator::methodNames() const

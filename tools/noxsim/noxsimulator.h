@@ -1,24 +1,33 @@
 #pragma once
 
-#include "noxflatstake.h"
+#include "noxchancemodel.h"
+#include "noxsimresult.h"
 
 #include "money/noxfinancial.h"
-#include "money/noxfinancialstats.h"
 
+#include <QJsonObject>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
 namespace Nox {
 
 class NoxEngine;
+class NoxMethodState;
 
-/// Plays histories through a real engine, as the application does (same aggregation,
-/// settlement and progressions), and keeps each method's flat-stake record beside it.
+/// Plays shoes through one real engine with async off, as the application does (same
+/// aggregation, settlement and progressions), and keeps each method's flat-stake record and
+/// the bankroll of the active methods beside it.
+///
+/// Every shoe is a session: the methods, the capital, the progressions and the limit warnings
+/// start again, so a shoe's records depend on that shoe only. That is what lets the shoes of a
+/// run be played by several simulators at once, on one machine or several.
+///
+/// Thread rules: a simulator belongs to one thread at a time; simulators on different threads
+/// share nothing but read-only resources.
 class NoxSimulator
 {
 public:
@@ -34,34 +43,20 @@ public:
         QString library; ///< progression library file; empty: the built-in one
     };
 
-    struct MethodResult {
-        QString name;
-        bool active = false;
-        NoxFlatStake flat;
-    };
-
-    struct Bankroll {
-        NoxFinancial financial;
-        NoxFinancialStats stats;
-        int coups = 0;
-        int shoes = 0;
-        QStringList warnings; ///< the limit notifications raised
-    };
-
     explicit NoxSimulator(Config config);
     ~NoxSimulator();
 
     /// Builds the engine and applies the configuration; false with a message for unknown
     /// methods, progressions, bet kinds or amounts out of range.
     bool prepare(QString *error);
-    /// Plays one shoe (a session: the methods start again, the bankroll goes on).
-    void playShoe(const QList<int> &values);
+    /// An empty result of this catalogue and these settings, its run described by `run`.
+    [[nodiscard]] NoxSimResult emptyResult(const QJsonObject &run) const;
+    /// Plays one shoe as a session and adds it to `into` (a result of emptyResult()).
+    void playShoe(const QList<int> &values, NoxSimResult *into);
 
-    /// Method results, best final profit first.
-    [[nodiscard]] QList<MethodResult> methodResults() const;
-    [[nodiscard]] Bankroll bankroll() const;
     [[nodiscard]] NoxEngine &engine() { return *m_engine; }
-
+    /// The settings that shape the results, for the run description.
+    [[nodiscard]] QJsonObject settings() const;
     [[nodiscard]] QStringList methodNames() const;
     /// "kind: name" for every registered progression.
     [[nodiscard]] QStringList montanteNames() const;
@@ -72,11 +67,15 @@ public:
                              QStringList *errors);
 
 private:
+    /// Configured capital, methods and fresh progressions: the start of every session.
+    void startSession();
+
     Config m_config;
     std::unique_ptr<NoxEngine> m_engine;
-    QList<MethodResult> m_results;
-    int m_coups = 0;
-    int m_shoes = 0;
+    NoxFinancial m_financial; // as configured
+    QList<NoxMethodState *> m_states;
+    QList<int> m_activeIds;
+    const NoxChanceModel *m_chance = nullptr;
 };
 
 } // namespace Nox

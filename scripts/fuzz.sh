@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (one per parser) with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-fuzz/, then runs each one over its seed corpus
+# (tests/fuzz/corpus/<target>) for a bounded time. New inputs go to a scratch directory, so the
+# seed corpus in the repository never changes; a crashing input is kept as
+# build-fuzz/crash-<target>-*.
+#
+#   scripts/fuzz.sh [seconds per target, default 10]
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${NOX_FUZZ_BUILD_DIR:-$top/build-fuzz}"
+seconds="${1:-10}"
+targets=(profile montantelibrary usermethods settings noxsimhistory)
+
+if [ ! -f "$build/build.ninja" ]; then
+    CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DNOX_SANITIZE=address -DNOX_FUZZ=ON -DBUILD_TESTING=OFF -DNOX_BUILD_BENCHMARKS=OFF >/dev/null
+fi
+cmake --build "$build" --target nox_fuzzers -- -j"$(nproc)" | grep -vE '^\[[0-9]+/[0-9]+\] ' || true
+test "${PIPESTATUS[0]}" -eq 0
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1"
+export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for target in "${targets[@]}"; do
+    mkdir -p "$work/$target"
+    if ! "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$build/crash-$target-" "$work/$target" "$top/tests/fuzz/corpus/$target" \
+        >"$work/$target.log" 2>&1; then
+        tail -n 60 "$work/$target.log"
+        echo "fuzz_$target: FAILED (input kept under $build/crash-$target-*)"
+        exit 1
+    fi
+    runs=$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$work/$target.log" | grep -oE '[0-9]+$' || true)
+    [ -n "$runs" ] || runs=$(grep -oE '^#[0-9]+' "$work/$target.log" | tail -n 1 | tr -d '#')
+    echo "fuzz_$target: ${runs:-?} inputs in ${seconds}s, no fault"
+done

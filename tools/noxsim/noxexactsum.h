@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace Nox {
+
+/// A sum of real numbers kept as a whole count of billionths in 128 bits. Each term is rounded
+/// to the nearest billionth once, when it is added; after that the sum is exact, so the parts
+/// of a run added in any grouping give the same sum to the last digit. That is what lets the
+/// workers of a run and the shards of a run on several machines combine into exactly the
+/// result of one sequential run.
+class NoxExactSum
+{
+public:
+    void add(double term);
+    NoxExactSum &operator+=(const NoxExactSum &other)
+    {
+        m_billionths += other.m_billionths;
+        return *this;
+    }
+    [[nodiscard]] double value() const;
+    /// The count of billionths in decimal, for files.
+    [[nodiscard]] QString toString() const;
+    [[nodiscard]] static std::optional<NoxExactSum> fromString(const QString &text);
+
+    friend bool operator==(const NoxExactSum &, const NoxExactSum &) = default;
+
+private:
+    __extension__ using Int128 = __int128;
+    Int128 m_billionths = 0;
+};
+
+} // namespace Nox

@@ -1,0 +1,148 @@
+#include "noxsimbankroll.h"
+
+#include <QJsonValue>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Nox {
+
+void NoxSimBankroll::addStake(int stake, const NoxChanceModel::Coup &chance)
+{
+    m_staked += stake;
+    m_largestStake = std::max(m_largestStake, stake);
+    m_expected.add(chance.profit);
+    m_variance.add(chance.variance);
+}
+
+void NoxSimBankroll::addSession(const Session &s)
+{
+    NoxSimBankroll one;
+    one.m_sessions = 1;
+    one.m_coups = s.coups;
+    one.m_result = s.result;
+    one.m_coupsWon = s.coupsWon;
+    one.m_coupsLost = s.coupsLost;
+    one.m_bestSession = one.m_worstSession = s.result;
+    one.m_lowestCapital = s.lowestCapital;
+    one.m_highestCapital = s.highestCapital;
+    one.m_gainLimitSessions = s.gainLimit ? 1 : 0;
+    one.m_lossLimitSessions = s.lossLimit ? 1 : 0;
+    append(one);
+}
+
+void NoxSimBankroll::append(const NoxSimBankroll &other)
+{
+    if (other.m_sessions > 0) {
+        const bool first = m_sessions == 0;
+        m_bestSession = first ? other.m_bestSession : std::max(m_bestSession, other.m_bestSession);
+        m_worstSession = first ? other.m_worstSession : std::min(m_worstSession, other.m_worstSession);
+        m_lowestCapital = first ? other.m_lowestCapital : std::min(m_lowestCapital, other.m_lowestCapital);
+        m_highestCapital =
+            first ? other.m_highestCapital : std::max(m_highestCapital, other.m_highestCapital);
+    }
+    m_sessions += other.m_sessions;
+    m_coups += other.m_coups;
+    m_result += other.m_result;
+    m_staked += other.m_staked;
+    m_largestStake = std::max(m_largestStake, other.m_largestStake);
+    m_coupsWon += other.m_coupsWon;
+    m_coupsLost += other.m_coupsLost;
+    m_gainLimitSessions += other.m_gainLimitSessions;
+    m_lossLimitSessions += other.m_lossLimitSessions;
+    m_expected += other.m_expected;
+    m_variance += other.m_variance;
+}
+
+double NoxSimBankroll::resultDeviation() const
+{
+    return std::sqrt(m_variance.value());
+}
+
+double NoxSimBankroll::resultScore() const
+{
+    const double sd = resultDeviation();
+    return sd > 0 ? (double(m_result) - m_expected.value()) / sd : 0.0;
+}
+
+namespace {
+double units(qint64 hundredths)
+{
+    return double(hundredths) / 100.0;
+}
+} // namespace
+
+QJsonObject NoxSimBankroll::toJson() const
+{
+    // Amounts in currency units; the chance sums in hundredths.
+    return QJsonObject{
+        {QStringLiteral("capital"), units(capital)},
+        {QStringLiteral("stopLoss"), units(stopLoss)},
+        {QStringLiteral("takeProfit"), units(takeProfit)},
+        {QStringLiteral("sessions"), m_sessions},
+        {QStringLiteral("coups"), m_coups},
+        {QStringLiteral("result"), units(m_result)},
+        {QStringLiteral("staked"), units(m_staked)},
+        {QStringLiteral("largestStake"), units(m_largestStake)},
+        {QStringLiteral("coupsWon"), m_coupsWon},
+        {QStringLiteral("coupsLost"), m_coupsLost},
+        {QStringLiteral("bestSession"), units(m_bestSession)},
+        {QStringLiteral("worstSession"), units(m_worstSession)},
+        {QStringLiteral("lowestCapital"), units(m_lowestCapital)},
+        {QStringLiteral("highestCapital"), units(m_highestCapital)},
+        {QStringLiteral("gainLimitSessions"), m_gainLimitSessions},
+        {QStringLiteral("lossLimitSessions"), m_lossLimitSessions},
+        {QStringLiteral("expectedResult"), expectedResult() / 100.0},
+        {QStringLiteral("resultDeviation"), resultDeviation() / 100.0},
+        {QStringLiteral("resultScore"), resultScore()},
+        {QStringLiteral("chance"), QJsonObject{{QStringLiteral("result"), m_expected.toString()},
+                                               {QStringLiteral("variance"), m_variance.toString()}}},
+    };
+}
+
+bool NoxSimBankroll::fromJson(const QJsonObject &object, NoxSimBankroll *bankroll)
+{
+    bool ok = true;
+    const auto count = [&](const char *key) {
+        const QJsonValue v = object.value(QLatin1String(key));
+        ok = ok && v.isDouble() && v.toDouble() >= 0;
+        return v.toInteger();
+    };
+    const auto hundredths = [&](const char *key) {
+        const QJsonValue v = object.value(QLatin1String(key));
+        ok = ok && v.isDouble() && std::abs(v.toDouble()) < 1e15;
+        return qint64(std::llround(v.toDouble() * 100));
+    };
+    const QJsonObject chance = object.value(QStringLiteral("chance")).toObject();
+    const auto sum = [&](const char *key) {
+        const auto s = NoxExactSum::fromString(chance.value(QLatin1String(key)).toString());
+        ok = ok && s.has_value();
+        return s.value_or(NoxExactSum{});
+    };
+    NoxSimBankroll b;
+    b.capital = int(hundredths("capital"));
+    b.stopLoss = int(hundredths("stopLoss"));
+    b.takeProfit = int(hundredths("takeProfit"));
+    b.m_sessions = count("sessions");
+    b.m_coups = count("coups");
+    b.m_result = hundredths("result");
+    b.m_staked = hundredths("staked");
+    b.m_largestStake = int(hundredths("largestStake"));
+    b.m_coupsWon = count("coupsWon");
+    b.m_coupsLost = count("coupsLost");
+    b.m_bestSession = hundredths("bestSession");
+    b.m_worstSession = hundredths("worstSession");
+    b.m_lowestCapital = int(hundredths("lowestCapital"));
+    b.m_highestCapital = int(hundredths("highestCapital"));
+    b.m_gainLimitSessions = count("gainLimitSessions");
+    b.m_lossLimitSessions = count("lossLimitSessions");
+    b.m_expected = sum("result");
+    b.m_variance = sum("variance");
+    if (!ok) {
+        return false;
+    }
+    *bankroll = b;
+    return true;
+}
+
+} // namespace Nox
