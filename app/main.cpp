@@ -2,8 +2,10 @@
 #include "noxloghandler.h"
 #include "noxqmlimports.h"
 #include "noxstartup.h"
+#include "noxstartupreport.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uiwrapper.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -95,6 +97,20 @@ int main(int argc, char *argv[])
     qml.addImportPath(kImportPath);
     qml.rootContext()->setContextProperty(QStringLiteral("debug"), false);
 
+    // Settings files Qt cannot parse are kept aside before they are read as defaults and
+    // written again at shutdown.
+    QStringList damaged;
+    for (const QString &path :
+         {QSettings().fileName(), QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                            QCoreApplication::organizationName(), QStringLiteral("engine"))
+                                      .fileName()}) {
+        const QString problem = NoxStartupReport::keepDamagedIniAside(path);
+        if (!problem.isEmpty()) {
+            qWarning().noquote() << problem;
+            damaged.append(problem);
+        }
+    }
+
     engine.setAsync(true);
     engine.loadMethods();
     engine.registerBuiltinMontantes();
@@ -103,7 +119,23 @@ int main(int argc, char *argv[])
     QString libraryError;
     if (!engine.loadMontanteLibrary({}, true, &libraryError)) {
         qWarning().noquote() << "Progression library not loaded:" << libraryError;
+        damaged.append(QCoreApplication::translate("NoxStartupReport",
+                                                   "La bibliothèque de montantes n'a pas pu être lue (%1) : "
+                                                   "les montantes intégrées sont utilisées.")
+                           .arg(libraryError));
     }
+    NoxStartupReport report(&engine);
+    for (const QString &problem : std::as_const(damaged)) {
+        report.addProblem(problem);
+    }
+    qml.rootContext()->setContextProperty(QStringLiteral("startupReport"), &report);
+
+    auto *wrapper = singleton<UIWrapper>(qml, "UIWrapper");
+    if (!wrapper) {
+        qCritical("The QML module NoxRouletteModel is not registered");
+        return 1;
+    }
+    wrapper->setLanguage(language);
 
     auto *navigator = singleton<UINavigator>(qml, "UINavigator");
     if (!navigator) {

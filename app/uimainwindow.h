@@ -4,6 +4,13 @@
 #include <QQuickWindow>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
+
+namespace Nox {
+class NoxInput;
+class NoxMouseCapture;
+} // namespace Nox
+
 /// The frameless top-level window that hosts every screen. Its corners are cut by a rounded
 /// mask (radius 16) kept in step with its size, so the desktop shows through them on every
 /// platform, composited or not. During calibration it captures the clicks the player makes on
@@ -27,6 +34,11 @@ public:
     [[nodiscard]] bool stayOnTop() const;
     void setStayOnTop(bool on);
 
+    /// The platform's user input; never null.
+    [[nodiscard]] Nox::NoxInput *input() const { return m_input.get(); }
+    /// Replaces the user input (tests use a fake one); capture is switched off first.
+    void setInput(std::unique_ptr<Nox::NoxInput> input);
+
 signals:
     void capturedClick(QPoint position);
     void mouseCaptureChanged();
@@ -37,6 +49,10 @@ public slots:
 
 private:
     void updateMask();
+    void createCapture();
+    /// The window's geometry in physical global pixels, the space of the platform input.
+    [[nodiscard]] QRect nativeGeometry() const;
 
-    bool m_capturing = false;
+    std::unique_ptr<Nox::NoxInput> m_input;
+    std::unique_ptr<Nox::NoxMouseCapture> m_capture;
 };

@@ -42,8 +42,6 @@ if [ -z "$wid" ]; then
     cat "$out/app.log" >&2
     exit 1
 fi
-sleep 1.5 # first frames, fonts
-
 eval "$(xdotool getwindowgeometry --shell "$wid")" # X Y WIDTH HEIGHT
 win_x=$X
 win_y=$Y
@@ -61,6 +59,13 @@ shot() {
 pixel() { # file x y -> "r,g,b"
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
+# Wait for the first frame: the header shows the window's background colour.
+for _ in $(seq 100); do
+    [ "$(convert x:root -format "%[fx:int(255*p{$((win_x + 200)),$((win_y + 4))}.r)]" info: 2>/dev/null)" = 14 ] && break
+    sleep 0.2
+done
+sleep 0.5
+
 key_y=672
 player_x=85
 tie_x=215
@@ -103,10 +108,11 @@ shot 03-player-banker-tie
 click $undo_x 611
 shot 04-undo
 
-# The played strip: 28 px marks from x = 12, 4 px apart, centred on y = 193.
-first=$(pixel "$out/04-undo.png" 26 193)
-second=$(pixel "$out/04-undo.png" 58 193)
-third=$(pixel "$out/04-undo.png" 90 193)
+# The played strip: 28 px marks from x = 12, 4 px apart, y 179 to 207 (sampled beside the
+# letter).
+first=$(pixel "$out/04-undo.png" 20 186)
+second=$(pixel "$out/04-undo.png" 52 186)
+third=$(pixel "$out/04-undo.png" 84 186)
 is_color() { # "r,g,b" expected-r expected-g expected-b
     local r g b
     IFS=, read -r r g b <<<"$1"
@@ -130,7 +136,7 @@ shot 08-profit-chart
 click $chart_toggle_x $mode_y
 
 # 5. The chart dialog of the first method of the Pro list, then Escape.
-click 371 335
+click 371 358
 shot 09-chart-dialog
 xdotool key Escape
 sleep 0.4

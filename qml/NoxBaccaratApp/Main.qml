@@ -61,6 +61,17 @@ UIMainWindow {
         Theme.baccara = true
         console.log("BACCARA " + Theme.baccara)
         ensureValidWindowPosition()
+        Qt.callLater(showStartupReport)
+    }
+
+    // Damaged files first, then the offer to restore an interrupted session above it.
+    function showStartupReport() {
+        if (typeof startupReport === "undefined" || !startupReport)
+            return
+        if (startupReport.problems.length > 0)
+            problemsDialog.open()
+        if (startupReport.interruptedCount > 0)
+            restoreDialog.open()
     }
     Component.onDestruction: saveScreenLayout()
 
@@ -80,5 +91,22 @@ UIMainWindow {
             anchors.fill: parent
             applicationWindow: mainWindow
         }
+    }
+
+    NoxDialog {
+        id: problemsDialog
+        objectName: "problemsDialog"
+        title: qsTr("Fichiers endommagés")
+        MessageText {
+            text: typeof startupReport !== "undefined" && startupReport ? startupReport.problems.join("\n\n") : ""
+        }
+    }
+
+    RestoreSessionDialog {
+        id: restoreDialog
+        count: typeof startupReport !== "undefined" && startupReport ? startupReport.interruptedCount : 0
+        when: typeof startupReport !== "undefined" && startupReport ? startupReport.interruptedAt : new Date()
+        onAccepted: startupReport.restoreSession()
+        onRejected: startupReport.discardSession()
     }
 }

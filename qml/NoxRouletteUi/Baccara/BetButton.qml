@@ -28,11 +28,20 @@ Button {
     onPressed: warning.open()
     onCanceled: warning.close()
     onReleased: {
-        const placed = UIWrapper.bet()
+        // bet() blocks for the whole click sequence; the warning stays up until it returns.
+        let placed = false
+        let reason = ""
+        try {
+            placed = UIWrapper.bet()
+            if (!placed)
+                reason = UIWrapper.betError ?? ""
+        } catch (e) {
+            reason = String(e)
+        }
         warning.close()
         if (!placed) {
-            button.lastError = UIWrapper.lastBetError ?? ""
-            button.betFailed(button.lastError)
+            button.lastError = reason
+            button.betFailed(reason)
         }
     }
 

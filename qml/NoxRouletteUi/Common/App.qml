@@ -117,8 +117,8 @@ StackView {
         }
         function onPushPopupOnStackView(url, properties) {
             const component = Qt.createComponent(url)
-            if (component.status === Component.Error) {
-                console.warn("Error, while creating popup:", component.errorString())
+            if (component.status !== Component.Ready) {
+                console.warn("Error, while creating popup:", url, component.errorString())
                 return
             }
             const popup = component.createObject(stack.applicationWindow.contentItem, properties)
