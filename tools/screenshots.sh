@@ -154,6 +154,9 @@ xdotool mouseup 1
 sleep 0.5
 shot 13-after-bet
 
+if grep -E 'Error, while creating popup|is not a type|is not defined|Cannot read property|unavailable' "$out/app.log"; then
+    fail "QML errors in the application's log"
+fi
 if ! kill -0 "$app_pid" 2>/dev/null; then
     fail "the application ended during the run"
     cat "$out/app.log" >&2

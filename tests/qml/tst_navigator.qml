@@ -155,9 +155,10 @@ Item {
             ignoreWarning(/Error, while creating popup:/)
             UINavigator.openPopup("popup/none", {})
             compare(win.app.popups.length, 0)
-            compare(UINavigator.popupCount, 1) // held until closePopup
-            UINavigator.closePopup()
-            compare(UINavigator.popupCount, 0)
+            compare(UINavigator.popupCount, 0) // closed at once: back navigation stays possible
+            UINavigator.enterPage("/settings", {}, true)
+            UINavigator.goBack(true)
+            compare(win.app.depth, 1)
         }
     }
 }

@@ -116,14 +116,21 @@ StackView {
                 page[key] = properties[key]
         }
         function onPushPopupOnStackView(url, properties) {
-            const component = Qt.createComponent(url)
-            if (component.status !== Component.Ready) {
-                console.warn("Error, while creating popup:", url, component.errorString())
+            // A popup without a route gives no component at all.
+            const component = url.toString().length > 0 ? Qt.createComponent(url) : null
+            if (!component || component.status !== Component.Ready) {
+                console.warn("Error, while creating popup:", url, component ? component.errorString() : "no route")
+                // Its entry would block back navigation for good: close it at once. The null
+                // keeps the view's list in step with the navigator's stack.
+                stack.popups.push(null)
+                UINavigator.closePopup()
                 return
             }
             const popup = component.createObject(stack.applicationWindow.contentItem, properties)
             if (!popup) {
                 console.warn("Error, while creating popup:", url)
+                stack.popups.push(null)
+                UINavigator.closePopup()
                 return
             }
             stack.popups.push(popup)
@@ -135,6 +142,8 @@ StackView {
                 return
             const popup = stack.popups[stack.popups.length - 1]
             stack.popups.pop()
+            if (!popup)
+                return
             popup.closed.disconnect(UINavigator.closePopup)
             popup.close()
             popup.destroy()

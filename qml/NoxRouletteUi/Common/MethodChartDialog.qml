@@ -33,7 +33,7 @@ NoxDialog {
             spacing: 2
             readonly property var gaps: dialog.chart ? dialog.chart.ecarts : []
             readonly property int shown: Math.min(gaps.length, Math.floor((parent.width - 12) / 9))
-            readonly property int top: {
+            readonly property int tallest: {
                 let m = dialog.chart ? Math.max(1, dialog.chart.bMax) : 1
                 for (const g of gaps)
                     m = Math.max(m, g)
@@ -45,7 +45,7 @@ NoxDialog {
                     required property int index
                     readonly property int gap: bars.gaps[bars.gaps.length - bars.shown + index]
                     width: 7
-                    height: Math.max(2, (gap / bars.top) * 110)
+                    height: Math.max(2, (gap / bars.tallest) * 110)
                     anchors.bottom: parent.bottom
                     radius: 2
                     color: dialog.chart && gap > dialog.chart.bMax ? Theme.colors.loss : Theme.colors.accent
@@ -56,7 +56,7 @@ NoxDialog {
             visible: dialog.chart && dialog.chart.bMax > 0
             width: parent.width
             height: 1
-            y: parent.height - 6 - (dialog.chart ? dialog.chart.bMax / bars.top * 110 : 0)
+            y: parent.height - 6 - (dialog.chart ? dialog.chart.bMax / bars.tallest * 110 : 0)
             color: Theme.colors.textMuted
         }
         Label {
