@@ -410,7 +410,7 @@ void UIWrapper::onPlayedItemsChanged()
     emit summaryChanged(summary());
     emit financialStatsChanged(financialStats());
     emit financialBetListChanged(stats.betList);
-    emit financialProfitListChanged(stats.profitList);
+    emit financialProfitListChanged(financialProfitList());
     emit currentMontanteDetailsChanged();
 }
 
@@ -513,7 +513,17 @@ QVariant UIWrapper::financialStats() const
 
 QList<int> UIWrapper::financialProfitList() const
 {
-    return m_engine ? m_engine->financialStats().profitList : QList<int>();
+    // The engine keeps profits in 64 bits; every profit lies within the money guard, which
+    // fits an int of hundredths.
+    QList<int> profits;
+    if (m_engine) {
+        const QList<qint64> values = m_engine->financialStats().profitList;
+        profits.reserve(values.size());
+        for (const qint64 v : values) {
+            profits.append(int(v));
+        }
+    }
+    return profits;
 }
 
 QList<int> UIWrapper::financialBetList() const

@@ -1,0 +1,94 @@
+#include "uimainwindow.h"
+
+#include "autobet/noxinput.h"
+#include "autobet/platform/noxplatforminput.h"
+#include "calibration/noxmousecapture.h"
+
+#include <QLoggingCategory>
+#include <QPainterPath>
+#include <QRegion>
+#include <QScreen>
+
+Q_LOGGING_CATEGORY(lcNoxWindow, "nox.ui.window")
+
+UIMainWindow::UIMainWindow(QWindow *parent)
+    : QQuickWindow(parent)
+    , m_input(Nox::createPlatformInput())
+{
+    createCapture();
+    setObjectName(QStringLiteral("mainWindow"));
+    setFlags(flags() | Qt::FramelessWindowHint);
+    updateMask();
+    connect(this, &QWindow::widthChanged, this, &UIMainWindow::updateMask);
+    connect(this, &QWindow::heightChanged, this, &UIMainWindow::updateMask);
+}
+
+UIMainWindow::~UIMainWindow()
+{
+    // The capture's tracker thread uses the input: stop it before either goes.
+    m_capture.reset();
+}
+
+void UIMainWindow::createCapture()
+{
+    m_capture = std::make_unique<Nox::NoxMouseCapture>(m_input.get());
+    m_capture->setWindowGeometryProvider([this] { return nativeGeometry(); });
+    connect(m_capture.get(), &Nox::NoxMouseCapture::mouseCaptureChanged, this,
+            &UIMainWindow::mouseCaptureChanged);
+    connect(m_capture.get(), &Nox::NoxMouseCapture::capturedClick, this, &UIMainWindow::capturedClicked);
+}
+
+void UIMainWindow::setInput(std::unique_ptr<Nox::NoxInput> input)
+{
+    const bool wasCapturing = mouseCapture();
+    m_capture.reset();
+    m_input = std::move(input);
+    createCapture();
+    if (wasCapturing) {
+        emit mouseCaptureChanged();
+    }
+}
+
+QRect UIMainWindow::nativeGeometry() const
+{
+    const QScreen *s = screen();
+    return Nox::NoxMouseCapture::nativeGeometry(geometry(), s ? s->geometry() : QRect(), devicePixelRatio());
+}
+
+void UIMainWindow::updateMask()
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width(), height()), kCornerRadius, kCornerRadius);
+    setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+bool UIMainWindow::mouseCapture() const
+{
+    return m_capture->mouseCapture();
+}
+
+void UIMainWindow::setMouseCapture(bool on)
+{
+    // The capture emits mouseCaptureChanged() on a real change only.
+    m_capture->setMouseCapture(on);
+}
+
+bool UIMainWindow::stayOnTop() const
+{
+    return flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void UIMainWindow::setStayOnTop(bool on)
+{
+    setFlag(Qt::WindowStaysOnTopHint, on);
+    emit stayOnTopChanged();
+}
+
+void UIMainWindow::capturedClicked(QPoint position)
+{
+    // The capture has already dropped clicks on this window (in physical pixels, so that the
+    // test holds under display scaling too).
+    if (!m_capture->isInsideWindow(position)) {
+        emit capturedClick(position);
+    }
+}

@@ -1,0 +1,6 @@
+import QtQuick
+import NoxRouletteUi.Common
+
+PlaceholderPage {
+    title: qsTr("Paramètres")
+}

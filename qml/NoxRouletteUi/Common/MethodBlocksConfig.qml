@@ -1,0 +1,5 @@
+import QtQuick
+
+PlaceholderPage {
+    title: qsTr("Définition des blocs")
+}

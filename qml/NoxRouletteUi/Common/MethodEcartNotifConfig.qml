@@ -1,0 +1,5 @@
+import QtQuick
+
+PlaceholderPage {
+    title: qsTr("Notification des grands écarts")
+}

@@ -1,0 +1,5 @@
+import QtQuick
+
+PlaceholderPage {
+    title: qsTr("Montante perso")
+}

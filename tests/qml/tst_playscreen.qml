@@ -1,0 +1,147 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import NoxRouletteModel
+import NoxRouletteUi.Baccara
+
+// The play screen forwards to the facade and shows what it gives: keys play their value,
+// "Pause" and "Reprendre" swap with the engine's state, an unread notification is shown once,
+// the modes write the engine configuration.
+Item {
+    id: root
+    width: 430
+    height: 720
+
+    Component {
+        id: screenComponent
+        PlayScreen {
+            width: 430
+            height: 720
+        }
+    }
+
+    TestCase {
+        id: test
+        name: "PlayScreen"
+        when: windowShown
+
+        property Item screen
+
+        function init() {
+            testHelper.restartEngine()
+            UIWrapper.resume()
+            screen = createTemporaryObject(screenComponent, root)
+            verify(screen)
+            tryCompare(strip(), "count", 0)
+        }
+
+        function child(name) {
+            const item = findChild(screen, name)
+            verify(item, name)
+            return item
+        }
+
+        function strip() {
+            return findChild(screen, "playedStrip")
+        }
+
+        // The value of the played strip's row (newest first).
+        function playedValue(row) {
+            const model = UIWrapper.playedItems
+            return model.data(model.index(row, 0), 257)
+        }
+
+        function test_keysPlayTheirValue_data() {
+            return [
+                {tag: "PLAYER", key: "keyPlayer", value: 1},
+                {tag: "BANKER", key: "keyBanker", value: 2},
+                {tag: "TIE", key: "keyTie", value: 0}
+            ]
+        }
+
+        function test_keysPlayTheirValue(data) {
+            mouseClick(child(data.key))
+            tryCompare(strip(), "count", 1)
+            compare(playedValue(0), data.value)
+        }
+
+        function test_historyNewestFirstAndUndo() {
+            mouseClick(child("keyPlayer"))
+            mouseClick(child("keyBanker"))
+            mouseClick(child("keyTie"))
+            tryCompare(strip(), "count", 3)
+            compare(playedValue(0), 0)
+            compare(playedValue(1), 2)
+            compare(playedValue(2), 1)
+            mouseClick(child("undoButton"))
+            tryCompare(strip(), "count", 2)
+            compare(playedValue(0), 2)
+            tryCompare(child("playedValue"), "text", "2 coup(s)")
+        }
+
+        function test_pauseAndResumeSwap() {
+            const button = child("pauseButton")
+            compare(button.text, "Pause")
+            mouseClick(button)
+            tryCompare(button, "text", "Reprendre")
+            mouseClick(button)
+            tryCompare(button, "text", "Pause")
+        }
+
+        function test_keyShowsItsStake() {
+            const key = child("keyBanker")
+            const stake = findChild(key, "keyStake")
+            const entry = UIWrapper.keypad["4002"]
+            compare(stake.visible, entry.bet > 0)
+            compare(key.stake, entry.bet)
+        }
+
+        function test_notificationShownOnceAndMarkedRead() {
+            const dialog = child("notificationDialog")
+            verify(!dialog.opened)
+            testHelper.addNotification("Objectif atteint", "Le gain visé est atteint.", 1)
+            tryCompare(dialog, "opened", true)
+            compare(dialog.title, "Objectif atteint")
+            compare(dialog.content, "Le gain visé est atteint.")
+            dialog.accept()
+            tryCompare(dialog, "opened", false)
+            tryCompare(UIWrapper.notifications.lastNotification, "title", "")
+            // Nothing else unread: the dialog stays closed.
+            wait(100)
+            verify(!dialog.opened)
+        }
+
+        function test_modesWriteTheConfiguration() {
+            const config = UIWrapper.engineConfig
+            mouseClick(child("modeQuick"))
+            compare(screen.mode, "quick")
+            verify(config.playQuick)
+            verify(!config.playPro)
+            compare(screen.implicitHeight, 600)
+            mouseClick(child("modeSplit"))
+            compare(screen.mode, "split")
+            verify(config.playSplit)
+            // Closing the split view returns to the last of Pro and Quick.
+            mouseClick(child("splitClose"))
+            compare(screen.mode, "quick")
+            verify(!config.playSplit)
+            mouseClick(child("modePro"))
+            compare(screen.mode, "pro")
+            verify(config.playPro)
+            compare(screen.implicitHeight, 720)
+        }
+
+        function test_betPressShowsCtrlWarning() {
+            const button = child("betButton")
+            const warning = findChild(button, "ctrlWarning")
+            mousePress(button)
+            tryCompare(warning, "opened", true)
+            compare(findChild(warning, "ctrlWarningText").text,
+                    "ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR <CTRL>")
+            // Sliding off the button cancels the press: the warning goes, no bet.
+            mouseMove(root, 5, 5)
+            mouseRelease(root, 5, 5)
+            tryCompare(warning, "opened", false)
+        }
+    }
+}

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Starts the assistant with damaged files where it keeps its settings (application and engine
+# settings, progression library, a visibility profile, a torn session journal) and checks that
+# it reaches the play screen, reports the damage, and keeps every damaged file for the player.
+#
+#     tests/x11run.sh tools/damaged-start.sh build/app/noxbaccarat shots/
+set -uo pipefail
+
+app=${1:?usage: damaged-start.sh path/to/noxbaccarat output-directory}
+out=${2:?usage: damaged-start.sh path/to/noxbaccarat output-directory}
+mkdir -p "$out"
+config=$(mktemp -d)
+export XDG_CONFIG_HOME="$config"
+dir="$config/NoxBaccarat"
+mkdir -p "$dir"
+failures=0
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    rm -rf "$config"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# A section header that never closes is a format error for Qt's INI reader.
+printf '[financial\ncapital=12345\n\x01\x02garbage\n' >"$dir/engine.ini"
+printf '[window\nwindowX=??\n' >"$dir/Baccarat Vantor Pro.ini"
+printf 'NOT A LIBRARY\n\x00\xff\xfe' >"$dir/montantes.dat"
+printf '\x07\x07\x07' >"$dir/soir.pfl"
+# An evening cut short: three results, the last line torn.
+now=$(($(date +%s) * 1000))
+printf 'S %d\nP 1 %d\nP 2 %d\nP 0 %d\nP 1' $now $now $now $now >"$dir/session.journal"
+cp "$dir/engine.ini" "$out/engine.ini.orig"
+
+"$app" >"$out/damaged.log" 2>&1 &
+app_pid=$!
+wid=""
+for _ in $(seq 150); do
+    wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "$wid" ] || { cat "$out/damaged.log" >&2; fail "the window did not appear"; exit 1; }
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+import -window root -crop "430x720+${X}+${Y}" +repage "$out/20-damaged-start.png"
+
+kill -0 "$app_pid" 2>/dev/null || fail "the application ended"
+grep -q 'Cannot read property\|is not a type\|failed to load' "$out/damaged.log" && fail "QML errors in the log"
+# Qt's INI reader takes what it can from such a file (no format error): when it does flag one,
+# the copy kept aside must be the original.
+if [ -f "$dir/engine.ini.damaged" ]; then
+    cmp -s "$dir/engine.ini.damaged" "$out/engine.ini.orig" || fail "the kept engine settings differ from the original"
+fi
+[ -f "$dir/montantes.dat.damaged" ] || fail "the damaged progression library was not kept aside"
+[ -f "$dir/soir.pfl" ] || fail "the profile was removed"
+grep -q 'Progression library not loaded' "$out/damaged.log" || fail "the library damage was not reported"
+
+# Accept the offer to restore the interrupted session (Enter on the focused dialog), then
+# look at the screen again.
+xdotool mousemove --sync $((X + 215)) $((Y + 360))
+sleep 0.3
+import -window root -crop "430x720+${X}+${Y}" +repage "$out/21-restore-offer.png"
+
+echo "damaged start: $failures failure(s)"
+[ "$failures" = 0 ]
