@@ -11,6 +11,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <atomic>
+#include <memory>
 
 class QQuickWindow;
 class QTranslator;
@@ -24,7 +25,9 @@ class UINotificationModel;
 class UIPlayedListModel;
 
 namespace Nox {
+class NoxBetPlacement;
 class NoxEngine;
+class NoxInput;
 class NoxMethodState;
 } // namespace Nox
 
@@ -114,6 +117,10 @@ public:
     [[nodiscard]] UINotificationModel *notifications() const { return m_notifications; }
     [[nodiscard]] QString language() const;
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
+    /// Why the last bet() returned false; empty after a bet that ran.
+    [[nodiscard]] QString betError() const { return m_betError; }
+    /// Clicks through `input` instead of the platform's input (not owned; tests).
+    void setBetInput(Nox::NoxInput *input);
 
 signals:
     void keypadChanged(QVariantMap keypad);
@@ -131,6 +138,7 @@ signals:
     void languageChanged();
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
+    void betErrorChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -185,6 +193,14 @@ public:
     Q_INVOKABLE QVariantMap getMethodDetails(int id) const;
     Q_INVOKABLE QList<QVariant> getMontanteParameters(int id) const;
     Q_INVOKABLE void setMontanteParameters(int id, const QList<QVariant> &parameters);
+    /// Places the proposed stakes by synthetic clicks at the calibrated points. False when the
+    /// clicks could not be obtained or were refused (no chips, a stake the chips cannot make,
+    /// over the limit, the service failing, a place not calibrated); betError says why. Blocks
+    /// the GUI thread for the click sequence; holding Control stops it.
+    Q_INVOKABLE bool bet();
+    /// What bet() would click now, without clicking: "ok", "reason", "suspended", "total" and
+    /// "clicks", a list of {"itemId", "chip", "chipValue", "x", "y", "pause"}.
+    Q_INVOKABLE QVariantMap previewBet();
 
     /// The values a pasted history text stands for in the engine's game (lines that do not
     /// parse are skipped).
@@ -216,4 +232,7 @@ private:
     std::atomic<bool> m_itemsToPlayPending{false};
     std::atomic<bool> m_methodStatesPending{false};
     QPointer<QTranslator> m_translator;
+    std::unique_ptr<Nox::NoxInput> m_platformInput;
+    Nox::NoxBetPlacement *m_placement = nullptr;
+    QString m_betError;
 };
