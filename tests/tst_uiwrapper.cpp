@@ -1,7 +1,10 @@
+#include "calibration/icalibration.h"
+#include "calibration/noxcalibrationitem.h"
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 #include "methods/methodeauto.h"
+#include "recordinginput.h"
 #include "testsupport.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
@@ -493,6 +496,58 @@ private slots:
         ui.setLanguage(QStringLiteral("xx"));
         QCOMPARE(QSettings().value(QStringLiteral("language")).toString(), u"en");
         QCOMPARE(QCoreApplication::translate("Methods", "Figure 01"), u"Pattern 01");
+    }
+
+    void betPlacesTheProposedStakesOrSaysWhyNot()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        NoxTest::RecordingInput input;
+        ui.setBetInput(&input);
+        QSignalSpy error(&ui, &UIWrapper::betErrorChanged);
+
+        // Nothing to play: the bet runs and clicks nothing.
+        QVERIFY(ui.bet());
+        QCOMPARE(ui.betError(), QString());
+        QCOMPARE(input.clickCount, 0);
+
+        // A stake on a table that is not calibrated: refused, with the reason, nothing clicked.
+        const int banker = methodIdOf(*root.engine(), QStringLiteral("BANKER"));
+        ui.setMethodActive(banker, true);
+        settle();
+        QVERIFY(!ui.bet());
+        QVERIFY(!ui.betError().isEmpty());
+        QCOMPARE(error.count(), 1);
+        QCOMPARE(input.clickCount, 0);
+        QVariantMap preview = ui.previewBet();
+        QVERIFY(!preview.value(QStringLiteral("ok")).toBool());
+        QCOMPARE(preview.value(QStringLiteral("reason")).toString(), ui.betError());
+
+        // Every chip and place calibrated: the preview lists the clicks and the bet makes them.
+        Nox::ICalibration *calibration = root.engine()->calibration();
+        Nox::NoxCalibrationItemList items = calibration->calibrationItems();
+        int x = 100;
+        for (Nox::NoxCalibrationItem &item : items) {
+            item.x = x;
+            item.y = 200;
+            item.active = true;
+            x += 40;
+        }
+        calibration->setCalibrationItems(items);
+        preview = ui.previewBet();
+        QVERIFY2(preview.value(QStringLiteral("ok")).toBool(),
+                 qPrintable(preview.value(QStringLiteral("reason")).toString()));
+        const QVariantList clicks = preview.value(QStringLiteral("clicks")).toList();
+        QVERIFY(!clicks.isEmpty());
+        QCOMPARE(clicks.last().toMap().value(QStringLiteral("itemId")).toInt(), int(NoxBetItemID::B_BANKER));
+        QCOMPARE(preview.value(QStringLiteral("total")).toLongLong(),
+                 qint64(keypadEntry(ui, NoxBetItemID::B_BANKER)->value(QStringLiteral("bet")).toInt()));
+        QVERIFY(ui.bet());
+        QCOMPARE(ui.betError(), QString());
+        QCOMPARE(error.count(), 2);
+        QCOMPARE(input.clickCount, int(clicks.size()));
+        QCOMPARE(root.engine()->playedValues().size(), 0); // betting never plays a result
     }
 };
 

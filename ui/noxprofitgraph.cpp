@@ -249,20 +249,25 @@ void NoxProfitGraph::hoverLeaveEvent(QHoverEvent *event)
 
 QSGNode *NoxProfitGraph::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
+    const QList<QPointF> curve = smooth(valuePoints(), kSplineSteps);
+    if (curve.size() < 2) {
+        // Nothing to draw: the nodes go, and come back with the next curve (the renderer does
+        // not bring back geometry it has seen empty).
+        delete oldNode;
+        return nullptr;
+    }
     auto *node = static_cast<GraphNode *>(oldNode);
     if (!node) {
         node = new GraphNode;
     }
-    const QList<QPointF> curve = smooth(valuePoints(), kSplineSteps);
     // The fill's indices are 16 bits: a curve longer than that is drawn as its line alone.
-    const bool drawn = curve.size() >= 2;
-    const bool fillable = drawn && curve.size() + 2 <= std::numeric_limits<uint16_t>::max();
+    const bool fillable = curve.size() + 2 <= std::numeric_limits<uint16_t>::max();
 
     QSGGeometry *lineGeometry = node->line->geometry();
-    lineGeometry->allocate(drawn ? int(curve.size()) : 0);
+    lineGeometry->allocate(int(curve.size()));
     lineGeometry->setLineWidth(float(m_lineWidth));
     QSGGeometry::Point2D *lineVertices = lineGeometry->vertexDataAsPoint2D();
-    for (qsizetype i = 0; drawn && i < curve.size(); ++i) {
+    for (qsizetype i = 0; i < curve.size(); ++i) {
         lineVertices[i].set(float(curve.at(i).x()), float(curve.at(i).y()));
     }
     node->line->markDirty(QSGNode::DirtyGeometry);

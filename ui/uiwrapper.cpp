@@ -1,5 +1,9 @@
 #include "uiwrapper.h"
 
+#include "autobet/noxbetplacement.h"
+#include "autobet/noxinput.h"
+#include "autobet/platform/noxplatforminput.h"
+#include "calibration/icalibration.h"
 #include "engine/noxengine.h"
 #include "engine/noxitem.h"
 #include "engine/noxmethod.h"
@@ -7,6 +11,7 @@
 #include "engine/noxmethodparameterinterface.h"
 #include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
+#include "uicalibrationmodel.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
@@ -169,6 +174,7 @@ UIWrapper::UIWrapper(QObject *parent)
     , m_engine(IEngineProvider::engineFor(parent))
 {
     // Children find the engine through their parent chain, which ends at this object's root.
+    m_calibration = new UICalibrationModel(m_engine ? m_engine->calibration() : nullptr, this);
     m_engineConfig = new UIEngineConfig(this);
     m_financial = new UIFinancialConfig(this);
     m_notifications = new UINotificationModel(this);
@@ -234,6 +240,8 @@ UIWrapper::UIWrapper(QObject *parent)
 
 UIWrapper::~UIWrapper()
 {
+    delete m_placement; // before the input it clicks through
+    m_placement = nullptr;
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
         delete m_translator;
@@ -292,6 +300,14 @@ void UIWrapper::setKeypad(const QVariantMap &keypad)
     if (m_keypad != keypad) {
         m_keypad = keypad;
         emit keypadChanged(m_keypad);
+    }
+}
+
+void UIWrapper::setCalibration(UICalibrationModel *calibration)
+{
+    if (m_calibration != calibration) {
+        m_calibration = calibration;
+        emit calibrationChanged();
     }
 }
 
@@ -1054,4 +1070,57 @@ void UIWrapper::setMontanteParameters(int id, const QList<QVariant> &parameters)
     if (m_engine) {
         m_engine->upsertUserMontante(id, parametersFromList(parameters));
     }
+}
+
+void UIWrapper::setBetInput(Nox::NoxInput *input)
+{
+    delete m_placement;
+    m_placement = nullptr;
+    if (m_engine && input) {
+        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), input, this);
+    }
+}
+
+bool UIWrapper::bet()
+{
+    if (!m_engine) {
+        return false;
+    }
+    if (!m_placement) {
+        m_platformInput = Nox::createPlatformInput();
+        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_platformInput.get(), this);
+    }
+    const Nox::NoxBetResult result = m_placement->place(m_engine->computeBets(-1, false));
+    const QString error = result.ok ? QString() : result.reason;
+    if (error != m_betError) {
+        m_betError = error;
+        emit betErrorChanged();
+    }
+    return result.ok;
+}
+
+QVariantMap UIWrapper::previewBet()
+{
+    if (!m_engine) {
+        return {};
+    }
+    if (!m_placement) {
+        m_platformInput = Nox::createPlatformInput();
+        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_platformInput.get(), this);
+    }
+    const Nox::NoxBetPlan plan = m_placement->preview(m_engine->computeBets(-1, false));
+    QVariantList clicks;
+    for (const Nox::NoxPlannedClick &click : plan.clicks) {
+        clicks.append(QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},
+                                  {QStringLiteral("chip"), int(click.chip)},
+                                  {QStringLiteral("chipValue"), click.chipValue},
+                                  {QStringLiteral("x"), click.point.x()},
+                                  {QStringLiteral("y"), click.point.y()},
+                                  {QStringLiteral("pause"), click.pause}});
+    }
+    return {{QStringLiteral("ok"), plan.ok},
+            {QStringLiteral("reason"), plan.reason},
+            {QStringLiteral("suspended"), plan.suspended},
+            {QStringLiteral("total"), plan.total},
+            {QStringLiteral("clicks"), clicks}};
 }

@@ -11,9 +11,11 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <atomic>
+#include <memory>
 
 class QQuickWindow;
 class QTranslator;
+class UICalibrationModel;
 class UIEngineConfig;
 class UIFilteredMethodListModel;
 class UIFinancialConfig;
@@ -23,7 +25,9 @@ class UINotificationModel;
 class UIPlayedListModel;
 
 namespace Nox {
+class NoxBetPlacement;
 class NoxEngine;
+class NoxInput;
 class NoxMethodState;
 } // namespace Nox
 
@@ -41,6 +45,7 @@ class NoxMethodState;
 class UIWrapper : public QObject
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("uicalibrationmodel.h")
     Q_MOC_INCLUDE("uiengineconfig.h")
     Q_MOC_INCLUDE("uifilteredmethodlistmodel.h")
     Q_MOC_INCLUDE("uifinancialconfig.h")
@@ -71,6 +76,8 @@ class UIWrapper : public QObject
     Q_PROPERTY(UIFilteredMethodListModel *splitMethods READ splitMethods CONSTANT)
     Q_PROPERTY(UIFilteredMethodListModel *sortedMethodList READ sortedMethodList CONSTANT)
     Q_PROPERTY(QList<QColor> methodColors READ methodColors CONSTANT)
+    Q_PROPERTY(
+        UICalibrationModel *calibration READ calibration WRITE setCalibration NOTIFY calibrationChanged)
     Q_PROPERTY(UINotificationModel *notifications READ notifications CONSTANT)
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(
@@ -105,9 +112,15 @@ public:
     [[nodiscard]] UIFilteredMethodListModel *splitMethods() const { return m_splitMethods; }
     [[nodiscard]] UIFilteredMethodListModel *sortedMethodList() const { return m_sortedMethodList; }
     [[nodiscard]] QList<QColor> methodColors() const;
+    [[nodiscard]] UICalibrationModel *calibration() const { return m_calibration; }
+    void setCalibration(UICalibrationModel *calibration);
     [[nodiscard]] UINotificationModel *notifications() const { return m_notifications; }
     [[nodiscard]] QString language() const;
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
+    /// Why the last bet() returned false; empty after a bet that ran.
+    [[nodiscard]] QString betError() const { return m_betError; }
+    /// Clicks through `input` instead of the platform's input (not owned; tests).
+    void setBetInput(Nox::NoxInput *input);
 
 signals:
     void keypadChanged(QVariantMap keypad);
@@ -121,9 +134,11 @@ signals:
     void financialChanged();
     void currentMontantesChanged();
     void montantesChanged();
+    void calibrationChanged();
     void languageChanged();
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
+    void betErrorChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -178,6 +193,14 @@ public:
     Q_INVOKABLE QVariantMap getMethodDetails(int id) const;
     Q_INVOKABLE QList<QVariant> getMontanteParameters(int id) const;
     Q_INVOKABLE void setMontanteParameters(int id, const QList<QVariant> &parameters);
+    /// Places the proposed stakes by synthetic clicks at the calibrated points. False when the
+    /// clicks could not be obtained or were refused (no chips, a stake the chips cannot make,
+    /// over the limit, the service failing, a place not calibrated); betError says why. Blocks
+    /// the GUI thread for the click sequence; holding Control stops it.
+    Q_INVOKABLE bool bet();
+    /// What bet() would click now, without clicking: "ok", "reason", "suspended", "total" and
+    /// "clicks", a list of {"itemId", "chip", "chipValue", "x", "y", "pause"}.
+    Q_INVOKABLE QVariantMap previewBet();
 
     /// The values a pasted history text stands for in the engine's game (lines that do not
     /// parse are skipped).
@@ -191,6 +214,7 @@ private:
     [[nodiscard]] QString montanteDisplayName(int montanteId, const QString &name) const;
 
     Nox::NoxEngine *m_engine = nullptr;
+    UICalibrationModel *m_calibration = nullptr;
     UISummary m_summary;
     UIEngineConfig *m_engineConfig = nullptr;
     UIFinancialConfig *m_financial = nullptr;
@@ -208,4 +232,7 @@ private:
     std::atomic<bool> m_itemsToPlayPending{false};
     std::atomic<bool> m_methodStatesPending{false};
     QPointer<QTranslator> m_translator;
+    std::unique_ptr<Nox::NoxInput> m_platformInput;
+    Nox::NoxBetPlacement *m_placement = nullptr;
+    QString m_betError;
 };
