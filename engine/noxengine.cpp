@@ -403,6 +403,8 @@ void NoxEngine::loadMethods()
         NoxFactory factory(this, nullptr);
         if (d->baccaratMode) {
             factory.loadBaccaraMethods();
+        } else {
+            factory.loadGenericMethods();
         }
         QList<int> values;
         QList<NoxMethodState *> states;

@@ -28,6 +28,8 @@ public:
 
     /// The 78 methods of the baccarat edition, in catalogue order.
     void loadBaccaraMethods();
+    /// The roulette catalogue (about 3,150 methods), in catalogue order.
+    void loadGenericMethods();
 
     // --- Creation helpers ---------------------------------------------------------------------
     /// A plain method with fixed items; its state has the zero option on plein methods.
@@ -61,6 +63,11 @@ private:
     static void applyDefaults(NoxMethodState *state, int blockPercentage, int nbBlockDom, int ecartNotif,
                               double tendencyOffset);
     /// Registers one entry: the method defaults, the state, the engine, then the entry's profile.
+    /// A roulette method class, with the registration defaults of its kind.
+    NoxMethodState *addRouletteMethod(NoxMethod *method);
+    /// A roulette number list with its defaults (null for an unknown item).
+    NoxMethodState *addNumberList(const QString &name, const QList<int> &numbers, NoxMethodSubType subtype,
+                                  int centre, int nbBlockDom, int ecartNotif);
     NoxMethodState *addEntry(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
                              double tendencyOffset, const NoxStatisticsProfile &profile);
 

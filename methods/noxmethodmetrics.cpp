@@ -5,65 +5,122 @@
 #include "engine/noxstatisticsprofile.h"
 
 #include <cmath>
-#include <mutex>
 
 namespace Nox {
 
 NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
+    : m_state(&state)
+    , m_lock(state.method()->mutex()) // one view: the state's getters take the same (recursive) mutex
 {
-    // One lock for the whole view: the getters below take the same (recursive) mutex.
-    std::lock_guard lock(state.method()->mutex());
-    m_history = state.history();
     m_window = state.shortTermWindow();
     m_threshold = state.tendencyThreshold();
     m_resultCount = state.profile()->resultCount;
-    m_numbersSum = state.numbersSum();
-    m_winRatio = state.winRatio();
-    m_ratioTheorique = state.ratioTheorique();
-    m_shortTermWinRatio = state.shortTermWinRatio();
     m_ratioMargin = state.ratioMargin();
-    m_shortTermWins = state.shortTermWins();
     m_ecart = state.ecart();
-    m_ecartMax = state.ecartMax();
-    m_ecartMoyen = state.ecartMoyen();
-    m_ecartMoyenCt = state.ecartMoyenCt();
     m_useNotif = state.useNotif();
     m_ecartNotif = state.ecartNotif();
     m_signalMask = state.signalMask();
-    m_tendance = state.tendance();
-    const QPair<int, int> chart = state.chartTendance();
-    m_chartTendance = chart.first;
-    m_chartTendanceCount = chart.second;
-    m_compteurME = state.compteurMECount();
-    m_counterSignal = state.counterSignal();
     m_automatic = state.method()->type() == NoxMethodType::automatic;
     m_active = state.isActive();
 }
 
+const QList<NoxCoupRecord> &NoxMethodMetrics::records() const
+{
+    if (!m_history) {
+        m_history = m_state->history();
+    }
+    return *m_history;
+}
+
+int NoxMethodMetrics::ecartMax() const
+{
+    return lazy(m_ecartMax, [this] { return m_state->ecartMax(); });
+}
+
+double NoxMethodMetrics::ecartMoyen() const
+{
+    return lazy(m_ecartMoyen, [this] { return m_state->ecartMoyen(); });
+}
+
+double NoxMethodMetrics::ecartMoyenCt() const
+{
+    return lazy(m_ecartMoyenCt, [this] { return m_state->ecartMoyenCt(); });
+}
+
+NoxTendance NoxMethodMetrics::tendance() const
+{
+    return lazy(m_tendance, [this] { return m_state->tendance(); });
+}
+
+int NoxMethodMetrics::chartTendance() const
+{
+    return lazy(m_chartTendance, [this] { return m_state->chartTendance(); }).first;
+}
+
+int NoxMethodMetrics::chartTendanceCount() const
+{
+    return lazy(m_chartTendance, [this] { return m_state->chartTendance(); }).second;
+}
+
+int NoxMethodMetrics::compteurMECount() const
+{
+    return lazy(m_compteurME, [this] { return m_state->compteurMECount(); });
+}
+
+bool NoxMethodMetrics::counterSignal() const
+{
+    return lazy(m_counterSignal, [this] { return m_state->counterSignal(); });
+}
+
+int NoxMethodMetrics::numbersSum() const
+{
+    return lazy(m_numbersSum, [this] { return m_state->numbersSum(); });
+}
+
+double NoxMethodMetrics::winRatio() const
+{
+    return lazy(m_winRatio, [this] { return m_state->winRatio(); });
+}
+
+double NoxMethodMetrics::ratioTheorique() const
+{
+    return lazy(m_ratioTheorique, [this] { return m_state->ratioTheorique(); });
+}
+
+double NoxMethodMetrics::shortTermWinRatio() const
+{
+    return lazy(m_shortTermWinRatio, [this] { return m_state->shortTermWinRatio(); });
+}
+
+int NoxMethodMetrics::shortTermWins() const
+{
+    return lazy(m_shortTermWins, [this] { return m_state->shortTermWins(); });
+}
+
 bool NoxMethodMetrics::newestIsWin() const
 {
-    return !m_history.isEmpty() && m_history.last().isWin();
+    return !records().isEmpty() && records().last().isWin();
 }
 
 bool NoxMethodMetrics::newestAboveThreshold() const
 {
-    if (m_history.isEmpty()) {
+    if (records().isEmpty()) {
         return false;
     }
-    const double x = m_history.last().tendency;
+    const double x = records().last().tendency;
     return !std::isnan(x) && x > m_threshold;
 }
 
 qsizetype NoxMethodMetrics::windowStart() const
 {
-    return std::max<qsizetype>(0, m_history.size() - std::max(0, m_window));
+    return std::max<qsizetype>(0, records().size() - std::max(0, m_window));
 }
 
 int NoxMethodMetrics::highRunLength() const
 {
     int length = 0;
-    for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-        const double x = m_history.at(i).tendency;
+    for (qsizetype i = records().size() - 1; i >= windowStart(); --i) {
+        const double x = records().at(i).tendency;
         if (std::isnan(x) || x <= m_threshold) {
             break;
         }
@@ -75,8 +132,8 @@ int NoxMethodMetrics::highRunLength() const
 int NoxMethodMetrics::winsInNewest(int count) const
 {
     int wins = 0;
-    for (qsizetype i = m_history.size() - 1; i >= m_history.size() - count; --i) {
-        wins += m_history.at(i).isWin() ? 1 : 0;
+    for (qsizetype i = records().size() - 1; i >= records().size() - count; --i) {
+        wins += records().at(i).isWin() ? 1 : 0;
     }
     return wins;
 }
@@ -89,21 +146,21 @@ double NoxMethodMetrics::notificationBonus() const
 double NoxMethodMetrics::ecartMaxBonus() const
 {
     const bool signal = m_signalMask & NoxMethodState::SignalEcartMax;
-    return signal && m_ecartMax > 0 && m_ecart >= m_ecartMax ? 2000.0 : 0.0;
+    return signal && ecartMax() > 0 && m_ecart >= ecartMax() ? 2000.0 : 0.0;
 }
 
 double NoxMethodMetrics::score() const
 {
     double total = 0;
-    const int n = int(m_history.size());
-    const double mean = n > 0 ? double(m_numbersSum) / n : 0.0;
+    const int n = int(records().size());
+    const double mean = n > 0 ? double(numbersSum()) / n : 0.0;
     if (n >= 1 && mean != 0.0) {
-        total += (m_winRatio - m_ratioTheorique) * (m_resultCount / 2) / mean * 10.0;
-        const double x = m_history.last().tendency;
+        total += (winRatio() - ratioTheorique()) * (m_resultCount / 2) / mean * 10.0;
+        const double x = records().last().tendency;
         if (std::isnormal(x)) {
             total += x;
         }
-        const int g = std::max(m_ecart, m_ecartMax);
+        const int g = std::max(m_ecart, ecartMax());
         total += std::max(0.0, 300.0 - 135.0 * (mean / m_resultCount) * (g - 1));
         total += notificationBonus();
     }
@@ -115,13 +172,13 @@ double NoxMethodMetrics::score() const
 
 double NoxMethodMetrics::ratioScore() const
 {
-    return (m_shortTermWinRatio - m_ratioTheorique) * 10.0;
+    return (shortTermWinRatio() - ratioTheorique()) * 10.0;
 }
 
 double NoxMethodMetrics::scoreCt() const
 {
     double total = ratioScore();
-    if (m_shortTermWinRatio - m_ratioTheorique >= m_ratioMargin && newestAboveThreshold()) {
+    if (shortTermWinRatio() - ratioTheorique() >= m_ratioMargin && newestAboveThreshold()) {
         total += 100.0 * winsInNewest(highRunLength());
     }
     return total + notificationBonus();
@@ -129,17 +186,17 @@ double NoxMethodMetrics::scoreCt() const
 
 double NoxMethodMetrics::tendanceValue() const
 {
-    if (m_history.isEmpty() || std::isnan(m_history.last().tendency)) {
+    if (records().isEmpty() || std::isnan(records().last().tendency)) {
         return 0.0;
     }
-    return m_history.last().tendency;
+    return records().last().tendency;
 }
 
 int NoxMethodMetrics::pastilles(bool *fall) const
 {
     const int run = highRunLength();
     if (fall) {
-        *fall = run > 0 && m_history.at(m_history.size() - run).has(NoxCoupRecord::InBlock);
+        *fall = run > 0 && records().at(records().size() - run).has(NoxCoupRecord::InBlock);
     }
     return run > 0 ? winsInNewest(run - 1) : 0;
 }
@@ -147,8 +204,8 @@ int NoxMethodMetrics::pastilles(bool *fall) const
 int NoxMethodMetrics::fire() const
 {
     int wins = 0;
-    for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-        const NoxCoupRecord &rec = m_history.at(i);
+    for (qsizetype i = records().size() - 1; i >= windowStart(); --i) {
+        const NoxCoupRecord &rec = records().at(i);
         if (!rec.has(NoxCoupRecord::TendencySignal)) {
             break;
         }
@@ -160,9 +217,9 @@ int NoxMethodMetrics::fire() const
 int NoxMethodMetrics::recentHits() const
 {
     int wins = 0;
-    const qsizetype stop = std::max<qsizetype>(0, m_history.size() - std::max(0, m_window));
-    for (qsizetype i = m_history.size() - 1; i >= stop; --i) {
-        const NoxCoupRecord &rec = m_history.at(i);
+    const qsizetype stop = std::max<qsizetype>(0, records().size() - std::max(0, m_window));
+    for (qsizetype i = records().size() - 1; i >= stop; --i) {
+        const NoxCoupRecord &rec = records().at(i);
         if (rec.tendency < 0) { // false for NaN: a missing tendency does not stop the walk
             break;
         }
@@ -173,7 +230,7 @@ int NoxMethodMetrics::recentHits() const
 
 double NoxMethodMetrics::viseur() const
 {
-    int v = m_shortTermWins;
+    int v = shortTermWins();
     if (v < 3) {
         return 0.0;
     }
@@ -181,8 +238,8 @@ double NoxMethodMetrics::viseur() const
     int f = 0;
     const bool high = newestAboveThreshold();
     if (high) {
-        for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-            const NoxCoupRecord &rec = m_history.at(i);
+        for (qsizetype i = records().size() - 1; i >= windowStart(); --i) {
+            const NoxCoupRecord &rec = records().at(i);
             const bool above = !std::isnan(rec.tendency) && rec.tendency > m_threshold;
             if (!above && v > 2) {
                 break;

@@ -4,32 +4,38 @@
 #include "engine/noxenums.h"
 
 #include <QList>
+#include <QPair>
+
+#include <mutex>
+#include <optional>
 
 namespace Nox {
 
 class NoxMethodState;
 
-/// The metrics the orderings score with, read from one consistent view of a method state
-/// (taken under its method mutex). Everything is bounded by the short-term window, so a
-/// metric costs the same whatever the history length.
+/// The metrics the orderings score with, read from one consistent view of a method state: the
+/// object holds the method mutex for its whole (short) life. Each statistic is read from the
+/// state the first time a score needs it, since an automatic method scores thousands of
+/// candidates per coup and most orderings need only a few values. Everything is bounded by the
+/// short-term window, so a metric costs the same whatever the history length.
 class NoxMethodMetrics
 {
 public:
     explicit NoxMethodMetrics(const NoxMethodState &state);
 
-    [[nodiscard]] int historyLength() const { return int(m_history.size()); }
+    [[nodiscard]] int historyLength() const { return int(records().size()); }
     [[nodiscard]] bool isAutomatic() const { return m_automatic; }
     [[nodiscard]] bool isActive() const { return m_active; }
     [[nodiscard]] int ecart() const { return m_ecart; }
-    [[nodiscard]] int ecartMax() const { return m_ecartMax; }
-    [[nodiscard]] double ecartMoyen() const { return m_ecartMoyen; }
-    [[nodiscard]] double ecartMoyenCt() const { return m_ecartMoyenCt; }
-    [[nodiscard]] int winBlocks() const { return m_shortTermWins; }
-    [[nodiscard]] NoxTendance tendance() const { return m_tendance; }
-    [[nodiscard]] int chartTendance() const { return m_chartTendance; }
-    [[nodiscard]] int chartTendanceCount() const { return m_chartTendanceCount; }
-    [[nodiscard]] int compteurMECount() const { return m_compteurME; }
-    [[nodiscard]] bool counterSignal() const { return m_counterSignal; }
+    [[nodiscard]] int ecartMax() const;
+    [[nodiscard]] double ecartMoyen() const;
+    [[nodiscard]] double ecartMoyenCt() const;
+    [[nodiscard]] int winBlocks() const { return shortTermWins(); }
+    [[nodiscard]] NoxTendance tendance() const;
+    [[nodiscard]] int chartTendance() const;
+    [[nodiscard]] int chartTendanceCount() const;
+    [[nodiscard]] int compteurMECount() const;
+    [[nodiscard]] bool counterSignal() const;
     /// The newest record is a win.
     [[nodiscard]] bool newestIsWin() const;
 
@@ -52,34 +58,49 @@ public:
     [[nodiscard]] int recentHits() const;
 
 private:
+    template<typename T, typename F>
+    T lazy(std::optional<T> &slot, F read) const
+    {
+        if (!slot) {
+            slot = read();
+        }
+        return *slot;
+    }
+    [[nodiscard]] const QList<NoxCoupRecord> &records() const;
+    [[nodiscard]] int numbersSum() const;
+    [[nodiscard]] double winRatio() const;
+    [[nodiscard]] double ratioTheorique() const;
+    [[nodiscard]] double shortTermWinRatio() const;
+    [[nodiscard]] int shortTermWins() const;
     [[nodiscard]] bool newestAboveThreshold() const;
     [[nodiscard]] qsizetype windowStart() const;
     /// Number of newest records, inside the window, whose tendency is above the threshold.
     [[nodiscard]] int highRunLength() const;
     [[nodiscard]] int winsInNewest(int count) const;
 
-    QList<NoxCoupRecord> m_history;
+    mutable std::optional<QList<NoxCoupRecord>> m_history;
     int m_window = 0;
     double m_threshold = 0;
     int m_resultCount = 0;
-    int m_numbersSum = 0;
-    double m_winRatio = 0;
-    double m_ratioTheorique = 0;
-    double m_shortTermWinRatio = 0;
     double m_ratioMargin = 0;
-    int m_shortTermWins = 0;
     int m_ecart = 0;
-    int m_ecartMax = 0;
-    double m_ecartMoyen = 0;
-    double m_ecartMoyenCt = 0;
     bool m_useNotif = false;
     int m_ecartNotif = 0;
     int m_signalMask = 0;
-    NoxTendance m_tendance = NoxTendance::none;
-    int m_chartTendance = 0;
-    int m_chartTendanceCount = 0;
-    int m_compteurME = 0;
-    bool m_counterSignal = false;
+    const NoxMethodState *m_state;
+    std::unique_lock<std::recursive_mutex> m_lock;
+    mutable std::optional<int> m_numbersSum;
+    mutable std::optional<double> m_winRatio;
+    mutable std::optional<double> m_ratioTheorique;
+    mutable std::optional<double> m_shortTermWinRatio;
+    mutable std::optional<int> m_shortTermWins;
+    mutable std::optional<int> m_ecartMax;
+    mutable std::optional<double> m_ecartMoyen;
+    mutable std::optional<double> m_ecartMoyenCt;
+    mutable std::optional<NoxTendance> m_tendance;
+    mutable std::optional<QPair<int, int>> m_chartTendance;
+    mutable std::optional<int> m_compteurME;
+    mutable std::optional<bool> m_counterSignal;
     bool m_automatic = false;
     bool m_active = false;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/noxmethod.h"
+#include "engine/noxmethodinterface.h"
+
+namespace Nox {
+
+/// Ten-coups mirror on the sixain groups S1 (SX1, SX3, SX5) and S2 (SX2, SX4, SX6): plays the group that does
+/// not hold the value ten coups back, or with `inverse` the one that does. Stateless.
+class MethodeMirS1S2 : public NoxMethod, public NoxMethodInterface
+{
+public:
+    MethodeMirS1S2(const QString &name, bool inverse);
+
+    void process(const NoxMethodContext &context) override;
+    void commit(const NoxMethodContext &) override {}
+    bool rollback(int, const NoxMethodContext &) override { return true; }
+    void reset(const NoxMethodContext &) override { clearProposal(); }
+
+    [[nodiscard]] bool isInverse() const { return m_inverse; }
+
+private:
+    bool m_inverse;
+};
+
+} // namespace Nox

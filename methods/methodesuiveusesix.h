@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/noxmethod.h"
+#include "engine/noxmethodinterface.h"
+
+namespace Nox {
+
+/// Sixain follower: plays the sixains that came out since the latest repetition of a sixain (at most five),
+/// the oldest first, and forgets everything before its latest win.
+class MethodeSuiveuseSix : public NoxMethod, public NoxMethodInterface
+{
+public:
+    explicit MethodeSuiveuseSix(const QString &name);
+
+    void process(const NoxMethodContext &context) override;
+    void commit(const NoxMethodContext &context) override;
+    bool rollback(int value, const NoxMethodContext &context) override;
+    void reset(const NoxMethodContext &context) override;
+
+    [[nodiscard]] int startIndex() const { return m_start; }
+
+private:
+    int m_start = -1; ///< history index of the latest win, -1 for none
+};
+
+} // namespace Nox
