@@ -119,6 +119,11 @@ QString bankrollSection(const NoxSimResult &result, bool baccarat)
     out += QStringLiteral("  sessions reaching the take-profit %1, warned of the stop-loss %2\n")
                .arg(b.gainLimitSessions())
                .arg(b.lossLimitSessions());
+    if (b.moneyLimitSessions() > 0) {
+        out += QStringLiteral(
+                   "  sessions that stopped betting when a stake passed the engine's money limit %1\n")
+                   .arg(b.moneyLimitSessions());
+    }
     out += QStringLiteral("  coups won %1, lost %2; total staked %3; largest stake of the run %4\n")
                .arg(b.coupsWon())
                .arg(b.coupsLost())
