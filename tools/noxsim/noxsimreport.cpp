@@ -101,9 +101,10 @@ QString chanceNote(const NoxSimResult &result)
 QString bankrollSection(const NoxSimResult &result, bool baccarat)
 {
     const NoxSimBankroll &b = result.bankroll;
-    QString out = QStringLiteral("\nBankroll of the active methods over %1 coups in %2, each a session\n")
-                      .arg(b.coups())
-                      .arg(shoesLine(result, baccarat));
+    QString out =
+        QStringLiteral("\nBankroll of the active methods over %1 coups in %2%3\n")
+            .arg(b.coups())
+            .arg(shoesLine(result, baccarat), baccarat ? QStringLiteral(", each a session") : QString());
     out += QStringLiteral("  every session starts with %1; stop-loss %2, take-profit %3\n")
                .arg(money(b.capital), money(b.stopLoss), money(b.takeProfit));
     if (b.staked() == 0) {
