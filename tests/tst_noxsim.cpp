@@ -719,6 +719,26 @@ private slots:
             QVERIFY(err.contains(QStringLiteral("no method catalogue for roulette")));
             return;
         }
+        // Every method active stakes past the engine's money limit: the session stops betting
+        // there and the methods play the whole session on.
+        NoxSimulator::Config config;
+        config.baccarat = false;
+        config.activateAll = true;
+        NoxSimulator simulator(config);
+        QString error;
+        QVERIFY2(simulator.prepare(&error), qPrintable(error));
+        NoxSimResult result = simulator.emptyResult({});
+        const QList<int> spins = NoxRouletteWheel(3).spins(30);
+        simulator.playShoe(spins, &result);
+        QCOMPARE(simulator.engine().playedValues(), spins);
+        QCOMPARE(result.bankroll.moneyLimitSessions(), 1);
+        QVERIFY(result.bankroll.largestStake() > 0);
+        QVERIFY(qAbs(result.bankroll.largestStake()) + 1000 <= NoxEngine::kMaxMoney);
+        const qsizetype betting =
+            std::count_if(result.methods.cbegin(), result.methods.cend(),
+                          [](const NoxSimResult::Method &m) { return m.flat.coups() > 0; });
+        QVERIFY(betting > result.methods.size() / 2);
+
         QCOMPARE(runNoxsim(dealt, &out, &err), 0);
         QVERIFY2(out.contains(QStringLiteral("over 120 coups in 3 sessions")), qPrintable(out + err));
         QCOMPARE(runNoxsim({QStringLiteral("--game"), QStringLiteral("roulette"), history,

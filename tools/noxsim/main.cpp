@@ -161,8 +161,9 @@ int runMerge(const QStringList &arguments)
         "Combines the JSON results of the shards of one run (noxsim --shard K/N --json FILE) into the "
         "result of the whole run, and prints it as a run does."));
     parser.addHelpOption();
+    // Shown after the program's name in the usage line.
     parser.addPositionalArgument(QStringLiteral("results"), QStringLiteral("JSON results of the shards."),
-                                 QStringLiteral("a.json b.json ..."));
+                                 QStringLiteral("merge a.json b.json ..."));
     parser.addOptions(outputOptions());
     parser.process(arguments);
     Output output;

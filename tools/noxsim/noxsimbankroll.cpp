@@ -28,6 +28,7 @@ void NoxSimBankroll::addSession(const Session &s)
     one.m_highestCapital = s.highestCapital;
     one.m_gainLimitSessions = s.gainLimit ? 1 : 0;
     one.m_lossLimitSessions = s.lossLimit ? 1 : 0;
+    one.m_moneyLimitSessions = s.moneyLimit ? 1 : 0;
     append(one);
 }
 
@@ -50,6 +51,7 @@ void NoxSimBankroll::append(const NoxSimBankroll &other)
     m_coupsLost += other.m_coupsLost;
     m_gainLimitSessions += other.m_gainLimitSessions;
     m_lossLimitSessions += other.m_lossLimitSessions;
+    m_moneyLimitSessions += other.m_moneyLimitSessions;
     m_expected += other.m_expected;
     m_variance += other.m_variance;
 }
@@ -92,6 +94,7 @@ QJsonObject NoxSimBankroll::toJson() const
         {QStringLiteral("highestCapital"), units(m_highestCapital)},
         {QStringLiteral("gainLimitSessions"), m_gainLimitSessions},
         {QStringLiteral("lossLimitSessions"), m_lossLimitSessions},
+        {QStringLiteral("moneyLimitSessions"), m_moneyLimitSessions},
         {QStringLiteral("expectedResult"), expectedResult() / 100.0},
         {QStringLiteral("resultDeviation"), resultDeviation() / 100.0},
         {QStringLiteral("resultScore"), resultScore()},
@@ -136,6 +139,7 @@ bool NoxSimBankroll::fromJson(const QJsonObject &object, NoxSimBankroll *bankrol
     b.m_highestCapital = int(hundredths("highestCapital"));
     b.m_gainLimitSessions = count("gainLimitSessions");
     b.m_lossLimitSessions = count("lossLimitSessions");
+    b.m_moneyLimitSessions = count("moneyLimitSessions");
     b.m_expected = sum("result");
     b.m_variance = sum("variance");
     if (!ok) {

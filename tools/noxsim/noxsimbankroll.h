@@ -24,8 +24,9 @@ public:
         int highestCapital = 0;
         int coupsWon = 0; ///< coups that raised the capital
         int coupsLost = 0;
-        bool gainLimit = false; ///< the take-profit warning came
-        bool lossLimit = false; ///< the stop-loss warning came
+        bool gainLimit = false;  ///< the take-profit warning came
+        bool lossLimit = false;  ///< the stop-loss warning came
+        bool moneyLimit = false; ///< betting stopped at the engine's money limit
     };
 
     /// Session budget and limits (hundredths); equal in every part of a run.
@@ -52,6 +53,8 @@ public:
     [[nodiscard]] int highestCapital() const { return m_highestCapital; }
     [[nodiscard]] qint64 gainLimitSessions() const { return m_gainLimitSessions; }
     [[nodiscard]] qint64 lossLimitSessions() const { return m_lossLimitSessions; }
+    /// Sessions that stopped betting because a stake passed the engine's money limit.
+    [[nodiscard]] qint64 moneyLimitSessions() const { return m_moneyLimitSessions; }
     /// The result expected at the house edge for the bets placed, and its standard deviation.
     [[nodiscard]] double expectedResult() const { return m_expected.value(); }
     [[nodiscard]] double resultDeviation() const;
@@ -77,6 +80,7 @@ private:
     int m_highestCapital = 0;
     qint64 m_gainLimitSessions = 0;
     qint64 m_lossLimitSessions = 0;
+    qint64 m_moneyLimitSessions = 0;
     NoxExactSum m_expected;
     NoxExactSum m_variance;
 };

@@ -101,9 +101,10 @@ QString chanceNote(const NoxSimResult &result)
 QString bankrollSection(const NoxSimResult &result, bool baccarat)
 {
     const NoxSimBankroll &b = result.bankroll;
-    QString out = QStringLiteral("\nBankroll of the active methods over %1 coups in %2, each a session\n")
-                      .arg(b.coups())
-                      .arg(shoesLine(result, baccarat));
+    QString out =
+        QStringLiteral("\nBankroll of the active methods over %1 coups in %2%3\n")
+            .arg(b.coups())
+            .arg(shoesLine(result, baccarat), baccarat ? QStringLiteral(", each a session") : QString());
     out += QStringLiteral("  every session starts with %1; stop-loss %2, take-profit %3\n")
                .arg(money(b.capital), money(b.stopLoss), money(b.takeProfit));
     if (b.staked() == 0) {
@@ -119,6 +120,11 @@ QString bankrollSection(const NoxSimResult &result, bool baccarat)
     out += QStringLiteral("  sessions reaching the take-profit %1, warned of the stop-loss %2\n")
                .arg(b.gainLimitSessions())
                .arg(b.lossLimitSessions());
+    if (b.moneyLimitSessions() > 0) {
+        out += QStringLiteral(
+                   "  sessions that stopped betting when a stake passed the engine's money limit %1\n")
+                   .arg(b.moneyLimitSessions());
+    }
     out += QStringLiteral("  coups won %1, lost %2; total staked %3; largest stake of the run %4\n")
                .arg(b.coupsWon())
                .arg(b.coupsLost())

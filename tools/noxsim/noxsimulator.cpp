@@ -170,29 +170,61 @@ NoxSimResult NoxSimulator::emptyResult(const QJsonObject &run) const
 void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
 {
     startSession();
+    NoxSimBankroll::Session session;
+    session.coups = int(values.size());
+    bool closed = false;
+    const auto closeMoney = [&] {
+        const NoxFinancial f = m_engine->financial();
+        const NoxFinancialStats stats = m_engine->financialStats();
+        session.result = qint64(f.capital) - f.capitalOrigine;
+        session.lowestCapital = f.capitalMin;
+        session.highestCapital = f.capitalMax;
+        session.coupsWon = stats.betWinCount;
+        session.coupsLost = stats.betLossCount;
+        for (const NoxNotification &n : m_engine->notifications()) {
+            session.gainLimit = session.gainLimit || n.type == NoxNotification::GainLimit;
+            session.lossLimit = session.lossLimit || n.type == NoxNotification::LossLimit;
+        }
+        closed = true;
+    };
+    qsizetype played = 0;
+    const auto refused = [&] {
+        return m_engine->playedValues().size() == played;
+    };
     for (int v : values) {
         // The proposals standing now are the bets on this coup.
         for (qsizetype i = 0; i < m_states.size(); ++i) {
             const NoxMethodState *s = m_states.at(i);
             into->methods[i].flat.record(s->proposal().playedItems(s->numberMode()), v, *m_chance);
         }
-        const int stake = m_engine->financial().mise;
-        into->bankroll.addStake(stake,
-                                stake > 0 ? m_chance->bets(m_engine->itemsToPlay()) : NoxChanceModel::Coup{});
+        int stake = m_engine->financial().mise;
+        NoxChanceModel::Coup chance =
+            stake > 0 ? m_chance->bets(m_engine->itemsToPlay()) : NoxChanceModel::Coup{};
         m_engine->playValueInternal(v, true);
+        if (refused()) {
+            // The engine refuses a coup whose stake and capital pass its money limit. The
+            // session stops betting there, as the application would leave the player; the
+            // methods play on, so their records still cover the whole shoe.
+            session.moneyLimit = true;
+            for (int id : std::as_const(m_activeIds)) {
+                m_engine->setMethodActive(id, false);
+            }
+            m_engine->playValueInternal(v, true);
+            if (refused()) {
+                // The capital alone is past the limit: keep the session's figures and clear
+                // the money so that the methods can go on.
+                closeMoney();
+                m_engine->restart(true, false);
+                m_engine->playValueInternal(v, true);
+            }
+            stake = 0;
+            chance = {};
+        }
+        ++played;
+        into->bankroll.addStake(stake, chance);
     }
-    const NoxFinancial f = m_engine->financial();
-    const NoxFinancialStats stats = m_engine->financialStats();
-    NoxSimBankroll::Session session;
-    session.coups = int(values.size());
-    session.result = qint64(f.capital) - f.capitalOrigine;
-    session.lowestCapital = f.capitalMin;
-    session.highestCapital = f.capitalMax;
-    session.coupsWon = stats.betWinCount;
-    session.coupsLost = stats.betLossCount;
-    for (const NoxNotification &n : m_engine->notifications()) {
-        session.gainLimit = session.gainLimit || n.type == NoxNotification::GainLimit;
-        session.lossLimit = session.lossLimit || n.type == NoxNotification::LossLimit;
+    if (!closed) {
+        closeMoney();
     }
     into->bankroll.addSession(session);
     ++into->shoeCount;
