@@ -498,6 +498,31 @@ private slots:
         QCOMPARE(QCoreApplication::translate("Methods", "Figure 01"), u"Pattern 01");
     }
 
+    void removedUserMethodsLeaveNoRowBehind()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        const auto testers = watchModels(ui);
+        const int rows = ui.methodList()->rowCount();
+        ui.upsertUserMethod(-1, QVariantMap{{QStringLiteral("name"), QStringLiteral("Mine")},
+                                            {QStringLiteral("nums"), QVariantList{1, 2}}});
+        QCOMPARE(ui.methodList()->rowCount(), rows + 1);
+        const int id = ui.getMethodId(QStringLiteral("Mine"));
+        QVERIFY(id >= 0);
+        QCOMPARE(ui.getUserMethod(id).toMap().value(QStringLiteral("name")).toString(), u"Mine");
+        QCOMPARE(ui.userMethods()->rowCount(), 1);
+        // No event processed in between: the rows already follow the engine.
+        ui.removeUserMethod(id);
+        QCOMPARE(ui.methodList()->rowCount(), rows);
+        for (const NoxMethodState *s : ui.methodList()->states()) {
+            QVERIFY(root.engine()->methodStates().contains(s));
+        }
+        QCOMPARE(ui.userMethods()->rowCount(), 0);
+        settle();
+        QCOMPARE(ui.methodList()->rowCount(), rows);
+    }
+
     void betPlacesTheProposedStakesOrSaysWhyNot()
     {
         EngineRoot root;

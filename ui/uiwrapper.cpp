@@ -303,6 +303,13 @@ void UIWrapper::setKeypad(const QVariantMap &keypad)
     }
 }
 
+void UIWrapper::syncMethodRows()
+{
+    // The engine has already deleted the states it removed: take the rows again now, before
+    // anything on the GUI thread can read a row of a deleted state.
+    m_methodList->methodsChanged();
+}
+
 void UIWrapper::setCalibration(UICalibrationModel *calibration)
 {
     if (m_calibration != calibration) {
@@ -809,6 +816,7 @@ void UIWrapper::removeUserMethod(int id)
 {
     if (m_engine) {
         m_engine->removeUserMethod(id);
+        syncMethodRows();
     }
 }
 
@@ -816,6 +824,7 @@ void UIWrapper::removeAllUserMethods()
 {
     if (m_engine) {
         m_engine->removeAllUserMethods();
+        syncMethodRows();
     }
 }
 
@@ -830,12 +839,14 @@ void UIWrapper::upsertUserMethod(int id, const QVariant &model)
         numbers.append(n.toInt());
     }
     m_engine->upsertUserMethod(id, map.value(kName).toString(), numbers);
+    syncMethodRows();
 }
 
 void UIWrapper::importUserMethods(const QString &path)
 {
     if (m_engine) {
         m_engine->loadUserMethods(urlFromPath(path), false, true);
+        syncMethodRows();
     }
 }
 
@@ -879,6 +890,7 @@ void UIWrapper::loadTestMethods()
 {
     if (m_engine) {
         m_engine->loadUserMethods({}, true, false);
+        syncMethodRows();
     }
 }
 

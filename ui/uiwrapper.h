@@ -208,6 +208,8 @@ public:
 
 private:
     void buildKeypad();
+    /// Takes the method rows again after an engine call that changed the method set.
+    void syncMethodRows();
     void applyQuickListConfig();
     void applySignalFilters();
     [[nodiscard]] QList<Nox::NoxMethodState *> findMethods(const QString &color) const;
