@@ -1,39 +1,128 @@
-#include "engine/noxbetitem.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethodstate.h"
+#include "noxloghandler.h"
+#include "noxqmlimports.h"
+#include "noxstartup.h"
+#include "uinavigator.h"
+#include "uiroutes.h"
 
-#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
 #include <QSettings>
+#include <QSurfaceFormat>
 #include <QTextStream>
 
-// Until the screens exist, start-up brings the engine up as the application will (pools,
-// catalogue, settings) and reports what it loaded.
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const auto kFontDirectory = QStringLiteral(":/qt/qml/NoxRouletteUi/imports/Theme/fonts/open-sans");
+const auto kImportPath = QStringLiteral(":/qt/qml/NoxRouletteUi/imports");
+const auto kIconCheck = QStringLiteral(":/IconLibrary/material-symbols/close.svg");
+const auto kMainUrl = QStringLiteral("qrc:/qt/qml/NoxBaccaratApp/");
+
+/// Instance of a QML singleton of NoxRouletteModel, created on first request. The module's
+/// types are registered when it is first imported, hence the empty component importing it.
+template<typename T>
+T *singleton(QQmlApplicationEngine &qml, const char *name)
+{
+    static const bool imported = [&qml] {
+        QQmlComponent importer(&qml);
+        importer.setData("import NoxRouletteModel\nimport QtQml\nQtObject {}", QUrl());
+        std::unique_ptr<QObject>(importer.create());
+        return true;
+    }();
+    Q_UNUSED(imported)
+    const int typeId = qmlTypeId("NoxRouletteModel", 1, 0, name);
+    return typeId < 0 ? nullptr : qml.singletonInstance<T *>(typeId);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    QCoreApplication app(argc, argv);
+
+    // Without a display the platform plugin would abort with a core dump: say it plainly.
+    QString noDisplay;
+    if (!NoxStartup::displayAvailable(&noDisplay)) {
+        std::fprintf(stderr,
+                     "Baccarat Vantor Pro needs a graphical display and none is available (%s).\n"
+                     "Start it from a desktop session, or set DISPLAY to a running X server.\n",
+                     qPrintable(noDisplay));
+        return 1;
+    }
+
+    QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccarat%1").arg(QString()));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("noxbaccarat.app"));
     QCoreApplication::setApplicationName(QStringLiteral("Baccarat Vantor Pro"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3"));
 
+    NoxLogHandler::install();
+    QQuickWindow::setTextRenderType(QQuickWindow::QtTextRendering);
+
+    const QString language = NoxStartup::language();
+    qDebug().noquote() << QStringLiteral("INIT ") + language;
+
+    // The QML side goes before the engine at the end: its objects hold the engine.
+    auto qmlEngine = std::make_unique<QQmlApplicationEngine>();
+    QQmlApplicationEngine &qml = *qmlEngine;
     Nox::NoxEngine engine(true);
+    QObject::connect(
+        &qml, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(-1); },
+        Qt::QueuedConnection);
+
+    QQuickStyle::setStyle(QStringLiteral("CommonStyle"));
+    QQuickStyle::setFallbackStyle(QStringLiteral("Basic"));
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSamples(4);
+    QSurfaceFormat::setDefaultFormat(format);
+
+    QString failedFont;
+    if (!NoxStartup::loadFonts(kFontDirectory, &failedFont)) {
+        qFatal("failed to addApplicationFont: %s", qPrintable(failedFont));
+    }
+
+    // Qt 6.4 does not search ":/qt/qml" by default, where the program's modules are.
+    qml.addImportPath(QStringLiteral(":/qt/qml"));
+    qml.addImportPath(kImportPath);
+    qml.rootContext()->setContextProperty(QStringLiteral("debug"), false);
+
     engine.setAsync(true);
     engine.loadMethods();
     engine.registerBuiltinMontantes();
     engine.setPersistence(true, QCoreApplication::organizationName());
-    // Read back what the last session saved: the save at shutdown rewrites the file.
     engine.loadUserMethods();
     QString libraryError;
     if (!engine.loadMontanteLibrary({}, true, &libraryError)) {
-        QTextStream(stderr) << "Progression library not loaded: " << libraryError << Qt::endl;
+        qWarning().noquote() << "Progression library not loaded:" << libraryError;
     }
-    engine.restart(true, true);
 
-    const QList<Nox::NoxMethodState *> states = engine.methodStates();
-    const auto active = std::count_if(states.begin(), states.end(), [](auto *s) { return s->isActive(); });
-    QTextStream out(stdout);
-    out << "Nox engine ready: " << Nox::betItems().size() << " bet items, " << states.size() << " methods ("
-        << active << " active), " << engine.montanteList(Nox::NoxMethodType::plein).size()
-        << " plein progressions, settings in " << engine.settingsFileName() << Qt::endl;
-    return 0;
+    auto *navigator = singleton<UINavigator>(qml, "UINavigator");
+    if (!navigator) {
+        qCritical("The QML module NoxRouletteModel is not registered");
+        return 1;
+    }
+    navigator->setRoutes(UIRoutes::baccaratRoutes());
+    navigator->enterPage(QStringLiteral("/home"), {}, false);
+
+    if (!QFile::exists(kIconCheck)) {
+        qWarning("Cannot init icons!");
+        return 1;
+    }
+
+    qml.load(QUrl(kMainUrl + QStringLiteral("Main.qml")));
+
+    engine.restart(true, true);
+    const int result = QGuiApplication::exec();
+    qmlEngine.reset();
+    NoxLogHandler::uninstall();
+    return result;
 }

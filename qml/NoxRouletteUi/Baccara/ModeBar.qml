@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import NoxRouletteUi.Common
+import Theme
+
+// The play mode (Pro, Quick, Split) and the switch between methods and the profit chart.
+RowLayout {
+    id: bar
+
+    property string mode: "pro"
+    property bool chartShown: false
+
+    signal modeChosen(string mode)
+    signal chartToggled()
+
+    spacing: 4
+
+    Repeater {
+        model: [
+            {name: "pro", text: qsTr("Pro"), objectName: "modePro"},
+            {name: "quick", text: qsTr("Quick"), objectName: "modeQuick"},
+            {name: "split", text: qsTr("Split"), objectName: "modeSplit"}
+        ]
+        delegate: Button {
+            required property var modelData
+            objectName: modelData.objectName
+            text: modelData.text
+            checked: bar.mode === modelData.name
+            flat: !checked
+            Layout.preferredWidth: 70
+            font.pixelSize: Theme.fontSizes.body
+            onClicked: bar.modeChosen(modelData.name)
+        }
+    }
+    Item { Layout.fillWidth: true }
+    IconButton {
+        objectName: "chartToggle"
+        iconName: bar.chartShown ? "view_list" : "show_chart"
+        tip: bar.chartShown ? qsTr("Méthodes") : qsTr("Courbe des profits")
+        checked: bar.chartShown
+        onClicked: bar.chartToggled()
+    }
+}

@@ -1,0 +1,68 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Theme
+
+// The dialog frame of the screens: modal, centred in the window, closable with Escape, a title
+// and a row of buttons (`acceptText`, and `rejectText` when not empty).
+Dialog {
+    id: dialog
+
+    property string acceptText: qsTr("OK")
+    property string rejectText
+    property color titleColor: Theme.colors.text
+    default property alias body: content.data
+    // Set by the navigator when the dialog is opened as a popup.
+    property string popupId
+    property string popupUuid
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.min(parent ? parent.width - 32 : 398, 398)
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    padding: Theme.metrics.margin
+    topPadding: 4
+
+    background: Rectangle {
+        radius: Theme.metrics.radius - 4
+        color: Theme.colors.surfaceRaised
+        border.color: Theme.colors.border
+    }
+
+    header: Label {
+        objectName: "dialogTitle"
+        text: dialog.title
+        color: dialog.titleColor
+        font.pixelSize: Theme.fontSizes.large
+        font.weight: Font.DemiBold
+        wrapMode: Text.WordWrap
+        padding: Theme.metrics.margin
+        bottomPadding: 4
+    }
+
+    contentItem: ColumnLayout {
+        id: content
+        spacing: Theme.metrics.spacing
+    }
+
+    footer: RowLayout {
+        spacing: Theme.metrics.spacing
+        Item { Layout.fillWidth: true }
+        Button {
+            objectName: "rejectButton"
+            visible: dialog.rejectText.length > 0
+            text: dialog.rejectText
+            onClicked: dialog.reject()
+        }
+        Button {
+            objectName: "acceptButton"
+            text: dialog.acceptText
+            highlighted: true
+            onClicked: dialog.accept()
+        }
+        Item { implicitWidth: Theme.metrics.margin - 8 }
+        Layout.bottomMargin: Theme.metrics.margin
+    }
+}

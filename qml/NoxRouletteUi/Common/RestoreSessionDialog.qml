@@ -1,0 +1,30 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Theme
+
+// Offered at start-up when the previous session ended without an orderly shutdown (a crash, a
+// power cut): restore its results or start afresh.
+NoxDialog {
+    id: dialog
+
+    property int count
+    property date when
+
+    objectName: "restoreSessionDialog"
+    title: qsTr("Session interrompue")
+    acceptText: qsTr("Restaurer")
+    rejectText: qsTr("Nouvelle session")
+    closePolicy: Popup.NoAutoClose
+
+    MessageText {
+        objectName: "restoreMessage"
+        text: qsTr("La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.",
+                   "", dialog.count).arg(dialog.when.toLocaleString(Qt.locale(), Locale.ShortFormat))
+    }
+    MessageText {
+        color: Theme.colors.textMuted
+        font.pixelSize: Theme.fontSizes.small
+        text: qsTr("Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.")
+    }
+}
