@@ -529,6 +529,24 @@ void NoxEngine::setSuspended(bool suspended)
     emit itemsToPlayChanged();
 }
 
+bool NoxEngine::isSuspended() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->suspended;
+}
+
+void NoxEngine::setNotificationRead(int index, bool read)
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        if (index < 0 || index >= d->notifications.size() || d->notifications[index].read == read) {
+            return;
+        }
+        d->notifications[index].read = read;
+    }
+    emit notificationsChanged();
+}
+
 NoxBetList NoxEngine::computeBets(int value, bool resetProgressions)
 {
     QMutexLocker lock(&d->mutex);

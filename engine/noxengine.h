@@ -67,6 +67,9 @@ public:
     [[nodiscard]] QList<int> playedValues() const;
 
     void setSuspended(bool suspended);
+    [[nodiscard]] bool isSuspended() const;
+    /// Marks the notification at `index` of notifications() read or unread.
+    void setNotificationRead(int index, bool read);
     [[nodiscard]] NoxBetList computeBets(int value, bool resetProgressions);
     [[nodiscard]] NoxBetList itemsToPlay() const;
 
@@ -91,6 +94,8 @@ public:
     [[nodiscard]] QString currentMontanteName(NoxMethodType type) const;
     /// Identifier and name of the kind's progressions, in registration order.
     [[nodiscard]] QList<QPair<int, QString>> montanteList(NoxMethodType type) const;
+    /// Identifiers of the user progressions (type plein), in registration order.
+    [[nodiscard]] QList<int> userMontanteIds() const;
     /// Parameters or details of the plein progression with that identifier (empty: none).
     [[nodiscard]] NoxMethodParameterList montanteParameters(int montanteId) const;
     [[nodiscard]] NoxMethodParameterList montanteDetails(int montanteId) const;
@@ -116,6 +121,9 @@ public:
     /// Hands the parameters to the method and recomputes it (and the automatic methods) as one
     /// task, ordered with the plays.
     QFuture<void> setMethodParameters(int methodId, const NoxMethodParameterList &parameters);
+    /// Hands the list's sort type to every automatic method, which then chooses anew, as one
+    /// task ordered with the plays. Nothing happens without an automatic method.
+    QFuture<void> setAutoSortType(int sortType);
     /// Sets a play-mode bit (NoxMethodState::PlayMode). The split view holds at most two
     /// methods: setting its bit clears it on every other method but the first that had it.
     void setMethodPlayMode(int methodId, int bit, bool on);

@@ -160,6 +160,18 @@ QList<QPair<int, QString>> NoxEngine::montanteList(NoxMethodType type) const
     return list;
 }
 
+QList<int> NoxEngine::userMontanteIds() const
+{
+    QMutexLocker lock(&d->mutex);
+    QList<int> ids;
+    for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {
+        if (m->isPerso()) {
+            ids.append(m->montanteId());
+        }
+    }
+    return ids;
+}
+
 NoxMethodParameterList NoxEngine::montanteParameters(int montanteId) const
 {
     QMutexLocker lock(&d->mutex);

@@ -10,6 +10,7 @@
 #include "engine/noxmethodstate.h"
 #include "engine/noxprofilefile.h"
 #include "engine/noxsnapshotcontext.h"
+#include "methods/methodeauto.h"
 #include "money/noxmontante.h"
 
 #include <QDir>
@@ -69,6 +70,46 @@ QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParame
         }
         state->clearCache();
         emit methodStateChanged(state->method()->index());
+        emit itemsToPlayChanged();
+    });
+}
+
+QFuture<void> NoxEngine::setAutoSortType(int sortType)
+{
+    return runTask([this, sortType] {
+        QList<int> values;
+        QList<NoxMethodState *> states;
+        {
+            QMutexLocker lock(&d->mutex);
+            values = d->played;
+            states = d->states;
+        }
+        bool changed = false;
+        for (NoxMethodState *s : std::as_const(states)) {
+            auto *autoMethod = dynamic_cast<MethodeAuto *>(s->method());
+            if (!autoMethod) {
+                continue;
+            }
+            {
+                std::lock_guard methodLock(s->method()->mutex());
+                if (autoMethod->sortType() == NoxMethodSortType(sortType) ||
+                    !autoMethod->setSortType(NoxMethodSortType(sortType))) {
+                    continue;
+                }
+            }
+            NoxSnapshotContext context(values, states, s, int(values.size()));
+            s->refreshState(context);
+            s->clearCache();
+            changed = true;
+        }
+        if (!changed) {
+            return;
+        }
+        {
+            QMutexLocker lock(&d->mutex);
+            updateItemsToPlay();
+        }
+        emit methodStatesChanged();
         emit itemsToPlayChanged();
     });
 }

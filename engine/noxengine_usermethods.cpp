@@ -186,6 +186,10 @@ int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<i
             return -1;
         }
         addUserMethodState(created);
+        // The method set changed: the lists take their rows again.
+        clearCaches(methodStates());
+        emit methodStatesChanged();
+        emit itemsToPlayChanged();
         return created->method()->index();
     }
     if (!isUserMethod(state)) {

@@ -25,6 +25,17 @@ MethodeAuto::MethodeAuto(const QString &name, NoxMethodSortType sortType, bool s
 
 MethodeAuto::~MethodeAuto() = default;
 
+bool MethodeAuto::setSortType(NoxMethodSortType sortType)
+{
+    std::unique_ptr<NoxMethodFilter> sorter = NoxMethodSortFactory::create(sortType);
+    if (!sorter) {
+        return false;
+    }
+    m_sortType = sortType;
+    m_sorter = std::move(sorter);
+    return true;
+}
+
 void MethodeAuto::process(const NoxMethodContext &context)
 {
     const int last = m_choiceStack.isEmpty() ? -1 : m_choiceStack.last();

@@ -29,6 +29,9 @@ public:
     void setCandidateIndexes(const QSet<int> &indexes) { m_candidateIndexes = indexes; }
     [[nodiscard]] const QSet<int> &candidateIndexes() const { return m_candidateIndexes; }
     [[nodiscard]] NoxMethodSortType sortType() const { return m_sortType; }
+    /// Orders the candidates by another sort type; false (nothing changes) when it has no
+    /// ordering. Called under the method's mutex.
+    bool setSortType(NoxMethodSortType sortType);
     [[nodiscard]] bool isSticky() const { return m_sticky; }
     [[nodiscard]] int requiredStateFlags() const { return m_requiredStateFlags; }
     [[nodiscard]] int currentChoice() const { return m_currentChoice; }

@@ -1,0 +1,3 @@
+#include "uilogging.h"
+
+Q_LOGGING_CATEGORY(lcUi, "nox.ui")

@@ -1,0 +1,1047 @@
+#include "uiwrapper.h"
+
+#include "engine/noxengine.h"
+#include "engine/noxitem.h"
+#include "engine/noxmethod.h"
+#include "engine/noxmethoddetailsinterface.h"
+#include "engine/noxmethodparameterinterface.h"
+#include "engine/noxmethodstate.h"
+#include "iengineprovider.h"
+#include "uiengineconfig.h"
+#include "uifilteredmethodlistmodel.h"
+#include "uifinancialconfig.h"
+#include "uilogging.h"
+#include "uimethodchartmodel.h"
+#include "uimethodcolors.h"
+#include "uimethodlistmodel.h"
+#include "uinotificationmodel.h"
+#include "uiplayedlistmodel.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QMetaEnum>
+#include <QQmlApplicationEngine>
+#include <QQmlEngine>
+#include <QQmlPropertyMap>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTranslator>
+#include <QUrl>
+
+using Nox::NoxBetItemID;
+using Nox::NoxEngine;
+using Nox::NoxMethodState;
+using Nox::NoxMethodSubType;
+using Nox::NoxMethodType;
+
+namespace {
+
+const QString kValue = QStringLiteral("value");
+const QString kFlags = QStringLiteral("flags");
+const QString kBet = QStringLiteral("bet");
+const QString kName = QStringLiteral("name");
+
+/// Play-type bits of the method lists.
+constexpr int kNormalList = NoxMethodState::NormalList;
+constexpr int kQuickList = NoxMethodState::QuickList;
+constexpr int kSplitView = NoxMethodState::SplitView;
+
+/// Colour groups with one subtype, as the settings screens name them.
+const QList<QPair<QString, NoxMethodSubType>> &colourGroups()
+{
+    static const QList<QPair<QString, NoxMethodSubType>> groups = {
+        {QStringLiteral("white"), NoxMethodSubType::whiteplein0},
+        {QStringLiteral("green"), NoxMethodSubType::green1},
+        {QStringLiteral("aqua"), NoxMethodSubType::aqua2},
+        {QStringLiteral("darkOrange"), NoxMethodSubType::orangecol7},
+        {QStringLiteral("yellow"), NoxMethodSubType::yellow3},
+        {QStringLiteral("purple"), NoxMethodSubType::purpleperso4},
+        {QStringLiteral("orange"), NoxMethodSubType::orange5},
+        {QStringLiteral("pink"), NoxMethodSubType::pinksixt9},
+        {QStringLiteral("hotPink"), NoxMethodSubType::pinkdouz8},
+        {QStringLiteral("lightGreen"), NoxMethodSubType::greentrans10},
+        {QStringLiteral("blue"), NoxMethodSubType::bluecs6},
+        {QStringLiteral("red"), NoxMethodSubType::red11}};
+    return groups;
+}
+
+/// The six bet kinds of the progression maps, with their keys.
+const QList<QPair<QString, NoxMethodType>> &montanteKinds()
+{
+    static const QList<QPair<QString, NoxMethodType>> kinds = {
+        {QStringLiteral("plein"), NoxMethodType::plein}, {QStringLiteral("cs"), NoxMethodType::cs},
+        {QStringLiteral("col"), NoxMethodType::col},     {QStringLiteral("sixain"), NoxMethodType::sixain},
+        {QStringLiteral("douz"), NoxMethodType::douz},   {QStringLiteral("trans"), NoxMethodType::trans}};
+    return kinds;
+}
+
+QVariantMap parameterToMap(const Nox::NoxMethodParameter &p)
+{
+    using T = Nox::NoxValue::Type;
+    QVariantMap map;
+    map.insert(kName, p.name);
+    switch (p.value.type()) {
+    case T::Int:
+        map.insert(QStringLiteral("type"), QStringLiteral("int"));
+        break;
+    case T::Double:
+        map.insert(QStringLiteral("type"), QStringLiteral("double"));
+        break;
+    case T::Bool:
+        map.insert(QStringLiteral("type"), QStringLiteral("bool"));
+        break;
+    case T::String:
+        map.insert(QStringLiteral("type"), QStringLiteral("string"));
+        break;
+    case T::None:
+        return {};
+    }
+    map.insert(kValue, p.value.toVariant());
+    if (p.value.type() == T::Int || p.value.type() == T::Double) {
+        if (p.minimum.type() == p.value.type()) {
+            map.insert(QStringLiteral("minimum"), p.minimum.toVariant());
+        }
+        if (p.maximum.type() == p.value.type()) {
+            map.insert(QStringLiteral("maximum"), p.maximum.toVariant());
+        }
+        map.insert(QStringLiteral("precision"), p.precision);
+    }
+    return map;
+}
+
+QList<QVariant> parametersToList(const Nox::NoxMethodParameterList &parameters)
+{
+    QList<QVariant> list;
+    for (const Nox::NoxMethodParameter &p : parameters) {
+        const QVariantMap map = parameterToMap(p);
+        if (!map.isEmpty()) {
+            list.append(map);
+        }
+    }
+    return list;
+}
+
+/// A QML value as a parameter value: bool, the integer types as int, double, string; anything
+/// else as no value.
+Nox::NoxValue valueFromVariant(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return Nox::NoxValue(v.toBool());
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return Nox::NoxValue(v.toInt());
+    case QMetaType::Double:
+        return Nox::NoxValue(v.toDouble());
+    case QMetaType::QString:
+        return Nox::NoxValue(v.toString());
+    default:
+        return {};
+    }
+}
+
+Nox::NoxMethodParameterList parametersFromList(const QList<QVariant> &list)
+{
+    Nox::NoxMethodParameterList parameters;
+    for (const QVariant &entry : list) {
+        const QVariantMap map = entry.toMap();
+        parameters.append(
+            Nox::NoxMethodParameter::named(map.value(kName).toString(), valueFromVariant(map.value(kValue))));
+    }
+    return parameters;
+}
+
+/// A path from QML: a URL ("file:///...", "qrc:/...") or a local path.
+QUrl urlFromPath(const QString &path)
+{
+    const QUrl url(path);
+    return url.scheme().size() > 1 ? url : QUrl::fromLocalFile(path);
+}
+
+} // namespace
+
+UIWrapper::UIWrapper(QObject *parent)
+    : QObject(parent)
+    , m_engine(IEngineProvider::engineFor(parent))
+{
+    // Children find the engine through their parent chain, which ends at this object's root.
+    m_engineConfig = new UIEngineConfig(this);
+    m_financial = new UIFinancialConfig(this);
+    m_notifications = new UINotificationModel(this);
+    m_methodList = new UIMethodListModel(this);
+
+    m_filteredMethodList = new UIFilteredMethodListModel(m_methodList, this);
+    m_filteredMethodList->setObjectName(QStringLiteral("filteredMethodList"));
+    m_filteredMethodList->setVisibleFilterEnabled(kNormalList);
+
+    m_userMethods = new UIFilteredMethodListModel(m_methodList, this);
+    m_userMethods->setObjectName(QStringLiteral("userMethods"));
+    m_userMethods->setSubTypeFilter(NoxMethodSubType::purpleperso4);
+
+    m_sortedMethodList = new UIFilteredMethodListModel(m_methodList, this);
+    m_sortedMethodList->setObjectName(QStringLiteral("sortedMethodList"));
+    m_sortedMethodList->setSortType(Default);
+
+    m_quickMethods = new UIFilteredMethodListModel(m_methodList, this);
+    m_quickMethods->setObjectName(QStringLiteral("quickMethods"));
+    m_quickMethods->setVisibleFilterEnabled(kQuickList);
+
+    m_splitMethods = new UIFilteredMethodListModel(m_methodList, this);
+    m_splitMethods->setObjectName(QStringLiteral("splitMethods"));
+    m_splitMethods->setVisibleFilterEnabled(kSplitView);
+    m_splitMethods->setSortType(Default);
+
+    buildKeypad();
+    m_playedItems = new UIPlayedListModel(this);
+
+    m_engineConfig->refresh();
+    m_financial->refresh();
+
+    if (m_engine) {
+        connect(m_engine, &NoxEngine::playedValuesChanged, this, &UIWrapper::onPlayedItemsChanged);
+        connect(m_engine, &NoxEngine::itemsToPlayChanged, this, &UIWrapper::onItemsToPlayChangedAsync,
+                Qt::DirectConnection);
+        connect(m_engine, &NoxEngine::methodStatesChanged, this, &UIWrapper::onMethodStatesChangedAsync,
+                Qt::DirectConnection);
+        connect(m_engine, &NoxEngine::methodStateChanged, this, &UIWrapper::onMethodStatesChangedAsync,
+                Qt::DirectConnection);
+    }
+    connect(this, &UIWrapper::itemsToPlayChangedInternal, this, &UIWrapper::onItemsToPlayChanged,
+            Qt::QueuedConnection);
+    connect(this, &UIWrapper::methodStatesChangedInternal, this, &UIWrapper::onMethodStatesChanged,
+            Qt::QueuedConnection);
+
+    applyQuickListConfig();
+    applySignalFilters();
+    connect(m_engineConfig, &UIEngineConfig::smartQuickModeChanged, this, &UIWrapper::applyQuickListConfig);
+    connect(m_engineConfig, &UIEngineConfig::smartQuickModeIsolateChanged, this,
+            &UIWrapper::applyQuickListConfig);
+    connect(m_engineConfig, &UIEngineConfig::signalBlocksChanged, this, &UIWrapper::applySignalFilters);
+    connect(m_engineConfig, &UIEngineConfig::signalBlocDominantConfirmeChanged, this,
+            &UIWrapper::applySignalFilters);
+    connect(m_engineConfig, &UIEngineConfig::signalTendanceBackChanged, this, &UIWrapper::applySignalFilters);
+    connect(m_filteredMethodList, &UIFilteredMethodListModel::sortTypeChanged, this,
+            [this](NoxMethodSortType type) {
+                if (m_engine) {
+                    m_engine->setAutoSortType(int(type));
+                }
+            });
+}
+
+UIWrapper::~UIWrapper()
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+}
+
+void UIWrapper::applyQuickListConfig()
+{
+    m_quickMethods->setSortType(m_engineConfig->smartQuickMode() ? QuickModeSmart : QuickMode);
+    m_quickMethods->setActiveIsolateEnabled(m_engineConfig->smartQuickModeIsolate());
+}
+
+void UIWrapper::applySignalFilters()
+{
+    // -1: the signal is off and its filter button disabled; 0: on, nothing filtered yet.
+    m_filteredMethodList->setSignalBlocksFilter(m_engineConfig->signalBlocks() ? 0 : -1);
+    m_filteredMethodList->setSignalBlocDominantConfirmeFilter(
+        m_engineConfig->signalBlocDominantConfirme() ? 0 : -1);
+    m_filteredMethodList->setSignalTendanceFilter(m_engineConfig->signalTendanceBack() ? 0 : -1);
+}
+
+void UIWrapper::buildKeypad()
+{
+    const auto add = [this](int id, bool withColor) {
+        auto *entry = new QQmlPropertyMap(this);
+        entry->insert(kValue, id);
+        entry->insert(kFlags, 0);
+        entry->insert(kBet, 0);
+        if (withColor) {
+            const Nox::NoxItem item = Nox::NoxItem::fromValue(id);
+            entry->insert(QStringLiteral("color"), int(item.color()));
+            entry->insert(QStringLiteral("colorName"), item.colorName());
+        }
+        entry->freeze();
+        m_keypad.insert(QString::number(id), QVariant::fromValue<QObject *>(entry));
+    };
+    if (!m_engine || m_engine->isBaccaratMode()) {
+        for (NoxBetItemID id : {NoxBetItemID::B_TIE, NoxBetItemID::B_PLAYER, NoxBetItemID::B_BANKER}) {
+            add(int(id), false);
+        }
+        return;
+    }
+    for (int n = 0; n <= 36; ++n) {
+        add(n, true);
+    }
+    const QList<QPair<int, int>> ranges = {{1000, 1005}, {700, 702}, {600, 610}, {200, 211}, {800, 802}};
+    for (const auto &[first, last] : ranges) {
+        for (int id = first; id <= last; ++id) {
+            add(id, false);
+        }
+    }
+}
+
+void UIWrapper::setKeypad(const QVariantMap &keypad)
+{
+    if (m_keypad != keypad) {
+        m_keypad = keypad;
+        emit keypadChanged(m_keypad);
+    }
+}
+
+void UIWrapper::setPlayedItems(UIPlayedListModel *model)
+{
+    if (m_playedItems != model) {
+        m_playedItems = model;
+        emit playedItemsChanged(m_playedItems);
+    }
+}
+
+// --- Notifications ------------------------------------------------------------------------------
+
+void UIWrapper::onItemsToPlayChangedAsync()
+{
+    if (!m_itemsToPlayPending.exchange(true)) {
+        emit itemsToPlayChangedInternal();
+    }
+}
+
+void UIWrapper::onMethodStatesChangedAsync()
+{
+    if (!m_methodStatesPending.exchange(true)) {
+        emit methodStatesChangedInternal();
+    }
+}
+
+void UIWrapper::onItemsToPlayChanged()
+{
+    qCDebug(lcUi) << "UIWrapper::onItemsToPlayChanged()";
+    m_itemsToPlayPending.store(false);
+    m_engineConfig->refresh();
+
+    const Nox::NoxBetList bets = m_engine ? m_engine->itemsToPlay() : Nox::NoxBetList();
+    QList<int> listed;
+    listed.reserve(bets.size());
+    QHash<int, const Nox::NoxBet *> byId;
+    for (const Nox::NoxBet &bet : bets) {
+        const int id = int(bet.id);
+        if (!byId.contains(id)) {
+            listed.append(id);
+            byId.insert(id, &bet);
+        }
+    }
+    bool keypadChangedNow = false;
+    const auto update = [&](int id) {
+        const QString key = QString::number(id);
+        auto *entry = qobject_cast<QQmlPropertyMap *>(m_keypad.value(key).value<QObject *>());
+        if (!entry) {
+            return;
+        }
+        const Nox::NoxBet *bet = byId.value(id);
+        const int flags = bet ? (bet->flags | 1) : 0;
+        const int stake = bet ? bet->bet : 0;
+        bool changed = false;
+        if (entry->value(kFlags).toInt() != flags) {
+            entry->insert(kFlags, flags);
+            changed = true;
+        }
+        if (entry->value(kBet).toInt() != stake) {
+            entry->insert(kBet, stake);
+            changed = true;
+        }
+        keypadChangedNow = keypadChangedNow || changed;
+    };
+    for (int id : std::as_const(listed)) {
+        update(id);
+    }
+    for (int id : std::as_const(m_marked)) {
+        if (!byId.contains(id)) {
+            update(id);
+        }
+    }
+    m_marked = listed;
+    ++m_test;
+    if (keypadChangedNow) {
+        emit keypadChanged(m_keypad);
+    }
+    onPlayedItemsChanged();
+}
+
+void UIWrapper::onPlayedItemsChanged()
+{
+    qCDebug(lcUi) << "UIWrapper::onPlayedItemsChanged()";
+    if (!m_engine) {
+        return;
+    }
+    const bool baccarat = m_engine->isBaccaratMode();
+    m_summary.played = int(m_engine->playedValues().size());
+    m_summary.jeton = 0;
+    m_summary.toPlay = 0;
+    for (int id : std::as_const(m_marked)) {
+        if (!baccarat && id > 36) {
+            continue;
+        }
+        if (!baccarat) {
+            ++m_summary.toPlay;
+        }
+        if (m_summary.jeton == 0) {
+            auto *entry =
+                qobject_cast<QQmlPropertyMap *>(m_keypad.value(QString::number(id)).value<QObject *>());
+            const int stake = entry ? entry->value(kBet).toInt() : 0;
+            if (stake > 0) {
+                m_summary.jeton = stake;
+            }
+        }
+    }
+    m_financial->refresh();
+    const Nox::NoxFinancial financial = m_engine->financial();
+    m_summary.mise = financial.mise;
+    m_summary.sansMise = financial.capital - financial.capitalOrigine;
+    m_summary.profit = financial.capital - financial.capitalOrigine - financial.mise;
+    m_summary.suspended = m_engine->isSuspended();
+
+    const Nox::NoxFinancialStats stats = m_engine->financialStats();
+    emit summaryChanged(summary());
+    emit financialStatsChanged(financialStats());
+    emit financialBetListChanged(stats.betList);
+    emit financialProfitListChanged(stats.profitList);
+    emit currentMontanteDetailsChanged();
+}
+
+void UIWrapper::onMethodStatesChanged()
+{
+    qCDebug(lcUi) << "UIWrapper::onMethodStatesChanged()";
+    m_methodStatesPending.store(false);
+    emit methodConfigChanged(methodConfig());
+}
+
+// --- Properties ---------------------------------------------------------------------------------
+
+QList<NoxMethodState *> UIWrapper::findMethods(const QString &color) const
+{
+    QList<NoxMethodState *> found;
+    if (!m_engine) {
+        return found;
+    }
+    const QList<NoxMethodState *> states = m_engine->methodStates();
+    const auto select = [&](auto pred) {
+        for (NoxMethodState *s : states) {
+            if (s->method()->subtype() != NoxMethodSubType::none && pred(s)) {
+                found.append(s);
+            }
+        }
+    };
+    if (color == u"allEcartNotif") {
+        select([](const NoxMethodState *s) { return s->useNotif(); });
+        return found;
+    }
+    if (color == u"allUseCustomBlock") {
+        select([](const NoxMethodState *s) { return s->useCustomBlock(); });
+        return found;
+    }
+    for (const auto &[name, subtype] : colourGroups()) {
+        if (color == name) {
+            select(
+                [subtype = subtype](const NoxMethodState *s) { return s->method()->subtype() == subtype; });
+            return found;
+        }
+    }
+    // "all" and any other name: every method with a subtype.
+    select([](const NoxMethodState *) { return true; });
+    return found;
+}
+
+QVariant UIWrapper::methodConfig() const
+{
+    QVariantMap config;
+    const QList<NoxMethodState *> all = findMethods(QStringLiteral("all"));
+    const auto visible = [](const NoxMethodState *s) {
+        return (s->playModeFlags() & kNormalList) != 0;
+    };
+    for (const auto &[name, subtype] : colourGroups()) {
+        bool allVisible = true;
+        for (const NoxMethodState *s : all) {
+            if (s->method()->subtype() == subtype && !visible(s)) {
+                allVisible = false;
+                break;
+            }
+        }
+        config.insert(QStringLiteral("all") + name.at(0).toUpper() + name.mid(1), allVisible);
+    }
+    config.insert(QStringLiteral("all"), std::all_of(all.cbegin(), all.cend(), visible));
+    config.insert(
+        QStringLiteral("allEcartNotif"),
+        std::all_of(all.cbegin(), all.cend(), [](const NoxMethodState *s) { return s->useNotif(); }));
+    config.insert(
+        QStringLiteral("allUseCustomBlock"),
+        std::all_of(all.cbegin(), all.cend(), [](const NoxMethodState *s) { return s->useCustomBlock(); }));
+    const QString profile = m_engine ? m_engine->profileName() : QString();
+    config.insert(QStringLiteral("profile"),
+                  profile.isEmpty() ? QString() : QFileInfo(profile).fileName().section(u'.', 0, 0));
+    const Nox::NoxEngineConfig engineConfig = m_engine ? m_engine->config() : Nox::NoxEngineConfig();
+    config.insert(QStringLiteral("shortTermCount"), engineConfig.shortTermCount);
+    config.insert(QStringLiteral("truncateCount"), engineConfig.truncateCount);
+    return config;
+}
+
+QQuickWindow *UIWrapper::mainWindow() const
+{
+    auto *engine = qobject_cast<QQmlApplicationEngine *>(qmlEngine(this));
+    if (!engine || engine->rootObjects().isEmpty()) {
+        return nullptr;
+    }
+    return qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+}
+
+QVariant UIWrapper::financialStats() const
+{
+    const Nox::NoxFinancialStats stats = m_engine ? m_engine->financialStats() : Nox::NoxFinancialStats();
+    return QVariantMap{{QStringLiteral("betLossCount"), stats.betLossCount},
+                       {QStringLiteral("betWinCount"), stats.betWinCount},
+                       {QStringLiteral("betTotal"), stats.betTotal},
+                       {QStringLiteral("betMax"), stats.betMax},
+                       {QStringLiteral("profitMax"), stats.profitMax},
+                       {QStringLiteral("profitMin"), stats.profitMin},
+                       {QStringLiteral("profit"), stats.profit}};
+}
+
+QList<int> UIWrapper::financialProfitList() const
+{
+    return m_engine ? m_engine->financialStats().profitList : QList<int>();
+}
+
+QList<int> UIWrapper::financialBetList() const
+{
+    return m_engine ? m_engine->financialStats().betList : QList<int>();
+}
+
+QString UIWrapper::montanteDisplayName(int montanteId, const QString &name) const
+{
+    if (m_engine && m_engine->userMontanteIds().contains(montanteId)) {
+        return name;
+    }
+    return QCoreApplication::translate("Montantes", name.toUtf8().constData());
+}
+
+QVariantMap UIWrapper::currentMontantes() const
+{
+    QVariantMap map;
+    for (const auto &[key, type] : montanteKinds()) {
+        QString display;
+        if (m_engine) {
+            const QString current = m_engine->currentMontanteName(type);
+            for (const auto &[id, name] : m_engine->montanteList(type)) {
+                if (!current.isEmpty() && name == current) {
+                    display = montanteDisplayName(id, name);
+                    break;
+                }
+            }
+        }
+        map.insert(key, display);
+    }
+    return map;
+}
+
+QVariantMap UIWrapper::montantes() const
+{
+    QVariantMap map;
+    for (const auto &[key, type] : montanteKinds()) {
+        QStringList names;
+        if (m_engine) {
+            for (const auto &[id, name] : m_engine->montanteList(type)) {
+                names.append(montanteDisplayName(id, name));
+            }
+        }
+        map.insert(key, names);
+    }
+    return map;
+}
+
+QList<QColor> UIWrapper::methodColors() const
+{
+    return uiMethodColors();
+}
+
+QString UIWrapper::language() const
+{
+    const QQmlEngine *engine = qmlEngine(this);
+    return engine ? engine->uiLanguage() : QString();
+}
+
+QVariantMap UIWrapper::currentMontanteDetails() const
+{
+    QVariantMap map;
+    if (!m_engine) {
+        return map;
+    }
+    const QString current = m_engine->currentMontanteName(NoxMethodType::plein);
+    if (current.isEmpty()) {
+        return map;
+    }
+    for (const auto &[id, name] : m_engine->montanteList(NoxMethodType::plein)) {
+        if (name == current) {
+            map.insert(kName, montanteDisplayName(id, name));
+            break;
+        }
+    }
+    for (const Nox::NoxMethodParameter &p : m_engine->currentMontanteDetails()) {
+        if (!p.value.isNone()) {
+            map.insert(p.name, p.value.toVariant());
+        }
+    }
+    return map;
+}
+
+// --- Operations ---------------------------------------------------------------------------------
+
+void UIWrapper::play(int value)
+{
+    if (m_engine && value >= 0 && value <= 36) {
+        m_engine->playValueInternal(value, true);
+    }
+}
+
+void UIWrapper::unplay()
+{
+    if (m_engine) {
+        m_engine->cancelPlay();
+    }
+}
+
+void UIWrapper::restart()
+{
+    if (m_engine) {
+        m_engine->restart(true, true);
+    }
+}
+
+void UIWrapper::suspend()
+{
+    if (m_engine) {
+        m_engine->setSuspended(true);
+    }
+}
+
+void UIWrapper::resume()
+{
+    if (m_engine) {
+        m_engine->setSuspended(false);
+    }
+}
+
+void UIWrapper::resetFinancial()
+{
+    if (m_engine) {
+        m_engine->restart(true, false);
+    }
+}
+
+void UIWrapper::resetFinancialStats()
+{
+    if (m_engine) {
+        m_engine->resetFinancialStats();
+    }
+}
+
+void UIWrapper::resetMontante()
+{
+    if (m_engine) {
+        m_engine->resetMontante();
+    }
+}
+
+void UIWrapper::truncatePlayedItems(int toKeep)
+{
+    if (!m_engine) {
+        return;
+    }
+    m_engine->truncatePlayedItems(toKeep < 0 ? m_engine->config().truncateCount : toKeep);
+}
+
+void UIWrapper::setMethodActive(int id, bool active)
+{
+    if (m_engine) {
+        m_engine->setMethodActive(id, active);
+    }
+}
+
+void UIWrapper::setMethodVisible(int id, bool visible)
+{
+    if (m_engine) {
+        m_engine->setMethodPlayMode(id, kNormalList, visible);
+    }
+}
+
+void UIWrapper::setMethodSplitVisible(int id, bool visible)
+{
+    if (m_engine) {
+        m_engine->setMethodPlayMode(id, kSplitView, visible);
+    }
+}
+
+void UIWrapper::setMethodsVisible(const QString &color, bool visible)
+{
+    for (NoxMethodState *s : findMethods(color)) {
+        m_engine->setMethodPlayMode(s->method()->index(), kNormalList, visible);
+    }
+    qCDebug(lcUi) << "UIWrapper::onMethodStatesChanged()";
+    m_methodStatesPending.store(false);
+    emit methodConfigChanged(methodConfig());
+}
+
+void UIWrapper::setMethodConfigValue(int id, const QString &key, const QVariant &value)
+{
+    if (!m_engine) {
+        return;
+    }
+    if (key == u"useNotif") {
+        m_engine->setMethodUseNotif(id, value.toBool());
+    } else if (key == u"ecartNotif") {
+        m_engine->setMethodEcartNotif(id, value.toInt());
+    } else if (key == u"customBlockMin") {
+        m_engine->setMethodCustomBlockMin(id, value.toInt());
+    } else if (key == u"customBlockMax") {
+        m_engine->setMethodCustomBlockMax(id, value.toInt());
+    } else if (key == u"useCustomBlock") {
+        m_engine->setMethodUseCustomBlock(id, value.toBool());
+    } else if (key == u"nbBlockDom") {
+        m_engine->setMethodNbBlockDom(id, value.toInt());
+    }
+}
+
+void UIWrapper::setMethodsConfigValue(const QString &color, const QString &key, const QVariant &value)
+{
+    for (NoxMethodState *s : findMethods(color)) {
+        setMethodConfigValue(s->method()->index(), key, value);
+    }
+}
+
+void UIWrapper::setCurrentMontante(const QString &type, const QString &name)
+{
+    bool ok = false;
+    const int kind = QMetaEnum::fromType<NoxMethodType>().keyToValue(type.toLatin1().constData(), &ok);
+    if (!ok || !m_engine) {
+        return;
+    }
+    bool selected = false;
+    for (const auto &[id, stored] : m_engine->montanteList(NoxMethodType(kind))) {
+        if (montanteDisplayName(id, stored) == name) {
+            selected = m_engine->selectMontanteById(NoxMethodType(kind), id) || selected;
+        }
+    }
+    if (selected) {
+        // The selectors and the dashboard bind to these: tell them the selection moved.
+        emit currentMontantesChanged();
+        emit currentMontanteDetailsChanged();
+    }
+}
+
+void UIWrapper::loadProfile(const QString &path)
+{
+    if (m_engine) {
+        m_engine->loadProfile(urlFromPath(path));
+    }
+}
+
+void UIWrapper::saveProfile(const QString &path)
+{
+    if (m_engine) {
+        m_engine->saveProfile(urlFromPath(path));
+    }
+}
+
+void UIWrapper::setLanguage(const QString &code)
+{
+    auto *translator = new QTranslator;
+    if (!translator->load(QStringLiteral(":/qt/qml/NoxRouletteUi/i18n/qml_") + code +
+                          QStringLiteral(".qm"))) {
+        delete translator;
+        return;
+    }
+    QTranslator *previous = m_translator;
+    if (previous) {
+        QCoreApplication::removeTranslator(previous);
+    }
+    QCoreApplication::installTranslator(translator);
+    m_translator = translator;
+    if (QQmlEngine *engine = qmlEngine(this)) {
+        engine->setUiLanguage(code);
+    }
+    QSettings settings;
+    settings.setValue(QStringLiteral("language"), code);
+    qCDebug(lcUi).nospace() << "UI SETTINGS " << settings.fileName();
+    delete previous;
+}
+
+void UIWrapper::removeUserMethod(int id)
+{
+    if (m_engine) {
+        m_engine->removeUserMethod(id);
+    }
+}
+
+void UIWrapper::removeAllUserMethods()
+{
+    if (m_engine) {
+        m_engine->removeAllUserMethods();
+    }
+}
+
+void UIWrapper::upsertUserMethod(int id, const QVariant &model)
+{
+    if (!m_engine) {
+        return;
+    }
+    const QVariantMap map = model.toMap();
+    QList<int> numbers;
+    for (const QVariant &n : map.value(QStringLiteral("nums")).toList()) {
+        numbers.append(n.toInt());
+    }
+    m_engine->upsertUserMethod(id, map.value(kName).toString(), numbers);
+}
+
+void UIWrapper::importUserMethods(const QString &path)
+{
+    if (m_engine) {
+        m_engine->loadUserMethods(urlFromPath(path), false, true);
+    }
+}
+
+void UIWrapper::setEngineConfigValue(const QString &name, const QVariant &value)
+{
+    if (!m_engine) {
+        return;
+    }
+    Nox::NoxEngineConfig config = m_engine->config();
+    if (name == u"shortTermCount") {
+        config.shortTermCount = value.toInt();
+    } else if (name == u"truncateCount") {
+        config.truncateCount = value.toInt();
+    }
+    m_engine->setConfig(config);
+}
+
+void UIWrapper::removeUserMontante(int id)
+{
+    if (m_engine) {
+        m_engine->removeUserMontante(id);
+    }
+    emit montantesChanged();
+}
+
+void UIWrapper::upsertUserMontante(int id, const QVariant &model)
+{
+    if (!m_engine) {
+        return;
+    }
+    const QVariantMap map = model.toMap();
+    Nox::NoxMethodParameterList parameters;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        parameters.append(Nox::NoxMethodParameter::named(it.key(), valueFromVariant(it.value())));
+    }
+    m_engine->upsertUserMontante(id, parameters);
+    emit montantesChanged();
+}
+
+void UIWrapper::loadTestMethods()
+{
+    if (m_engine) {
+        m_engine->loadUserMethods({}, true, false);
+    }
+}
+
+QList<QVariant> UIWrapper::getUserMontantes() const
+{
+    QList<QVariant> list;
+    if (!m_engine) {
+        return list;
+    }
+    const QList<int> ids = m_engine->userMontanteIds();
+    for (const auto &[id, name] : m_engine->montanteList(NoxMethodType::plein)) {
+        if (ids.contains(id)) {
+            list.append(QVariantMap{{kName, name}, {QStringLiteral("montanteId"), id}});
+        }
+    }
+    return list;
+}
+
+QVariant UIWrapper::getUserMethod(int id) const
+{
+    const NoxMethodState *state = m_engine ? m_engine->methodState(id) : nullptr;
+    if (!state) {
+        return {};
+    }
+    std::lock_guard lock(state->method()->mutex());
+    return QVariantMap{{kName, state->method()->name()},
+                       {QStringLiteral("nums"), QVariant::fromValue(state->method()->coveredNumbers())}};
+}
+
+QVariant UIWrapper::getUserMontante(int id) const
+{
+    QVariantMap map;
+    if (m_engine) {
+        for (const Nox::NoxMethodParameter &p : m_engine->montanteParameters(id)) {
+            if (!p.value.isNone()) {
+                map.insert(p.name, p.value.toVariant());
+            }
+        }
+    }
+    map.insert(QStringLiteral("montanteId"), id);
+    return map;
+}
+
+int UIWrapper::getMethodId(const QString &name) const
+{
+    if (!m_engine) {
+        return -1;
+    }
+    for (const NoxMethodState *s : m_engine->methodStates()) {
+        if (s->method()->name() == name) {
+            return s->method()->index();
+        }
+    }
+    return -1;
+}
+
+QList<QVariant> UIWrapper::getMethodParameters(int id) const
+{
+    const NoxMethodState *state = m_engine ? m_engine->methodState(id) : nullptr;
+    const auto *iface =
+        state ? dynamic_cast<const Nox::NoxMethodParameterInterface *>(state->method()) : nullptr;
+    if (!iface) {
+        return {};
+    }
+    std::lock_guard lock(state->method()->mutex());
+    return parametersToList(iface->parameters());
+}
+
+void UIWrapper::setMethodParameters(int id, const QList<QVariant> &parameters)
+{
+    if (m_engine) {
+        m_engine->setMethodParameters(id, parametersFromList(parameters));
+    }
+}
+
+UIMethodChartModel *UIWrapper::getMethodChart(int id, bool splitView)
+{
+    auto *chart = new UIMethodChartModel(id, splitView, nullptr, m_engine);
+    QQmlEngine::setObjectOwnership(chart, QQmlEngine::JavaScriptOwnership);
+    return chart;
+}
+
+QString UIWrapper::getPlayedItemsString() const
+{
+    if (!m_engine) {
+        return {};
+    }
+    const bool baccarat = m_engine->isBaccaratMode();
+    QString text;
+    for (int v : m_engine->playedValues()) {
+        if (baccarat) {
+            text += v == 0   ? QStringLiteral("T")
+                    : v == 1 ? QStringLiteral("P")
+                    : v == 2 ? QStringLiteral("B")
+                             : QString();
+        } else {
+            text += QString::number(v);
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+QList<int> UIWrapper::parsePlayedItems(const QString &text, bool baccarat)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    QList<int> values;
+    for (const QString &part : text.split(lineBreak, Qt::SkipEmptyParts)) {
+        if (baccarat) {
+            if (part == u"P") {
+                values.append(1);
+            } else if (part == u"B") {
+                values.append(2);
+            } else if (part == u"T") {
+                values.append(0);
+            }
+        } else {
+            bool ok = false;
+            const int n = part.toInt(&ok, 10);
+            if (ok && n >= 0 && n <= 36) {
+                values.append(n);
+            }
+        }
+    }
+    return values;
+}
+
+void UIWrapper::addPlayedItemsString(const QString &text, const QJSValue &callback)
+{
+    if (!m_engine) {
+        return;
+    }
+    const QList<int> values = parsePlayedItems(text, m_engine->isBaccaratMode());
+    const int total = int(values.size());
+    auto *watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcher<void>::progressValueChanged, this,
+            [watcher, callback, total](int progress) {
+                if (!callback.isCallable()) {
+                    return;
+                }
+                const QJSValue result = QJSValue(callback).call({progress, total});
+                if (result.isError() || (result.isBool() && !result.toBool())) {
+                    watcher->cancel();
+                }
+            });
+    connect(watcher, &QFutureWatcher<void>::finished, this, [watcher, callback, total] {
+        if (callback.isCallable()) {
+            QJSValue(callback).call({total, total});
+        }
+        watcher->deleteLater();
+    });
+    watcher->setFuture(m_engine->playValues(values));
+}
+
+QVariantMap UIWrapper::getMethodDetails(int id) const
+{
+    QVariantMap map;
+    const NoxMethodState *state = m_engine ? m_engine->methodState(id) : nullptr;
+    if (!state) {
+        return map;
+    }
+    if (const auto *details = dynamic_cast<const Nox::NoxMethodDetailsInterface *>(state->method())) {
+        std::lock_guard lock(state->method()->mutex());
+        for (const QVariantMap &entry : details->details()) {
+            if (entry.contains(kName) && entry.contains(kValue)) {
+                map.insert(entry.value(kName).toString(), entry.value(kValue));
+            } else {
+                map.insert(entry);
+            }
+        }
+    }
+    const QList<int> gaps = state->gapList(false);
+    map.insert(QStringLiteral("active"), state->isActive());
+    map.insert(QStringLiteral("ecart"), state->ecart());
+    map.insert(QStringLiteral("ecartMax"), state->ecartMax());
+    map.insert(QStringLiteral("ecartMoyen"), state->ecartMoyen());
+    map.insert(QStringLiteral("lastEcart"), gaps.isEmpty() ? 0 : gaps.constLast());
+    map.insert(QStringLiteral("nbWins"), state->nbWins());
+    return map;
+}
+
+QList<QVariant> UIWrapper::getMontanteParameters(int id) const
+{
+    return m_engine ? parametersToList(m_engine->montanteParameters(id)) : QList<QVariant>();
+}
+
+void UIWrapper::setMontanteParameters(int id, const QList<QVariant> &parameters)
+{
+    if (m_engine) {
+        m_engine->upsertUserMontante(id, parametersFromList(parameters));
+    }
+}

@@ -1,0 +1,211 @@
+#pragma once
+
+#include "uisummary.h"
+
+#include <QColor>
+#include <QJSValue>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+#include <atomic>
+
+class QQuickWindow;
+class QTranslator;
+class UIEngineConfig;
+class UIFilteredMethodListModel;
+class UIFinancialConfig;
+class UIMethodChartModel;
+class UIMethodListModel;
+class UINotificationModel;
+class UIPlayedListModel;
+
+namespace Nox {
+class NoxEngine;
+class NoxMethodState;
+} // namespace Nox
+
+/// The one object through which the screens read the engine and ask it to act. It owns the
+/// presentation models, turns the engine's notifications into coalesced refreshes on the GUI
+/// thread and converts engine values into QML values. It holds no betting rule of its own:
+/// every operation is a call into the engine.
+///
+/// Thread rules: lives on the GUI thread; every invokable is called there. The engine may
+/// signal from its task thread: onItemsToPlayChangedAsync() and onMethodStatesChangedAsync()
+/// run in the emitting thread and only test-and-set an atomic flag and emit an internal signal
+/// queued to the GUI thread, so a burst of notifications gives one refresh and every read of
+/// engine state for the screens happens on the GUI thread. restart() and resetFinancial()
+/// block the GUI thread until the engine task has finished.
+class UIWrapper : public QObject
+{
+    Q_OBJECT
+    Q_MOC_INCLUDE("uiengineconfig.h")
+    Q_MOC_INCLUDE("uifilteredmethodlistmodel.h")
+    Q_MOC_INCLUDE("uifinancialconfig.h")
+    Q_MOC_INCLUDE("uimethodchartmodel.h")
+    Q_MOC_INCLUDE("uimethodlistmodel.h")
+    Q_MOC_INCLUDE("uinotificationmodel.h")
+    Q_MOC_INCLUDE("uiplayedlistmodel.h")
+    Q_MOC_INCLUDE(<QQuickWindow>)
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(QVariantMap keypad READ keypad WRITE setKeypad NOTIFY keypadChanged)
+    Q_PROPERTY(int test READ test NOTIFY testChanged)
+    Q_PROPERTY(UIPlayedListModel *playedItems READ playedItems WRITE setPlayedItems NOTIFY playedItemsChanged)
+    Q_PROPERTY(QVariant summary READ summary NOTIFY summaryChanged)
+    Q_PROPERTY(QVariant methodConfig READ methodConfig NOTIFY methodConfigChanged)
+    Q_PROPERTY(QQuickWindow *mainWindow READ mainWindow CONSTANT)
+    Q_PROPERTY(UIEngineConfig *engineConfig READ engineConfig CONSTANT)
+    Q_PROPERTY(UIFinancialConfig *financial READ financial CONSTANT)
+    Q_PROPERTY(UIFilteredMethodListModel *filteredMethodList READ filteredMethodList CONSTANT)
+    Q_PROPERTY(UIMethodListModel *methodList READ methodList CONSTANT)
+    Q_PROPERTY(QVariant financialStats READ financialStats NOTIFY financialStatsChanged)
+    Q_PROPERTY(QList<int> financialProfitList READ financialProfitList NOTIFY financialProfitListChanged)
+    Q_PROPERTY(QList<int> financialBetList READ financialBetList NOTIFY financialBetListChanged)
+    Q_PROPERTY(QVariantMap currentMontantes READ currentMontantes NOTIFY currentMontantesChanged)
+    Q_PROPERTY(QVariantMap montantes READ montantes NOTIFY montantesChanged)
+    Q_PROPERTY(UIFilteredMethodListModel *userMethods READ userMethods CONSTANT)
+    Q_PROPERTY(UIFilteredMethodListModel *quickMethods READ quickMethods CONSTANT)
+    Q_PROPERTY(UIFilteredMethodListModel *splitMethods READ splitMethods CONSTANT)
+    Q_PROPERTY(UIFilteredMethodListModel *sortedMethodList READ sortedMethodList CONSTANT)
+    Q_PROPERTY(QList<QColor> methodColors READ methodColors CONSTANT)
+    Q_PROPERTY(UINotificationModel *notifications READ notifications CONSTANT)
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(
+        QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
+
+public:
+    explicit UIWrapper(QObject *parent = nullptr);
+    ~UIWrapper() override;
+
+    [[nodiscard]] Nox::NoxEngine *engine() const { return m_engine; }
+
+    [[nodiscard]] QVariantMap keypad() const { return m_keypad; }
+    void setKeypad(const QVariantMap &keypad);
+    [[nodiscard]] int test() const { return m_test; }
+    [[nodiscard]] UIPlayedListModel *playedItems() const { return m_playedItems; }
+    void setPlayedItems(UIPlayedListModel *model);
+    [[nodiscard]] QVariant summary() const { return QVariant::fromValue(m_summary); }
+    [[nodiscard]] const UISummary &summaryRecord() const { return m_summary; }
+    [[nodiscard]] QVariant methodConfig() const;
+    [[nodiscard]] QQuickWindow *mainWindow() const;
+    [[nodiscard]] UIEngineConfig *engineConfig() const { return m_engineConfig; }
+    [[nodiscard]] UIFinancialConfig *financial() const { return m_financial; }
+    [[nodiscard]] UIFilteredMethodListModel *filteredMethodList() const { return m_filteredMethodList; }
+    [[nodiscard]] UIMethodListModel *methodList() const { return m_methodList; }
+    [[nodiscard]] QVariant financialStats() const;
+    [[nodiscard]] QList<int> financialProfitList() const;
+    [[nodiscard]] QList<int> financialBetList() const;
+    [[nodiscard]] QVariantMap currentMontantes() const;
+    [[nodiscard]] QVariantMap montantes() const;
+    [[nodiscard]] UIFilteredMethodListModel *userMethods() const { return m_userMethods; }
+    [[nodiscard]] UIFilteredMethodListModel *quickMethods() const { return m_quickMethods; }
+    [[nodiscard]] UIFilteredMethodListModel *splitMethods() const { return m_splitMethods; }
+    [[nodiscard]] UIFilteredMethodListModel *sortedMethodList() const { return m_sortedMethodList; }
+    [[nodiscard]] QList<QColor> methodColors() const;
+    [[nodiscard]] UINotificationModel *notifications() const { return m_notifications; }
+    [[nodiscard]] QString language() const;
+    [[nodiscard]] QVariantMap currentMontanteDetails() const;
+
+signals:
+    void keypadChanged(QVariantMap keypad);
+    void testChanged(int test);
+    void playedItemsChanged(UIPlayedListModel *playedItems);
+    void summaryChanged(QVariant summary);
+    void methodConfigChanged(QVariant methodConfig);
+    void financialStatsChanged(QVariant financialStats);
+    void financialProfitListChanged(QList<int> financialProfitList);
+    void financialBetListChanged(QList<int> financialBetList);
+    void financialChanged();
+    void currentMontantesChanged();
+    void montantesChanged();
+    void languageChanged();
+    void currentMontanteDetailsChanged();
+    void currenProfileChanged();
+    void itemsToPlayChangedInternal();
+    void methodStatesChangedInternal();
+
+public slots:
+    void play(int value);
+    void unplay();
+    void restart();
+    void suspend();
+    void resume();
+    void resetFinancial();
+    void resetFinancialStats();
+    void resetMontante();
+    void truncatePlayedItems(int toKeep = -1);
+    void setMethodActive(int id, bool active);
+    void setMethodVisible(int id, bool visible);
+    void setMethodSplitVisible(int id, bool visible);
+    void setMethodsVisible(const QString &color, bool visible);
+    void setMethodConfigValue(int id, const QString &key, const QVariant &value);
+    void setMethodsConfigValue(const QString &color, const QString &key, const QVariant &value);
+    void setCurrentMontante(const QString &type, const QString &name);
+    void loadProfile(const QString &path);
+    void saveProfile(const QString &path);
+    void setLanguage(const QString &code);
+    void removeUserMethod(int id);
+    void removeAllUserMethods();
+    void upsertUserMethod(int id, const QVariant &model);
+    void importUserMethods(const QString &path);
+    void setEngineConfigValue(const QString &name, const QVariant &value);
+    void removeUserMontante(int id);
+    void upsertUserMontante(int id, const QVariant &model);
+
+    void onItemsToPlayChanged();
+    void onPlayedItemsChanged();
+    void onMethodStatesChanged();
+    void onItemsToPlayChangedAsync();
+    void onMethodStatesChangedAsync();
+
+public:
+    Q_INVOKABLE void loadTestMethods();
+    Q_INVOKABLE QList<QVariant> getUserMontantes() const;
+    Q_INVOKABLE QVariant getUserMethod(int id) const;
+    Q_INVOKABLE QVariant getUserMontante(int id) const;
+    Q_INVOKABLE int getMethodId(const QString &name) const;
+    Q_INVOKABLE QList<QVariant> getMethodParameters(int id) const;
+    Q_INVOKABLE void setMethodParameters(int id, const QList<QVariant> &parameters);
+    /// A new chart model for the method, owned by the QML engine (no parent).
+    Q_INVOKABLE UIMethodChartModel *getMethodChart(int id, bool splitView = false);
+    Q_INVOKABLE QString getPlayedItemsString() const;
+    /// Plays a pasted history; callback(progress, total) is called on every progress step (a
+    /// false or an error returned cancels the rest) and callback(total, total) at the end.
+    Q_INVOKABLE void addPlayedItemsString(const QString &text, const QJSValue &callback);
+    Q_INVOKABLE QVariantMap getMethodDetails(int id) const;
+    Q_INVOKABLE QList<QVariant> getMontanteParameters(int id) const;
+    Q_INVOKABLE void setMontanteParameters(int id, const QList<QVariant> &parameters);
+
+    /// The values a pasted history text stands for in the engine's game (lines that do not
+    /// parse are skipped).
+    [[nodiscard]] static QList<int> parsePlayedItems(const QString &text, bool baccarat);
+
+private:
+    void buildKeypad();
+    void applyQuickListConfig();
+    void applySignalFilters();
+    [[nodiscard]] QList<Nox::NoxMethodState *> findMethods(const QString &color) const;
+    [[nodiscard]] QString montanteDisplayName(int montanteId, const QString &name) const;
+
+    Nox::NoxEngine *m_engine = nullptr;
+    UISummary m_summary;
+    UIEngineConfig *m_engineConfig = nullptr;
+    UIFinancialConfig *m_financial = nullptr;
+    UINotificationModel *m_notifications = nullptr;
+    UIMethodListModel *m_methodList = nullptr;
+    UIFilteredMethodListModel *m_filteredMethodList = nullptr;
+    UIFilteredMethodListModel *m_userMethods = nullptr;
+    UIFilteredMethodListModel *m_sortedMethodList = nullptr;
+    UIFilteredMethodListModel *m_quickMethods = nullptr;
+    UIFilteredMethodListModel *m_splitMethods = nullptr;
+    UIPlayedListModel *m_playedItems = nullptr;
+    QVariantMap m_keypad;
+    QList<int> m_marked; ///< identifiers the previous items-to-play refresh listed, in its order
+    int m_test = 0;
+    std::atomic<bool> m_itemsToPlayPending{false};
+    std::atomic<bool> m_methodStatesPending{false};
+    QPointer<QTranslator> m_translator;
+};
