@@ -34,6 +34,7 @@ NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
     , d(std::make_unique<NoxEnginePrivate>())
 {
     d->baccaratMode = baccaratMode;
+    d->calibration->setBaccaratMode(baccaratMode);
     NoxEngine *expected = nullptr;
     s_instance.compare_exchange_strong(expected, this);
     qRegisterMetaType<NoxBetList>();
@@ -63,6 +64,20 @@ NoxEngine *NoxEngine::instance()
 bool NoxEngine::isBaccaratMode() const
 {
     return d->baccaratMode;
+}
+
+void NoxEngine::setBaccaratMode(bool baccaratMode)
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        d->baccaratMode = baccaratMode;
+    }
+    d->calibration->setBaccaratMode(baccaratMode);
+}
+
+ICalibration *NoxEngine::calibration() const
+{
+    return d->calibration.get();
 }
 
 void NoxEngine::setAsync(bool on)

@@ -16,6 +16,7 @@
 
 namespace Nox {
 
+class ICalibration;
 class NoxMethodState;
 class NoxMontante;
 struct NoxEnginePrivate;
@@ -43,6 +44,12 @@ public:
     [[nodiscard]] static NoxEngine *instance();
 
     [[nodiscard]] bool isBaccaratMode() const;
+    /// Switches the edition: the baccarat flag, and the calibration's item list with every
+    /// calibration value back to its default. The caller reloads the methods afterwards.
+    void setBaccaratMode(bool baccaratMode);
+    /// The table calibration, owned by the engine; attached to the settings store while
+    /// persistence is on (read when it opens, written when it closes).
+    [[nodiscard]] ICalibration *calibration() const;
     void setAsync(bool on);
     [[nodiscard]] bool isAsync() const;
 

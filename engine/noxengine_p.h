@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/noxcalibration.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
@@ -44,6 +45,8 @@ struct NoxEnginePrivate {
     bool suspended = false;
     int nextMontanteId = 0;
     std::unique_ptr<NoxSettingsStore> settings;
+    /// Declared after the store: destroyed before it.
+    std::unique_ptr<NoxCalibration> calibration = std::make_unique<NoxCalibration>();
     QString profileName;
 
     /// The name of each kind's current progression (mutex held).

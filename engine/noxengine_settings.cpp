@@ -193,8 +193,11 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
         }
         qCDebug(lcNoxEngine).noquote() << QStringLiteral("SETTINGS ") + settingsFileName();
         loadSettings();
+        d->calibration->attachSettings(d->settings.get());
     } else if (!on && d->settings) {
         saveSettings();
+        // Detaching writes the calibration to the store before it closes.
+        d->calibration->attachSettings(nullptr);
         QMutexLocker lock(&d->mutex);
         d->settings->sync();
         d->settings.reset();

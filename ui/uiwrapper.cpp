@@ -7,6 +7,7 @@
 #include "engine/noxmethodparameterinterface.h"
 #include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
+#include "uicalibrationmodel.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
@@ -169,6 +170,7 @@ UIWrapper::UIWrapper(QObject *parent)
     , m_engine(IEngineProvider::engineFor(parent))
 {
     // Children find the engine through their parent chain, which ends at this object's root.
+    m_calibration = new UICalibrationModel(m_engine ? m_engine->calibration() : nullptr, this);
     m_engineConfig = new UIEngineConfig(this);
     m_financial = new UIFinancialConfig(this);
     m_notifications = new UINotificationModel(this);
@@ -292,6 +294,14 @@ void UIWrapper::setKeypad(const QVariantMap &keypad)
     if (m_keypad != keypad) {
         m_keypad = keypad;
         emit keypadChanged(m_keypad);
+    }
+}
+
+void UIWrapper::setCalibration(UICalibrationModel *calibration)
+{
+    if (m_calibration != calibration) {
+        m_calibration = calibration;
+        emit calibrationChanged();
     }
 }
 

@@ -14,6 +14,7 @@
 
 class QQuickWindow;
 class QTranslator;
+class UICalibrationModel;
 class UIEngineConfig;
 class UIFilteredMethodListModel;
 class UIFinancialConfig;
@@ -41,6 +42,7 @@ class NoxMethodState;
 class UIWrapper : public QObject
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("uicalibrationmodel.h")
     Q_MOC_INCLUDE("uiengineconfig.h")
     Q_MOC_INCLUDE("uifilteredmethodlistmodel.h")
     Q_MOC_INCLUDE("uifinancialconfig.h")
@@ -71,6 +73,8 @@ class UIWrapper : public QObject
     Q_PROPERTY(UIFilteredMethodListModel *splitMethods READ splitMethods CONSTANT)
     Q_PROPERTY(UIFilteredMethodListModel *sortedMethodList READ sortedMethodList CONSTANT)
     Q_PROPERTY(QList<QColor> methodColors READ methodColors CONSTANT)
+    Q_PROPERTY(
+        UICalibrationModel *calibration READ calibration WRITE setCalibration NOTIFY calibrationChanged)
     Q_PROPERTY(UINotificationModel *notifications READ notifications CONSTANT)
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(
@@ -105,6 +109,8 @@ public:
     [[nodiscard]] UIFilteredMethodListModel *splitMethods() const { return m_splitMethods; }
     [[nodiscard]] UIFilteredMethodListModel *sortedMethodList() const { return m_sortedMethodList; }
     [[nodiscard]] QList<QColor> methodColors() const;
+    [[nodiscard]] UICalibrationModel *calibration() const { return m_calibration; }
+    void setCalibration(UICalibrationModel *calibration);
     [[nodiscard]] UINotificationModel *notifications() const { return m_notifications; }
     [[nodiscard]] QString language() const;
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
@@ -121,6 +127,7 @@ signals:
     void financialChanged();
     void currentMontantesChanged();
     void montantesChanged();
+    void calibrationChanged();
     void languageChanged();
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
@@ -191,6 +198,7 @@ private:
     [[nodiscard]] QString montanteDisplayName(int montanteId, const QString &name) const;
 
     Nox::NoxEngine *m_engine = nullptr;
+    UICalibrationModel *m_calibration = nullptr;
     UISummary m_summary;
     UIEngineConfig *m_engineConfig = nullptr;
     UIFinancialConfig *m_financial = nullptr;

@@ -1,0 +1,3 @@
+#include "autobet/noxautobetlogging.h"
+
+Q_LOGGING_CATEGORY(lcNoxAutobet, "nox.autobet")
