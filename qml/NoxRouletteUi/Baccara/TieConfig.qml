@@ -53,7 +53,6 @@ ColumnLayout {
                 Label { Layout.fillWidth: true; text: modelData[0]; color: Theme.colors.textMuted }
                 Label {
                     text: modelData[1] !== undefined ? String(modelData[1]) : "–"
-                    font.features: { "tnum": 1 }
                     Layout.rightMargin: Theme.metrics.spacing
                 }
             }
@@ -64,7 +63,7 @@ ColumnLayout {
         objectName: "tieJetonInput"
         Layout.fillWidth: true
         label: qsTr("Jeton actuel")
-        from: 0.01; to: 10000; decimals: 2; scale: 100
+        from: 0.01; to: 10000; decimals: 2; unit: 100
         value: UIWrapper.financial.pleinConfig.jeton
         onCommitted: (v) => root.writeChip("jeton", v)
     }
@@ -72,7 +71,7 @@ ColumnLayout {
         objectName: "tieJetonOrigineInput"
         Layout.fillWidth: true
         label: qsTr("Jeton de départ")
-        from: 0.01; to: 10000; decimals: 2; scale: 100
+        from: 0.01; to: 10000; decimals: 2; unit: 100
         value: UIWrapper.financial.pleinConfig.jetonOrigine
         onCommitted: (v) => root.writeChip("jetonOrigine", v)
     }

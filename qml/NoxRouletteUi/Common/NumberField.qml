@@ -6,7 +6,7 @@ import Theme
 // A number the player types, with its allowed range shown beside it. The typed text is checked
 // where it is typed: text that is not a number is refused (the field turns red and nothing is
 // written), a number outside from..to is clamped to the range. `committed(value)` carries the
-// checked value when the field is confirmed (Enter or focus leaving it). `scale` converts the
+// checked value when the field is confirmed (Enter or focus leaving it). `unit` converts the
 // shown value to the stored one: 100 for money kept in hundredths, 1 for plain counts.
 RowLayout {
     id: root
@@ -15,7 +15,7 @@ RowLayout {
     property real from: 0
     property real to: 1000000
     property int decimals: 0
-    property int scale: 1
+    property int unit: 1
     // The stored value (hundredths for money).
     property real value: 0
     property alias field: input
@@ -35,16 +35,16 @@ RowLayout {
         if (!/^[-+]?\d+(\.\d*)?$/.test(t))
             return NaN
         let shown = Math.min(Math.max(Number(t), root.from), root.to)
-        return Math.round(shown * root.scale)
+        return Math.round(shown * root.unit)
     }
 
     function commit() {
         const v = parse(input.text)
         if (isNaN(v)) {
-            input.text = format(root.value / root.scale)
+            input.text = format(root.value / root.unit)
             return
         }
-        input.text = format(v / root.scale)
+        input.text = format(v / root.unit)
         if (v !== root.value)
             root.committed(v)
     }
@@ -67,15 +67,14 @@ RowLayout {
             Layout.fillWidth: root.label.length === 0
             horizontalAlignment: TextInput.AlignRight
             inputMethodHints: Qt.ImhFormattedNumbersOnly
-            text: root.format(root.value / root.scale)
-            font.features: { "tnum": 1 }
+            text: root.format(root.value / root.unit)
             validator: RegularExpressionValidator {
                 regularExpression: new RegExp(root.decimals > 0 ? "[-+]?\\d{0,9}([.,]\\d{0," + root.decimals + "})?"
                                                              : "[-+]?\\d{0,9}")
             }
             onEditingFinished: root.commit()
             onActiveFocusChanged: if (!activeFocus) root.commit()
-            Keys.onEscapePressed: text = root.format(root.value / root.scale)
+            Keys.onEscapePressed: text = root.format(root.value / root.unit)
         }
 
         Label {
@@ -87,5 +86,5 @@ RowLayout {
     }
 
     // Keep the text in step with the stored value when it changes elsewhere.
-    onValueChanged: if (!input.activeFocus) input.text = root.format(root.value / root.scale)
+    onValueChanged: if (!input.activeFocus) input.text = root.format(root.value / root.unit)
 }
