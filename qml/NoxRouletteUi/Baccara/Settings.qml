@@ -1,6 +1,90 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import NoxRouletteModel
+import NoxRouletteUi
 import NoxRouletteUi.Common
+import Theme
 
-PlaceholderPage {
+// "Paramètres": an accordion of sections, one open at a time, each loaded when opened.
+AppPage {
+    id: page
+
+    // The index of the open section, −1 when all are closed.
+    property int openSection: -1
+    property alias sections: sectionColumn
+
+    objectName: "settingsPage"
     title: qsTr("Paramètres")
+
+    // The section item at `index` (the loaded content is its `item`).
+    function section(index: int): Item {
+        return sectionRepeater.itemAt(index)
+    }
+
+    readonly property var sectionModel: [
+        { title: qsTr("Gestion Financière"), content: financial, shown: true },
+        { title: qsTr("Filtres de méthode"), content: visibility, shown: true },
+        { title: qsTr("Calibration"), content: calibration, shown: true },
+        { title: qsTr("Notifications et signaux"), content: notifications, shown: true },
+        { title: qsTr("Permanences"), content: playedValues, shown: true },
+        { title: qsTr("Egalité"), content: tie, shown: true },
+        { title: qsTr("Autres"), content: other, shown: true },
+        { title: qsTr("Developer"), content: developer, shown: typeof debug !== "undefined" && debug === true }
+    ]
+
+    Component { id: financial; FinancialConfig { montanteType: "cs" } }
+    Component {
+        id: visibility
+        ColumnLayout {
+            property alias list: visibilityList
+            Button {
+                objectName: "detailedFilterButton"
+                Layout.fillWidth: true
+                text: qsTr("Filtre détaillé")
+                onClicked: UINavigator.enterPage("/settings/methods/visibility")
+            }
+            MethodVisibilityList { id: visibilityList; Layout.fillWidth: true }
+        }
+    }
+    Component { id: calibration; CalibrationConfig {} }
+    Component { id: notifications; NotificationConfig {} }
+    Component { id: playedValues; PlayedValuesConfig {} }
+    Component { id: tie; TieConfig {} }
+    Component { id: other; OtherConfig {} }
+    Component { id: developer; DeveloperForm {} }
+
+    Flickable {
+        id: flick
+        objectName: "settingsFlickable"
+        anchors.fill: parent
+        anchors.leftMargin: Theme.metrics.margin
+        anchors.rightMargin: Theme.metrics.margin
+        contentHeight: sectionColumn.implicitHeight + Theme.metrics.margin
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        ColumnLayout {
+            id: sectionColumn
+            width: flick.width
+            spacing: 4
+
+            Repeater {
+                id: sectionRepeater
+                model: page.sectionModel
+                delegate: SettingsSection {
+                    required property var modelData
+                    required property int index
+                    objectName: "section" + index
+                    Layout.fillWidth: true
+                    visible: modelData.shown
+                    title: modelData.title
+                    content: modelData.content
+                    expanded: page.openSection === index
+                    onToggled: page.openSection = expanded ? -1 : index
+                }
+            }
+        }
+    }
 }

@@ -1,5 +1,75 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import NoxRouletteModel
+import Theme
 
-PlaceholderPage {
+// "Filtre détaillé": the method visibility list with the profile in use and the loading and
+// saving of profiles.
+AppPage {
+    id: page
+
+    property alias list: list
+    property alias loadDialog: loadDialog
+    property alias saveDialog: saveDialog
+    readonly property string profile: UIWrapper.methodConfig.profile || ""
+
+    objectName: "methodVisibilityPage"
     title: qsTr("Filtre détaillé")
+
+    ScrollView {
+        anchors.fill: parent
+        anchors.margins: Theme.metrics.margin
+        contentWidth: availableWidth
+
+        ColumnLayout {
+            width: parent.width
+            spacing: Theme.metrics.spacing
+
+            RowLayout {
+                Layout.fillWidth: true
+                Label {
+                    objectName: "profileLabel"
+                    Layout.fillWidth: true
+                    text: page.profile.length > 0 ? page.profile : qsTr("Pas de profil selectionné")
+                    color: page.profile.length > 0 ? Theme.colors.text : Theme.colors.textMuted
+                    elide: Text.ElideRight
+                }
+                IconButton {
+                    objectName: "loadProfileButton"
+                    iconName: "folder_open"
+                    tip: qsTr("Charger un profil")
+                    onClicked: loadDialog.open()
+                }
+                IconButton {
+                    objectName: "saveProfileButton"
+                    iconName: "save"
+                    tip: qsTr("Enregistrer le profil")
+                    onClicked: saveDialog.open()
+                }
+            }
+
+            MethodVisibilityList {
+                id: list
+                Layout.fillWidth: true
+            }
+        }
+    }
+
+    FileDialog {
+        id: loadDialog
+        title: qsTr("Charger un profil")
+        nameFilters: [qsTr("Profile files (*.pfl)")]
+        fileMode: FileDialog.OpenFile
+        onAccepted: UIWrapper.loadProfile(selectedFile.toString())
+    }
+    FileDialog {
+        id: saveDialog
+        title: qsTr("Enregistrer le profil")
+        nameFilters: [qsTr("Profile files (*.pfl)")]
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "pfl"
+        onAccepted: UIWrapper.saveProfile(selectedFile.toString())
+    }
 }

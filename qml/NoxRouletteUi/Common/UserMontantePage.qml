@@ -1,5 +1,263 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import NoxRouletteModel
+import Theme
 
-PlaceholderPage {
+// "Montante perso": the player's own progressions. A progression picked in the list is loaded
+// into the editor (steps, moves after a win and a loss, recovery options); "Enregistrer"
+// creates or updates it, "Supprimer" removes it. Every value is checked where it is typed.
+AppPage {
+    id: page
+
+    // The progression in the editor: −1 for a new one.
+    property int montanteId: -1
+    property var montantes: UIWrapper.getUserMontantes()
+    property string name: ""
+    property string steps: "1,2,4"
+    property int nbPaliersBack: -9999
+    property int nbPaliersBackPerte: 1
+    property bool recupEnabled: false
+    property int recupLossDivider: 3
+    property int nbToursMontante: 4
+    property bool recupRecompute: false
+    property int nbWinRecalcul: 3
+    property alias nameField: nameInput
+    property alias stepsField: stepsInput
+    property alias importDialog: importDialog
+    readonly property int maxNameLength: 127
+    readonly property int maxStep: 10000
+
+    objectName: "userMontantePage"
     title: qsTr("Montante perso")
+
+    function refreshList() {
+        montantes = UIWrapper.getUserMontantes()
+    }
+
+    function select(id: int) {
+        const m = UIWrapper.getUserMontante(id)
+        montanteId = id
+        name = m.name || ""
+        steps = m.steps || ""
+        nbPaliersBack = m.nbPaliersBack !== undefined ? m.nbPaliersBack : -9999
+        nbPaliersBackPerte = m.nbPaliersBackPerte !== undefined ? m.nbPaliersBackPerte : 1
+        recupEnabled = !!m.recupEnabled
+        recupLossDivider = m.recupLossDivider || 3
+        nbToursMontante = m.nbToursMontante || 4
+        recupRecompute = !!m.recupRecompute
+        nbWinRecalcul = m.nbWinRecalcul || 3
+    }
+
+    function clear() {
+        montanteId = -1
+        name = ""
+        steps = "1,2,4"
+        nbPaliersBack = -9999
+        nbPaliersBackPerte = 1
+        recupEnabled = false
+        recupLossDivider = 3
+        nbToursMontante = 4
+        recupRecompute = false
+        nbWinRecalcul = 3
+    }
+
+    // The steps as stored: whole numbers from 1 to maxStep joined by commas; pieces that are
+    // not numbers are dropped, numbers outside the range are clamped.
+    function normalizedSteps(text: string): string {
+        return text.split(/[,;\s]+/).filter(p => /^\d+$/.test(p))
+                   .map(p => Math.max(1, Math.min(maxStep, parseInt(p, 10)))).join(",")
+    }
+
+    // The name as stored: Latin-1 printable characters, at most maxNameLength of them.
+    function normalizedName(text: string): string {
+        return text.replace(/[^\x20-\x7e\xa0-\xff]/g, "").trim().substring(0, maxNameLength)
+    }
+
+    readonly property bool canSave: normalizedName(name).length > 0 && normalizedSteps(steps).length > 0
+
+    function save() {
+        const model = {
+            name: normalizedName(name),
+            steps: normalizedSteps(steps),
+            nbPaliersBack: nbPaliersBack | 0,
+            nbPaliersBackPerte: nbPaliersBackPerte | 0,
+            recupEnabled: recupEnabled,
+            recupLossDivider: Math.max(1, Math.min(100, recupLossDivider)) | 0,
+            nbToursMontante: Math.max(1, Math.min(100, nbToursMontante)) | 0,
+            recupRecompute: recupRecompute,
+            nbWinRecalcul: Math.max(1, Math.min(100, nbWinRecalcul)) | 0
+        }
+        UIWrapper.upsertUserMontante(montanteId, model)
+        refreshList()
+        if (montanteId < 0) {
+            // The new progression is the last one of the list.
+            const last = montantes[montantes.length - 1]
+            if (last)
+                select(last.montanteId)
+        } else {
+            select(montanteId)
+        }
+    }
+
+    function remove() {
+        if (montanteId < 0)
+            return
+        UIWrapper.removeUserMontante(montanteId)
+        refreshList()
+        clear()
+    }
+
+    ScrollView {
+        anchors.fill: parent
+        anchors.margins: Theme.metrics.margin
+        contentWidth: availableWidth
+
+        ColumnLayout {
+            width: parent.width
+            spacing: Theme.metrics.spacing
+
+            RowLayout {
+                Layout.fillWidth: true
+                ComboBox {
+                    id: picker
+                    objectName: "montantePicker"
+                    Layout.fillWidth: true
+                    model: page.montantes
+                    textRole: "name"
+                    valueRole: "montanteId"
+                    displayText: page.montanteId < 0 ? qsTr("Nouvelle montante") : currentText
+                    currentIndex: page.montantes.findIndex(m => m.montanteId === page.montanteId)
+                    onActivated: page.select(currentValue)
+                }
+                IconButton {
+                    objectName: "newButton"
+                    iconName: "add"
+                    tip: qsTr("Nouvelle montante")
+                    onClicked: page.clear()
+                }
+                IconButton {
+                    objectName: "importButton"
+                    iconName: "upload"
+                    tip: qsTr("Importer des méthodes")
+                    onClicked: importDialog.open()
+                }
+            }
+
+            Label { text: qsTr("Nom"); color: Theme.colors.textMuted; font.pixelSize: Theme.fontSizes.small }
+            TextField {
+                id: nameInput
+                objectName: "nameInput"
+                Layout.fillWidth: true
+                maximumLength: page.maxNameLength
+                text: page.name
+                validator: RegularExpressionValidator { regularExpression: /[\x20-\x7e\xa0-\xff]*/ }
+                onTextEdited: page.name = text
+            }
+
+            Label {
+                text: qsTr("Paliers") + "  " + qsTr("(1 – %1, séparés par des virgules)").arg(page.maxStep)
+                color: Theme.colors.textMuted
+                font.pixelSize: Theme.fontSizes.small
+                wrapMode: Text.WordWrap
+                Layout.fillWidth: true
+            }
+            TextField {
+                id: stepsInput
+                objectName: "stepsInput"
+                Layout.fillWidth: true
+                text: page.steps
+                validator: RegularExpressionValidator { regularExpression: /[0-9, ]*/ }
+                onTextEdited: page.steps = text
+                onEditingFinished: page.steps = page.normalizedSteps(text)
+            }
+
+            StepMoveEditor {
+                objectName: "winMove"
+                Layout.fillWidth: true
+                label: qsTr("En cas de gain")
+                move: page.nbPaliersBack
+                onEdited: (m) => page.nbPaliersBack = m
+            }
+            StepMoveEditor {
+                objectName: "lossMove"
+                Layout.fillWidth: true
+                label: qsTr("En cas de perte")
+                move: page.nbPaliersBackPerte
+                onEdited: (m) => page.nbPaliersBackPerte = m
+            }
+
+            Switch {
+                objectName: "recupSwitch"
+                Layout.fillWidth: true
+                text: qsTr("Mode récup")
+                checked: page.recupEnabled
+                onToggled: page.recupEnabled = checked
+            }
+            NumberField {
+                objectName: "dividerInput"
+                Layout.fillWidth: true
+                enabled: page.recupEnabled
+                label: qsTr("Division déficit ")
+                from: 1; to: 100
+                value: page.recupLossDivider
+                onCommitted: (v) => page.recupLossDivider = v
+            }
+            NumberField {
+                objectName: "toursInput"
+                Layout.fillWidth: true
+                enabled: page.recupEnabled
+                label: qsTr("Nombre tours")
+                from: 1; to: 100
+                value: page.nbToursMontante
+                onCommitted: (v) => page.nbToursMontante = v
+            }
+            Switch {
+                objectName: "recomputeSwitch"
+                Layout.fillWidth: true
+                enabled: page.recupEnabled
+                text: qsTr("Recalcul déficit")
+                checked: page.recupRecompute
+                onToggled: page.recupRecompute = checked
+            }
+            NumberField {
+                objectName: "winsInput"
+                Layout.fillWidth: true
+                enabled: page.recupEnabled && page.recupRecompute
+                label: qsTr("Nombre gains")
+                from: 1; to: 100
+                value: page.nbWinRecalcul
+                onCommitted: (v) => page.nbWinRecalcul = v
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: Theme.metrics.spacing
+                Button {
+                    objectName: "deleteButton"
+                    Layout.fillWidth: true
+                    text: qsTr("Supprimer")
+                    enabled: page.montanteId >= 0
+                    onClicked: page.remove()
+                }
+                Button {
+                    objectName: "saveButton"
+                    Layout.fillWidth: true
+                    highlighted: true
+                    text: qsTr("Enregistrer")
+                    enabled: page.canSave
+                    onClicked: page.save()
+                }
+            }
+        }
+    }
+
+    FileDialog {
+        id: importDialog
+        title: qsTr("Importer des méthodes")
+        nameFilters: [qsTr("Method files (*.txt)")]
+        fileMode: FileDialog.OpenFile
+        onAccepted: UIWrapper.importUserMethods(selectedFile.toString())
+    }
 }

@@ -1,0 +1,976 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>AppPage</name>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Retour</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Réduire</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>BetButton</name>
+    <message>
+        <source>Miser</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Placer les mises sur la table du casino</source>
+        <translation>Place the bets on the casino table</translation>
+    </message>
+    <message>
+        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
+        <translation>WARNING! TO STOP AUTO BETTING, PRESS %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationConfig</name>
+    <message>
+        <source>Cliquez au centre du jeton 1</source>
+        <translation>Click the centre of chip 1</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 2</source>
+        <translation>Click the centre of chip 2</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 3</source>
+        <translation>Click the centre of chip 3</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 4</source>
+        <translation>Click the centre of chip 4</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 5</source>
+        <translation>Click the centre of chip 5</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 6</source>
+        <translation>Click the centre of chip 6</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 7</source>
+        <translation>Click the centre of chip 7</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 8</source>
+        <translation>Click the centre of chip 8</translation>
+    </message>
+    <message>
+        <source>Calibration des jetons</source>
+        <translation>Chip calibration</translation>
+    </message>
+    <message>
+        <source>Calibration des numéros</source>
+        <translation>Spot calibration</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
+        <translation>Click the centre of 'PLAYER' on the table</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'BANKER' le tapis</source>
+        <translation>Click the centre of 'BANKER' on the table</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'TIE' sur le tapis</source>
+        <translation>Click the centre of 'TIE' on the table</translation>
+    </message>
+    <message>
+        <source>Calibration autres</source>
+        <translation>Other calibration</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du bouton doubler</source>
+        <translation>Click the centre of the double button</translation>
+    </message>
+    <message>
+        <source>non calibré</source>
+        <translation>not calibrated</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Chip %1</translation>
+    </message>
+    <message>
+        <source>Calibrage Jetons</source>
+        <translation>Calibrate chips</translation>
+    </message>
+    <message>
+        <source>Calibrage Numéros</source>
+        <translation>Calibrate spots</translation>
+    </message>
+    <message>
+        <source>Calibrage du bouton 'Doubler'</source>
+        <translation>Calibrate the 'Double' button</translation>
+    </message>
+    <message>
+        <source>Doubler</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Spécial Authentic</source>
+        <translation>Authentic special</translation>
+    </message>
+    <message>
+        <source>Spécial Evolution</source>
+        <translation>Evolution special</translation>
+    </message>
+    <message>
+        <source>Délai de clic (sec)</source>
+        <translation>Click delay (s)</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Terminé</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Étape %1 / %2</source>
+        <translation>Step %1 / %2</translation>
+    </message>
+    <message>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
+        <translation>NB: when you click on the table to calibrate, do it while betting is closed so that no chip is placed by mistake</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalDialog</name>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Capital de départ</source>
+        <translation>Starting capital</translation>
+    </message>
+    <message>
+        <source>Limite de gain</source>
+        <translation>Gain limit</translation>
+    </message>
+    <message>
+        <source>Limite de perte</source>
+        <translation>Loss limit</translation>
+    </message>
+</context>
+<context>
+    <name>Dashboard</name>
+    <message>
+        <source>Aucune montante</source>
+        <translation>No progression</translation>
+    </message>
+    <message>
+        <source>Mise</source>
+        <translation>Stake</translation>
+    </message>
+    <message>
+        <source>Profit</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Chip %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s)</source>
+        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>DeveloperForm</name>
+    <message>
+        <source>Page courante : %1</source>
+        <translation>Current page: %1</translation>
+    </message>
+    <message>
+        <source>Pages : %1</source>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>Popups ouverts : %1</source>
+        <translation>Open popups: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>FinancialConfig</name>
+    <message>
+        <source>Montante</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Jeton actuel</source>
+        <translation>Current chip</translation>
+    </message>
+    <message>
+        <source>Jeton de départ</source>
+        <translation>Starting chip</translation>
+    </message>
+    <message>
+        <source>Montantes perso</source>
+        <translation>Custom progressions</translation>
+    </message>
+    <message>
+        <source>Redémarrer</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>New game</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>PLAYER</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>TIE</source>
+        <translation>TIE</translation>
+    </message>
+    <message>
+        <source>BANKER</source>
+        <translation>BANKER</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Baccarat</source>
+        <translation>Baccarat</translation>
+    </message>
+</context>
+<context>
+    <name>MethodBlockDomConfig</name>
+    <message>
+        <source>Définition des blocs dominants</source>
+        <translation>Dominant block definitions</translation>
+    </message>
+    <message>
+        <source>Blocs dominants</source>
+        <translation>Dominant blocks</translation>
+    </message>
+</context>
+<context>
+    <name>MethodBlocksConfig</name>
+    <message>
+        <source>Définition des blocs</source>
+        <translation>Block definitions</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+</context>
+<context>
+    <name>MethodChartDialog</name>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Gap chart</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pas encore d'écart pour cette méthode.</source>
+        <translation>No gap yet for this method.</translation>
+    </message>
+    <message>
+        <source>Ecart moyen %1 · Ratio %2 · Bloc %3–%4</source>
+        <translation>Mean gap %1 · Ratio %2 · Block %3–%4</translation>
+    </message>
+    <message>
+        <source>Détails</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Profit de la méthode</source>
+        <translation>Method profit</translation>
+    </message>
+</context>
+<context>
+    <name>MethodConfigPage</name>
+    <message>
+        <source>Toutes les méthodes</source>
+        <translation>All methods</translation>
+    </message>
+    <message>
+        <source>Restaurer par défaut</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>Appliquer à tous</source>
+        <translation>Apply to all</translation>
+    </message>
+</context>
+<context>
+    <name>MethodDetailsDialog</name>
+    <message>
+        <source>Détails de méthode</source>
+        <translation>Method details</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>MethodEcartNotifConfig</name>
+    <message>
+        <source>Notification des grands écarts</source>
+        <translation>Large gap notifications</translation>
+    </message>
+    <message>
+        <source>Ecart minimum</source>
+        <translation>Minimum gap</translation>
+    </message>
+    <message>
+        <source>moy. %1</source>
+        <translation>mean %1</translation>
+    </message>
+</context>
+<context>
+    <name>MethodParametersDialog</name>
+    <message>
+        <source>Paramètres</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cette méthode n'a pas de paramètre.</source>
+        <translation>This method has no parameter.</translation>
+    </message>
+</context>
+<context>
+    <name>MethodRow</name>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Gap chart</translation>
+    </message>
+    <message>
+        <source>Détails de méthode</source>
+        <translation>Method details</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityList</name>
+    <message>
+        <source>Toutes les méthodes</source>
+        <translation>All methods</translation>
+    </message>
+    <message>
+        <source>Méthode</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Partagée · Visible</source>
+        <translation>Split · Visible</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityPage</name>
+    <message>
+        <source>Filtre détaillé</source>
+        <translation>Detailed filter</translation>
+    </message>
+    <message>
+        <source>Pas de profil selectionné</source>
+        <translation>No profile selected</translation>
+    </message>
+    <message>
+        <source>Charger un profil</source>
+        <translation>Load a profile</translation>
+    </message>
+    <message>
+        <source>Enregistrer le profil</source>
+        <translation>Save the profile</translation>
+    </message>
+    <message>
+        <source>Profile files (*.pfl)</source>
+        <translation>Profile files (*.pfl)</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityRow</name>
+    <message>
+        <source>Paramètres de la méthode</source>
+        <translation>Method parameters</translation>
+    </message>
+    <message>
+        <source>Vue partagée</source>
+        <translation>Split view</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>Pro</source>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Méthodes</source>
+        <translation>Methods</translation>
+    </message>
+    <message>
+        <source>Courbe des profits</source>
+        <translation>Profit curve</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationConfig</name>
+    <message>
+        <source>Notification des grands écarts</source>
+        <translation>Large gap notifications</translation>
+    </message>
+    <message>
+        <source>Définition des blocs</source>
+        <translation>Block definitions</translation>
+    </message>
+    <message>
+        <source>Définition des blocs dominants</source>
+        <translation>Dominant block definitions</translation>
+    </message>
+    <message>
+        <source>Sorties de blocs</source>
+        <translation>Block exits</translation>
+    </message>
+    <message>
+        <source>Retour tendance</source>
+        <translation>Trend return</translation>
+    </message>
+    <message>
+        <source>Ecart zéro</source>
+        <translation>Zero gap</translation>
+    </message>
+    <message>
+        <source>Blocs dominants confirmés</source>
+        <translation>Confirmed dominant blocks</translation>
+    </message>
+    <message>
+        <source>Ecart Max</source>
+        <translation>Max gap</translation>
+    </message>
+    <message>
+        <source>Détection AUTO</source>
+        <translation>AUTO detection</translation>
+    </message>
+    <message>
+        <source>Compteur 'ME' positif</source>
+        <translation>Positive 'ME' counter</translation>
+    </message>
+    <message>
+        <source>Quick mode intelligent</source>
+        <translation>Smart quick mode</translation>
+    </message>
+    <message>
+        <source>Quick mode méthode active isolée</source>
+        <translation>Quick mode: isolated active method</translation>
+    </message>
+    <message>
+        <source>Jouer seulement dans les blocs dominants</source>
+        <translation>Play only in dominant blocks</translation>
+    </message>
+</context>
+<context>
+    <name>NoxDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OtherConfig</name>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Rester au premier plan</source>
+        <translation>Stay on top</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>Cette page arrive bientôt.</source>
+        <translation>This page is coming soon.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayScreen</name>
+    <message>
+        <source>Baccarat</source>
+        <translation>Baccarat</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Retirer le dernier résultat</source>
+        <translation>Remove the last result</translation>
+    </message>
+    <message>
+        <source>Couper</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Garder seulement les derniers résultats</source>
+        <translation>Keep only the last results</translation>
+    </message>
+    <message>
+        <source>Reprendre</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Remettre la montante au départ</source>
+        <translation>Reset the progression</translation>
+    </message>
+    <message>
+        <source>La mise n'a pas pu être placée.</source>
+        <translation>The bet could not be placed.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayedStrip</name>
+    <message>
+        <source>Aucun résultat : entrez le premier coup sur le clavier.</source>
+        <translation>No result yet: enter the first coup on the keypad.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayedValuesConfig</name>
+    <message>
+        <source>Exporter</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Ajouter une permanence</source>
+        <translation>Add a history</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Garder les derniers numéros</source>
+        <translation>Keep the last results</translation>
+    </message>
+    <message>
+        <source>Couper la permanence</source>
+        <translation>Cut the history</translation>
+    </message>
+    <message>
+        <source>Taille d'échantillon</source>
+        <translation>Sample size</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Un résultat par ligne : P, B ou T.</source>
+        <translation>One result per line: P, B or T.</translation>
+    </message>
+</context>
+<context>
+    <name>ProView</name>
+    <message>
+        <source>Tri des méthodes</source>
+        <translation>Method sorting</translation>
+    </message>
+    <message>
+        <source>Sorties de blocs</source>
+        <translation>Block exits</translation>
+    </message>
+    <message>
+        <source>Blocs dominants confirmés</source>
+        <translation>Confirmed dominant blocks</translation>
+    </message>
+    <message>
+        <source>Retour tendance</source>
+        <translation>Trend return</translation>
+    </message>
+    <message>
+        <source>Méthodes actives</source>
+        <translation>Active methods</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Aucune méthode ne passe les filtres. Coupez « Méthodes actives » ou les filtres de signaux.</source>
+        <translation>No method passes the filters. Turn off “Active methods” or the signal filters.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfitPanel</name>
+    <message>
+        <source>Profit</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Gagnés / perdus</source>
+        <translation>Won / lost</translation>
+    </message>
+    <message>
+        <source>Mise max</source>
+        <translation>Max stake</translation>
+    </message>
+    <message>
+        <source>Total misé</source>
+        <translation>Total staked</translation>
+    </message>
+    <message>
+        <source>Profit max</source>
+        <translation>Max profit</translation>
+    </message>
+    <message>
+        <source>Profit min</source>
+        <translation>Min profit</translation>
+    </message>
+    <message>
+        <source>Remise à zéro</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Aucune mise réglée : la courbe des profits apparaît après la première mise.</source>
+        <translation>No settled bet: the profit curve appears after the first bet.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickView</name>
+    <message>
+        <source>Ecart %1 / %2</source>
+        <translation>Gap %1 / %2</translation>
+    </message>
+    <message>
+        <source>Activer la méthode</source>
+        <translation>Activate the method</translation>
+    </message>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Gap chart</translation>
+    </message>
+    <message>
+        <source>Page précédente</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>%1 / 2</source>
+        <translation>%1 / 2</translation>
+    </message>
+    <message>
+        <source>Page suivante</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Aucune méthode en mode Quick.</source>
+        <translation>No method in Quick mode.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreSessionDialog</name>
+    <message>
+        <source>Session interrompue</source>
+        <translation>Interrupted session</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Nouvelle session</source>
+        <translation>New session</translation>
+    </message>
+    <message numerus="yes">
+        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation><numerusform>The previous session ended without being closed: %n result, the last one on %1.</numerusform><numerusform>The previous session ended without being closed: %n results, the last one on %1.</numerusform></translation>
+    </message>
+    <message>
+        <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
+        <translation>Restore replays these results in the engine. New session drops them.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Paramètres</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Gestion Financière</source>
+        <translation>Money management</translation>
+    </message>
+    <message>
+        <source>Filtres de méthode</source>
+        <translation>Method filters</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Notifications et signaux</source>
+        <translation>Notifications and signals</translation>
+    </message>
+    <message>
+        <source>Permanences</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Egalité</source>
+        <translation>Tie</translation>
+    </message>
+    <message>
+        <source>Autres</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Developer</translation>
+    </message>
+    <message>
+        <source>Filtre détaillé</source>
+        <translation>Detailed filter</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMethodsView</name>
+    <message>
+        <source>Vue partagée</source>
+        <translation>Split view</translation>
+    </message>
+    <message>
+        <source>Choisir les méthodes</source>
+        <translation>Choose the methods</translation>
+    </message>
+    <message>
+        <source>Fermer la vue partagée</source>
+        <translation>Close the split view</translation>
+    </message>
+    <message>
+        <source>Aucune méthode dans la vue partagée. Choisissez-les dans le filtre détaillé.</source>
+        <translation>No method in the split view. Choose them in the detailed filter.</translation>
+    </message>
+</context>
+<context>
+    <name>StepMoveEditor</name>
+    <message>
+        <source>Recommancer au début</source>
+        <translation>Restart from the beginning</translation>
+    </message>
+    <message>
+        <source>Reculer de n palliers</source>
+        <translation>Back n steps</translation>
+    </message>
+    <message>
+        <source>Avancer de n palliers</source>
+        <translation>Forward n steps</translation>
+    </message>
+</context>
+<context>
+    <name>TieConfig</name>
+    <message>
+        <source>Jouer l'égalité</source>
+        <translation>Play the tie</translation>
+    </message>
+    <message>
+        <source>Gains</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>Ecart max</source>
+        <translation>Max gap</translation>
+    </message>
+    <message>
+        <source>Ecart moyen + 1</source>
+        <translation>Mean gap + 1</translation>
+    </message>
+    <message>
+        <source>Ecart précédent</source>
+        <translation>Previous gap</translation>
+    </message>
+    <message>
+        <source>Résultats</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Jeton actuel</source>
+        <translation>Current chip</translation>
+    </message>
+    <message>
+        <source>Jeton de départ</source>
+        <translation>Starting chip</translation>
+    </message>
+    <message>
+        <source>Montante</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>UserMontantePage</name>
+    <message>
+        <source>Montante perso</source>
+        <translation>Custom progression</translation>
+    </message>
+    <message>
+        <source>Nouvelle montante</source>
+        <translation>New progression</translation>
+    </message>
+    <message>
+        <source>Importer des méthodes</source>
+        <translation>Import methods</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Paliers</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>(1 – %1, séparés par des virgules)</source>
+        <translation>(1 – %1, separated by commas)</translation>
+    </message>
+    <message>
+        <source>En cas de gain</source>
+        <translation>After a win</translation>
+    </message>
+    <message>
+        <source>En cas de perte</source>
+        <translation>After a loss</translation>
+    </message>
+    <message>
+        <source>Mode récup</source>
+        <translation>Recovery mode</translation>
+    </message>
+    <message>
+        <source>Division déficit </source>
+        <translation>Deficit division </translation>
+    </message>
+    <message>
+        <source>Nombre tours</source>
+        <translation>Number of rounds</translation>
+    </message>
+    <message>
+        <source>Recalcul déficit</source>
+        <translation>Recompute deficit</translation>
+    </message>
+    <message>
+        <source>Nombre gains</source>
+        <translation>Number of wins</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Method files (*.txt)</source>
+        <translation>Method files (*.txt)</translation>
+    </message>
+</context>
+</TS>

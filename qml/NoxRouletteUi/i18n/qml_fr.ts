@@ -1,0 +1,976 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr" sourcelanguage="fr">
+<context>
+    <name>AppPage</name>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Retour</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Réduire</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BetButton</name>
+    <message>
+        <source>Miser</source>
+        <translation>Miser</translation>
+    </message>
+    <message>
+        <source>Placer les mises sur la table du casino</source>
+        <translation>Placer les mises sur la table du casino</translation>
+    </message>
+    <message>
+        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
+        <translation>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationConfig</name>
+    <message>
+        <source>Cliquez au centre du jeton 1</source>
+        <translation>Cliquez au centre du jeton 1</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 2</source>
+        <translation>Cliquez au centre du jeton 2</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 3</source>
+        <translation>Cliquez au centre du jeton 3</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 4</source>
+        <translation>Cliquez au centre du jeton 4</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 5</source>
+        <translation>Cliquez au centre du jeton 5</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 6</source>
+        <translation>Cliquez au centre du jeton 6</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 7</source>
+        <translation>Cliquez au centre du jeton 7</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du jeton 8</source>
+        <translation>Cliquez au centre du jeton 8</translation>
+    </message>
+    <message>
+        <source>Calibration des jetons</source>
+        <translation>Calibration des jetons</translation>
+    </message>
+    <message>
+        <source>Calibration des numéros</source>
+        <translation>Calibration des numéros</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
+        <translation>Cliquez au centre de 'PLAYER' sur le tapis</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'BANKER' le tapis</source>
+        <translation>Cliquez au centre de 'BANKER' le tapis</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de 'TIE' sur le tapis</source>
+        <translation>Cliquez au centre de 'TIE' sur le tapis</translation>
+    </message>
+    <message>
+        <source>Calibration autres</source>
+        <translation>Calibration autres</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre du bouton doubler</source>
+        <translation>Cliquez au centre du bouton doubler</translation>
+    </message>
+    <message>
+        <source>non calibré</source>
+        <translation>non calibré</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Jeton %1</translation>
+    </message>
+    <message>
+        <source>Calibrage Jetons</source>
+        <translation>Calibrage Jetons</translation>
+    </message>
+    <message>
+        <source>Calibrage Numéros</source>
+        <translation>Calibrage Numéros</translation>
+    </message>
+    <message>
+        <source>Calibrage du bouton 'Doubler'</source>
+        <translation>Calibrage du bouton 'Doubler'</translation>
+    </message>
+    <message>
+        <source>Doubler</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>Spécial Authentic</source>
+        <translation>Spécial Authentic</translation>
+    </message>
+    <message>
+        <source>Spécial Evolution</source>
+        <translation>Spécial Evolution</translation>
+    </message>
+    <message>
+        <source>Délai de clic (sec)</source>
+        <translation>Délai de clic (sec)</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Terminé</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Étape %1 / %2</source>
+        <translation>Étape %1 / %2</translation>
+    </message>
+    <message>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
+        <translation>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Valider</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalDialog</name>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Capital de départ</source>
+        <translation>Capital de départ</translation>
+    </message>
+    <message>
+        <source>Limite de gain</source>
+        <translation>Limite de gain</translation>
+    </message>
+    <message>
+        <source>Limite de perte</source>
+        <translation>Limite de perte</translation>
+    </message>
+</context>
+<context>
+    <name>Dashboard</name>
+    <message>
+        <source>Aucune montante</source>
+        <translation>Aucune montante</translation>
+    </message>
+    <message>
+        <source>Mise</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Profit</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Jeton %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s)</source>
+        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>DeveloperForm</name>
+    <message>
+        <source>Page courante : %1</source>
+        <translation>Page courante : %1</translation>
+    </message>
+    <message>
+        <source>Pages : %1</source>
+        <translation>Pages : %1</translation>
+    </message>
+    <message>
+        <source>Popups ouverts : %1</source>
+        <translation>Popups ouverts : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>FinancialConfig</name>
+    <message>
+        <source>Montante</source>
+        <translation>Montante</translation>
+    </message>
+    <message>
+        <source>Jeton actuel</source>
+        <translation>Jeton actuel</translation>
+    </message>
+    <message>
+        <source>Jeton de départ</source>
+        <translation>Jeton de départ</translation>
+    </message>
+    <message>
+        <source>Montantes perso</source>
+        <translation>Montantes perso</translation>
+    </message>
+    <message>
+        <source>Redémarrer</source>
+        <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>PLAYER</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>TIE</source>
+        <translation>TIE</translation>
+    </message>
+    <message>
+        <source>BANKER</source>
+        <translation>BANKER</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Baccarat</source>
+        <translation>Baccarat</translation>
+    </message>
+</context>
+<context>
+    <name>MethodBlockDomConfig</name>
+    <message>
+        <source>Définition des blocs dominants</source>
+        <translation>Définition des blocs dominants</translation>
+    </message>
+    <message>
+        <source>Blocs dominants</source>
+        <translation>Blocs dominants</translation>
+    </message>
+</context>
+<context>
+    <name>MethodBlocksConfig</name>
+    <message>
+        <source>Définition des blocs</source>
+        <translation>Définition des blocs</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+</context>
+<context>
+    <name>MethodChartDialog</name>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Graph des écarts</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Pas encore d'écart pour cette méthode.</source>
+        <translation>Pas encore d'écart pour cette méthode.</translation>
+    </message>
+    <message>
+        <source>Ecart moyen %1 · Ratio %2 · Bloc %3–%4</source>
+        <translation>Ecart moyen %1 · Ratio %2 · Bloc %3–%4</translation>
+    </message>
+    <message>
+        <source>Détails</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Profit de la méthode</source>
+        <translation>Profit de la méthode</translation>
+    </message>
+</context>
+<context>
+    <name>MethodConfigPage</name>
+    <message>
+        <source>Toutes les méthodes</source>
+        <translation>Toutes les méthodes</translation>
+    </message>
+    <message>
+        <source>Restaurer par défaut</source>
+        <translation>Restaurer par défaut</translation>
+    </message>
+    <message>
+        <source>Appliquer à tous</source>
+        <translation>Appliquer à tous</translation>
+    </message>
+</context>
+<context>
+    <name>MethodDetailsDialog</name>
+    <message>
+        <source>Détails de méthode</source>
+        <translation>Détails de méthode</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>MethodEcartNotifConfig</name>
+    <message>
+        <source>Notification des grands écarts</source>
+        <translation>Notification des grands écarts</translation>
+    </message>
+    <message>
+        <source>Ecart minimum</source>
+        <translation>Ecart minimum</translation>
+    </message>
+    <message>
+        <source>moy. %1</source>
+        <translation>moy. %1</translation>
+    </message>
+</context>
+<context>
+    <name>MethodParametersDialog</name>
+    <message>
+        <source>Paramètres</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cette méthode n'a pas de paramètre.</source>
+        <translation>Cette méthode n'a pas de paramètre.</translation>
+    </message>
+</context>
+<context>
+    <name>MethodRow</name>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Graph des écarts</translation>
+    </message>
+    <message>
+        <source>Détails de méthode</source>
+        <translation>Détails de méthode</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityList</name>
+    <message>
+        <source>Toutes les méthodes</source>
+        <translation>Toutes les méthodes</translation>
+    </message>
+    <message>
+        <source>Méthode</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Partagée · Visible</source>
+        <translation>Partagée · Visible</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityPage</name>
+    <message>
+        <source>Filtre détaillé</source>
+        <translation>Filtre détaillé</translation>
+    </message>
+    <message>
+        <source>Pas de profil selectionné</source>
+        <translation>Pas de profil selectionné</translation>
+    </message>
+    <message>
+        <source>Charger un profil</source>
+        <translation>Charger un profil</translation>
+    </message>
+    <message>
+        <source>Enregistrer le profil</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Profile files (*.pfl)</source>
+        <translation>Profile files (*.pfl)</translation>
+    </message>
+</context>
+<context>
+    <name>MethodVisibilityRow</name>
+    <message>
+        <source>Paramètres de la méthode</source>
+        <translation>Paramètres de la méthode</translation>
+    </message>
+    <message>
+        <source>Vue partagée</source>
+        <translation>Vue partagée</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>Pro</source>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Méthodes</source>
+        <translation>Méthodes</translation>
+    </message>
+    <message>
+        <source>Courbe des profits</source>
+        <translation>Courbe des profits</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationConfig</name>
+    <message>
+        <source>Notification des grands écarts</source>
+        <translation>Notification des grands écarts</translation>
+    </message>
+    <message>
+        <source>Définition des blocs</source>
+        <translation>Définition des blocs</translation>
+    </message>
+    <message>
+        <source>Définition des blocs dominants</source>
+        <translation>Définition des blocs dominants</translation>
+    </message>
+    <message>
+        <source>Sorties de blocs</source>
+        <translation>Sorties de blocs</translation>
+    </message>
+    <message>
+        <source>Retour tendance</source>
+        <translation>Retour tendance</translation>
+    </message>
+    <message>
+        <source>Ecart zéro</source>
+        <translation>Ecart zéro</translation>
+    </message>
+    <message>
+        <source>Blocs dominants confirmés</source>
+        <translation>Blocs dominants confirmés</translation>
+    </message>
+    <message>
+        <source>Ecart Max</source>
+        <translation>Ecart Max</translation>
+    </message>
+    <message>
+        <source>Détection AUTO</source>
+        <translation>Détection AUTO</translation>
+    </message>
+    <message>
+        <source>Compteur 'ME' positif</source>
+        <translation>Compteur 'ME' positif</translation>
+    </message>
+    <message>
+        <source>Quick mode intelligent</source>
+        <translation>Quick mode intelligent</translation>
+    </message>
+    <message>
+        <source>Quick mode méthode active isolée</source>
+        <translation>Quick mode méthode active isolée</translation>
+    </message>
+    <message>
+        <source>Jouer seulement dans les blocs dominants</source>
+        <translation>Jouer seulement dans les blocs dominants</translation>
+    </message>
+</context>
+<context>
+    <name>NoxDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OtherConfig</name>
+    <message>
+        <source>Langue</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Rester au premier plan</source>
+        <translation>Rester au premier plan</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>Cette page arrive bientôt.</source>
+        <translation>Cette page arrive bientôt.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayScreen</name>
+    <message>
+        <source>Baccarat</source>
+        <translation>Baccarat</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Retirer le dernier résultat</source>
+        <translation>Retirer le dernier résultat</translation>
+    </message>
+    <message>
+        <source>Couper</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Garder seulement les derniers résultats</source>
+        <translation>Garder seulement les derniers résultats</translation>
+    </message>
+    <message>
+        <source>Reprendre</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remettre la montante au départ</source>
+        <translation>Remettre la montante au départ</translation>
+    </message>
+    <message>
+        <source>La mise n'a pas pu être placée.</source>
+        <translation>La mise n'a pas pu être placée.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayedStrip</name>
+    <message>
+        <source>Aucun résultat : entrez le premier coup sur le clavier.</source>
+        <translation>Aucun résultat : entrez le premier coup sur le clavier.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayedValuesConfig</name>
+    <message>
+        <source>Exporter</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Ajouter une permanence</source>
+        <translation>Ajouter une permanence</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Garder les derniers numéros</source>
+        <translation>Garder les derniers numéros</translation>
+    </message>
+    <message>
+        <source>Couper la permanence</source>
+        <translation>Couper la permanence</translation>
+    </message>
+    <message>
+        <source>Taille d'échantillon</source>
+        <translation>Taille d'échantillon</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Un résultat par ligne : P, B ou T.</source>
+        <translation>Un résultat par ligne : P, B ou T.</translation>
+    </message>
+</context>
+<context>
+    <name>ProView</name>
+    <message>
+        <source>Tri des méthodes</source>
+        <translation>Tri des méthodes</translation>
+    </message>
+    <message>
+        <source>Sorties de blocs</source>
+        <translation>Sorties de blocs</translation>
+    </message>
+    <message>
+        <source>Blocs dominants confirmés</source>
+        <translation>Blocs dominants confirmés</translation>
+    </message>
+    <message>
+        <source>Retour tendance</source>
+        <translation>Retour tendance</translation>
+    </message>
+    <message>
+        <source>Méthodes actives</source>
+        <translation>Méthodes actives</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Ecart</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Aucune méthode ne passe les filtres. Coupez « Méthodes actives » ou les filtres de signaux.</source>
+        <translation>Aucune méthode ne passe les filtres. Coupez « Méthodes actives » ou les filtres de signaux.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfitPanel</name>
+    <message>
+        <source>Profit</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Gagnés / perdus</source>
+        <translation>Gagnés / perdus</translation>
+    </message>
+    <message>
+        <source>Mise max</source>
+        <translation>Mise max</translation>
+    </message>
+    <message>
+        <source>Total misé</source>
+        <translation>Total misé</translation>
+    </message>
+    <message>
+        <source>Profit max</source>
+        <translation>Profit max</translation>
+    </message>
+    <message>
+        <source>Profit min</source>
+        <translation>Profit min</translation>
+    </message>
+    <message>
+        <source>Remise à zéro</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Aucune mise réglée : la courbe des profits apparaît après la première mise.</source>
+        <translation>Aucune mise réglée : la courbe des profits apparaît après la première mise.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickView</name>
+    <message>
+        <source>Ecart %1 / %2</source>
+        <translation>Ecart %1 / %2</translation>
+    </message>
+    <message>
+        <source>Activer la méthode</source>
+        <translation>Activer la méthode</translation>
+    </message>
+    <message>
+        <source>Graph des écarts</source>
+        <translation>Graph des écarts</translation>
+    </message>
+    <message>
+        <source>Page précédente</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>%1 / 2</source>
+        <translation>%1 / 2</translation>
+    </message>
+    <message>
+        <source>Page suivante</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Aucune méthode en mode Quick.</source>
+        <translation>Aucune méthode en mode Quick.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreSessionDialog</name>
+    <message>
+        <source>Session interrompue</source>
+        <translation>Session interrompue</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Nouvelle session</source>
+        <translation>Nouvelle session</translation>
+    </message>
+    <message numerus="yes">
+        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation><numerusform>La session précédente s'est terminée sans être fermée : %n résultat, le dernier le %1.</numerusform><numerusform>La session précédente s'est terminée sans être fermée : %n résultats, le dernier le %1.</numerusform></translation>
+    </message>
+    <message>
+        <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
+        <translation>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Paramètres</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Gestion Financière</source>
+        <translation>Gestion Financière</translation>
+    </message>
+    <message>
+        <source>Filtres de méthode</source>
+        <translation>Filtres de méthode</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Notifications et signaux</source>
+        <translation>Notifications et signaux</translation>
+    </message>
+    <message>
+        <source>Permanences</source>
+        <translation>Permanences</translation>
+    </message>
+    <message>
+        <source>Egalité</source>
+        <translation>Egalité</translation>
+    </message>
+    <message>
+        <source>Autres</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Developer</translation>
+    </message>
+    <message>
+        <source>Filtre détaillé</source>
+        <translation>Filtre détaillé</translation>
+    </message>
+</context>
+<context>
+    <name>SplitMethodsView</name>
+    <message>
+        <source>Vue partagée</source>
+        <translation>Vue partagée</translation>
+    </message>
+    <message>
+        <source>Choisir les méthodes</source>
+        <translation>Choisir les méthodes</translation>
+    </message>
+    <message>
+        <source>Fermer la vue partagée</source>
+        <translation>Fermer la vue partagée</translation>
+    </message>
+    <message>
+        <source>Aucune méthode dans la vue partagée. Choisissez-les dans le filtre détaillé.</source>
+        <translation>Aucune méthode dans la vue partagée. Choisissez-les dans le filtre détaillé.</translation>
+    </message>
+</context>
+<context>
+    <name>StepMoveEditor</name>
+    <message>
+        <source>Recommancer au début</source>
+        <translation>Recommancer au début</translation>
+    </message>
+    <message>
+        <source>Reculer de n palliers</source>
+        <translation>Reculer de n palliers</translation>
+    </message>
+    <message>
+        <source>Avancer de n palliers</source>
+        <translation>Avancer de n palliers</translation>
+    </message>
+</context>
+<context>
+    <name>TieConfig</name>
+    <message>
+        <source>Jouer l'égalité</source>
+        <translation>Jouer l'égalité</translation>
+    </message>
+    <message>
+        <source>Gains</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Ecart</translation>
+    </message>
+    <message>
+        <source>Ecart max</source>
+        <translation>Ecart max</translation>
+    </message>
+    <message>
+        <source>Ecart moyen + 1</source>
+        <translation>Ecart moyen + 1</translation>
+    </message>
+    <message>
+        <source>Ecart précédent</source>
+        <translation>Ecart précédent</translation>
+    </message>
+    <message>
+        <source>Résultats</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Jeton actuel</source>
+        <translation>Jeton actuel</translation>
+    </message>
+    <message>
+        <source>Jeton de départ</source>
+        <translation>Jeton de départ</translation>
+    </message>
+    <message>
+        <source>Montante</source>
+        <translation>Montante</translation>
+    </message>
+</context>
+<context>
+    <name>UserMontantePage</name>
+    <message>
+        <source>Montante perso</source>
+        <translation>Montante perso</translation>
+    </message>
+    <message>
+        <source>Nouvelle montante</source>
+        <translation>Nouvelle montante</translation>
+    </message>
+    <message>
+        <source>Importer des méthodes</source>
+        <translation>Importer des méthodes</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Paliers</source>
+        <translation>Paliers</translation>
+    </message>
+    <message>
+        <source>(1 – %1, séparés par des virgules)</source>
+        <translation>(1 – %1, séparés par des virgules)</translation>
+    </message>
+    <message>
+        <source>En cas de gain</source>
+        <translation>En cas de gain</translation>
+    </message>
+    <message>
+        <source>En cas de perte</source>
+        <translation>En cas de perte</translation>
+    </message>
+    <message>
+        <source>Mode récup</source>
+        <translation>Mode récup</translation>
+    </message>
+    <message>
+        <source>Division déficit </source>
+        <translation>Division déficit </translation>
+    </message>
+    <message>
+        <source>Nombre tours</source>
+        <translation>Nombre tours</translation>
+    </message>
+    <message>
+        <source>Recalcul déficit</source>
+        <translation>Recalcul déficit</translation>
+    </message>
+    <message>
+        <source>Nombre gains</source>
+        <translation>Nombre gains</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Method files (*.txt)</source>
+        <translation>Method files (*.txt)</translation>
+    </message>
+</context>
+</TS>

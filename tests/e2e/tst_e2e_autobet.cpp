@@ -1,0 +1,287 @@
+// End to end under a real X server: the program starts as it does for the player, is
+// calibrated by real clicks on a stand-in casino table (another process), receives a few
+// results on its keypad, proposes a stake, and "Miser" places exactly that stake on the
+// stand-in table by synthetic clicks.
+
+#include "engine/noxengine.h"
+#include "noxqmlimports.h"
+#include "uifinancialconfig.h"
+#include "uimethodetypeconfig.h"
+#include "uinavigator.h"
+#include "uiroutes.h"
+#include "uiwrapper.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlProperty>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template<typename T>
+T *singleton(QQmlEngine &qml, const char *name)
+{
+    const int typeId = qmlTypeId("NoxRouletteModel", 1, 0, name);
+    return typeId < 0 ? nullptr : qml.singletonInstance<T *>(typeId);
+}
+
+/// Runs xdotool with `arguments`; true when it succeeded.
+bool xdotool(const QStringList &arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+/// A real left click at a global point: press, a pause long enough for the 20 ms polling of
+/// the click capture to see the button down, release.
+void realClick(QPoint global)
+{
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())}));
+    QTest::qWait(60);
+    QVERIFY(xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}));
+    QTest::qWait(120);
+    QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
+    QTest::qWait(150);
+}
+
+QPoint centreOf(QQuickItem *item)
+{
+    return item->mapToGlobal(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+} // namespace
+
+class TestEndToEndBet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void calibrateThenBet();
+
+private:
+    QQuickItem *item(const char *objectName) const;
+    QQuickItem *itemIn(QObject *parent, const char *objectName) const;
+    void clickItem(QQuickItem *target);
+    QStringList tableLog() const;
+    QPoint place(const QString &name) const;
+    void calibrate(const char *button, const QStringList &places, int steps);
+
+    QTemporaryDir m_dir;
+    QProcess m_table;
+    QHash<QString, QPoint> m_places;
+    std::unique_ptr<Nox::NoxEngine> m_engine;
+    std::unique_ptr<QQmlApplicationEngine> m_qml;
+    QQuickWindow *m_window = nullptr;
+    UINavigator *m_navigator = nullptr;
+    UIWrapper *m_facade = nullptr;
+};
+
+QQuickItem *TestEndToEndBet::itemIn(QObject *parent, const char *objectName) const
+{
+    return parent ? parent->findChild<QQuickItem *>(QLatin1String(objectName)) : nullptr;
+}
+
+QQuickItem *TestEndToEndBet::item(const char *objectName) const
+{
+    return itemIn(m_window->contentItem(), objectName);
+}
+
+void TestEndToEndBet::clickItem(QQuickItem *target)
+{
+    QVERIFY(target);
+    QTRY_VERIFY(target->isVisible() && target->isEnabled());
+    realClick(centreOf(target));
+}
+
+QStringList TestEndToEndBet::tableLog() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("table.log")));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QPoint TestEndToEndBet::place(const QString &name) const
+{
+    return m_places.value(name);
+}
+
+void TestEndToEndBet::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+
+    // The stand-in table, in a process of its own.
+    m_table.start(QStringLiteral(NOX_CASINO_TABLE), {m_dir.filePath(QStringLiteral("table.log"))});
+    QVERIFY(m_table.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(tableLog().contains(QStringLiteral("READY")), 10000);
+    for (const QString &line : tableLog()) {
+        const QStringList parts = line.split(QLatin1Char(' '));
+        if (parts.size() == 4 && parts[0] == u"PLACE") {
+            m_places.insert(parts[1], QPoint(parts[2].toInt(), parts[3].toInt()));
+        }
+    }
+    QCOMPARE(m_places.size(), 12);
+
+    // The program, started as main() starts it.
+    QQuickStyle::setStyle(QStringLiteral("CommonStyle"));
+    QQuickStyle::setFallbackStyle(QStringLiteral("Basic"));
+    m_qml = std::make_unique<QQmlApplicationEngine>();
+    m_qml->addImportPath(QStringLiteral(":/qt/qml"));
+    m_qml->addImportPath(QStringLiteral(":/qt/qml/NoxRouletteUi/imports"));
+    m_qml->rootContext()->setContextProperty(QStringLiteral("debug"), false);
+    m_engine = std::make_unique<Nox::NoxEngine>(true);
+    m_engine->setAsync(true);
+    m_engine->loadMethods();
+    m_engine->registerBuiltinMontantes();
+
+    QQmlComponent importer(m_qml.get());
+    importer.setData("import NoxRouletteModel\nimport QtQml\nQtObject {}", QUrl());
+    std::unique_ptr<QObject>(importer.create());
+    m_navigator = singleton<UINavigator>(*m_qml, "UINavigator");
+    QVERIFY(m_navigator);
+    m_navigator->setRoutes(UIRoutes::baccaratRoutes());
+    m_navigator->enterPage(QStringLiteral("/home"), {}, false);
+    m_qml->load(QUrl(QStringLiteral("qrc:/qt/qml/NoxBaccaratApp/Main.qml")));
+    QVERIFY(!m_qml->rootObjects().isEmpty());
+    m_window = qobject_cast<QQuickWindow *>(m_qml->rootObjects().constFirst());
+    QVERIFY(m_window);
+    m_facade = singleton<UIWrapper>(*m_qml, "UIWrapper");
+    QVERIFY(m_facade);
+    m_engine->restart(true, true).waitForFinished();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTest::qWait(500);
+    // The two windows must not overlap, or the program's own window would take the clicks.
+    const QRect programRect = m_window->frameGeometry();
+    for (const QPoint &p : std::as_const(m_places)) {
+        QVERIFY2(!programRect.contains(p), "the table is under the program's window");
+    }
+}
+
+void TestEndToEndBet::cleanupTestCase()
+{
+    m_qml.reset();
+    m_engine.reset();
+    if (m_table.state() != QProcess::NotRunning) {
+        m_table.terminate();
+        if (!m_table.waitForFinished(3000)) {
+            m_table.kill();
+            m_table.waitForFinished();
+        }
+    }
+}
+
+void TestEndToEndBet::calibrate(const char *button, const QStringList &places, int steps)
+{
+    QQuickItem *page = item("settingsPage");
+    QVERIFY(page);
+    clickItem(itemIn(page, button));
+    QQuickItem *dialog = nullptr;
+    QTRY_VERIFY((dialog = item("stepTitle")) != nullptr && dialog->isVisible());
+    QTRY_VERIFY(QQmlProperty::read(m_window, "mouseCapture").toBool());
+    for (const QString &name : places) {
+        realClick(place(name));
+    }
+    QQuickItem *accept = nullptr;
+    QTRY_VERIFY((accept = item("acceptButton")) != nullptr);
+    QTRY_VERIFY(accept->isVisible());
+    QCOMPARE(QQmlProperty::read(item("stepTitle"), "text").toString(), QStringLiteral("Terminé"));
+    Q_UNUSED(steps)
+    clickItem(accept);
+    QTRY_VERIFY(!QQmlProperty::read(m_window, "mouseCapture").toBool());
+}
+
+void TestEndToEndBet::calibrateThenBet()
+{
+    // Settings, section "Calibration".
+    clickItem(item("settingsButton"));
+    QTRY_VERIFY(item("settingsPage"));
+    QQuickItem *page = item("settingsPage");
+    QTRY_VERIFY(!QQmlProperty::read(item("app"), "busy").toBool());
+    clickItem(itemIn(page, "section2")->findChild<QQuickItem *>(QStringLiteral("sectionHeader")));
+    QTRY_VERIFY(itemIn(page, "chipSwitch1"));
+
+    // The player has chips 1 and 2 (0.10 and 0.50): two real clicks on their switches.
+    clickItem(itemIn(page, "chipSwitch2"));
+    QObject *calibration = qvariant_cast<QObject *>(QQmlProperty::read(m_facade, "calibration"));
+    QVERIFY(calibration);
+    QTRY_VERIFY(QQmlProperty::read(itemIn(page, "chipSwitch1"), "checked").toBool());
+    QVERIFY(QQmlProperty::read(itemIn(page, "chipSwitch2"), "checked").toBool());
+    QVERIFY(!QQmlProperty::read(itemIn(page, "chipSwitch3"), "checked").toBool());
+
+    calibrate("chipsCalibrationButton", {QStringLiteral("JETON_1"), QStringLiteral("JETON_2")}, 2);
+    calibrate("tableCalibrationButton",
+              {QStringLiteral("PLAYER"), QStringLiteral("BANKER"), QStringLiteral("TIE")}, 3);
+    calibrate("doubleCalibrationButton", {QStringLiteral("DOUBLE")}, 1);
+
+    // The calibration holds the table's points.
+    for (const auto &[key, name] : {std::pair{"b_player", "PLAYER"}, std::pair{"b_banker", "BANKER"},
+                                    std::pair{"b_tie", "TIE"}, std::pair{"jeton_1", "JETON_1"},
+                                    std::pair{"jeton_2", "JETON_2"}}) {
+        QJSValue item = m_qml->toScriptValue(QQmlProperty::read(calibration, QLatin1String(key)));
+        const QPoint expected = place(QLatin1String(name));
+        QCOMPARE(item.property(QStringLiteral("x")).toInt(), expected.x());
+        QCOMPARE(item.property(QStringLiteral("y")).toInt(), expected.y());
+        QVERIFY(item.property(QStringLiteral("active")).toBool());
+    }
+
+    // Back to the play screen; the BANKER method bets on every coup, 0.60 a chip.
+    m_navigator->goBackToPage(QStringLiteral("/home"), {}, true);
+    QTRY_VERIFY(item("keyBanker"));
+    m_facade->setMethodActive(m_facade->getMethodId(QStringLiteral("BANKER")), true);
+    UIMethodeTypeConfig chips = m_facade->financial()->csConfig();
+    chips.jetonOrigine = 60;
+    m_facade->financial()->setCsConfig(chips);
+
+    // A few results on the keypad, by real clicks.
+    for (const char *key : {"keyBanker", "keyPlayer", "keyTie", "keyBanker"}) {
+        clickItem(item(key));
+    }
+    QTRY_COMPARE(m_facade->summaryRecord().played, 4);
+    int stake = 0;
+    QTRY_VERIFY((stake = qvariant_cast<QObject *>(m_facade->keypad().value(QStringLiteral("4002")))
+                             ->property("bet")
+                             .toInt()) > 0);
+
+    // "Miser": the clicks reach the table and place exactly the proposed stake on BANKER.
+    const int before = int(tableLog().size());
+    clickItem(item("betButton"));
+    QTRY_VERIFY_WITH_TIMEOUT(tableLog().size() > before, 10000);
+    QTest::qWait(1500);
+    const QStringList clicks = tableLog().mid(before);
+    const QHash<QString, int> chipValue{{QStringLiteral("JETON_1"), 10}, {QStringLiteral("JETON_2"), 50}};
+    QHash<QString, int> placed;
+    int chip = 0;
+    for (const QString &line : clicks) {
+        const QStringList parts = line.split(QLatin1Char(' '));
+        QCOMPARE(parts.value(0), QStringLiteral("CLICK"));
+        const QString where = parts.value(1);
+        if (chipValue.contains(where)) {
+            chip = chipValue.value(where);
+        } else {
+            QVERIFY2(chip > 0, qPrintable(QStringLiteral("a spot clicked before any chip: ") + line));
+            placed[where] += chip;
+        }
+    }
+    qInfo() << "stake" << stake << "clicks" << clicks;
+    QCOMPARE(placed.value(QStringLiteral("BANKER")), stake);
+    QCOMPARE(placed.value(QStringLiteral("PLAYER")), 0);
+    QCOMPARE(placed.value(QStringLiteral("TIE")), 0);
+    QCOMPARE(placed.value(QStringLiteral("NONE")), 0);
+}
+
+QTEST_MAIN(TestEndToEndBet)
+#include "tst_e2e_autobet.moc"

@@ -1,0 +1,256 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import NoxRouletteModel
+import NoxRouletteUi.Common
+import NoxRouletteUi.Baccara
+
+// The settings page: its sections in order, one open at a time, and what each control of the
+// sections writes into the facade.
+Item {
+    id: root
+    width: 430
+    height: 720
+
+    Component { id: settingsComponent; Settings { width: 430; height: 720 } }
+
+    TestCase {
+        name: "SettingsPage"
+        when: windowShown
+
+        property var page
+
+        function init() {
+            page = createTemporaryObject(settingsComponent, root)
+            verify(page)
+        }
+
+        // The loaded content of section `index`, opened by a click on its header.
+        function openSection(index) {
+            const section = page.section(index)
+            verify(section, "section " + index)
+            if (!section.expanded)
+                mouseClick(findChild(section, "sectionHeader"))
+            tryVerify(() => section.item !== null)
+            return section.item
+        }
+
+        function typeInto(field, text) {
+            field.forceActiveFocus()
+            field.selectAll()
+            field.remove(0, field.length)
+            field.insert(0, text)
+            field.editingFinished()
+        }
+
+        function test_sectionsInOrder() {
+            const titles = ["Gestion Financière", "Filtres de méthode", "Calibration",
+                            "Notifications et signaux", "Permanences", "Egalité", "Autres", "Developer"]
+            for (let i = 0; i < titles.length; ++i)
+                compare(page.section(i).title, titles[i])
+            for (let i = 0; i < 7; ++i)
+                verify(page.section(i).visible, titles[i])
+            // The root context of the test says debug is false.
+            verify(!page.section(7).visible)
+            compare(page.title, "Paramètres")
+        }
+
+        function test_oneSectionOpenAtATime() {
+            openSection(0)
+            verify(page.section(0).expanded)
+            openSection(3)
+            verify(!page.section(0).expanded)
+            compare(page.section(0).item, null)
+            verify(page.section(3).expanded)
+            mouseClick(findChild(page.section(3), "sectionHeader"))
+            verify(!page.section(3).expanded)
+            compare(page.openSection, -1)
+        }
+
+        function test_eachSectionLoads() {
+            for (let i = 0; i < 7; ++i)
+                verify(openSection(i), "section " + i)
+        }
+
+        function test_notificationSwitchesWriteTheEngineConfiguration_data() {
+            return [
+                { tag: "signalBlocks", key: "signalBlocks" },
+                { tag: "signalTendanceBack", key: "signalTendanceBack" },
+                { tag: "signalDouble0", key: "signalDouble0" },
+                { tag: "signalBlocDominantConfirme", key: "signalBlocDominantConfirme" },
+                { tag: "signalEcartMax", key: "signalEcartMax" },
+                { tag: "signalScores", key: "signalScores" },
+                { tag: "compteurME", key: "compteurME" },
+                { tag: "smartQuickMode", key: "smartQuickMode" },
+                { tag: "playInBlockDom", key: "playInBlockDom" }
+            ]
+        }
+        function test_notificationSwitchesWriteTheEngineConfiguration(data) {
+            const content = openSection(3)
+            const sw = findChild(content, data.key + "Switch")
+            verify(sw)
+            const before = UIWrapper.engineConfig[data.key]
+            compare(sw.checked, before)
+            mouseClick(sw)
+            compare(UIWrapper.engineConfig[data.key], !before)
+            mouseClick(sw)
+            compare(UIWrapper.engineConfig[data.key], before)
+        }
+
+        function test_isolateNeedsSmartQuickMode() {
+            const content = openSection(3)
+            const smart = findChild(content, "smartQuickModeSwitch")
+            const isolate = findChild(content, "smartQuickModeIsolateSwitch")
+            const before = UIWrapper.engineConfig.smartQuickMode
+            if (before)
+                mouseClick(smart)
+            verify(!UIWrapper.engineConfig.smartQuickMode)
+            verify(!isolate.enabled)
+            mouseClick(smart)
+            verify(isolate.enabled)
+            mouseClick(smart)
+            if (before)
+                mouseClick(smart)
+            compare(UIWrapper.engineConfig.smartQuickMode, before)
+        }
+
+        function test_chipInputsAreValidatedAndWritten() {
+            const content = openSection(0)
+            const jeton = findChild(content, "jetonOrigineInput")
+            const origine = UIWrapper.financial.csConfig.jetonOrigine
+            typeInto(jeton.field, "0.25")
+            compare(UIWrapper.financial.csConfig.jetonOrigine, 25)
+            // Starting chip sets the current chip too.
+            compare(UIWrapper.financial.csConfig.jeton, 25)
+            // Below the range: clamped to the smallest chip.
+            typeInto(jeton.field, "0")
+            compare(UIWrapper.financial.csConfig.jetonOrigine, 1)
+            compare(jeton.field.text, "0.01")
+            // Above the range: clamped to the largest.
+            typeInto(jeton.field, "99999999")
+            compare(UIWrapper.financial.csConfig.jetonOrigine, 1000000)
+            // Not a number: refused, the value stays.
+            jeton.field.text = "-"
+            jeton.commit()
+            compare(UIWrapper.financial.csConfig.jetonOrigine, 1000000)
+            compare(jeton.field.text, "10000.00")
+            typeInto(jeton.field, (origine / 100).toFixed(2))
+            compare(UIWrapper.financial.csConfig.jetonOrigine, origine)
+        }
+
+        function test_montanteComboSelectsTheProgression() {
+            const content = openSection(0)
+            const combo = findChild(content, "montanteCombo")
+            const names = UIWrapper.montantes["cs"]
+            verify(names.length >= 2)
+            const before = UIWrapper.currentMontantes["cs"]
+            compare(combo.currentText, before)
+            const other = names.find(n => n !== before)
+            combo.currentIndex = names.indexOf(other)
+            combo.activated(combo.currentIndex)
+            compare(UIWrapper.currentMontantes["cs"], other)
+            combo.currentIndex = names.indexOf(before)
+            combo.activated(combo.currentIndex)
+            compare(UIWrapper.currentMontantes["cs"], before)
+        }
+
+        function test_capitalDialogWritesTheBankroll() {
+            const content = openSection(0)
+            const dialog = content.capitalDialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            typeInto(dialog.capitalField.field, "2500")
+            typeInto(dialog.takeProfitField.field, "300.50")
+            // A positive loss limit makes no sense: clamped to 0.
+            typeInto(dialog.stopLossField.field, "50")
+            compare(dialog.stopLossField.field.text, "0.00")
+            typeInto(dialog.stopLossField.field, "-120")
+            dialog.accept()
+            compare(UIWrapper.financial.capitalOrigine, 250000)
+            compare(UIWrapper.financial.takeProfit, 30050)
+            compare(UIWrapper.financial.stopLoss, -12000)
+            // resetFinancial() started the bankroll from the new capital.
+            compare(UIWrapper.financial.capital, 250000)
+        }
+
+        function test_playedValuesTruncateAndSampleAreValidated() {
+            const content = openSection(4)
+            const sample = findChild(content, "shortTermInput")
+            const before = UIWrapper.engineConfig.shortTermCount
+            typeInto(sample.field, "0")
+            compare(UIWrapper.engineConfig.shortTermCount, 1)
+            typeInto(sample.field, "123456")
+            compare(UIWrapper.engineConfig.shortTermCount, 1000)
+            typeInto(sample.field, String(before))
+            compare(UIWrapper.engineConfig.shortTermCount, before)
+        }
+
+        function test_exportFillsTheTextArea() {
+            UIWrapper.play(1)
+            UIWrapper.play(2)
+            tryVerify(() => UIWrapper.summary.played >= 2)
+            const content = openSection(4)
+            mouseClick(findChild(content, "exportButton"))
+            compare(content.exportArea.text, UIWrapper.getPlayedItemsString())
+            verify(content.exportArea.text.endsWith("P\nB\n"))
+        }
+
+        function test_importStopsOnCancel() {
+            const content = openSection(4)
+            testHelper.restartEngine()
+            tryCompare(UIWrapper.summary, "played", 0)
+            // The callback says stop as soon as the cancel was asked for.
+            content.cancelRequested = true
+            compare(content.importCallback(1, 10), false)
+            content.cancelRequested = false
+            compare(content.importCallback(3, 10), true)
+            compare(content.importCallback(10, 10), false)
+            verify(!content.importing)
+
+            let text = ""
+            for (let i = 0; i < 400; ++i)
+                text += (i % 3 === 0 ? "P" : i % 3 === 1 ? "B" : "T") + "\n"
+            content.startImport(text)
+            verify(content.importing)
+            content.cancelRequested = true
+            tryCompare(content, "importing", false, 10000)
+            wait(200)
+            verify(UIWrapper.summary.played < 400, "played " + UIWrapper.summary.played)
+        }
+
+        function test_importAddsEveryResult() {
+            const content = openSection(4)
+            testHelper.restartEngine()
+            tryCompare(UIWrapper.summary, "played", 0)
+            content.startImport("P\r\nB\n\nX\nT\n")
+            tryCompare(content, "importing", false, 5000)
+            compare(content.importTotal, 3)
+            tryCompare(UIWrapper.summary, "played", 3)
+        }
+
+        function test_tieSection() {
+            const content = openSection(5)
+            verify(content.methodId >= 0)
+            const sw = findChild(content, "tieActiveSwitch")
+            const before = !!UIWrapper.getMethodDetails(content.methodId).active
+            mouseClick(sw)
+            tryVerify(() => !!UIWrapper.getMethodDetails(content.methodId).active === !before)
+            mouseClick(sw)
+            tryVerify(() => !!UIWrapper.getMethodDetails(content.methodId).active === before)
+        }
+
+        function test_languageRetranslatesTheOpenPage() {
+            const content = openSection(6)
+            const combo = findChild(content, "languageCombo")
+            combo.currentIndex = 1
+            combo.activated(1)
+            compare(UIWrapper.language, "en")
+            tryCompare(page, "title", "Settings")
+            compare(page.section(0).title, "Money management")
+            combo.currentIndex = 0
+            combo.activated(0)
+            compare(UIWrapper.language, "fr")
+            tryCompare(page, "title", "Paramètres")
+        }
+    }
+}

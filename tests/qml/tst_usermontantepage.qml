@@ -1,0 +1,97 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import NoxRouletteModel
+import NoxRouletteUi.Common
+
+// The user progression editor: a new progression is saved with its checked values, read
+// back, edited and removed.
+Item {
+    id: root
+    width: 430
+    height: 720
+
+    Component { id: pageComponent; UserMontantePage { width: 430; height: 720 } }
+
+    TestCase {
+        name: "UserMontantePage"
+        when: windowShown
+
+        function typeInto(field, text) {
+            field.forceActiveFocus()
+            field.selectAll()
+            field.remove(0, field.length)
+            field.insert(0, text)
+            field.editingFinished()
+        }
+
+        function test_createEditRemove() {
+            const page = createTemporaryObject(pageComponent, root)
+            verify(page)
+            compare(page.title, "Montante perso")
+            const countBefore = UIWrapper.getUserMontantes().length
+            mouseClick(findChild(page, "newButton"))
+            compare(page.montanteId, -1)
+            page.name = "Test montante é"
+            typeInto(page.stepsField, "1, 2,0,99999")
+            compare(page.steps, "1,2,1,10000")
+            page.nbPaliersBack = 1
+            page.nbPaliersBackPerte = -9999
+            page.recupEnabled = true
+            page.recupLossDivider = 250
+            page.nbToursMontante = 5
+            mouseClick(findChild(page, "saveButton"))
+            const list = UIWrapper.getUserMontantes()
+            compare(list.length, countBefore + 1)
+            const created = list[list.length - 1]
+            compare(created.name, "Test montante é")
+            compare(page.montanteId, created.montanteId)
+            const m = UIWrapper.getUserMontante(created.montanteId)
+            compare(m.steps, "1,2,1,10000")
+            compare(m.nbPaliersBack, 1)
+            compare(m.nbPaliersBackPerte, -9999)
+            compare(m.recupEnabled, true)
+            compare(m.recupLossDivider, 100)
+            compare(m.nbToursMontante, 5)
+            verify(UIWrapper.montantes["plein"].indexOf("Test montante é") >= 0)
+
+            // Editing keeps the identifier.
+            page.steps = "3,6"
+            page.recupEnabled = false
+            mouseClick(findChild(page, "saveButton"))
+            compare(UIWrapper.getUserMontantes().length, countBefore + 1)
+            compare(UIWrapper.getUserMontante(created.montanteId).steps, "3,6")
+            compare(UIWrapper.getUserMontante(created.montanteId).recupEnabled, false)
+
+            mouseClick(findChild(page, "deleteButton"))
+            compare(UIWrapper.getUserMontantes().length, countBefore)
+            compare(page.montanteId, -1)
+        }
+
+        function test_nothingToSaveWithoutNameOrSteps() {
+            const page = createTemporaryObject(pageComponent, root)
+            page.clear()
+            page.name = "   "
+            verify(!findChild(page, "saveButton").enabled)
+            page.name = "X"
+            typeInto(page.stepsField, ",,")
+            verify(!findChild(page, "saveButton").enabled)
+            // Characters that the library file cannot hold are dropped from the name.
+            compare(page.normalizedName("Ab\u20ac" + "x".repeat(200)).length, 127)
+            compare(page.normalizedName("A\u20acB"), "AB")
+        }
+
+        function test_selectLoadsTheEditor() {
+            const page = createTemporaryObject(pageComponent, root)
+            const list = UIWrapper.getUserMontantes()
+            if (list.length === 0)
+                skip("no user progression loaded")
+            const picker = findChild(page, "montantePicker")
+            picker.currentIndex = 0
+            picker.activated(0)
+            compare(page.montanteId, list[0].montanteId)
+            compare(page.name, list[0].name)
+            compare(page.steps, UIWrapper.getUserMontante(list[0].montanteId).steps)
+        }
+    }
+}

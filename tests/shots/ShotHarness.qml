@@ -1,0 +1,97 @@
+import QtQuick
+import QtQuick.Controls
+import NoxRouletteModel
+import NoxRouletteUi.Common
+import Theme
+
+// The program's window with its page stack, and the preparation of each screenshot of the
+// settings screens: which section to open, which dialog to show, where to scroll.
+UIMainWindow {
+    id: win
+
+    width: 430
+    height: 720
+    visible: true
+    color: Theme.colors.background
+
+    App {
+        id: app
+        objectName: "app"
+        anchors.fill: parent
+        applicationWindow: win
+    }
+
+    function page(): Item {
+        return app.currentItem
+    }
+
+    function openSection(index: int): Item {
+        const p = page()
+        p.openSection = index
+        return p.section(index).item
+    }
+
+    // Scrolls the settings page so that the open section's end shows.
+    function scrollToEnd() {
+        const flick = p0().sections.parent
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+    function p0(): Item { return page() }
+
+    // Called once the page of the shot is on top; returns nothing.
+    function prepare(shot: string) {
+        let item
+        switch (shot) {
+        case "settings_financial": openSection(0); break
+        case "settings_capital": openSection(0).capitalDialog.open(); break
+        case "settings_filters": openSection(1); break
+        case "settings_parameters": {
+            item = openSection(1)
+            // The first method with parameters, else the dialog of the first method.
+            const model = UIWrapper.sortedMethodList
+            let id = -1, name = ""
+            for (let r = 0; r < model.rowCount() && id < 0; ++r) {
+                const idx = model.index(r, 0)
+                if (model.data(idx, 266)) {
+                    id = model.data(idx, 264)
+                    name = model.data(idx, 257)
+                }
+            }
+            item.list.parametersDialog.edit(id, name)
+            break
+        }
+        case "settings_calibration": openSection(2); break
+        case "settings_calibration_end": openSection(2); scrollToEnd(); break
+        case "settings_calibration_chips": openSection(2).openChips(); break
+        case "settings_calibration_table": {
+            item = openSection(2)
+            item.openTable()
+            item.dialog.positions = [Qt.point(612, 431)]
+            break
+        }
+        case "settings_calibration_done": {
+            item = openSection(2)
+            item.openDouble()
+            item.dialog.positions = [Qt.point(1500, 120)]
+            break
+        }
+        case "settings_notifications": openSection(3); break
+        case "settings_notifications_end": openSection(3); scrollToEnd(); break
+        case "settings_played": {
+            item = openSection(4)
+            item.exportArea.text = UIWrapper.getPlayedItemsString()
+            break
+        }
+        case "settings_import": openSection(4).importDialog.open(); break
+        case "settings_tie": openSection(5); break
+        case "settings_other": openSection(6); break
+        case "montante_user": {
+            const list = UIWrapper.getUserMontantes()
+            if (list.length > 0)
+                page().select(list[0].montanteId)
+            break
+        }
+        default: break
+        }
+    }
+}

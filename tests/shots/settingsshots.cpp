@@ -1,0 +1,140 @@
+// Screenshots of the settings screens and their dialogs, in French and in English, taken from
+// the program's own window under a real X server:
+//   settingsshots OUTPUT_DIR
+// writes OUTPUT_DIR/<language>_<shot>.png for every shot.
+
+#include "engine/noxengine.h"
+#include "noxqmlimports.h"
+#include "uinavigator.h"
+#include "uiroutes.h"
+#include "uiwrapper.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Shot
+{
+    const char *name;
+    const char *page;
+};
+
+/// Every shot: its name (also the case of ShotHarness.prepare) and the page it is taken on.
+const Shot kShots[] = {
+    {"settings", "/settings"},
+    {"settings_financial", "/settings"},
+    {"settings_capital", "/settings"},
+    {"settings_filters", "/settings"},
+    {"settings_parameters", "/settings"},
+    {"settings_calibration", "/settings"},
+    {"settings_calibration_end", "/settings"},
+    {"settings_calibration_chips", "/settings"},
+    {"settings_calibration_table", "/settings"},
+    {"settings_calibration_done", "/settings"},
+    {"settings_notifications", "/settings"},
+    {"settings_notifications_end", "/settings"},
+    {"settings_played", "/settings"},
+    {"settings_import", "/settings"},
+    {"settings_tie", "/settings"},
+    {"settings_other", "/settings"},
+    {"visibility", "/settings/methods/visibility"},
+    {"ecartnotif", "/settings/methods/ecartnotif"},
+    {"blocks", "/settings/methods/blocks"},
+    {"blocksdom", "/settings/methods/blocksdom"},
+    {"montante_user", "/settings/montantes/user"},
+};
+
+template<typename T>
+T *singleton(QQmlEngine &qml, const char *name)
+{
+    const int typeId = qmlTypeId("NoxRouletteModel", 1, 0, name);
+    return typeId < 0 ? nullptr : qml.singletonInstance<T *>(typeId);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccaratShots"));
+    QCoreApplication::setApplicationName(QStringLiteral("Baccarat Vantor Pro"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOX_VERSION));
+    QStandardPaths::setTestModeEnabled(true);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: settingsshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QQuickStyle::setStyle(QStringLiteral("CommonStyle"));
+    QQuickStyle::setFallbackStyle(QStringLiteral("Basic"));
+    QQmlApplicationEngine qml;
+    qml.addImportPath(QStringLiteral(":/qt/qml"));
+    qml.addImportPath(QStringLiteral(":/qt/qml/NoxRouletteUi/imports"));
+    qml.rootContext()->setContextProperty(QStringLiteral("debug"), false);
+
+    Nox::NoxEngine engine(true);
+    engine.loadMethods();
+    engine.registerBuiltinMontantes();
+    QString error;
+    engine.loadMontanteLibrary({}, true, &error);
+    engine.restart(true, true);
+    // A few results so that the figures and the export show something.
+    for (int v : {1, 2, 2, 0, 1, 2, 1, 1, 2, 0}) {
+        engine.playValueInternal(v, true).waitForFinished();
+    }
+
+    QQmlComponent importer(&qml);
+    importer.setData("import NoxRouletteModel\nimport QtQml\nQtObject {}", QUrl());
+    std::unique_ptr<QObject>(importer.create());
+    auto *navigator = singleton<UINavigator>(qml, "UINavigator");
+    auto *facade = singleton<UIWrapper>(qml, "UIWrapper");
+    if (!navigator || !facade) {
+        std::fprintf(stderr, "settingsshots: the NoxRouletteModel singletons are missing\n");
+        return 1;
+    }
+    navigator->setRoutes(UIRoutes::baccaratRoutes());
+    navigator->enterPage(QStringLiteral("/home"), {}, true);
+
+    qml.load(QUrl::fromLocalFile(QStringLiteral(NOX_SHOT_HARNESS)));
+    if (qml.rootObjects().isEmpty()) {
+        return 1;
+    }
+    auto *window = qobject_cast<QQuickWindow *>(qml.rootObjects().constFirst());
+    QTest::qWaitForWindowExposed(window);
+
+    int failures = 0;
+    for (const QString language : {QStringLiteral("fr"), QStringLiteral("en")}) {
+        facade->setLanguage(language);
+        for (const Shot &shot : kShots) {
+            navigator->replaceAllPages(QStringLiteral("/home"), {}, true);
+            QTest::qWait(50);
+            navigator->enterPage(QString::fromLatin1(shot.page), {}, true);
+            QTest::qWait(150);
+            QMetaObject::invokeMethod(window, "prepare", Q_ARG(QString, QString::fromLatin1(shot.name)));
+            QTest::qWait(700);
+            const QImage image = window->grabWindow();
+            const QString path = out.filePath(language + QLatin1Char('_') + QLatin1String(shot.name) +
+                                              QStringLiteral(".png"));
+            if (image.isNull() || !image.save(path)) {
+                std::fprintf(stderr, "settingsshots: could not save %s\n", qPrintable(path));
+                ++failures;
+            }
+        }
+    }
+    navigator->replaceAllPages(QStringLiteral("/home"), {}, true);
+    return failures == 0 ? 0 : 1;
+}
