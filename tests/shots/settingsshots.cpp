@@ -25,8 +25,7 @@
 
 namespace {
 
-struct Shot
-{
+struct Shot {
     const char *name;
     const char *page;
 };
@@ -114,10 +113,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     auto *window = qobject_cast<QQuickWindow *>(qml.rootObjects().constFirst());
-    QTest::qWaitForWindowExposed(window);
+    if (!QTest::qWaitForWindowExposed(window))
+        qWarning("settingsshots: the window was not exposed");
 
     int failures = 0;
-    for (const QString language : {QStringLiteral("fr"), QStringLiteral("en")}) {
+    for (const QString &language : {QStringLiteral("fr"), QStringLiteral("en")}) {
         facade->setLanguage(language);
         for (const Shot &shot : kShots) {
             navigator->replaceAllPages(QStringLiteral("/home"), {}, true);
@@ -127,8 +127,8 @@ int main(int argc, char *argv[])
             QMetaObject::invokeMethod(window, "prepare", Q_ARG(QString, QString::fromLatin1(shot.name)));
             QTest::qWait(700);
             const QImage image = window->grabWindow();
-            const QString path = out.filePath(language + QLatin1Char('_') + QLatin1String(shot.name) +
-                                              QStringLiteral(".png"));
+            const QString path =
+                out.filePath(language + QLatin1Char('_') + QLatin1String(shot.name) + QStringLiteral(".png"));
             if (image.isNull() || !image.save(path)) {
                 std::fprintf(stderr, "settingsshots: could not save %s\n", qPrintable(path));
                 ++failures;
