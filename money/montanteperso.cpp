@@ -1,6 +1,7 @@
 #include "money/montanteperso.h"
 
 #include <algorithm>
+#include <climits>
 #include <numeric>
 
 namespace Nox {
@@ -15,6 +16,13 @@ QString joined(const QList<int> &values)
         parts << QString::number(v);
     }
     return parts.join(QLatin1Char(','));
+}
+
+/// Stakes and deficits count base chips in ints, and a library may hold steps of any size:
+/// every sum and product saturates at the int range instead of overflowing.
+int saturated(qint64 value)
+{
+    return int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
 }
 
 } // namespace
@@ -32,8 +40,9 @@ QString MontantePerso::storableName(const QString &name)
 
 int MontantePerso::sumFrom(int index) const
 {
-    return std::accumulate(m_deficitRecups.cbegin() + std::clamp<qsizetype>(index, 0, m_deficitRecups.size()),
-                           m_deficitRecups.cend(), 0);
+    return saturated(std::accumulate(m_deficitRecups.cbegin() +
+                                         std::clamp<qsizetype>(index, 0, m_deficitRecups.size()),
+                                     m_deficitRecups.cend(), qint64(0)));
 }
 
 int MontantePerso::computeMise(int nbItems, const NoxMethod *)
@@ -56,14 +65,14 @@ void MontantePerso::computeMiseRecup(int nbItems)
     m_currentDeficitRecup = std::max(m_currentDeficitRecup, 0);
     const int part = m_deficitRecups.value(m_currentDeficitRecupIdx, 1);
     const int items = std::clamp(nbItems, 0, m_payout - 1);
-    m_currentMiseRecup = recoveringMultiplier(part + m_currentDeficitRecup, m_payout, items);
+    m_currentMiseRecup = recoveringMultiplier(saturated(qint64(part) + m_currentDeficitRecup), m_payout, items);
 }
 
 void MontantePerso::split(int amount)
 {
     m_currentPalier = 0;
     const int q = amount / std::max(m_recupLossDivider, 1);
-    m_deficitRecups.fill(q + 1);
+    m_deficitRecups.fill(saturated(qint64(q) + 1));
 }
 
 void MontantePerso::enterRecovery(int deficit)
@@ -92,9 +101,9 @@ void MontantePerso::moveStep(int move)
 void MontantePerso::applyResult(int mise, bool won, int nbItems, const NoxMethod *)
 {
     if (!m_modeRecup) {
-        m_deficit += mise * nbItems;
+        m_deficit = saturated(m_deficit + qint64(mise) * nbItems);
         if (won) {
-            m_deficit -= mise * m_payout;
+            m_deficit = saturated(m_deficit - qint64(mise) * m_payout);
             if (m_recupEnabled) {
                 if (m_deficit > 0) {
                     enterRecovery(m_deficit);
@@ -117,7 +126,7 @@ void MontantePerso::applyResult(int mise, bool won, int nbItems, const NoxMethod
     m_deficit = 0;
     m_currentPalier = 0;
     if (won) {
-        m_currentDeficitRecup -= mise * m_payout;
+        m_currentDeficitRecup = saturated(m_currentDeficitRecup - qint64(mise) * m_payout);
         if (m_currentDeficitRecup > 0) {
             return;
         }
@@ -142,13 +151,13 @@ void MontantePerso::applyResult(int mise, bool won, int nbItems, const NoxMethod
     computeMiseRecup(nbItems);
     ++m_currentNbLoss;
     m_miseDepartAdded = true;
-    m_currentDeficitRecup += nbItems * m_currentMiseRecup;
+    m_currentDeficitRecup = saturated(m_currentDeficitRecup + qint64(nbItems) * m_currentMiseRecup);
     if (m_currentNbLoss < m_nbToursMontante) {
         return;
     }
     // The parts already won back are dropped; the rest and the new losses are spread again.
     ++m_currentNbLossRecup;
-    const int rest = m_currentDeficitRecup + sumFrom(m_currentDeficitRecupIdx);
+    const int rest = saturated(qint64(m_currentDeficitRecup) + sumFrom(m_currentDeficitRecupIdx));
     m_currentNbLoss = 0;
     m_currentDeficitRecupIdx = 0;
     m_currentDeficitRecup = 0;
