@@ -10,6 +10,8 @@ cache="$top/.cache"
 apt_packages=(
     # build
     cmake ninja-build g++ ccache clang-format pkg-config
+    # the libFuzzer build of the parsers
+    clang libclang-rt-14-dev
     # Qt 6.4 and its tools
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools qt6-5compat-dev
     qt6-shadertools-dev qt6-shader-baker qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
