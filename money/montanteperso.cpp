@@ -92,7 +92,7 @@ void MontantePerso::moveStep(int move)
         m_currentPalier = 0;
         return;
     }
-    m_currentPalier = std::max(m_currentPalier + move, 0);
+    m_currentPalier = saturated(std::max<qint64>(qint64(m_currentPalier) + move, 0));
     if (!m_steps.isEmpty()) {
         m_currentPalier = std::min(m_currentPalier, int(m_steps.size()) - 1);
     }

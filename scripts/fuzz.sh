@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer in build-fuzz/, then runs each one over its seed corpus
 # (tests/fuzz/corpus/<target>) for a bounded time. New inputs go to a scratch directory, so the
 # seed corpus in the repository never changes; a crashing input is kept as
-# build-fuzz/crash-<target>-*.
+# build-fuzz/crash-<target>-*. The seed is fixed so that a run is repeatable: a fault it finds is
+# found again on the next run, and CI does not fail on a new random path.
 #
 #   scripts/fuzz.sh [seconds per target, default 10]
 set -euo pipefail
@@ -26,7 +27,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for target in "${targets[@]}"; do
     mkdir -p "$work/$target"
-    if ! "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if ! "$build/tests/fuzz/fuzz_$target" -seed=1 -runs=50000 -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$build/crash-$target-" "$work/$target" "$top/tests/fuzz/corpus/$target" \
         >"$work/$target.log" 2>&1; then
         tail -n 60 "$work/$target.log"
