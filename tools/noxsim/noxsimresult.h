@@ -39,7 +39,7 @@ public:
 
     /// An empty record of the same run and methods, starting at shoe `first`.
     [[nodiscard]] NoxSimResult emptyFrom(qint64 first) const;
-    /// Appends the part that starts where this one ends; false with a reason when `later`
+    /// Appends the slice that starts where this one ends; false with a reason when `later`
     /// is not the next part of the same run.
     bool append(const NoxSimResult &later, QString *error);
     /// Combines parts of one run given in any order.
