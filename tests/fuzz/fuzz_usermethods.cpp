@@ -4,6 +4,7 @@
 #include "noxfuzz.h"
 
 #include "engine/noxengine.h"
+#include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 #include "methods/noxnumberlistparser.h"
 
