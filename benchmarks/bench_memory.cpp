@@ -70,6 +70,7 @@ void BM_HistoryMemory(benchmark::State &state)
         state.counters["methods"] = double(engine->methodStates().size());
         state.counters["records"] = records;
         state.counters["rss_MB"] = after;
+        state.counters["catalogue_MB"] = loaded - before;
         state.counters["history_MB"] = after - loaded;
         state.counters["bytes_per_record"] = records > 0 ? (after - loaded) * 1024.0 * 1024.0 / records : 0;
     }

@@ -30,6 +30,22 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr qint32 kNaNCode = std::numeric_limits<qint32>::min();
 constexpr qint32 kExceptionCode = kNaNCode + 1;
 
+/// The number of elements of a sorted list below `value`.
+qsizetype lowerBound(const NoxChunkedList<int> &list, int value)
+{
+    qsizetype lo = 0;
+    qsizetype hi = list.size();
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (list.at(mid) < value) {
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    return lo;
+}
+
 /// Runs `f` when the scope ends, also when a method threw: the proposal is published and the
 /// caches cleared whatever the method did.
 template<typename F>
@@ -955,17 +971,8 @@ NoxCoupRecord NoxMethodState::recordAt(qsizetype index) const
     rec.flags = packed.flags;
     if (packed.flags & NoxCoupRecord::Win) {
         // The win's place among the wins, found by bisection of their record indexes.
-        qsizetype lo = 0;
-        qsizetype hi = m_winRecords.size();
-        while (lo < hi) {
-            const qsizetype mid = lo + (hi - lo) / 2;
-            if (m_winRecords.at(mid) < index) {
-                lo = mid + 1;
-            } else {
-                hi = mid;
-            }
-        }
-        rec.gap = lo < m_gaps.size() ? m_gaps.at(lo) : 0;
+        const qsizetype w = lowerBound(m_winRecords, int(index));
+        rec.gap = w < m_gaps.size() ? m_gaps.at(w) : 0;
     }
     return rec;
 }
@@ -994,10 +1001,19 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
     QMutexLocker lock(&m_method->mutex());
     const qsizetype n = m_records.size();
     const qsizetype first = n - std::clamp(qsizetype(count), qsizetype(0), n);
-    QList<NoxCoupRecord> records;
-    records.reserve(n - first);
+    QList<NoxCoupRecord> records(n - first);
+    // The wins among them follow each other in the gap list: one bisection finds the first.
+    qsizetype w = lowerBound(m_winRecords, int(first));
     for (qsizetype i = first; i < n; ++i) {
-        records.append(recordAt(i));
+        const PackedRecord &packed = m_records.at(i);
+        NoxCoupRecord &rec = records[i - first];
+        rec.value = packed.value;
+        rec.numbers = packed.numbers;
+        rec.tendency = tendencyAt(i);
+        rec.flags = packed.flags;
+        if ((packed.flags & NoxCoupRecord::Win) && w < m_gaps.size()) {
+            rec.gap = m_gaps.at(w++);
+        }
     }
     return records;
 }
