@@ -30,6 +30,26 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr qint32 kNaNCode = std::numeric_limits<qint32>::min();
 constexpr qint32 kExceptionCode = kNaNCode + 1;
 
+/// k·Σx² − (Σx)² over k consecutive positions, as the least-squares fit computes it (an exact
+/// integer).
+double windowDenominator(qint64 k)
+{
+    return double(k * k * (k * k - 1) / 12);
+}
+
+/// A coded tendency (not the exception code) back as the fit gave it.
+double decodeWith(qint32 code, int factor, double denominator)
+{
+    if (code == kNaNCode) {
+        return kNaN;
+    }
+    double slope = double(code) / denominator;
+    if (!std::isfinite(slope)) {
+        slope = 0.0;
+    }
+    return factor * slope;
+}
+
 /// The number of elements of a sorted list below `value`.
 qsizetype lowerBound(const NoxChunkedList<int> &list, int value)
 {
@@ -565,17 +585,7 @@ void NoxMethodState::resetTendencyCoding()
 
 double NoxMethodState::decodeTendency(qint32 code) const
 {
-    if (code == kNaNCode) {
-        return kNaN;
-    }
-    // k·Σx² − (Σx)² over k consecutive positions, as the fit computes it (an exact integer).
-    const qint64 k = m_codeWindow;
-    const double denominator = double(k * k * (k * k - 1) / 12);
-    double slope = double(code) / denominator;
-    if (!std::isfinite(slope)) {
-        slope = 0.0;
-    }
-    return m_codeFactor * slope;
+    return decodeWith(code, m_codeFactor, windowDenominator(m_codeWindow));
 }
 
 double NoxMethodState::tendencyAt(qsizetype index) const
@@ -1004,12 +1014,15 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
     QList<NoxCoupRecord> records(n - first);
     // The wins among them follow each other in the gap list: one bisection finds the first.
     qsizetype w = lowerBound(m_winRecords, int(first));
+    const double denominator = windowDenominator(m_codeWindow);
     for (qsizetype i = first; i < n; ++i) {
         const PackedRecord &packed = m_records.at(i);
         NoxCoupRecord &rec = records[i - first];
         rec.value = packed.value;
         rec.numbers = packed.numbers;
-        rec.tendency = tendencyAt(i);
+        const qint32 code = m_tendencyCodes.at(i);
+        rec.tendency = code == kExceptionCode ? m_tendencyExceptions.value(i, kNaN)
+                                              : decodeWith(code, m_codeFactor, denominator);
         rec.flags = packed.flags;
         if ((packed.flags & NoxCoupRecord::Win) && w < m_gaps.size()) {
             rec.gap = m_gaps.at(w++);
