@@ -8,6 +8,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -26,6 +27,44 @@ enum CacheBit : unsigned {
 };
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr qint32 kNaNCode = std::numeric_limits<qint32>::min();
+constexpr qint32 kExceptionCode = kNaNCode + 1;
+
+/// k·Σx² − (Σx)² over k consecutive positions, as the least-squares fit computes it (an exact
+/// integer).
+double windowDenominator(qint64 k)
+{
+    return double(k * k * (k * k - 1) / 12);
+}
+
+/// A coded tendency (not the exception code) back as the fit gave it.
+double decodeWith(qint32 code, int factor, double denominator)
+{
+    if (code == kNaNCode) {
+        return kNaN;
+    }
+    double slope = double(code) / denominator;
+    if (!std::isfinite(slope)) {
+        slope = 0.0;
+    }
+    return factor * slope;
+}
+
+/// The number of elements of a sorted list below `value`.
+qsizetype lowerBound(const NoxChunkedList<int> &list, int value)
+{
+    qsizetype lo = 0;
+    qsizetype hi = list.size();
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (list.at(mid) < value) {
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    return lo;
+}
 
 /// Runs `f` when the scope ends, also when a method threw: the proposal is published and the
 /// caches cleared whatever the method did.
@@ -73,24 +112,28 @@ Fit leastSquares(int firstPosition, int count, Y y)
 
 } // namespace
 
-// A view of the profit curve: the stored closed part followed by the points of the open gap,
-// computed from the prefix sums of the records' numbers.
+// A view of the profit curve: the closed part (its newest points are stored) followed by the
+// points of the open gap, computed from the prefix sums of the records' numbers.
 struct NoxMethodState::Curve {
-    const QList<int> *closed = nullptr;
-    const QList<int> *numbersPrefix = nullptr;
-    int consumed = 0; // records consumed by the closed part
+    const NoxMethodState *state = nullptr;
+    int closedSize = 0;
+    int tailStart = 0; // the first closed point kept in the state's closed tail
+    int consumed = 0;  // records consumed by the closed part
     int openPoints = 0;
     int base = 0; // credits of the closed part
 
-    [[nodiscard]] int size() const { return int(closed->size()) + openPoints; }
+    [[nodiscard]] int size() const { return closedSize + openPoints; }
     [[nodiscard]] int at(int i) const
     {
-        const int k = int(closed->size());
-        if (i < k) {
-            return closed->at(i);
+        if (i < closedSize) {
+            if (i >= tailStart) {
+                return state->m_closedTail.at(i - tailStart);
+            }
+            // Older than every window reads: recomputed.
+            return state->closedPoints(closedSize - i).first();
         }
-        const int record = consumed + (i - k) + 1;
-        return base - numbersPrefix->at(record);
+        const int record = consumed + (i - closedSize) + 1;
+        return base - state->numbersPrefixAt(record);
     }
 };
 
@@ -104,6 +147,8 @@ NoxMethodState::NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *pr
     , m_pleinPayout(m_profile->pleinPayout)
     , m_shortTermWindow(m_profile->shortTermWindow)
 {
+    clearDerived();
+    resetTendencyCoding();
     recomputeBlocks();
     publish();
 }
@@ -169,6 +214,7 @@ void NoxMethodState::appendRecord(int value, int position)
     const bool coversZero = zero || covered.contains(0);
     const bool win = covered.contains(value) || (zero && value == 0);
     const bool neutral = !win && m_profile->neutralZero && value == 0 && !coversZero;
+    // A win closes the open gap; accountRecord() keeps it in m_gaps.
     const int gap = win ? m_openGap : 0;
     const bool inBlock = win && m_blockMin <= gap && gap <= m_blockMax;
     const bool active = isActive();
@@ -187,41 +233,50 @@ void NoxMethodState::appendRecord(int value, int position)
         }
     }
 
-    NoxCoupRecord rec;
-    rec.value = value;
-    rec.numbers = int(covered.size()) + (zero && !covered.isEmpty() && !covered.contains(0) ? 1 : 0);
-    rec.tendency = kNaN;
-    rec.gap = gap;
-    rec.flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
-                (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
+    static_assert(NoxCoupRecord::DominantConfirmed <= 0xffu, "the flags are stored in a byte");
+    const int numbers = int(covered.size()) + (zero && !covered.isEmpty() && !covered.contains(0) ? 1 : 0);
+    unsigned flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
+                     (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
     // Trend analysis and the profit sign look at the curve before this coup.
     if (trendSignal()) {
-        rec.flags |= NoxCoupRecord::TendencySignal;
+        flags |= NoxCoupRecord::TendencySignal;
     }
     {
         const Curve withOpen = curve(true);
         if (withOpen.size() > 0 && withOpen.at(withOpen.size() - 1) > 0) {
-            rec.flags |= NoxCoupRecord::ProfitPositive;
+            flags |= NoxCoupRecord::ProfitPositive;
         }
     }
 
-    m_history.append(rec);
-    m_positions.append(position);
-    accountRecord(rec);
+    // A value is a roulette number or a baccarat result and a method covers at most the 37
+    // numbers and the zero option: both fit the packed fields.
+    Q_ASSERT(value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max());
+    Q_ASSERT(numbers >= 0 && numbers <= 0xff);
+    m_records.append(PackedRecord{qint16(value), quint8(numbers), quint8(flags)});
+    m_tendencyCodes.append(kNaNCode);
+    const int index = int(m_records.size()) - 1;
+    if (m_positionRuns.isEmpty() ||
+        m_positionRuns.last().second + (index - m_positionRuns.last().first) != position) {
+        m_positionRuns.append({index, position});
+    }
+    accountRecord(index);
 
-    NoxCoupRecord &stored = m_history.last();
-    stored.tendency = tendencyOfCurve();
-    if (std::isnan(stored.tendency) || stored.tendency <= threshold()) {
-        stored.flags &= ~unsigned(NoxCoupRecord::TendencySignal);
+    qint64 numerator = 0;
+    int window = 0;
+    const double tendency = tendencyOfCurve(&numerator, &window);
+    storeTendency(index, tendency, numerator, window);
+    if (std::isnan(tendency) || tendency <= threshold()) {
+        flags &= ~unsigned(NoxCoupRecord::TendencySignal);
     }
 
     recomputeBlocks();
     if (win && m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap)) {
-        stored.flags |= NoxCoupRecord::DominantWin;
+        flags |= NoxCoupRecord::DominantWin;
     }
     if (dominantLevelLocked(1) > 0) {
-        stored.flags |= NoxCoupRecord::DominantConfirmed;
+        flags |= NoxCoupRecord::DominantConfirmed;
     }
+    m_records.last().flags = quint8(flags);
     if (stop) {
         m_active.store(false);
     }
@@ -229,25 +284,47 @@ void NoxMethodState::appendRecord(int value, int position)
 
 void NoxMethodState::popRecord()
 {
-    const NoxCoupRecord rec = m_history.takeLast();
-    m_positions.removeLast();
-    m_numbersPrefix.removeLast();
-    m_winsPrefix.removeLast();
-    m_neutralPrefix.removeLast();
-    if (rec.isWin()) {
-        const int gap = m_gaps.takeLast();
+    const qsizetype index = m_records.size() - 1;
+    const PackedRecord rec = m_records.last();
+    if (rec.flags & NoxCoupRecord::Win) {
+        const int gap = m_gaps.last();
+        m_gaps.removeLast();
         m_winRecords.removeLast();
-        m_gapMaxPrefix.removeLast();
+        if (gap == m_gapMax) {
+            m_gapMax = 0;
+            for (qsizetype w = 0; w < m_gaps.size(); ++w) {
+                m_gapMax = std::max(m_gapMax, m_gaps.at(w));
+            }
+        }
         const std::size_t bucket = std::size_t(std::min(gap, kHistogramCap));
         --m_buckets[bucket];
         while (m_histogramSize > 0 && m_buckets[std::size_t(m_histogramSize - 1)] == 0) {
             --m_histogramSize;
         }
-        m_closedCurve.resize(m_closedCurve.size() - (gap + 2));
-        m_curveConsumed -= gap + 1;
+        // The gap's records go back to the open part (their sums are recomputed while the
+        // popped record still exists) and its points leave the closed part.
+        restoreNumbersTail(gap + 1);
+        m_closedSize -= gap + 2;
+        m_closedTail.resize(std::max(qsizetype(0), m_closedTail.size() - (gap + 2)));
+        const int needed = std::min(m_closedSize, closedTailCapacity());
+        if (m_closedTail.size() < needed) {
+            m_closedTail = closedPoints(needed);
+        }
         m_openGap = gap;
-    } else if (!rec.isNeutral()) {
+    } else if (!(rec.flags & NoxCoupRecord::NeutralZero)) {
         --m_openGap;
+    }
+    if (rec.flags & NoxCoupRecord::NeutralZero) {
+        --m_neutralCount;
+    }
+    m_numbersTail.removeLast();
+    if (m_tendencyCodes.last() == kExceptionCode) {
+        m_tendencyExceptions.remove(index);
+    }
+    m_records.removeLast();
+    m_tendencyCodes.removeLast();
+    if (m_positionRuns.last().first == index) {
+        m_positionRuns.removeLast();
     }
     recomputeBlocks();
 }
@@ -261,7 +338,9 @@ void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
     const int length = context.count();
     // The record belongs to the removed coup only if it was made at that coup's position: a
     // method that proposed nothing then keeps its older records.
-    if (!m_history.isEmpty() && m_positions.last() == length && m_history.last().value == value) {
+    if (!m_records.isEmpty() &&
+        m_positionRuns.last().second + int(m_records.size() - 1 - m_positionRuns.last().first) == length &&
+        m_records.last().value == value) {
         popRecord();
     }
     if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
@@ -288,8 +367,11 @@ void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context)
     const AtScopeEnd finish{[this] {
         finishOperation();
     }};
-    m_history.clear();
-    m_positions.clear();
+    m_records.clear();
+    m_tendencyCodes.clear();
+    m_tendencyExceptions.clear();
+    resetTendencyCoding();
+    m_positionRuns.clear();
     clearDerived();
     if (deactivate) {
         m_active.store(false);
@@ -451,11 +533,12 @@ int NoxMethodState::dominantLevelLocked(int maximum) const
 NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
 {
     Curve c;
-    c.closed = &m_closedCurve;
-    c.numbersPrefix = &m_numbersPrefix;
+    c.state = this;
+    c.closedSize = m_closedSize;
+    c.tailStart = m_closedSize - int(m_closedTail.size());
     c.consumed = m_curveConsumed;
     c.base = int(m_gaps.size()) * (m_pleinPayout + 1);
-    const int remaining = int(m_history.size()) - m_curveConsumed;
+    const int remaining = int(m_records.size()) - m_curveConsumed;
     const int first = std::min(m_openGap + 1, remaining);
     c.openPoints = first;
     if (repeatedOpenGap) {
@@ -466,7 +549,7 @@ NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
     return c;
 }
 
-double NoxMethodState::tendencyOfCurve() const
+double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window) const
 {
     const Curve c = curve(false);
     const int n = c.size();
@@ -476,7 +559,58 @@ double NoxMethodState::tendencyOfCurve() const
     const int k = std::min(m_profile->tendencyWindow, n);
     const int first = n - k;
     const Fit fit = leastSquares(first + 1, k, [&](int i) { return double(c.at(first + i)); });
+    if (numerator && window) {
+        // The slope's numerator k·Σxy − Σx·Σy in integers, for the coded storage.
+        qint64 sx = 0;
+        qint64 sy = 0;
+        qint64 sxy = 0;
+        for (int i = 0; i < k; ++i) {
+            const qint64 x = first + 1 + i;
+            const qint64 y = c.at(first + i);
+            sx += x;
+            sy += y;
+            sxy += x * y;
+        }
+        *numerator = k * sxy - sx * sy;
+        *window = k;
+    }
     return m_profile->tendencyFactor * fit.slope;
+}
+
+void NoxMethodState::resetTendencyCoding()
+{
+    m_codeFactor = m_profile->tendencyFactor;
+    m_codeWindow = m_profile->tendencyWindow;
+}
+
+double NoxMethodState::decodeTendency(qint32 code) const
+{
+    return decodeWith(code, m_codeFactor, windowDenominator(m_codeWindow));
+}
+
+double NoxMethodState::tendencyAt(qsizetype index) const
+{
+    const qint32 code = m_tendencyCodes.at(index);
+    return code == kExceptionCode ? m_tendencyExceptions.value(index, kNaN) : decodeTendency(code);
+}
+
+void NoxMethodState::storeTendency(qsizetype index, double tendency, qint64 numerator, int window)
+{
+    qint32 code = kNaNCode;
+    if (!std::isnan(tendency)) {
+        code = kExceptionCode;
+        if (window == m_codeWindow && m_codeFactor == m_profile->tendencyFactor &&
+            numerator > kExceptionCode && numerator <= std::numeric_limits<qint32>::max()) {
+            const auto candidate = qint32(numerator);
+            if (std::bit_cast<quint64>(decodeTendency(candidate)) == std::bit_cast<quint64>(tendency)) {
+                code = candidate;
+            }
+        }
+        if (code == kExceptionCode) {
+            m_tendencyExceptions.insert(index, tendency);
+        }
+    }
+    m_tendencyCodes[index] = code;
 }
 
 bool NoxMethodState::trendSignal() const
@@ -510,45 +644,102 @@ QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
 {
     QMutexLocker lock(&m_method->mutex());
     const Curve c = curve(repeatedOpenGap);
-    QList<int> points;
+    QList<int> points = closedPoints(m_closedSize);
     points.reserve(c.size());
-    for (int i = 0; i < c.size(); ++i) {
+    for (int i = m_closedSize; i < c.size(); ++i) {
         points.append(c.at(i));
     }
     return points;
 }
 
+int NoxMethodState::numbersPrefixAt(qsizetype records) const
+{
+    if (records >= m_curveConsumed) {
+        return m_numbersTail.at(records - m_curveConsumed);
+    }
+    int prefix = m_numbersTail.first();
+    for (qsizetype j = m_curveConsumed; j > records; --j) {
+        prefix -= m_records.at(j - 1).numbers;
+    }
+    return prefix;
+}
+
+int NoxMethodState::closedTailCapacity() const
+{
+    // The trend lines read up to two windows back, the tendency one window.
+    return 2 * std::max({m_profile->trendWindow, 30, m_profile->tendencyWindow}) + 2;
+}
+
+QList<int> NoxMethodState::closedPoints(int count) const
+{
+    // Walks the closed gaps from the newest: gap w consumed the records after `cur - gap - 1`
+    // up to `cur`, one point per record at w credits, then the win's point at w + 1 credits.
+    count = std::clamp(count, 0, m_closedSize);
+    QList<int> points;
+    points.reserve(count);
+    const int step = m_pleinPayout + 1;
+    int cur = m_curveConsumed;
+    int prefix = numbersPrefixAt(cur);
+    for (qsizetype w = m_gaps.size() - 1; w >= 0 && points.size() < count; --w) {
+        const int gap = m_gaps.at(w);
+        points.append((int(w) + 1) * step - prefix);
+        for (int j = cur; j > cur - gap - 1 && points.size() < count; --j) {
+            points.append(int(w) * step - prefix);
+            prefix -= m_records.at(j - 1).numbers;
+        }
+        cur -= gap + 1;
+    }
+    std::reverse(points.begin(), points.end());
+    return points;
+}
+
+void NoxMethodState::consumeNumbersTail(int records)
+{
+    m_numbersTail.remove(0, records);
+    m_curveConsumed += records;
+}
+
+void NoxMethodState::restoreNumbersTail(int records)
+{
+    for (int k = 0; k < records; ++k) {
+        --m_curveConsumed;
+        m_numbersTail.prepend(m_numbersTail.first() - m_records.at(m_curveConsumed).numbers);
+    }
+}
+
 void NoxMethodState::clearDerived()
 {
-    m_numbersPrefix = {0};
-    m_winsPrefix = {0};
-    m_neutralPrefix = {0};
+    m_numbersTail = {0};
+    m_neutralCount = 0;
     m_gaps.clear();
     m_winRecords.clear();
-    m_gapMaxPrefix.clear();
+    m_gapMax = 0;
     m_openGap = 0;
     m_buckets.fill(0);
     m_histogramSize = 0;
-    m_closedCurve.clear();
+    m_closedSize = 0;
+    m_closedTail.clear();
     m_curveConsumed = 0;
 }
 
-void NoxMethodState::accountRecord(const NoxCoupRecord &rec)
+void NoxMethodState::accountRecord(qsizetype index)
 {
-    const bool win = rec.isWin();
-    m_numbersPrefix.append(m_numbersPrefix.last() + rec.numbers);
-    m_winsPrefix.append(m_winsPrefix.last() + (win ? 1 : 0));
-    m_neutralPrefix.append(m_neutralPrefix.last() + (rec.isNeutral() ? 1 : 0));
+    const PackedRecord &rec = m_records.at(index);
+    const bool win = (rec.flags & NoxCoupRecord::Win) != 0;
+    const bool neutral = (rec.flags & NoxCoupRecord::NeutralZero) != 0;
+    m_numbersTail.append(m_numbersTail.last() + rec.numbers);
+    m_neutralCount += neutral ? 1 : 0;
     if (!win) {
-        if (!rec.isNeutral()) {
+        if (!neutral) {
             ++m_openGap;
         }
         return;
     }
-    const int gap = rec.gap;
+    // The win closes the open gap (the gap it was recorded with).
+    const int gap = m_openGap;
     m_gaps.append(gap);
-    m_winRecords.append(int(m_numbersPrefix.size()) - 2);
-    m_gapMaxPrefix.append(std::max(gap, m_gapMaxPrefix.isEmpty() ? 0 : m_gapMaxPrefix.last()));
+    m_winRecords.append(int(index));
+    m_gapMax = std::max(gap, m_gapMax);
     const int bucket = std::min(gap, kHistogramCap);
     ++m_buckets[std::size_t(bucket)];
     m_histogramSize = std::max(m_histogramSize, bucket + 1);
@@ -558,17 +749,22 @@ void NoxMethodState::accountRecord(const NoxCoupRecord &rec)
     const int step = m_pleinPayout + 1;
     const int credits = int(m_gaps.size()) - 1;
     for (int j = m_curveConsumed + 1; j <= m_curveConsumed + gap + 1; ++j) {
-        m_closedCurve.append(credits * step - m_numbersPrefix.at(j));
+        m_closedTail.append(credits * step - numbersPrefixAt(j));
     }
-    m_curveConsumed += gap + 1;
-    m_closedCurve.append((credits + 1) * step - m_numbersPrefix.at(m_curveConsumed));
+    consumeNumbersTail(gap + 1);
+    m_closedTail.append((credits + 1) * step - numbersPrefixAt(m_curveConsumed));
+    m_closedSize += gap + 2;
+    const int capacity = closedTailCapacity();
+    if (m_closedTail.size() > 2 * capacity) {
+        m_closedTail.remove(0, m_closedTail.size() - capacity);
+    }
 }
 
 void NoxMethodState::rebuildDerived()
 {
     clearDerived();
-    for (const NoxCoupRecord &rec : std::as_const(m_history)) {
-        accountRecord(rec);
+    for (qsizetype i = 0; i < m_records.size(); ++i) {
+        accountRecord(i);
     }
     recomputeBlocks();
 }
@@ -628,13 +824,12 @@ NOX_STATE_GETTER(double, ratioMargin, m_ratioMargin)
 NOX_STATE_GETTER(int, shortTermWindow, m_shortTermWindow)
 NOX_STATE_GETTER(int, signalMask, m_signalMask)
 NOX_STATE_GETTER(const NoxStatisticsProfile *, profile, m_profile)
-NOX_STATE_GETTER(int, historyLength, int(m_history.size()))
-NOX_STATE_GETTER(QList<NoxCoupRecord>, history, m_history)
+NOX_STATE_GETTER(int, historyLength, int(m_records.size()))
 NOX_STATE_GETTER(int, ecart, m_openGap)
 NOX_STATE_GETTER(int, nbWins, int(m_gaps.size()))
-NOX_STATE_GETTER(int, neutralZeros, m_neutralPrefix.last())
-NOX_STATE_GETTER(int, numbersSum, m_numbersPrefix.last())
-NOX_STATE_GETTER(int, ecartMax, m_gapMaxPrefix.isEmpty() ? 0 : m_gapMaxPrefix.last())
+NOX_STATE_GETTER(int, neutralZeros, m_neutralCount)
+NOX_STATE_GETTER(int, numbersSum, m_numbersTail.last())
+NOX_STATE_GETTER(int, ecartMax, m_gapMax)
 NOX_STATE_GETTER(QList<int>, doms, m_doms)
 NOX_STATE_GETTER(int, blockMin, m_blockMin)
 NOX_STATE_GETTER(int, blockMax, m_blockMax)
@@ -759,6 +954,9 @@ void NoxMethodState::setProfile(const NoxStatisticsProfile *profile)
     m_profile = profile ? profile : &NoxStatisticsProfile::profileA();
     m_resultCount = m_profile->resultCount;
     m_pleinPayout = m_profile->pleinPayout;
+    if (m_records.isEmpty()) {
+        resetTendencyCoding();
+    }
     // The payout shapes the stored profit curve and the cut option the block.
     rebuildDerived();
     finishOperation();
@@ -773,30 +971,89 @@ void NoxMethodState::setScoreSignalFlags(bool ratio, bool tendency)
 // ---------------------------------------------------------------------------------------------
 // Statistics
 
+NoxCoupRecord NoxMethodState::recordAt(qsizetype index) const
+{
+    const PackedRecord &packed = m_records.at(index);
+    NoxCoupRecord rec;
+    rec.value = packed.value;
+    rec.numbers = packed.numbers;
+    rec.tendency = tendencyAt(index);
+    rec.flags = packed.flags;
+    if (packed.flags & NoxCoupRecord::Win) {
+        // The win's place among the wins, found by bisection of their record indexes.
+        const qsizetype w = lowerBound(m_winRecords, int(index));
+        rec.gap = w < m_gaps.size() ? m_gaps.at(w) : 0;
+    }
+    return rec;
+}
+
+bool NoxMethodState::isWinAt(qsizetype index) const
+{
+    return (m_records.at(index).flags & NoxCoupRecord::Win) != 0;
+}
+
 NoxCoupRecord NoxMethodState::record(int index) const
 {
     QMutexLocker lock(&m_method->mutex());
     if (index < 0) {
-        index = int(m_history.size()) + index;
+        index = int(m_records.size()) + index;
     }
-    return index >= 0 && index < m_history.size() ? m_history.at(index) : NoxCoupRecord{};
+    return index >= 0 && index < m_records.size() ? recordAt(index) : NoxCoupRecord{};
+}
+
+QList<NoxCoupRecord> NoxMethodState::history() const
+{
+    return newestRecords(std::numeric_limits<int>::max());
+}
+
+QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
+{
+    QMutexLocker lock(&m_method->mutex());
+    const qsizetype n = m_records.size();
+    const qsizetype first = n - std::clamp(qsizetype(count), qsizetype(0), n);
+    QList<NoxCoupRecord> records(n - first);
+    // The wins among them follow each other in the gap list: one bisection finds the first.
+    qsizetype w = lowerBound(m_winRecords, int(first));
+    const double denominator = windowDenominator(m_codeWindow);
+    for (qsizetype i = first; i < n; ++i) {
+        const PackedRecord &packed = m_records.at(i);
+        NoxCoupRecord &rec = records[i - first];
+        rec.value = packed.value;
+        rec.numbers = packed.numbers;
+        const qint32 code = m_tendencyCodes.at(i);
+        rec.tendency = code == kExceptionCode ? m_tendencyExceptions.value(i, kNaN)
+                                              : decodeWith(code, m_codeFactor, denominator);
+        rec.flags = packed.flags;
+        if ((packed.flags & NoxCoupRecord::Win) && w < m_gaps.size()) {
+            rec.gap = m_gaps.at(w++);
+        }
+    }
+    return records;
 }
 
 int NoxMethodState::windowLength() const
 {
-    return std::min(m_shortTermWindow, int(m_history.size()));
+    return std::min(m_shortTermWindow, int(m_records.size()));
 }
 
 int NoxMethodState::winsInLast(int k) const
 {
-    const int n = int(m_history.size());
-    return m_winsPrefix.at(n) - m_winsPrefix.at(n - k);
+    const qsizetype n = m_records.size();
+    int wins = 0;
+    for (qsizetype i = n - k; i < n; ++i) {
+        wins += (m_records.at(i).flags & NoxCoupRecord::Win) ? 1 : 0;
+    }
+    return wins;
 }
 
 int NoxMethodState::neutralsInLast(int k) const
 {
-    const int n = int(m_history.size());
-    return m_neutralPrefix.at(n) - m_neutralPrefix.at(n - k);
+    const qsizetype n = m_records.size();
+    int neutrals = 0;
+    for (qsizetype i = n - k; i < n; ++i) {
+        neutrals += (m_records.at(i).flags & NoxCoupRecord::NeutralZero) ? 1 : 0;
+    }
+    return neutrals;
 }
 
 double NoxMethodState::threshold() const
@@ -808,7 +1065,7 @@ double NoxMethodState::ecartMoyen() const
 {
     QMutexLocker lock(&m_method->mutex());
     const double wins = double(m_gaps.size());
-    const double mean = (double(m_history.size()) - wins) / (wins + 1);
+    const double mean = (double(m_records.size()) - wins) / (wins + 1);
     return mean > 0 ? mean : 1.0;
 }
 
@@ -824,7 +1081,7 @@ double NoxMethodState::ecartMoyenCt() const
 double NoxMethodState::winRatio() const
 {
     QMutexLocker lock(&m_method->mutex());
-    const int counted = int(m_history.size()) - m_neutralPrefix.last();
+    const int counted = int(m_records.size()) - m_neutralCount;
     return counted == 0 ? 0.0 : double(m_gaps.size()) / counted * 100.0;
 }
 
@@ -845,20 +1102,24 @@ int NoxMethodState::shortTermWins() const
 double NoxMethodState::nbNumMoyen() const
 {
     QMutexLocker lock(&m_method->mutex());
-    return m_history.isEmpty() ? 0.0 : double(m_numbersPrefix.last()) / double(m_history.size());
+    return m_records.isEmpty() ? 0.0 : double(m_numbersTail.last()) / double(m_records.size());
 }
 
 double NoxMethodState::ratioTheorique() const
 {
     QMutexLocker lock(&m_method->mutex());
-    const double mean = m_history.isEmpty() ? 0.0 : double(m_numbersPrefix.last()) / double(m_history.size());
+    const double mean = m_records.isEmpty() ? 0.0 : double(m_numbersTail.last()) / double(m_records.size());
     return m_resultCount == 0 ? 0.0 : mean / m_resultCount * 100.0;
 }
 
 QList<int> NoxMethodState::gapList(bool withOpenGap) const
 {
     QMutexLocker lock(&m_method->mutex());
-    QList<int> gaps = m_gaps;
+    QList<int> gaps;
+    gaps.reserve(m_gaps.size() + 1);
+    for (qsizetype w = 0; w < m_gaps.size(); ++w) {
+        gaps.append(m_gaps.at(w));
+    }
     if (withOpenGap) {
         gaps.append(m_openGap);
     }
@@ -888,7 +1149,7 @@ double NoxMethodState::tendencyThreshold() const
 double NoxMethodState::tendanceValue() const
 {
     QMutexLocker lock(&m_method->mutex());
-    return m_history.isEmpty() ? kNaN : m_history.last().tendency;
+    return m_records.isEmpty() ? kNaN : tendencyAt(m_records.size() - 1);
 }
 
 NoxTendance NoxMethodState::tendanceOf(double x) const
@@ -913,13 +1174,13 @@ NoxTendance NoxMethodState::tendanceOf(double x) const
 NoxTendance NoxMethodState::tendance() const
 {
     QMutexLocker lock(&m_method->mutex());
-    return m_history.isEmpty() ? NoxTendance::none : tendanceOf(m_history.last().tendency);
+    return m_records.isEmpty() ? NoxTendance::none : tendanceOf(tendencyAt(m_records.size() - 1));
 }
 
 double NoxMethodState::tendancePercent() const
 {
     QMutexLocker lock(&m_method->mutex());
-    const double x = m_history.isEmpty() ? kNaN : m_history.last().tendency;
+    const double x = m_records.isEmpty() ? kNaN : tendencyAt(m_records.size() - 1);
     if (std::isnan(x)) {
         return 0.5;
     }
@@ -930,33 +1191,32 @@ double NoxMethodState::tendancePercent() const
 QPair<int, int> NoxMethodState::chartTendance() const
 {
     return cached(CacheChartTendance, m_cacheChartTendance, [this]() -> QPair<int, int> {
-        if (m_history.isEmpty()) {
+        if (m_records.isEmpty()) {
             return {0, 0};
         }
-        const NoxCoupRecord &newest = m_history.last();
-        const double x = newest.tendency;
+        const double x = tendencyAt(m_records.size() - 1);
         if (std::isnan(x) || x <= threshold()) {
             return {0, 0};
         }
-        const int n = int(m_history.size());
-        if (newest.has(NoxCoupRecord::TendencySignal)) {
+        const int n = int(m_records.size());
+        if (m_records.last().flags & NoxCoupRecord::TendencySignal) {
             int wins = 0;
             for (int i = n - 1, seen = 0; i >= 0 && seen < m_shortTermWindow; --i, ++seen) {
-                const NoxCoupRecord &r = m_history.at(i);
-                if (!r.has(NoxCoupRecord::TendencySignal)) {
+                const PackedRecord &r = m_records.at(i);
+                if (!(r.flags & NoxCoupRecord::TendencySignal)) {
                     break;
                 }
-                wins += r.isWin() ? 1 : 0;
+                wins += (r.flags & NoxCoupRecord::Win) ? 1 : 0;
             }
             return {int(NoxTendance::up), wins};
         }
         int wins = 0;
         for (int i = n - 1; i >= 0; --i) {
-            const NoxCoupRecord &r = m_history.at(i);
-            if (std::isnan(r.tendency) || r.tendency <= m_tendencyOffset) {
+            const double tendency = tendencyAt(i);
+            if (std::isnan(tendency) || tendency <= m_tendencyOffset) {
                 break;
             }
-            if (r.isWin()) {
+            if (isWinAt(i)) {
                 if (wins == 14) {
                     break;
                 }
@@ -983,7 +1243,7 @@ QList<NoxTendance> NoxMethodState::gapTendances() const
         const int last = m_winRecords.at(w);
         double sum = 0;
         for (int r = first; r <= last; ++r) {
-            sum += m_history.at(r).tendency;
+            sum += tendencyAt(r);
         }
         levels.append(tendanceOf(sum / (m_gaps.at(w) + 1)));
         first = last + 1;
@@ -1011,16 +1271,16 @@ int NoxMethodState::blocksSignalLevel() const
 bool NoxMethodState::doubleSignal() const
 {
     QMutexLocker lock(&m_method->mutex());
-    const qsizetype n = m_history.size();
-    return n >= 2 && m_history.at(n - 1).isWin() && m_history.at(n - 2).isWin();
+    const qsizetype n = m_records.size();
+    return n >= 2 && isWinAt(n - 1) && isWinAt(n - 2);
 }
 
 bool NoxMethodState::doubleConfirmedSignal() const
 {
     return cached(CacheDoubleConfirmed, m_cacheDoubleConfirmed, [this] {
-        qsizetype i = m_history.size() - 1;
+        qsizetype i = m_records.size() - 1;
         int skipped = 0;
-        while (i >= 0 && !m_history.at(i).isWin()) {
+        while (i >= 0 && !isWinAt(i)) {
             ++skipped;
             --i;
         }
@@ -1028,7 +1288,7 @@ bool NoxMethodState::doubleConfirmedSignal() const
             return false;
         }
         int run = 0;
-        while (i >= 0 && m_history.at(i).isWin()) {
+        while (i >= 0 && isWinAt(i)) {
             ++run;
             --i;
         }
@@ -1051,14 +1311,15 @@ int NoxMethodState::compteurMECount() const
         int r = 0;
         int w = 0;
         const double t = threshold();
-        for (qsizetype i = m_history.size() - 1, seen = 0; i >= 0 && seen < m_shortTermWindow; --i, ++seen) {
-            const NoxCoupRecord &rec = m_history.at(i);
-            if (std::isnan(rec.tendency) || rec.tendency <= t) {
+        for (qsizetype i = m_records.size() - 1, seen = 0; i >= 0 && seen < m_shortTermWindow; --i, ++seen) {
+            const double tendency = tendencyAt(i);
+            if (std::isnan(tendency) || tendency <= t) {
                 break;
             }
+            const unsigned flags = m_records.at(i).flags;
             const int n = r + w;
-            w = rec.isWin() ? 1 : 0;
-            if (!rec.has(NoxCoupRecord::ProfitPositive)) {
+            w = (flags & NoxCoupRecord::Win) ? 1 : 0;
+            if (!(flags & NoxCoupRecord::ProfitPositive)) {
                 break;
             }
             r = n;
@@ -1070,12 +1331,12 @@ int NoxMethodState::compteurMECount() const
 bool NoxMethodState::counterSignal() const
 {
     QMutexLocker lock(&m_method->mutex());
-    if (m_history.isEmpty()) {
+    if (m_records.isEmpty()) {
         return false;
     }
-    const NoxCoupRecord &newest = m_history.last();
-    if (!newest.has(NoxCoupRecord::ProfitPositive) || std::isnan(newest.tendency) ||
-        newest.tendency <= threshold()) {
+    const double tendency = tendencyAt(m_records.size() - 1);
+    if (!(m_records.last().flags & NoxCoupRecord::ProfitPositive) || std::isnan(tendency) ||
+        tendency <= threshold()) {
         return false;
     }
     return shortTermWinRatio() - ratioTheorique() >= m_ratioMargin;
@@ -1094,10 +1355,10 @@ int NoxMethodState::detectionFlags() const
         if (shortTermWinRatio() - ratioTheorique() >= m_ratioMargin) {
             flags |= DetectRatioSignal;
         }
-        if (!m_history.isEmpty()) {
-            const NoxCoupRecord &newest = m_history.last();
-            flags |= (newest.has(NoxCoupRecord::ProfitPositive) ? DetectProfitPositive : 0) |
-                     (newest.isWin() ? DetectNewestWin : 0);
+        if (!m_records.isEmpty()) {
+            const unsigned newest = m_records.last().flags;
+            flags |= ((newest & NoxCoupRecord::ProfitPositive) ? DetectProfitPositive : 0) |
+                     ((newest & NoxCoupRecord::Win) ? DetectNewestWin : 0);
         }
         return flags;
     });

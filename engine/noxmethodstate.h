@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/noxchunkedlist.h"
 #include "engine/noxcouprecord.h"
 #include "engine/noxenums.h"
 #include "engine/noxstatisticsprofile.h"
 
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QPair>
@@ -55,9 +57,10 @@ struct NoxMethodProposal {
 /// flat-stake profit curve and the tendency (its slope).
 ///
 /// The statistics are defined as recomputations over the whole history; they are kept
-/// incrementally here (prefix sums per record, the closed-gap list with a running maximum, the
-/// histogram, the closed part of the profit curve) so that a coup costs the same whatever the
-/// history length. Every window-based value walks at most its window.
+/// incrementally here (prefix sums of the covered numbers, the closed-gap list with a running
+/// maximum, the histogram, the closed part of the profit curve) so that a coup costs the same
+/// whatever the history length. Every window-based value walks at most its window. A state is
+/// kept for every method of the catalogue, so the per-record storage is packed and chunked.
 ///
 /// Thread rules: every per-state operation and every read takes the method's mutex (it is
 /// recursive, so an automatic method may read its own state through the state list). The
@@ -155,6 +158,8 @@ public:
     // --- Statistics (any thread) --------------------------------------------------------------
     [[nodiscard]] int historyLength() const;
     [[nodiscard]] QList<NoxCoupRecord> history() const;
+    /// The newest `count` records (all of them when there are fewer), oldest first.
+    [[nodiscard]] QList<NoxCoupRecord> newestRecords(int count) const;
     [[nodiscard]] NoxCoupRecord record(int index) const; ///< index from the oldest; -1 = newest
     [[nodiscard]] int ecart() const;
     [[nodiscard]] int nbWins() const;
@@ -204,14 +209,25 @@ private:
     void popRecord();
     void recomputeBlocks();
     void clearDerived();
-    void accountRecord(const NoxCoupRecord &rec);
+    void accountRecord(qsizetype index);
+    [[nodiscard]] NoxCoupRecord recordAt(qsizetype index) const;
+    [[nodiscard]] bool isWinAt(qsizetype index) const;
     void rebuildDerived();
     void runMethod(NoxSnapshotContext &context, bool commit);
     void finishOperation();
 
     [[nodiscard]] Curve curve(bool repeatedOpenGap) const;
+    [[nodiscard]] int numbersPrefixAt(qsizetype records) const;
+    [[nodiscard]] int closedTailCapacity() const;
+    [[nodiscard]] QList<int> closedPoints(int count) const;
+    void consumeNumbersTail(int records);
+    void restoreNumbersTail(int records);
     [[nodiscard]] bool trendSignal() const;
-    [[nodiscard]] double tendencyOfCurve() const;
+    [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr) const;
+    [[nodiscard]] double tendencyAt(qsizetype index) const;
+    [[nodiscard]] double decodeTendency(qint32 code) const;
+    void storeTendency(qsizetype index, double tendency, qint64 numerator, int window);
+    void resetTendencyCoding();
     [[nodiscard]] int dominantLevelLocked(int maximum) const;
     [[nodiscard]] bool gapIsDominant(int gap) const;
     [[nodiscard]] int windowLength() const;
@@ -227,23 +243,43 @@ private:
     std::unique_ptr<NoxMethod> m_method;
     const NoxStatisticsProfile *m_profile;
 
-    // History and its running sums (index j of a prefix list = sum over the first j records).
-    QList<NoxCoupRecord> m_history;
-    QList<int> m_positions; // history position of each record, for undo
-    QList<int> m_numbersPrefix{0};
-    QList<int> m_winsPrefix{0};
-    QList<int> m_neutralPrefix{0};
+    // History, packed: a record costs 8 bytes (its gap is the closed gap of its win, kept in
+    // m_gaps, and its tendency is coded).
+    struct PackedRecord {
+        qint16 value;
+        quint8 numbers;
+        quint8 flags;
+    };
+    NoxChunkedList<PackedRecord> m_records;
+    // A tendency is the factor times the least-squares slope of the window, whose numerator is
+    // an integer: the code is that numerator whenever it gives back the very same double (the
+    // usual case), else the double is kept in m_tendencyExceptions.
+    NoxChunkedList<qint32> m_tendencyCodes;
+    QHash<qsizetype, double> m_tendencyExceptions;
+    int m_codeFactor = 0;
+    int m_codeWindow = 0;
+    // History position of each record, for undo, as runs of consecutive positions: a run
+    // starts at a record (first) whose position (second) does not follow its predecessor's.
+    QList<QPair<int, int>> m_positionRuns;
+    // Prefix sums of the covered-number counts from the first record the closed part of the
+    // profit curve has not consumed on: element i = sum over the first m_curveConsumed + i
+    // records (older sums are recomputed from the records when an undo needs them).
+    QList<int> m_numbersTail;
+    int m_neutralCount = 0;
 
-    // Closed gaps in order, the record of each win and the running maximum of the gaps.
-    QList<int> m_gaps;
-    QList<int> m_winRecords;
-    QList<int> m_gapMaxPrefix;
+    // Closed gaps in order, the record of each win and the maximum of the gaps.
+    NoxChunkedList<int> m_gaps;
+    NoxChunkedList<int> m_winRecords;
+    int m_gapMax = 0;
     int m_openGap = 0;
     std::array<int, kHistogramCap + 1> m_buckets{};
     int m_histogramSize = 0;
 
-    // Closed part of the profit curve and the records it consumed.
-    QList<int> m_closedCurve;
+    // Closed part of the profit curve: its length, its newest points (enough for every window
+    // that reads the curve; the older ones are recomputed from the records when needed) and the
+    // records it consumed.
+    int m_closedSize = 0;
+    QList<int> m_closedTail;
     int m_curveConsumed = 0;
 
     int m_blockMin = 0;

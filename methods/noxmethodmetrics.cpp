@@ -19,7 +19,7 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     // record), and a view of the whole history kept in the state's cache would make the state
     // copy all of it at its next coup.
     m_length = state.historyLength();
-    m_history = state.history().mid(std::max(0, m_length - std::max(1, m_window)));
+    m_history = state.newestRecords(std::max(1, m_window));
     m_threshold = state.tendencyThreshold();
     m_resultCount = state.profile()->resultCount;
     m_numbersSum = state.numbersSum();

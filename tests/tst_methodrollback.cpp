@@ -139,6 +139,53 @@ private slots:
         }
     }
 
+    // Long histories keep only the newest points of each closed profit curve and the open
+    // part's number sums: withdrawing many results (wins among them) recomputes the older ones.
+    void longHistoryWithdrawsToTheSameCurves()
+    {
+        const auto curves = [](const NoxEngine &engine) {
+            QStringList all;
+            for (const NoxMethodState *s : engine.methodStates()) {
+                QStringList points;
+                for (bool repeated : {false, true}) {
+                    for (int p : s->profitCurve(repeated)) {
+                        points << QString::number(p);
+                    }
+                    points << QStringLiteral("|");
+                }
+                all << describe(s) + QLatin1Char('\n') + points.join(QLatin1Char(' ')) +
+                           QStringLiteral("\nsum=%1 neutral=%2 gaps=%3")
+                               .arg(s->numbersSum())
+                               .arg(s->neutralZeros())
+                               .arg(s->gapList(true).size());
+            }
+            return all;
+        };
+        NoxEngine engine(true);
+        engine.loadMethods();
+        QRandomGenerator rng(21);
+        QList<int> values;
+        for (int i = 0; i < 400; ++i) {
+            values << randomCoup(rng);
+        }
+        engine.playValues(values).waitForFinished();
+        QList<QStringList> before;
+        for (int i = 0; i < 60; ++i) {
+            before << curves(engine);
+            engine.playValueInternal(randomCoup(rng), true).waitForFinished();
+        }
+        while (!before.isEmpty()) {
+            engine.cancelPlay().waitForFinished();
+            compareSnapshots(curves(engine), before.takeLast(), engine);
+        }
+
+        // The same history played afresh gives the same curves.
+        NoxEngine fresh(true);
+        fresh.loadMethods();
+        fresh.playValues(values).waitForFinished();
+        compareSnapshots(curves(fresh), curves(engine), engine);
+    }
+
     void truncateEqualsPlayingTheTail()
     {
         QRandomGenerator rng(3);

@@ -43,11 +43,11 @@ private slots:
         QVERIFY(!closed);
         QCOMPARE(s.lastChange, QDateTime::fromMSecsSinceEpoch(100, Qt::UTC));
 
-        NoxSessionJournal::parse("S 1\nP 1 2\nC 3\n", &closed);
+        (void)NoxSessionJournal::parse("S 1\nP 1 2\nC 3\n", &closed);
         QVERIFY(closed);
-        NoxSessionJournal::parse("S 1\nP 1 2\nC 3\nP 2 4\n", &closed); // written after a close
+        (void)NoxSessionJournal::parse("S 1\nP 1 2\nC 3\nP 2 4\n", &closed); // written after a close
         QVERIFY(closed);
-        NoxSessionJournal::parse("S 1\nC 3\nS 4\n", &closed); // a new session is open again
+        (void)NoxSessionJournal::parse("S 1\nC 3\nS 4\n", &closed); // a new session is open again
         QVERIFY(!closed);
     }
 
@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(NoxSessionJournal::parse("S 1\nP 1 2\nP 2 3\nP 1").values, (QList<int>{1, 2}));
         QCOMPARE(NoxSessionJournal::parse("S 1\nP 1 2\nC").values, (QList<int>{1}));
         bool closed = true;
-        NoxSessionJournal::parse("S 1\nP 1 2\nC 5", &closed);
+        (void)NoxSessionJournal::parse("S 1\nP 1 2\nC 5", &closed);
         QVERIFY(!closed);
         // Lines that make no sense are skipped; the others still count.
         const NoxInterruptedSession s = NoxSessionJournal::parse("S 1\n"
