@@ -277,6 +277,12 @@ void NoxMethodState::appendRecord(int value, int position)
         flags |= NoxCoupRecord::DominantConfirmed;
     }
     m_records.last().flags = quint8(flags);
+    if (m_newestTailValid) {
+        if (m_newestTail.size() >= 2 * m_newestTailCapacity) {
+            m_newestTail.remove(0, m_newestTail.size() - m_newestTailCapacity);
+        }
+        m_newestTail.append(recordAt(index));
+    }
     if (stop) {
         m_active.store(false);
     }
@@ -323,6 +329,7 @@ void NoxMethodState::popRecord()
     }
     m_records.removeLast();
     m_tendencyCodes.removeLast();
+    m_newestTailValid = false;
     if (m_positionRuns.last().first == index) {
         m_positionRuns.removeLast();
     }
@@ -709,6 +716,8 @@ void NoxMethodState::restoreNumbersTail(int records)
 
 void NoxMethodState::clearDerived()
 {
+    m_newestTailValid = false;
+    m_newestTail.clear();
     m_numbersTail = {0};
     m_neutralCount = 0;
     m_gaps.clear();
@@ -1010,7 +1019,24 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
 {
     QMutexLocker lock(&m_method->mutex());
     const qsizetype n = m_records.size();
-    const qsizetype first = n - std::clamp(qsizetype(count), qsizetype(0), n);
+    const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), n);
+    if (wanted <= kNewestTailLimit) {
+        if (wanted > m_newestTailCapacity) {
+            m_newestTailCapacity = wanted;
+            m_newestTailValid = false;
+        }
+        if (!m_newestTailValid) {
+            m_newestTail = decodeRecords(n - std::min(n, m_newestTailCapacity));
+            m_newestTailValid = true;
+        }
+        return m_newestTail.mid(m_newestTail.size() - wanted);
+    }
+    return decodeRecords(n - wanted);
+}
+
+QList<NoxCoupRecord> NoxMethodState::decodeRecords(qsizetype first) const
+{
+    const qsizetype n = m_records.size();
     QList<NoxCoupRecord> records(n - first);
     // The wins among them follow each other in the gap list: one bisection finds the first.
     qsizetype w = lowerBound(m_winRecords, int(first));

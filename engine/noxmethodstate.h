@@ -211,6 +211,7 @@ private:
     void clearDerived();
     void accountRecord(qsizetype index);
     [[nodiscard]] NoxCoupRecord recordAt(qsizetype index) const;
+    [[nodiscard]] QList<NoxCoupRecord> decodeRecords(qsizetype first) const;
     [[nodiscard]] bool isWinAt(qsizetype index) const;
     void rebuildDerived();
     void runMethod(NoxSnapshotContext &context, bool commit);
@@ -320,6 +321,13 @@ private:
     mutable bool m_cacheDoubleConfirmed = false;
     mutable int m_cacheDetectionFlags = 0;
     mutable std::shared_ptr<const NoxMethodMetrics> m_cacheMetrics;
+    // The newest records decoded, for the metrics views that read them at every coup: between
+    // m_newestTailCapacity and twice as many records, extended by appendRecord and rebuilt after
+    // any other change to the records. The capacity grows with the longest window asked for.
+    static constexpr qsizetype kNewestTailLimit = 4096;
+    mutable QList<NoxCoupRecord> m_newestTail;
+    mutable qsizetype m_newestTailCapacity = 64;
+    mutable bool m_newestTailValid = false;
 };
 
 } // namespace Nox

@@ -25,13 +25,23 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     m_numbersSum = state.numbersSum();
     m_winRatio = state.winRatio();
     m_ratioTheorique = state.ratioTheorique();
-    m_shortTermWinRatio = state.shortTermWinRatio();
     m_ratioMargin = state.ratioMargin();
-    m_shortTermWins = state.shortTermWins();
     m_ecart = state.ecart();
     m_ecartMax = state.ecartMax();
     m_ecartMoyen = state.ecartMoyen();
-    m_ecartMoyenCt = state.ecartMoyenCt();
+    // The short-term figures from the copied records, as the state computes them.
+    const int k = std::min(m_window, m_length);
+    int wins = 0;
+    int neutrals = 0;
+    for (qsizetype i = m_history.size() - k; i < m_history.size(); ++i) {
+        const NoxCoupRecord &rec = m_history.at(i);
+        wins += rec.isWin() ? 1 : 0;
+        neutrals += rec.has(NoxCoupRecord::NeutralZero) ? 1 : 0;
+    }
+    m_shortTermWins = wins;
+    m_shortTermWinRatio = k - neutrals == 0 ? 0.0 : double(wins) / (k - neutrals) * 100.0;
+    const double meanCt = (k - double(wins)) / (wins + 1);
+    m_ecartMoyenCt = meanCt > 0 ? meanCt : 1.0;
     m_useNotif = state.useNotif();
     m_ecartNotif = state.ecartNotif();
     m_signalMask = state.signalMask();

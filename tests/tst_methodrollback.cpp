@@ -5,6 +5,7 @@
 #include "engine/noxmethodstate.h"
 #include "methods/methodeauto.h"
 #include "methods/methodpattern.h"
+#include "methods/noxmethodmetrics.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -36,6 +37,27 @@ QString describe(const NoxMethodState *s)
                                                    : QString::number(r.tendency, 'g', 17));
     }
     parts << QStringLiteral("records=") + records.join(QLatin1Char(' '));
+    // The newest records are served from a decoded copy kept along the coups: it must read
+    // exactly like the whole history's end.
+    QStringList newest;
+    for (const NoxCoupRecord &r : s->newestRecords(20)) {
+        newest << QStringLiteral("%1/%2/%3/%4/%5")
+                      .arg(r.value)
+                      .arg(r.numbers)
+                      .arg(r.flags)
+                      .arg(r.gap)
+                      .arg(std::isnan(r.tendency) ? QStringLiteral("nan")
+                                                  : QString::number(r.tendency, 'g', 17));
+    }
+    if (newest != records.mid(std::max(qsizetype(0), records.size() - 20))) {
+        parts << QStringLiteral("newest=") + newest.join(QLatin1Char(' '));
+    }
+    // The metrics view counts its short-term figures from its own copy of the newest records.
+    const auto m = s->metrics();
+    if (m->ecartMoyenCt() != s->ecartMoyenCt() || m->winBlocks() != s->shortTermWins()) {
+        parts << QStringLiteral("metrics=%1/%2").arg(m->ecartMoyenCt()).arg(m->winBlocks());
+    }
+    parts << QStringLiteral("score=%1/%2").arg(m->score(), 0, 'g', 17).arg(m->scoreCt(), 0, 'g', 17);
     parts << QStringLiteral("ecart=%1 wins=%2 max=%3 moyen=%4 block=%5..%6 in=%7 dom=%8")
                  .arg(s->ecart())
                  .arg(s->nbWins())
