@@ -296,6 +296,9 @@ void NoxMethodState::popRecord()
         const int gap = m_gaps.last();
         m_gaps.removeLast();
         m_winRecords.removeLast();
+        if (m_gapMeans.size() > m_gaps.size()) {
+            m_gapMeans.resize(m_gaps.size());
+        }
         if (gap == m_gapMax) {
             m_gapMax = 0;
             for (qsizetype w = 0; w < m_gaps.size(); ++w) {
@@ -718,6 +721,7 @@ void NoxMethodState::clearDerived()
 {
     m_newestTailValid = false;
     m_newestTail.clear();
+    m_gapMeans.clear();
     m_numbersTail = {0};
     m_neutralCount = 0;
     m_gaps.clear();
@@ -1262,17 +1266,26 @@ QPair<int, int> NoxMethodState::chartTendance() const
 QList<NoxTendance> NoxMethodState::gapTendances() const
 {
     QMutexLocker lock(&m_method->mutex());
-    QList<NoxTendance> levels;
-    levels.reserve(m_gaps.size());
-    int first = 0;
-    for (qsizetype w = 0; w < m_winRecords.size(); ++w) {
+    // A closed gap's mean tendency never changes: the means are kept once computed, so a list
+    // row costs the new gaps only, whatever the length of the evening.
+    const qsizetype wins = m_winRecords.size();
+    if (m_gapMeans.size() > wins) {
+        m_gapMeans.resize(wins);
+    }
+    int first = m_gapMeans.isEmpty() ? 0 : m_winRecords.at(m_gapMeans.size() - 1) + 1;
+    for (qsizetype w = m_gapMeans.size(); w < wins; ++w) {
         const int last = m_winRecords.at(w);
         double sum = 0;
         for (int r = first; r <= last; ++r) {
             sum += tendencyAt(r);
         }
-        levels.append(tendanceOf(sum / (m_gaps.at(w) + 1)));
+        m_gapMeans.append(sum / (m_gaps.at(w) + 1));
         first = last + 1;
+    }
+    QList<NoxTendance> levels;
+    levels.reserve(wins);
+    for (const double mean : std::as_const(m_gapMeans)) {
+        levels.append(tendanceOf(mean));
     }
     return levels;
 }

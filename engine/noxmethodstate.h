@@ -328,6 +328,8 @@ private:
     mutable QList<NoxCoupRecord> m_newestTail;
     mutable qsizetype m_newestTailCapacity = 64;
     mutable bool m_newestTailValid = false;
+    // The mean tendency of each closed gap, filled in by gapTendances() as far as it was asked.
+    mutable QList<double> m_gapMeans;
 };
 
 } // namespace Nox

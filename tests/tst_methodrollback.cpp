@@ -53,6 +53,11 @@ QString describe(const NoxMethodState *s)
         parts << QStringLiteral("newest=") + newest.join(QLatin1Char(' '));
     }
     // The metrics view counts its short-term figures from its own copy of the newest records.
+    QStringList levels;
+    for (NoxTendance t : s->gapTendances()) {
+        levels << QString::number(int(t));
+    }
+    parts << QStringLiteral("gaps=") + levels.join(QLatin1Char(','));
     const auto m = s->metrics();
     if (m->ecartMoyenCt() != s->ecartMoyenCt() || m->winBlocks() != s->shortTermWins()) {
         parts << QStringLiteral("metrics=%1/%2").arg(m->ecartMoyenCt()).arg(m->winBlocks());
@@ -206,6 +211,29 @@ private slots:
         fresh.loadMethods();
         fresh.playValues(values).waitForFinished();
         compareSnapshots(curves(fresh), curves(engine), engine);
+    }
+
+    // Undoing results and playing others, with every view read along the way (the views keep
+    // what they computed), ends exactly like the final history played afresh.
+    void undoAndReplayEqualsAFreshReplay()
+    {
+        QRandomGenerator rng(21);
+        NoxEngine engine(true);
+        engine.loadMethods();
+        for (int step = 0; step < 160; ++step) {
+            if (engine.playedValues().size() > 0 && rng.bounded(4) == 0) {
+                engine.cancelPlay().waitForFinished();
+            } else {
+                engine.playValueInternal(randomCoup(rng), true).waitForFinished();
+            }
+            if (step % 3 == 0) {
+                (void)snapshot(engine);
+            }
+        }
+        NoxEngine fresh(true);
+        fresh.loadMethods();
+        fresh.playValues(engine.playedValues()).waitForFinished();
+        compareSnapshots(snapshot(fresh), snapshot(engine), engine);
     }
 
     void truncateEqualsPlayingTheTail()
