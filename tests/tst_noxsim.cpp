@@ -483,6 +483,16 @@ private slots:
         NoxSimBankroll back;
         QVERIFY(NoxSimBankroll::fromJson(b.toJson(), &back));
         QVERIFY(back == b);
+
+        // A plein won near the money limit lifts the capital past the int range: the extremes
+        // keep it, in memory and in the JSON of a shard.
+        NoxSimBankroll big;
+        big.capital = 100000;
+        const qint64 high = qint64(100'000'000) * 36;
+        big.addSession({1, high - 100000, 100000, high, 1, 0, true, false});
+        QCOMPARE(big.highestCapital(), high);
+        QVERIFY(NoxSimBankroll::fromJson(big.toJson(), &back));
+        QCOMPARE(back.highestCapital(), high);
     }
 
     void sessionMatchesTheEngine()

@@ -135,8 +135,8 @@ bool NoxSimBankroll::fromJson(const QJsonObject &object, NoxSimBankroll *bankrol
     b.m_coupsLost = count("coupsLost");
     b.m_bestSession = hundredths("bestSession");
     b.m_worstSession = hundredths("worstSession");
-    b.m_lowestCapital = int(hundredths("lowestCapital"));
-    b.m_highestCapital = int(hundredths("highestCapital"));
+    b.m_lowestCapital = hundredths("lowestCapital");
+    b.m_highestCapital = hundredths("highestCapital");
     b.m_gainLimitSessions = count("gainLimitSessions");
     b.m_lossLimitSessions = count("lossLimitSessions");
     b.m_moneyLimitSessions = count("moneyLimitSessions");

@@ -20,8 +20,8 @@ public:
     struct Session {
         int coups = 0;
         qint64 result = 0; ///< final capital minus the starting capital
-        int lowestCapital = 0;
-        int highestCapital = 0;
+        qint64 lowestCapital = 0;
+        qint64 highestCapital = 0;
         int coupsWon = 0; ///< coups that raised the capital
         int coupsLost = 0;
         bool gainLimit = false;  ///< the take-profit warning came
@@ -49,8 +49,8 @@ public:
     [[nodiscard]] qint64 coupsLost() const { return m_coupsLost; }
     [[nodiscard]] qint64 bestSession() const { return m_bestSession; }
     [[nodiscard]] qint64 worstSession() const { return m_worstSession; }
-    [[nodiscard]] int lowestCapital() const { return m_lowestCapital; }
-    [[nodiscard]] int highestCapital() const { return m_highestCapital; }
+    [[nodiscard]] qint64 lowestCapital() const { return m_lowestCapital; }
+    [[nodiscard]] qint64 highestCapital() const { return m_highestCapital; }
     [[nodiscard]] qint64 gainLimitSessions() const { return m_gainLimitSessions; }
     [[nodiscard]] qint64 lossLimitSessions() const { return m_lossLimitSessions; }
     /// Sessions that stopped betting because a stake passed the engine's money limit.
@@ -76,8 +76,8 @@ private:
     qint64 m_coupsLost = 0;
     qint64 m_bestSession = 0; // meaningful when there is a session
     qint64 m_worstSession = 0;
-    int m_lowestCapital = 0;
-    int m_highestCapital = 0;
+    qint64 m_lowestCapital = 0;
+    qint64 m_highestCapital = 0;
     qint64 m_gainLimitSessions = 0;
     qint64 m_lossLimitSessions = 0;
     qint64 m_moneyLimitSessions = 0;
