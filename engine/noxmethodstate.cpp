@@ -332,7 +332,9 @@ void NoxMethodState::popRecord()
     }
     m_records.removeLast();
     m_tendencyCodes.removeLast();
-    m_newestTailValid = false;
+    if (m_newestTailValid && !m_newestTail.isEmpty()) {
+        m_newestTail.removeLast();
+    }
     if (m_positionRuns.last().first == index) {
         m_positionRuns.removeLast();
     }
@@ -1025,17 +1027,26 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
     const qsizetype n = m_records.size();
     const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), n);
     if (wanted <= kNewestTailLimit) {
-        if (wanted > m_newestTailCapacity) {
-            m_newestTailCapacity = wanted;
-            m_newestTailValid = false;
-        }
-        if (!m_newestTailValid) {
-            m_newestTail = decodeRecords(n - std::min(n, m_newestTailCapacity));
-            m_newestTailValid = true;
-        }
-        return m_newestTail.mid(m_newestTail.size() - wanted);
+        const QList<NoxCoupRecord> &tail = newestTail(int(wanted));
+        return tail.mid(tail.size() - wanted);
     }
     return decodeRecords(n - wanted);
+}
+
+const QList<NoxCoupRecord> &NoxMethodState::newestTail(int count) const
+{
+    const qsizetype n = m_records.size();
+    const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), std::min(n, kNewestTailLimit));
+    if (wanted > m_newestTailCapacity) {
+        m_newestTailCapacity = wanted;
+        m_newestTailValid = false;
+    }
+    // Withdrawn results shorten the tail; it is decoded again once it runs short.
+    if (!m_newestTailValid || (m_newestTail.size() < wanted && m_newestTail.size() < n)) {
+        m_newestTail = decodeRecords(n - std::min(n, m_newestTailCapacity));
+        m_newestTailValid = true;
+    }
+    return m_newestTail;
 }
 
 QList<NoxCoupRecord> NoxMethodState::decodeRecords(qsizetype first) const

@@ -160,6 +160,10 @@ public:
     [[nodiscard]] QList<NoxCoupRecord> history() const;
     /// The newest `count` records (all of them when there are fewer), oldest first.
     [[nodiscard]] QList<NoxCoupRecord> newestRecords(int count) const;
+    /// At least the newest `count` records (all of them when there are fewer, at most 4096),
+    /// oldest first, without a copy. The caller holds the method mutex and reads the list
+    /// before releasing it.
+    [[nodiscard]] const QList<NoxCoupRecord> &newestTail(int count) const;
     [[nodiscard]] NoxCoupRecord record(int index) const; ///< index from the oldest; -1 = newest
     [[nodiscard]] int ecart() const;
     [[nodiscard]] int nbWins() const;

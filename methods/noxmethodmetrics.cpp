@@ -10,16 +10,30 @@
 
 namespace Nox {
 
+/// The newest records of a state, oldest first, read in place under the method mutex.
+struct NoxMethodMetrics::NewestView {
+    const NoxCoupRecord *records = nullptr;
+    qsizetype size = 0;
+    qsizetype windowStart = 0; ///< the oldest record inside the short-term window
+
+    [[nodiscard]] const NoxCoupRecord &at(qsizetype i) const { return records[i]; }
+
+    [[nodiscard]] int winsInNewest(qsizetype count) const
+    {
+        int wins = 0;
+        for (qsizetype i = size - 1; i >= size - count; --i) {
+            wins += at(i).isWin() ? 1 : 0;
+        }
+        return wins;
+    }
+};
+
 NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
 {
     // One lock for the whole view: the getters below take the same (recursive) mutex.
     std::lock_guard lock(state.method()->mutex());
     m_window = state.shortTermWindow();
-    // Only the newest records: every metric looks at most one window back (and at the newest
-    // record), and a view of the whole history kept in the state's cache would make the state
-    // copy all of it at its next coup.
     m_length = state.historyLength();
-    m_history = state.newestRecords(std::max(1, m_window));
     m_threshold = state.tendencyThreshold();
     m_resultCount = state.profile()->resultCount;
     m_numbersSum = state.numbersSum();
@@ -29,19 +43,6 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     m_ecart = state.ecart();
     m_ecartMax = state.ecartMax();
     m_ecartMoyen = state.ecartMoyen();
-    // The short-term figures from the copied records, as the state computes them.
-    const int k = std::min(m_window, m_length);
-    int wins = 0;
-    int neutrals = 0;
-    for (qsizetype i = m_history.size() - k; i < m_history.size(); ++i) {
-        const NoxCoupRecord &rec = m_history.at(i);
-        wins += rec.isWin() ? 1 : 0;
-        neutrals += rec.has(NoxCoupRecord::NeutralZero) ? 1 : 0;
-    }
-    m_shortTermWins = wins;
-    m_shortTermWinRatio = k - neutrals == 0 ? 0.0 : double(wins) / (k - neutrals) * 100.0;
-    const double meanCt = (k - double(wins)) / (wins + 1);
-    m_ecartMoyenCt = meanCt > 0 ? meanCt : 1.0;
     m_useNotif = state.useNotif();
     m_ecartNotif = state.ecartNotif();
     m_signalMask = state.signalMask();
@@ -54,47 +55,94 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     m_detectionFlags = state.detectionFlags();
     m_automatic = state.method()->type() == NoxMethodType::automatic;
     m_active = state.isActive();
+
+    // Every record metric looks at most one window back from the newest record (at least at
+    // the newest one): they are all taken now, from the state's decoded tail, without a copy.
+    const QList<NoxCoupRecord> &tail = state.newestTail(std::max(1, m_window));
+    NewestView view;
+    view.size = std::min<qsizetype>(std::max(1, m_window), m_length);
+    view.records = tail.constData() + (tail.size() - view.size);
+    view.windowStart = std::max<qsizetype>(0, view.size - std::max(0, m_window));
+    readRecords(view);
+}
+
+void NoxMethodMetrics::readRecords(const NewestView &view)
+{
+    // The short-term figures, as the state computes them.
+    const qsizetype k = std::min(m_window, m_length);
+    int wins = 0;
+    int neutrals = 0;
+    for (qsizetype i = view.size - k; i < view.size; ++i) {
+        wins += view.at(i).isWin() ? 1 : 0;
+        neutrals += view.at(i).has(NoxCoupRecord::NeutralZero) ? 1 : 0;
+    }
+    m_shortTermWins = wins;
+    m_shortTermWinRatio = k - neutrals == 0 ? 0.0 : double(wins) / double(k - neutrals) * 100.0;
+    const double meanCt = (double(k) - wins) / (wins + 1);
+    m_ecartMoyenCt = meanCt > 0 ? meanCt : 1.0;
+    if (view.size == 0) {
+        return;
+    }
+
+    const NoxCoupRecord &newest = view.at(view.size - 1);
+    m_newestIsWin = newest.isWin();
+    m_newestTendency = newest.tendency;
+    m_newestAboveThreshold = !std::isnan(newest.tendency) && newest.tendency > m_threshold;
+
+    // The high run: newest records, inside the window, whose tendency is above the threshold.
+    int run = 0;
+    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
+        const double x = view.at(i).tendency;
+        if (std::isnan(x) || x <= m_threshold) {
+            break;
+        }
+        ++run;
+    }
+    m_highRunWins = view.winsInNewest(run);
+    m_pastilles = run > 0 ? view.winsInNewest(run - 1) : 0;
+    m_fall = run > 0 && view.at(view.size - run).has(NoxCoupRecord::InBlock);
+
+    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
+        const NoxCoupRecord &rec = view.at(i);
+        if (!rec.has(NoxCoupRecord::TendencySignal)) {
+            break;
+        }
+        m_fire += rec.isWin() ? 1 : 0;
+    }
+    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
+        const NoxCoupRecord &rec = view.at(i);
+        if (rec.tendency < 0) { // false for NaN: a missing tendency does not stop the walk
+            break;
+        }
+        m_recentHits += rec.isWin() ? 1 : 0;
+    }
+
+    // The viseur's walk: single (e) and double (f) wins of the high phase.
+    int v = m_shortTermWins;
+    if (v < 3 || !m_newestAboveThreshold) {
+        return;
+    }
+    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
+        const NoxCoupRecord &rec = view.at(i);
+        const bool above = !std::isnan(rec.tendency) && rec.tendency > m_threshold;
+        if (!above && v > 2) {
+            break;
+        }
+        if (rec.isWin()) {
+            m_viseurSingles += rec.gap == 0 ? 1 : 0;
+            m_viseurDoubles += rec.gap == 1 ? 1 : 0;
+            --v;
+        }
+        if (v == (rec.isWin() ? 1 : 0)) {
+            break;
+        }
+    }
+    m_viseurRemaining = v;
 }
 
 bool NoxMethodMetrics::newestIsWin() const
 {
-    return !m_history.isEmpty() && m_history.last().isWin();
-}
-
-bool NoxMethodMetrics::newestAboveThreshold() const
-{
-    if (m_history.isEmpty()) {
-        return false;
-    }
-    const double x = m_history.last().tendency;
-    return !std::isnan(x) && x > m_threshold;
-}
-
-qsizetype NoxMethodMetrics::windowStart() const
-{
-    return std::max<qsizetype>(0, m_history.size() - std::max(0, m_window));
-}
-
-int NoxMethodMetrics::highRunLength() const
-{
-    int length = 0;
-    for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-        const double x = m_history.at(i).tendency;
-        if (std::isnan(x) || x <= m_threshold) {
-            break;
-        }
-        ++length;
-    }
-    return length;
-}
-
-int NoxMethodMetrics::winsInNewest(int count) const
-{
-    int wins = 0;
-    for (qsizetype i = m_history.size() - 1; i >= m_history.size() - count; --i) {
-        wins += m_history.at(i).isWin() ? 1 : 0;
-    }
-    return wins;
+    return m_newestIsWin;
 }
 
 double NoxMethodMetrics::notificationBonus() const
@@ -115,7 +163,7 @@ double NoxMethodMetrics::score() const
     const double mean = n > 0 ? double(m_numbersSum) / n : 0.0;
     if (n >= 1 && mean != 0.0) {
         total += (m_winRatio - m_ratioTheorique) * (m_resultCount / 2) / mean * 10.0;
-        const double x = m_history.last().tendency;
+        const double x = m_newestTendency;
         if (std::isnormal(x)) {
             total += x;
         }
@@ -123,8 +171,8 @@ double NoxMethodMetrics::score() const
         total += std::max(0.0, 300.0 - 135.0 * (mean / m_resultCount) * (g - 1));
         total += notificationBonus();
     }
-    if (newestAboveThreshold()) {
-        total += 100.0 * winsInNewest(highRunLength());
+    if (m_newestAboveThreshold) {
+        total += 100.0 * m_highRunWins;
     }
     return total;
 }
@@ -137,83 +185,43 @@ double NoxMethodMetrics::ratioScore() const
 double NoxMethodMetrics::scoreCt() const
 {
     double total = ratioScore();
-    if (m_shortTermWinRatio - m_ratioTheorique >= m_ratioMargin && newestAboveThreshold()) {
-        total += 100.0 * winsInNewest(highRunLength());
+    if (m_shortTermWinRatio - m_ratioTheorique >= m_ratioMargin && m_newestAboveThreshold) {
+        total += 100.0 * m_highRunWins;
     }
     return total + notificationBonus();
 }
 
 double NoxMethodMetrics::tendanceValue() const
 {
-    if (m_history.isEmpty() || std::isnan(m_history.last().tendency)) {
-        return 0.0;
-    }
-    return m_history.last().tendency;
+    return std::isnan(m_newestTendency) ? 0.0 : m_newestTendency;
 }
 
 int NoxMethodMetrics::pastilles(bool *fall) const
 {
-    const int run = highRunLength();
     if (fall) {
-        *fall = run > 0 && m_history.at(m_history.size() - run).has(NoxCoupRecord::InBlock);
+        *fall = m_fall;
     }
-    return run > 0 ? winsInNewest(run - 1) : 0;
+    return m_pastilles;
 }
 
 int NoxMethodMetrics::fire() const
 {
-    int wins = 0;
-    for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-        const NoxCoupRecord &rec = m_history.at(i);
-        if (!rec.has(NoxCoupRecord::TendencySignal)) {
-            break;
-        }
-        wins += rec.isWin() ? 1 : 0;
-    }
-    return wins;
+    return m_fire;
 }
 
 int NoxMethodMetrics::recentHits() const
 {
-    int wins = 0;
-    const qsizetype stop = std::max<qsizetype>(0, m_history.size() - std::max(0, m_window));
-    for (qsizetype i = m_history.size() - 1; i >= stop; --i) {
-        const NoxCoupRecord &rec = m_history.at(i);
-        if (rec.tendency < 0) { // false for NaN: a missing tendency does not stop the walk
-            break;
-        }
-        wins += rec.isWin() ? 1 : 0;
-    }
-    return wins;
+    return m_recentHits;
 }
 
 double NoxMethodMetrics::viseur() const
 {
-    int v = m_shortTermWins;
-    if (v < 3) {
+    if (m_shortTermWins < 3) {
         return 0.0;
     }
-    int e = 0;
-    int f = 0;
-    const bool high = newestAboveThreshold();
-    if (high) {
-        for (qsizetype i = m_history.size() - 1; i >= windowStart(); --i) {
-            const NoxCoupRecord &rec = m_history.at(i);
-            const bool above = !std::isnan(rec.tendency) && rec.tendency > m_threshold;
-            if (!above && v > 2) {
-                break;
-            }
-            if (rec.isWin()) {
-                e += rec.gap == 0 ? 1 : 0;
-                f += rec.gap == 1 ? 1 : 0;
-                --v;
-            }
-            if (v == (rec.isWin() ? 1 : 0)) {
-                break;
-            }
-        }
-    }
-    const double base = (high ? 100.0 * e + 50.0 * f : 0.0) + ratioScore() / 10.0;
+    const bool high = m_newestAboveThreshold;
+    const double base = (high ? 100.0 * m_viseurSingles + 50.0 * m_viseurDoubles : 0.0) + ratioScore() / 10.0;
+    const int v = high ? m_viseurRemaining : m_shortTermWins;
     return v < 3 ? base : base + ecartMaxBonus() + notificationBonus();
 }
 

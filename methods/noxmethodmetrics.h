@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <limits>
+
 namespace Nox {
 
 class NoxMethodState;
@@ -55,14 +57,10 @@ public:
     [[nodiscard]] int recentHits() const;
 
 private:
-    [[nodiscard]] bool newestAboveThreshold() const;
-    [[nodiscard]] qsizetype windowStart() const;
-    /// Number of newest records, inside the window, whose tendency is above the threshold.
-    [[nodiscard]] int highRunLength() const;
-    [[nodiscard]] int winsInNewest(int count) const;
+    struct NewestView;
+    void readRecords(const NewestView &view);
 
-    QList<NoxCoupRecord> m_history; ///< the newest records, one window (at least one record)
-    int m_length = 0;               ///< records of the whole history
+    int m_length = 0; ///< records of the whole history
     int m_window = 0;
     double m_threshold = 0;
     int m_resultCount = 0;
@@ -87,6 +85,18 @@ private:
     int m_detectionFlags = 0;
     bool m_automatic = false;
     bool m_active = false;
+    // Read from the newest records when the view was taken.
+    bool m_newestIsWin = false;
+    bool m_newestAboveThreshold = false;
+    double m_newestTendency = std::numeric_limits<double>::quiet_NaN();
+    int m_highRunWins = 0; ///< wins of the high run (newest records above the threshold)
+    int m_pastilles = 0;   ///< wins of the high run but its oldest record
+    bool m_fall = false;   ///< the high run's oldest record was in a block
+    int m_fire = 0;
+    int m_recentHits = 0;
+    int m_viseurSingles = 0;
+    int m_viseurDoubles = 0;
+    int m_viseurRemaining = 0;
 };
 
 } // namespace Nox
