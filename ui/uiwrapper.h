@@ -82,6 +82,7 @@ class UIWrapper : public QObject
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(
         QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
+    Q_PROPERTY(QString betError READ betError NOTIFY betErrorChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);

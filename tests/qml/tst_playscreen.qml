@@ -6,7 +6,7 @@ import NoxRouletteUi.Baccara
 
 // The play screen forwards to the facade and shows what it gives: keys play their value,
 // "Pause" and "Reprendre" swap with the engine's state, an unread notification is shown once,
-// the modes write the engine configuration.
+// the modes write the engine configuration, a refused bet shows "Erreur" with the reason.
 Item {
     id: root
     width: 430
@@ -129,6 +129,30 @@ Item {
             compare(screen.mode, "pro")
             verify(config.playPro)
             compare(screen.implicitHeight, 720)
+        }
+
+        // A stake on a table that was never calibrated: bet() refuses, and "Erreur" says why.
+        function test_failedBetShowsTheError() {
+            const banker = UIWrapper.getMethodId("BANKER")
+            verify(banker >= 0)
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const button = child("betButton")
+            const dialog = child("errorDialog")
+            verify(!dialog.opened)
+            mouseClick(button)
+            tryCompare(dialog, "opened", true)
+            compare(findChild(dialog, "dialogTitle").text, "Erreur")
+            verify(UIWrapper.betError.length > 0)
+            compare(findChild(dialog, "errorMessage").text, UIWrapper.betError)
+            compare(button.lastError, UIWrapper.betError)
+            verify(!findChild(button, "ctrlWarning").opened)
+            // Nothing was placed, nothing was played.
+            compare(strip().count, 0)
+            dialog.accept()
+            tryCompare(dialog, "opened", false)
+            UIWrapper.setMethodActive(banker, false)
+            tryCompare(UIWrapper.keypad["4002"], "bet", 0)
         }
 
         function test_betPressShowsCtrlWarning() {
