@@ -111,24 +111,41 @@ Item {
             verify(!dialog.opened)
         }
 
+        // Where the keypad sits on the screen.
+        function keypadPlace() {
+            const keypad = child("keypad")
+            const p = keypad.mapToItem(screen, 0, 0)
+            return Qt.rect(p.x, p.y, keypad.width, keypad.height)
+        }
+
+        // Every mode writes the configuration; none moves the keypad or resizes the window.
         function test_modesWriteTheConfiguration() {
             const config = UIWrapper.engineConfig
+            const place = keypadPlace()
             mouseClick(child("modeQuick"))
             compare(screen.mode, "quick")
             verify(config.playQuick)
             verify(!config.playPro)
-            compare(screen.implicitHeight, 600)
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
             mouseClick(child("modeSplit"))
             compare(screen.mode, "split")
             verify(config.playSplit)
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
             // Closing the split view returns to the last of Pro and Quick.
             mouseClick(child("splitClose"))
             compare(screen.mode, "quick")
             verify(!config.playSplit)
+            mouseClick(child("chartToggle"))
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
+            mouseClick(child("chartToggle"))
             mouseClick(child("modePro"))
             compare(screen.mode, "pro")
             verify(config.playPro)
             compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
         }
 
         // A stake on a table that was never calibrated: bet() refuses, and "Erreur" says why.
