@@ -172,6 +172,23 @@ Item {
             tryCompare(UIWrapper.keypad["4002"], "bet", 0)
         }
 
+        // The tip of "Miser" opens below the button, clear of the title bar and its buttons.
+        function test_betTipLeavesTheTitleBarFree() {
+            const button = child("betButton")
+            const tip = findChild(button, "betTip")
+            verify(tip)
+            button.hoverEnabled = true // the test platform has no hover effects
+            mouseMove(button, button.width / 2, button.height / 2)
+            tryCompare(tip, "opened", true, 3000)
+            const tipTop = tip.contentItem.mapToItem(screen, 0, 0).y - tip.topPadding
+            const buttonBottom = button.mapToItem(screen, 0, button.height).y
+            verify(tipTop >= buttonBottom, "tip at " + tipTop + ", button ends at " + buttonBottom)
+            const close = child("closeButton")
+            verify(tipTop > close.mapToItem(screen, 0, close.height).y)
+            mouseMove(root, 5, 700)
+            tryCompare(tip, "opened", false)
+        }
+
         function test_betPressShowsCtrlWarning() {
             const button = child("betButton")
             const warning = findChild(button, "ctrlWarning")
