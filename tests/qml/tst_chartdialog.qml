@@ -71,8 +71,13 @@ Item {
                 compare(columns[i].gap, gaps[i])
                 const bar = findChild(columns[i], "gapBar")
                 fuzzyCompare(bar.height, Math.max(3, gaps[i] / tallest * bars.barArea), 0.5)
-                // Few gaps: wide bars that carry their value.
+                // Few gaps: wide bars that carry their value, just above the bar, inside the plot.
                 verify(bar.width >= 14, "bar width " + bar.width)
+                const value = findChild(columns[i], "gapValue")
+                verify(value.visible)
+                compare(value.text, String(gaps[i]))
+                compare(value.y + value.height, bar.y)
+                verify(value.y >= 0, "value label at " + value.y)
             }
             // The tallest bar reaches the top of the bar area when no block maximum is higher.
             if (chart.bMax <= Math.max(...gaps)) {

@@ -94,9 +94,12 @@ NoxDialog {
                         color: dialog.chart && column.gap > dialog.chart.bMax ? Theme.colors.loss : Theme.colors.accent
                     }
                     Label {
+                        objectName: "gapValue"
                         visible: bars.barWidth >= 14
                         anchors.horizontalCenter: parent.horizontalCenter
-                        y: bars.barArea - Math.max(3, column.gap / bars.tallest * bars.barArea) - height
+                        y: column.height - Math.max(3, column.gap / bars.tallest * bars.barArea) - height
+                        height: bars.labelHeight
+                        verticalAlignment: Text.AlignBottom
                         text: column.gap
                         color: Theme.colors.text
                         font.pixelSize: Theme.fontSizes.small
@@ -186,7 +189,7 @@ NoxDialog {
             values: dialog.chart ? dialog.chart.profitValues : []
             valueMin: dialog.chart ? dialog.chart.profitMin : 0
             valueMax: dialog.chart ? dialog.chart.profitMax : 0
-            align: 4 // against the right end, like the gaps
+            align: Qt.AlignRight // the newest value against the right end, like the gaps
             color: Theme.colors.accent
             fillColor: Qt.rgba(0.85, 0.69, 0.35, 0.18)
             lineWidth: 2
