@@ -2,8 +2,10 @@
 #include "engine/noxnotification.h"
 #include "noxqmlimports.h"
 #include "noxstartupreport.h"
+#include "recordinginput.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uiwrapper.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -120,6 +122,11 @@ public slots:
         importer.setData("import NoxRouletteModel\nimport QtQml\nQtObject {}", QUrl());
         std::unique_ptr<QObject>(importer.create());
         const int id = qmlTypeId("NoxRouletteModel", 1, 0, "UINavigator");
+        // Bets click through a fake input, as the main window lends its own in the program.
+        const int wrapperId = qmlTypeId("NoxRouletteModel", 1, 0, "UIWrapper");
+        if (auto *wrapper = engine->singletonInstance<UIWrapper *>(wrapperId)) {
+            wrapper->setBetInput(&m_input);
+        }
         if (auto *navigator = engine->singletonInstance<UINavigator *>(id)) {
             navigator->setRoutes(UIRoutes::baccaratRoutes());
             navigator->enterPage(QStringLiteral("/home"), {}, true);
@@ -137,6 +144,7 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<Nox::NoxEngine> m_engine;
     std::unique_ptr<NoxStartupReport> m_report;
+    NoxTest::RecordingInput m_input;
     std::unique_ptr<QmlTestHelper> m_helper;
 };
 
