@@ -47,7 +47,11 @@ Item {
             const dialog = findChild(win, "restoreSessionDialog")
             verify(dialog)
             tryCompare(dialog, "opened", true)
-            verify(findChild(dialog, "restoreMessage").text.indexOf(String(values.length)) >= 0)
+            const message = findChild(dialog, "restoreMessage").text
+            verify(message.indexOf(String(values.length)) >= 0, message)
+            // The date follows the language of the texts (French here): day first, 24-hour clock.
+            if (UIWrapper.language !== "en")
+                verify(/\d\d\/\d\d\/\d{4} \d\d:\d\d/.test(message), message)
             return dialog
         }
 
