@@ -111,6 +111,21 @@ Item {
             verify(!dialog.opened)
         }
 
+        // The column headers of the Pro list stand right above the figures they name.
+        function test_proHeadersAlignWithTheirColumns() {
+            const list = child("proList")
+            tryVerify(() => list.count > 0 && list.itemAtIndex(0) !== null)
+            const row = list.itemAtIndex(0)
+            for (const [header, value] of [["ecartHeader", "ecartValue"], ["maxHeader", "maxValue"]]) {
+                const h = child(header)
+                const v = findChild(row, value)
+                verify(v, value)
+                const hRight = h.mapToItem(screen, h.width, 0).x
+                const vRight = v.mapToItem(screen, v.width, 0).x
+                fuzzyCompare(hRight, vRight, 1, header)
+            }
+        }
+
         // Where the keypad sits on the screen.
         function keypadPlace() {
             const keypad = child("keypad")
