@@ -166,7 +166,7 @@ void TestEndToEndBet::initTestCase()
     auto *mainWindow = qobject_cast<UIMainWindow *>(m_window);
     QVERIFY(mainWindow);
     mainWindow->shareInputWith(m_facade);
-    m_engine->restart(true, true).waitForFinished();
+    m_engine->restart(true, true);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::qWait(500);
     // The two windows must not overlap, or the program's own window would take the clicks.
