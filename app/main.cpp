@@ -3,6 +3,7 @@
 #include "noxqmlimports.h"
 #include "noxstartup.h"
 #include "noxstartupreport.h"
+#include "uimainwindow.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
 #include "uiwrapper.h"
@@ -151,6 +152,10 @@ int main(int argc, char *argv[])
     }
 
     qml.load(QUrl(kMainUrl + QStringLiteral("Main.qml")));
+    // The main window owns the platform's user input; automatic bets click through it.
+    if (auto *window = qobject_cast<UIMainWindow *>(qml.rootObjects().value(0))) {
+        window->shareInputWith(wrapper);
+    }
 
     engine.restart(true, true);
     const int result = QGuiApplication::exec();

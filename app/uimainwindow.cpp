@@ -3,6 +3,7 @@
 #include "autobet/noxinput.h"
 #include "autobet/platform/noxplatforminput.h"
 #include "calibration/noxmousecapture.h"
+#include "uiwrapper.h"
 
 #include <QLoggingCategory>
 #include <QPainterPath>
@@ -25,8 +26,22 @@ UIMainWindow::UIMainWindow(QWindow *parent)
 
 UIMainWindow::~UIMainWindow()
 {
-    // The capture's tracker thread uses the input: stop it before either goes.
+    // The capture's tracker thread and the facade's bets use the input: stop both before it goes.
     m_capture.reset();
+    if (m_inputBorrower) {
+        m_inputBorrower->setBetInput(nullptr);
+    }
+}
+
+void UIMainWindow::shareInputWith(UIWrapper *wrapper)
+{
+    if (m_inputBorrower && m_inputBorrower != wrapper) {
+        m_inputBorrower->setBetInput(nullptr);
+    }
+    m_inputBorrower = wrapper;
+    if (wrapper) {
+        wrapper->setBetInput(m_input.get());
+    }
 }
 
 void UIMainWindow::createCapture()
@@ -42,6 +57,9 @@ void UIMainWindow::setInput(std::unique_ptr<Nox::NoxInput> input)
 {
     const bool wasCapturing = mouseCapture();
     m_capture.reset();
+    if (m_inputBorrower) {
+        m_inputBorrower->setBetInput(input.get());
+    }
     m_input = std::move(input);
     createCapture();
     if (wasCapturing) {

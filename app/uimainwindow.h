@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QQuickWindow>
 #include <QtQml/qqmlregistration.h>
 
@@ -10,6 +11,7 @@ namespace Nox {
 class NoxInput;
 class NoxMouseCapture;
 } // namespace Nox
+class UIWrapper;
 
 /// The frameless top-level window that hosts every screen. Its corners are cut by a rounded
 /// mask (radius 16) kept in step with its size, so the desktop shows through them on every
@@ -38,6 +40,10 @@ public:
     [[nodiscard]] Nox::NoxInput *input() const { return m_input.get(); }
     /// Replaces the user input (tests use a fake one); capture is switched off first.
     void setInput(std::unique_ptr<Nox::NoxInput> input);
+    /// Lends this window's input to the facade's automatic bets: the facade clicks through it
+    /// from now on, follows setInput(), and loses it when the window goes. The application
+    /// owns a single platform input, here.
+    void shareInputWith(UIWrapper *wrapper);
 
 signals:
     void capturedClick(QPoint position);
@@ -55,4 +61,5 @@ private:
 
     std::unique_ptr<Nox::NoxInput> m_input;
     std::unique_ptr<Nox::NoxMouseCapture> m_capture;
+    QPointer<UIWrapper> m_inputBorrower; ///< the facade that bets through m_input
 };

@@ -1,12 +1,14 @@
 #include "recordinginput.h"
 #include "uimainwindow.h"
+#include "uitestsupport.h"
+#include "uiwrapper.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTest>
 
 // The main window: frameless with rounded corners that follow its size, the stay-on-top hint,
-// and the capture of clicks outside it during calibration.
+// the capture of clicks outside it during calibration, and the input it lends to the bets.
 class TstUIMainWindow : public QObject
 {
     Q_OBJECT
@@ -85,6 +87,52 @@ private slots:
         click(QPoint(40, 50));
         QTest::qWait(250);
         QCOMPARE(captured.size(), 2);
+    }
+
+    void inputIsLentToTheFacade()
+    {
+        NoxTest::EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        // Without the window's input a bet is refused, and says why.
+        QVERIFY(!ui.betInput());
+        QVERIFY(!ui.bet());
+        QVERIFY(!ui.betError().isEmpty());
+        {
+            UIMainWindow window;
+            window.shareInputWith(&ui);
+            QVERIFY(ui.betInput());
+            QCOMPARE(ui.betInput(), window.input());
+            // A replaced input is followed.
+            auto owned = std::make_unique<NoxTest::RecordingInput>();
+            NoxTest::RecordingInput *fake = owned.get();
+            window.setInput(std::move(owned));
+            QCOMPARE(ui.betInput(), fake);
+            // Nothing to play: the bet runs through the window's input and clicks nothing.
+            QVERIFY(ui.bet());
+            QCOMPARE(ui.betError(), QString());
+            QVERIFY(!fake->events.isEmpty());
+            QCOMPARE(fake->clickCount, 0);
+        }
+        // The window is gone: so is its input.
+        QVERIFY(!ui.betInput());
+        QVERIFY(!ui.bet());
+        QVERIFY(!ui.betError().isEmpty());
+
+        // A facade that goes first leaves the window working.
+        UIMainWindow window;
+        {
+            UIWrapper other(&root);
+            window.shareInputWith(&other);
+            QCOMPARE(other.betInput(), window.input());
+        }
+        window.setInput(std::make_unique<NoxTest::RecordingInput>());
+        // Lending to another facade takes the input back from the first.
+        window.shareInputWith(&ui);
+        UIWrapper second(&root);
+        window.shareInputWith(&second);
+        QVERIFY(!ui.betInput());
+        QCOMPARE(second.betInput(), window.input());
     }
 };
 

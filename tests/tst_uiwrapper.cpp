@@ -544,6 +544,8 @@ private slots:
         QVERIFY(!ui.bet());
         QVERIFY(!ui.betError().isEmpty());
         QCOMPARE(error.count(), 1);
+        // QML reads the reason through the property ("Erreur" shows it).
+        QCOMPARE(ui.property("betError").toString(), ui.betError());
         QCOMPARE(input.clickCount, 0);
         QVariantMap preview = ui.previewBet();
         QVERIFY(!preview.value(QStringLiteral("ok")).toBool());

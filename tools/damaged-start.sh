@@ -59,11 +59,27 @@ fi
 [ -f "$dir/soir.pfl" ] || fail "the profile was removed"
 grep -q 'Progression library not loaded' "$out/damaged.log" || fail "the library damage was not reported"
 
-# Accept the offer to restore the interrupted session (Enter on the focused dialog), then
-# look at the screen again.
-xdotool mousemove --sync $((X + 215)) $((Y + 360))
-sleep 0.3
+# The offer to restore the interrupted session lies above the report of damaged files: accept
+# it ("Restaurer"), look at the report left below, close it with Escape, and check that the
+# three results of the journal are back, newest first: TIE, BANKER, PLAYER.
+xdotool mousemove --sync $((X + 359)) $((Y + 424)) click 1
+sleep 1
 import -window root -crop "430x720+${X}+${Y}" +repage "$out/21-restore-offer.png"
+xdotool key Escape
+sleep 1
+import -window root -crop "430x720+${X}+${Y}" +repage "$out/22-restored.png"
+pixel() { # file x y -> "r,g,b"
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+is_color() { # "r,g,b" expected-r expected-g expected-b
+    local r g b
+    IFS=, read -r r g b <<<"$1"
+    [ $((r > $2 - 30 && r < $2 + 30 && g > $3 - 30 && g < $3 + 30 && b > $4 - 30 && b < $4 + 30)) = 1 ]
+}
+is_color "$(pixel "$out/22-restored.png" 20 186)" 30 138 82 || fail "newest restored result is not TIE green"
+is_color "$(pixel "$out/22-restored.png" 52 186)" 197 54 63 || fail "second restored result is not BANKER red"
+is_color "$(pixel "$out/22-restored.png" 84 186)" 42 111 208 || fail "third restored result is not PLAYER blue"
+[ -f "$dir/session.journal.interrupted" ] && fail "the interrupted journal is still offered"
 
 echo "damaged start: $failures failure(s)"
 [ "$failures" = 0 ]

@@ -124,6 +124,12 @@ is_color "$third" 30 138 82 && fail "the undone TIE is still shown"
 is_color "$third" 42 111 208 && fail "a third result is shown"
 is_color "$third" 197 54 63 && fail "a third result is shown"
 
+# A dozen more coups, so that the method lists and the charts have something to show.
+for x in $banker_x $banker_x $player_x $tie_x $banker_x $player_x $player_x $banker_x $banker_x \
+    $player_x $banker_x $player_x; do
+    click "$x" $key_y
+done
+
 # 4. The three views and the profit chart.
 click $quick_x $mode_y
 shot 05-quick

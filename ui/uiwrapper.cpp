@@ -2,7 +2,6 @@
 
 #include "autobet/noxbetplacement.h"
 #include "autobet/noxinput.h"
-#include "autobet/platform/noxplatforminput.h"
 #include "calibration/icalibration.h"
 #include "engine/noxengine.h"
 #include "engine/noxitem.h"
@@ -240,7 +239,7 @@ UIWrapper::UIWrapper(QObject *parent)
 
 UIWrapper::~UIWrapper()
 {
-    delete m_placement; // before the input it clicks through
+    delete m_placement;
     m_placement = nullptr;
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
@@ -1086,10 +1085,28 @@ void UIWrapper::setMontanteParameters(int id, const QList<QVariant> &parameters)
 
 void UIWrapper::setBetInput(Nox::NoxInput *input)
 {
+    if (input == m_betInput) {
+        return;
+    }
+    m_betInput = input;
+    // The placement clicks through the input it was made with: the next bet makes a new one.
     delete m_placement;
     m_placement = nullptr;
-    if (m_engine && input) {
-        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), input, this);
+}
+
+Nox::NoxBetPlacement *UIWrapper::placement()
+{
+    if (!m_placement && m_engine) {
+        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_betInput, this);
+    }
+    return m_placement;
+}
+
+void UIWrapper::setBetError(const QString &error)
+{
+    if (error != m_betError) {
+        m_betError = error;
+        emit betErrorChanged();
     }
 }
 
@@ -1098,16 +1115,12 @@ bool UIWrapper::bet()
     if (!m_engine) {
         return false;
     }
-    if (!m_placement) {
-        m_platformInput = Nox::createPlatformInput();
-        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_platformInput.get(), this);
+    if (!m_betInput) {
+        setBetError(tr("La mise automatique n'est pas disponible : la souris ne peut pas être commandée."));
+        return false;
     }
-    const Nox::NoxBetResult result = m_placement->place(m_engine->computeBets(-1, false));
-    const QString error = result.ok ? QString() : result.reason;
-    if (error != m_betError) {
-        m_betError = error;
-        emit betErrorChanged();
-    }
+    const Nox::NoxBetResult result = placement()->place(m_engine->computeBets(-1, false));
+    setBetError(result.ok ? QString() : result.reason);
     return result.ok;
 }
 
@@ -1116,11 +1129,8 @@ QVariantMap UIWrapper::previewBet()
     if (!m_engine) {
         return {};
     }
-    if (!m_placement) {
-        m_platformInput = Nox::createPlatformInput();
-        m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_platformInput.get(), this);
-    }
-    const Nox::NoxBetPlan plan = m_placement->preview(m_engine->computeBets(-1, false));
+    // Planning clicks nothing: it needs no input.
+    const Nox::NoxBetPlan plan = placement()->preview(m_engine->computeBets(-1, false));
     QVariantList clicks;
     for (const Nox::NoxPlannedClick &click : plan.clicks) {
         clicks.append(QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},

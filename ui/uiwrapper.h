@@ -82,6 +82,7 @@ class UIWrapper : public QObject
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(
         QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
+    Q_PROPERTY(QString betError READ betError NOTIFY betErrorChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -119,8 +120,11 @@ public:
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
-    /// Clicks through `input` instead of the platform's input (not owned; tests).
+    /// The user input that bet() clicks through: the one the main window owns (handed over by
+    /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
+    /// refuses, with betError saying why.
     void setBetInput(Nox::NoxInput *input);
+    [[nodiscard]] Nox::NoxInput *betInput() const { return m_betInput; }
 
 signals:
     void keypadChanged(QVariantMap keypad);
@@ -214,6 +218,9 @@ private:
     void applySignalFilters();
     [[nodiscard]] QList<Nox::NoxMethodState *> findMethods(const QString &color) const;
     [[nodiscard]] QString montanteDisplayName(int montanteId, const QString &name) const;
+    /// The bet placement over the engine's calibration and the bet input, made on first use.
+    Nox::NoxBetPlacement *placement();
+    void setBetError(const QString &error);
 
     Nox::NoxEngine *m_engine = nullptr;
     UICalibrationModel *m_calibration = nullptr;
@@ -234,7 +241,7 @@ private:
     std::atomic<bool> m_itemsToPlayPending{false};
     std::atomic<bool> m_methodStatesPending{false};
     QPointer<QTranslator> m_translator;
-    std::unique_ptr<Nox::NoxInput> m_platformInput;
+    Nox::NoxInput *m_betInput = nullptr;
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
 };

@@ -6,6 +6,7 @@
 #include "engine/noxengine.h"
 #include "noxqmlimports.h"
 #include "uifinancialconfig.h"
+#include "uimainwindow.h"
 #include "uimethodetypeconfig.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
@@ -161,7 +162,11 @@ void TestEndToEndBet::initTestCase()
     QVERIFY(m_window);
     m_facade = singleton<UIWrapper>(*m_qml, "UIWrapper");
     QVERIFY(m_facade);
-    m_engine->restart(true, true).waitForFinished();
+    // As the program does: the bets click through the main window's input.
+    auto *mainWindow = qobject_cast<UIMainWindow *>(m_window);
+    QVERIFY(mainWindow);
+    mainWindow->shareInputWith(m_facade);
+    m_engine->restart(true, true);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::qWait(500);
     // The two windows must not overlap, or the program's own window would take the clicks.

@@ -6,7 +6,7 @@ import NoxRouletteUi.Baccara
 
 // The play screen forwards to the facade and shows what it gives: keys play their value,
 // "Pause" and "Reprendre" swap with the engine's state, an unread notification is shown once,
-// the modes write the engine configuration.
+// the modes write the engine configuration, a refused bet shows "Erreur" with the reason.
 Item {
     id: root
     width: 430
@@ -111,24 +111,97 @@ Item {
             verify(!dialog.opened)
         }
 
+        // The column headers of the Pro list stand right above the figures they name.
+        function test_proHeadersAlignWithTheirColumns() {
+            const list = child("proList")
+            tryVerify(() => list.count > 0 && list.itemAtIndex(0) !== null)
+            const row = list.itemAtIndex(0)
+            for (const [header, value] of [["ecartHeader", "ecartValue"], ["maxHeader", "maxValue"]]) {
+                const h = child(header)
+                const v = findChild(row, value)
+                verify(v, value)
+                const hRight = h.mapToItem(screen, h.width, 0).x
+                const vRight = v.mapToItem(screen, v.width, 0).x
+                fuzzyCompare(hRight, vRight, 1, header)
+            }
+        }
+
+        // Where the keypad sits on the screen.
+        function keypadPlace() {
+            const keypad = child("keypad")
+            const p = keypad.mapToItem(screen, 0, 0)
+            return Qt.rect(p.x, p.y, keypad.width, keypad.height)
+        }
+
+        // Every mode writes the configuration; none moves the keypad or resizes the window.
         function test_modesWriteTheConfiguration() {
             const config = UIWrapper.engineConfig
+            const place = keypadPlace()
             mouseClick(child("modeQuick"))
             compare(screen.mode, "quick")
             verify(config.playQuick)
             verify(!config.playPro)
-            compare(screen.implicitHeight, 600)
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
             mouseClick(child("modeSplit"))
             compare(screen.mode, "split")
             verify(config.playSplit)
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
             // Closing the split view returns to the last of Pro and Quick.
             mouseClick(child("splitClose"))
             compare(screen.mode, "quick")
             verify(!config.playSplit)
+            mouseClick(child("chartToggle"))
+            compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
+            mouseClick(child("chartToggle"))
             mouseClick(child("modePro"))
             compare(screen.mode, "pro")
             verify(config.playPro)
             compare(screen.implicitHeight, 720)
+            compare(keypadPlace(), place)
+        }
+
+        // A stake on a table that was never calibrated: bet() refuses, and "Erreur" says why.
+        function test_failedBetShowsTheError() {
+            const banker = UIWrapper.getMethodId("BANKER")
+            verify(banker >= 0)
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const button = child("betButton")
+            const dialog = child("errorDialog")
+            verify(!dialog.opened)
+            mouseClick(button)
+            tryCompare(dialog, "opened", true)
+            compare(findChild(dialog, "dialogTitle").text, "Erreur")
+            verify(UIWrapper.betError.length > 0)
+            compare(findChild(dialog, "errorMessage").text, UIWrapper.betError)
+            compare(button.lastError, UIWrapper.betError)
+            verify(!findChild(button, "ctrlWarning").opened)
+            // Nothing was placed, nothing was played.
+            compare(strip().count, 0)
+            dialog.accept()
+            tryCompare(dialog, "opened", false)
+            UIWrapper.setMethodActive(banker, false)
+            tryCompare(UIWrapper.keypad["4002"], "bet", 0)
+        }
+
+        // The tip of "Miser" opens below the button, clear of the title bar and its buttons.
+        function test_betTipLeavesTheTitleBarFree() {
+            const button = child("betButton")
+            const tip = findChild(button, "betTip")
+            verify(tip)
+            button.hoverEnabled = true // the test platform has no hover effects
+            mouseMove(button, button.width / 2, button.height / 2)
+            tryCompare(tip, "opened", true, 3000)
+            const tipTop = tip.contentItem.mapToItem(screen, 0, 0).y - tip.topPadding
+            const buttonBottom = button.mapToItem(screen, 0, button.height).y
+            verify(tipTop >= buttonBottom, "tip at " + tipTop + ", button ends at " + buttonBottom)
+            const close = child("closeButton")
+            verify(tipTop > close.mapToItem(screen, 0, close.height).y)
+            mouseMove(root, 5, 700)
+            tryCompare(tip, "opened", false)
         }
 
         function test_betPressShowsCtrlWarning() {

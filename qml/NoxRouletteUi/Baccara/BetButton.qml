@@ -21,9 +21,18 @@ Button {
     font.weight: Font.Bold
     icon.source: Theme.icon("casino")
     display: AbstractButton.TextUnderIcon
-    ToolTip.visible: hovered && !pressed
-    ToolTip.delay: 800
-    ToolTip.text: qsTr("Placer les mises sur la table du casino")
+
+    // Below the button: above it the tip would cover the title bar's buttons.
+    ToolTip {
+        id: tip
+        objectName: "betTip"
+        parent: button
+        visible: button.hovered && !button.pressed
+        delay: 800
+        x: button.width - width
+        y: button.height + 6
+        text: qsTr("Placer les mises sur la table du casino")
+    }
 
     onPressed: warning.open()
     onCanceled: warning.close()

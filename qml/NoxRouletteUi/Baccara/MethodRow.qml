@@ -73,6 +73,7 @@ ItemDelegate {
             color: row.positive ? Theme.colors.gain : Theme.colors.text
         }
         Label {
+            objectName: "ecartValue"
             Layout.preferredWidth: 40
             horizontalAlignment: Text.AlignRight
             text: row.ecart
@@ -80,6 +81,7 @@ ItemDelegate {
             color: row.ecartMax > 0 && row.ecart >= row.ecartMax ? Theme.colors.loss : Theme.colors.text
         }
         Label {
+            objectName: "maxValue"
             Layout.preferredWidth: 36
             horizontalAlignment: Text.AlignRight
             text: row.ecartMax

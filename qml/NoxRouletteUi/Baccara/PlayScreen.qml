@@ -18,7 +18,9 @@ AppPage {
 
     objectName: "playScreen"
     title: qsTr("Baccarat")
-    implicitHeight: mode === "quick" && !chartShown ? 600 : Theme.metrics.windowHeight
+    // One height in every mode: the window keeps its size when the mode changes, so the keypad
+    // stays where the player's hand expects it.
+    implicitHeight: Theme.metrics.windowHeight
 
     headerTools: [
         IconButton {
@@ -144,6 +146,7 @@ AppPage {
         }
 
         Keypad {
+            objectName: "keypad"
             Layout.fillWidth: true
         }
     }

@@ -21,6 +21,8 @@ ListView {
         width: 28
         height: 28
         radius: 14
+        // Whole marks only: a mark cut by the right edge is left out.
+        visible: x + width - strip.contentX <= strip.width
         color: Theme.resultColor(value)
         opacity: index === 0 ? 1 : 0.85
         border.width: index === 0 ? 2 : 0

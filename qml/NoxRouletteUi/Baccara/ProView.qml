@@ -65,6 +65,7 @@ ColumnLayout {
             font.pixelSize: Theme.fontSizes.small
         }
         Label {
+            objectName: "ecartHeader"
             text: qsTr("Ecart")
             Layout.preferredWidth: 40
             horizontalAlignment: Text.AlignRight
@@ -72,13 +73,16 @@ ColumnLayout {
             font.pixelSize: Theme.fontSizes.small
         }
         Label {
+            objectName: "maxHeader"
             text: qsTr("Max")
             Layout.preferredWidth: 36
             horizontalAlignment: Text.AlignRight
             color: Theme.colors.textMuted
             font.pixelSize: Theme.fontSizes.small
         }
-        Item { Layout.preferredWidth: 22 + 26 + 26 + 3 * 6 + 2 }
+        // What follows "Max" in a row: trend icon, two buttons, the spacing between them and the
+        // row's right padding (the spacing before this item stands for the first one).
+        Item { Layout.preferredWidth: 22 + 26 + 26 + 2 * 6 + 2 }
     }
 
     ListView {

@@ -74,6 +74,8 @@ ColumnLayout {
 
         ProfitCurve {
             id: curve
+            // Without a settled bet there is no curve, and its zero line would cross the text.
+            visible: panel.profits && panel.profits.length > 0
             anchors.fill: parent
             anchors.margins: 8
             values: panel.profits || []

@@ -116,4 +116,9 @@ ColumnLayout {
         color: Theme.colors.textMuted
         text: qsTr("Aucune méthode en mode Quick.")
     }
+
+    // The tiles stay at the top of the view; the space left is below them.
+    Item {
+        Layout.fillHeight: true
+    }
 }

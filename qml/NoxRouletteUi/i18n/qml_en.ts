@@ -329,6 +329,18 @@
         <source>Profit de la méthode</source>
         <translation>Method profit</translation>
     </message>
+    <message>
+        <source>Ecarts récents</source>
+        <translation>Recent gaps</translation>
+    </message>
+    <message>
+        <source>— bloc max %1</source>
+        <translation>— block max %1</translation>
+    </message>
+    <message>
+        <source>Pas encore de profit pour cette méthode.</source>
+        <translation>No profit yet for this method.</translation>
+    </message>
 </context>
 <context>
     <name>MethodConfigPage</name>

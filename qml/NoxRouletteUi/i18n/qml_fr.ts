@@ -329,6 +329,18 @@
         <source>Profit de la méthode</source>
         <translation>Profit de la méthode</translation>
     </message>
+    <message>
+        <source>Ecarts récents</source>
+        <translation>Ecarts récents</translation>
+    </message>
+    <message>
+        <source>— bloc max %1</source>
+        <translation>— bloc max %1</translation>
+    </message>
+    <message>
+        <source>Pas encore de profit pour cette méthode.</source>
+        <translation>Pas encore de profit pour cette méthode.</translation>
+    </message>
 </context>
 <context>
     <name>MethodConfigPage</name>
