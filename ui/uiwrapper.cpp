@@ -805,6 +805,9 @@ void UIWrapper::setLanguage(const QString &code)
     m_translator = translator;
     if (QQmlEngine *engine = qmlEngine(this)) {
         engine->setUiLanguage(code);
+        // The open pages keep their texts until their translated bindings are evaluated again;
+        // an application engine does this only for translations of its own folder.
+        engine->retranslate();
     }
     QSettings settings;
     settings.setValue(QStringLiteral("language"), code);

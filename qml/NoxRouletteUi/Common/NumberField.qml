@@ -19,6 +19,10 @@ RowLayout {
     // The stored value (hundredths for money).
     property real value: 0
     property alias field: input
+    // The value last stored: `value`, or what this field committed since. Some stores do not
+    // notify their own writes (the engine configuration's counts), so `value` can lag behind
+    // a commit; comparing against it would drop a later commit back to the old number.
+    property real stored: value
     readonly property string rangeText: "(" + root.format(root.from) + " – " + root.format(root.to) + ")"
 
     signal committed(real value)
@@ -41,12 +45,14 @@ RowLayout {
     function commit() {
         const v = parse(input.text)
         if (isNaN(v)) {
-            input.text = format(root.value / root.unit)
+            input.text = format(root.stored / root.unit)
             return
         }
         input.text = format(v / root.unit)
-        if (v !== root.value)
+        if (v !== root.stored) {
+            root.stored = v
             root.committed(v)
+        }
     }
 
     Label {
@@ -74,7 +80,7 @@ RowLayout {
             }
             onEditingFinished: root.commit()
             onActiveFocusChanged: if (!activeFocus) root.commit()
-            Keys.onEscapePressed: text = root.format(root.value / root.unit)
+            Keys.onEscapePressed: text = root.format(root.stored / root.unit)
         }
 
         Label {
@@ -86,5 +92,9 @@ RowLayout {
     }
 
     // Keep the text in step with the stored value when it changes elsewhere.
-    onValueChanged: if (!input.activeFocus) input.text = root.format(root.value / root.unit)
+    onValueChanged: {
+        stored = value
+        if (!input.activeFocus)
+            input.text = root.format(root.value / root.unit)
+    }
 }
