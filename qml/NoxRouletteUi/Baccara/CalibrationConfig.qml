@@ -88,7 +88,7 @@ ColumnLayout {
             NumberField {
                 objectName: "chipValue" + (chipRow.index + 1)
                 Layout.fillWidth: true
-                from: 0.01; to: 10000; decimals: 2; unit: 100
+                rule: "chip"
                 value: chipRow.chip ? chipRow.chip.value : 0
                 onCommitted: (v) => root.writeItem(chipRow.key, "value", v | 0)
             }
@@ -157,7 +157,7 @@ ColumnLayout {
         Layout.fillWidth: true
         enabled: !evolution.checked
         label: qsTr("Délai de clic (sec)")
-        from: 0.01; to: 2; decimals: 3; unit: 1000
+        rule: "clickDelay"
         value: root.calibration ? root.calibration.mouseClickDelay : 30
         onCommitted: (v) => { if (root.calibration) root.calibration.mouseClickDelay = v | 0 }
     }

@@ -94,7 +94,7 @@ ColumnLayout {
         objectName: "truncateInput"
         Layout.fillWidth: true
         label: qsTr("Garder les derniers numéros")
-        from: 1; to: 10000
+        rule: "truncateCount"
         value: UIWrapper.engineConfig.truncateCount
         onCommitted: (v) => UIWrapper.engineConfig.truncateCount = v
     }
@@ -112,7 +112,7 @@ ColumnLayout {
         objectName: "shortTermInput"
         Layout.fillWidth: true
         label: qsTr("Taille d'échantillon")
-        from: 1; to: 1000
+        rule: "shortTermCount"
         value: UIWrapper.engineConfig.shortTermCount
         onCommitted: (v) => UIWrapper.engineConfig.shortTermCount = v
     }
