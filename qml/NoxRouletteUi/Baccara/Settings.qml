@@ -13,6 +13,7 @@ AppPage {
     // The index of the open section, −1 when all are closed.
     property int openSection: -1
     property alias sections: sectionColumn
+    property alias flickable: flick
 
     objectName: "settingsPage"
     title: qsTr("Paramètres")

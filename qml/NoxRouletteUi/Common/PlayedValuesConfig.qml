@@ -141,6 +141,7 @@ ColumnLayout {
                 color: Theme.colors.text
                 font.family: "DejaVu Sans Mono"
                 placeholderText: "P\nB\nT"
+                placeholderTextColor: Theme.colors.textMuted
                 background: Rectangle { color: Theme.colors.surface; radius: Theme.metrics.controlRadius }
             }
         }

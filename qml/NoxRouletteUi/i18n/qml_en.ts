@@ -383,7 +383,7 @@
     <name>MethodParametersDialog</name>
     <message>
         <source>Paramètres</source>
-        <translation>Settings</translation>
+        <translation>Parameters</translation>
     </message>
     <message>
         <source>Valider</source>
