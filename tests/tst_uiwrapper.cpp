@@ -589,6 +589,8 @@ private slots:
         const QVariantList clicks = preview.value(QStringLiteral("clicks")).toList();
         QVERIFY(!clicks.isEmpty());
         QCOMPARE(clicks.last().toMap().value(QStringLiteral("itemId")).toInt(), int(NoxBetItemID::B_BANKER));
+        QCOMPARE(clicks.last().toMap().value(QStringLiteral("name")).toString(), u"B_BANKER");
+        QVERIFY(clicks.first().toMap().value(QStringLiteral("name")).toString().startsWith(u"JETON_"));
         QCOMPARE(preview.value(QStringLiteral("total")).toLongLong(),
                  qint64(keypadEntry(ui, NoxBetItemID::B_BANKER)->value(QStringLiteral("bet")).toInt()));
         QVERIFY(ui.bet());

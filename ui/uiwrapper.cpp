@@ -1125,13 +1125,16 @@ QVariantMap UIWrapper::previewBet()
     }
     const Nox::NoxBetPlan plan = m_placement->preview(m_engine->computeBets(-1, false));
     QVariantList clicks;
+    const QMetaEnum items = QMetaEnum::fromType<NoxBetItemID>();
     for (const Nox::NoxPlannedClick &click : plan.clicks) {
-        clicks.append(QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},
-                                  {QStringLiteral("chip"), int(click.chip)},
-                                  {QStringLiteral("chipValue"), click.chipValue},
-                                  {QStringLiteral("x"), click.point.x()},
-                                  {QStringLiteral("y"), click.point.y()},
-                                  {QStringLiteral("pause"), click.pause}});
+        clicks.append(
+            QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},
+                        {QStringLiteral("name"), QString::fromLatin1(items.valueToKey(int(click.itemId)))},
+                        {QStringLiteral("chip"), int(click.chip)},
+                        {QStringLiteral("chipValue"), click.chipValue},
+                        {QStringLiteral("x"), click.point.x()},
+                        {QStringLiteral("y"), click.point.y()},
+                        {QStringLiteral("pause"), click.pause}});
     }
     return {{QStringLiteral("ok"), plan.ok},
             {QStringLiteral("reason"), plan.reason},

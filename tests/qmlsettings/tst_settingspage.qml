@@ -253,6 +253,39 @@ Item {
             tryVerify(() => !!UIWrapper.getMethodDetails(content.methodId).active === before)
         }
 
+        function test_previewShowsTheClicksWithoutClicking() {
+            const content = openSection(2)
+            const cal = UIWrapper.calibration
+            // Chips 1 and 2 and every table place calibrated at distinct points.
+            const keys = ["jeton_1", "jeton_2", "b_player", "b_banker", "b_tie", "x_dbl"]
+            for (let i = 0; i < keys.length; ++i) {
+                const it = cal[keys[i]]
+                cal[keys[i]] = { itemId: it.itemId, value: it.value, x: 100 + 40 * i, y: 300, active: true }
+            }
+            const banker = UIWrapper.getMethodId("BANKER")
+            UIWrapper.setMethodActive(banker, true)
+            UIWrapper.play(2)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const played = UIWrapper.summary.played
+            const button = findChild(content, "previewBetButton")
+            tryVerify(() => button.enabled)
+            scrollIntoView(button)
+            mouseClick(button)
+            const dialog = content.previewDialog
+            tryCompare(dialog, "opened", true)
+            verify(dialog.preview.ok, dialog.preview.reason)
+            verify(dialog.clicks.length >= 2)
+            compare(dialog.clicks[0].name.substring(0, 6), "JETON_")
+            compare(dialog.clicks[dialog.clicks.length - 1].name, "B_BANKER")
+            compare(dialog.preview.total, UIWrapper.keypad["4002"].bet)
+            verify(findChild(dialog, "previewSummary").text.length > 0)
+            // Nothing was played or clicked by looking.
+            compare(UIWrapper.summary.played, played)
+            dialog.accept()
+            tryCompare(dialog, "visible", false)
+            UIWrapper.setMethodActive(banker, false)
+        }
+
         function test_languageRetranslatesTheOpenPage() {
             const content = openSection(6)
             const combo = findChild(content, "languageCombo")

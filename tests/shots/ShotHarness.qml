@@ -91,6 +91,20 @@ UIMainWindow {
             item.dialog.positions = [Qt.point(1500, 120)]
             break
         }
+        case "settings_calibration_preview": {
+            // A stake on BANKER to preview; the calibration shots before made the chips ready.
+            const cal = UIWrapper.calibration
+            const keys = ["jeton_1", "jeton_2", "jeton_3", "b_player", "b_banker", "b_tie"]
+            for (let i = 0; i < keys.length; ++i) {
+                const it = cal[keys[i]]
+                cal[keys[i]] = { itemId: it.itemId, value: it.value, x: 200 + 60 * i, y: 640, active: true }
+            }
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), true)
+            item = openSection(2)
+            item.previewDialog.refresh()
+            item.previewDialog.open()
+            break
+        }
         case "settings_notifications": openSection(3); break
         case "settings_notifications_end": openSection(3); scrollToEnd(); break
         case "settings_played": {

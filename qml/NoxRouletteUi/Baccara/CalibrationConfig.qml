@@ -18,6 +18,7 @@ ColumnLayout {
         qsTr("Cliquez au centre du jeton 5"), qsTr("Cliquez au centre du jeton 6"),
         qsTr("Cliquez au centre du jeton 7"), qsTr("Cliquez au centre du jeton 8")]
     property alias dialog: calibrationDialog
+    property alias previewDialog: betPreview
 
     spacing: 2
 
@@ -162,5 +163,19 @@ ColumnLayout {
         onCommitted: (v) => { if (root.calibration) root.calibration.mouseClickDelay = v | 0 }
     }
 
+    // The clicks the next "Miser" would make with this calibration, without clicking.
+    Button {
+        objectName: "previewBetButton"
+        Layout.fillWidth: true
+        Layout.topMargin: Theme.metrics.spacing
+        enabled: root.chipsReady
+        text: qsTr("Aperçu de la mise")
+        onClicked: {
+            betPreview.refresh()
+            betPreview.open()
+        }
+    }
+
     CalibrationDialog { id: calibrationDialog }
+    BetPreviewDialog { id: betPreview }
 }
