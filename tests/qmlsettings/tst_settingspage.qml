@@ -264,7 +264,14 @@ Item {
             }
             const banker = UIWrapper.getMethodId("BANKER")
             UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.getMethodDetails(banker).active === true)
+            // The engine's own count, read directly; the summary follows it with the refresh.
+            const engineCount = () => UIWrapper.getPlayedItemsString().split("\n").filter(l => l.length > 0).length
+            tryVerify(() => UIWrapper.summary.played === engineCount())
+            const before = engineCount()
             UIWrapper.play(2)
+            // The played result and its proposal reach the screens with the queued refresh.
+            tryVerify(() => UIWrapper.summary.played === before + 1)
             tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
             const played = UIWrapper.summary.played
             const button = findChild(content, "previewBetButton")
