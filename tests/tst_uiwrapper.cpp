@@ -16,6 +16,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QJSEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQmlPropertyMap>
 #include <QSettings>
 #include <QThread>
@@ -498,6 +501,26 @@ private slots:
         QCOMPARE(QCoreApplication::translate("Methods", "Figure 01"), u"Pattern 01");
     }
 
+    void languageRetranslatesWhatIsShown()
+    {
+        EngineRoot root;
+        QQmlEngine qml;
+        UIWrapper ui(&root);
+        QQmlEngine::setContextForObject(&ui, qml.rootContext());
+        ui.setLanguage(QStringLiteral("xx"));
+        QQmlComponent component(&qml);
+        component.setData(
+            "import QtQml\nQtObject { property string shown: qsTranslate(\"Methods\", \"Figure 01\") }",
+            QUrl());
+        const std::unique_ptr<QObject> item(component.create());
+        QVERIFY2(item, qPrintable(component.errorString()));
+        QCOMPARE(item->property("shown").toString(), u"Figure 01");
+        ui.setLanguage(QStringLiteral("en"));
+        QCOMPARE(ui.language(), u"en");
+        // The binding created before the change shows the new language at once.
+        QCOMPARE(item->property("shown").toString(), u"Pattern 01");
+    }
+
     void removedUserMethodsLeaveNoRowBehind()
     {
         EngineRoot root;
@@ -568,6 +591,8 @@ private slots:
         const QVariantList clicks = preview.value(QStringLiteral("clicks")).toList();
         QVERIFY(!clicks.isEmpty());
         QCOMPARE(clicks.last().toMap().value(QStringLiteral("itemId")).toInt(), int(NoxBetItemID::B_BANKER));
+        QCOMPARE(clicks.last().toMap().value(QStringLiteral("name")).toString(), u"B_BANKER");
+        QVERIFY(clicks.first().toMap().value(QStringLiteral("name")).toString().startsWith(u"JETON_"));
         QCOMPARE(preview.value(QStringLiteral("total")).toLongLong(),
                  qint64(keypadEntry(ui, NoxBetItemID::B_BANKER)->value(QStringLiteral("bet")).toInt()));
         QVERIFY(ui.bet());

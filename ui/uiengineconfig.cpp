@@ -2,6 +2,7 @@
 
 #include "engine/noxengine.h"
 #include "iengineprovider.h"
+#include "uiinputrules.h"
 
 UIEngineConfig::UIEngineConfig(QObject *parent)
     : QObject(parent)
@@ -29,12 +30,14 @@ void UIEngineConfig::write(T Nox::NoxEngineConfig::*field, T value, void (UIEngi
 
 void UIEngineConfig::setShortTermCount(int value)
 {
-    write(&Nox::NoxEngineConfig::shortTermCount, value, nullptr);
+    write(&Nox::NoxEngineConfig::shortTermCount,
+          int(UIInputRules::clampStored(QStringLiteral("shortTermCount"), value)), nullptr);
 }
 
 void UIEngineConfig::setTruncateCount(int value)
 {
-    write(&Nox::NoxEngineConfig::truncateCount, value, nullptr);
+    write(&Nox::NoxEngineConfig::truncateCount,
+          int(UIInputRules::clampStored(QStringLiteral("truncateCount"), value)), nullptr);
 }
 
 void UIEngineConfig::setPlayInBlock(bool value)

@@ -347,7 +347,7 @@ bool UIFilteredMethodListModel::lessThan(const QModelIndex &left, const QModelIn
 
 void UIFilteredMethodListModel::updateSortCache()
 {
-    qCDebug(lcUi).nospace() << "updateSortCache " << objectName();
+    qCDebug(lcUiModels).nospace() << "updateSortCache " << objectName();
     UIMethodListModel *source = methodSource();
     if (!m_activeIsolateEnabled || !source) {
         return;

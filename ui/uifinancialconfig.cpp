@@ -1,5 +1,7 @@
 #include "uifinancialconfig.h"
 
+#include "uiinputrules.h"
+
 #include "engine/noxengine.h"
 #include "iengineprovider.h"
 
@@ -26,10 +28,20 @@ void UIFinancialConfig::writeAmount(int NoxFinancial::*field, int value)
     }
 }
 
-void UIFinancialConfig::writeKind(NoxMethodeTypeConfig NoxFinancial::*field, const UIMethodeTypeConfig &value,
-                                  bool restartsChip, void (UIFinancialConfig::*notify)())
+void UIFinancialConfig::writeKind(NoxMethodeTypeConfig NoxFinancial::*field,
+                                  const UIMethodeTypeConfig &written, bool restartsChip,
+                                  void (UIFinancialConfig::*notify)())
 {
+    // A chip written anew is worth at least one hundredth (a zero chip would make every stake
+    // zero) and at most the largest chip; a value left as it was stays, even an unset 0.
     NoxMethodeTypeConfig &stored = m_financial.*field;
+    UIMethodeTypeConfig value = written;
+    if (value.jeton != stored.jeton) {
+        value.jeton = int(UIInputRules::clampStored(QStringLiteral("chip"), value.jeton));
+    }
+    if (value.jetonOrigine != stored.jetonOrigine) {
+        value.jetonOrigine = int(UIInputRules::clampStored(QStringLiteral("chip"), value.jetonOrigine));
+    }
     if (UIMethodeTypeConfig(stored) == value) {
         return;
     }
@@ -46,17 +58,19 @@ void UIFinancialConfig::writeKind(NoxMethodeTypeConfig NoxFinancial::*field, con
 
 void UIFinancialConfig::setCapitalOrigine(int value)
 {
-    writeAmount(&NoxFinancial::capitalOrigine, value);
+    writeAmount(&NoxFinancial::capitalOrigine,
+                int(UIInputRules::clampStored(QStringLiteral("capital"), value)));
 }
 
 void UIFinancialConfig::setStopLoss(int value)
 {
-    writeAmount(&NoxFinancial::stopLoss, value);
+    writeAmount(&NoxFinancial::stopLoss, int(UIInputRules::clampStored(QStringLiteral("stopLoss"), value)));
 }
 
 void UIFinancialConfig::setTakeProfit(int value)
 {
-    writeAmount(&NoxFinancial::takeProfit, value);
+    writeAmount(&NoxFinancial::takeProfit,
+                int(UIInputRules::clampStored(QStringLiteral("takeProfit"), value)));
 }
 
 void UIFinancialConfig::setPleinConfig(const UIMethodeTypeConfig &value)

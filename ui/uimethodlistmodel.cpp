@@ -346,7 +346,7 @@ bool UIMethodListModel::eventFilter(QObject *watched, QEvent *event)
 
 void UIMethodListModel::methodsChanged()
 {
-    qCDebug(lcUi) << "CHANGED";
+    qCDebug(lcUiModels) << "CHANGED";
     m_refreshPending.store(false);
     // The rows are compared by state, not by count: a reloaded catalogue of the same size
     // holds new states, and the old pointers must not be read again.
@@ -374,7 +374,7 @@ void UIMethodListModel::methodChanged(int methodId)
     if (m_refreshPending.load()) {
         return;
     }
-    qCDebug(lcUi).nospace() << "CHANGED " << methodId;
+    qCDebug(lcUiModels).nospace() << "CHANGED " << methodId;
     for (int row = 0; row < m_states.size(); ++row) {
         if (m_states.at(row)->method()->index() == methodId) {
             emit beforeDataChanged();

@@ -804,6 +804,9 @@ void UIWrapper::setLanguage(const QString &code)
     m_translator = translator;
     if (QQmlEngine *engine = qmlEngine(this)) {
         engine->setUiLanguage(code);
+        // The open pages keep their texts until their translated bindings are evaluated again;
+        // an application engine does this only for translations of its own folder.
+        engine->retranslate();
     }
     QSettings settings;
     settings.setValue(QStringLiteral("language"), code);
@@ -1132,13 +1135,16 @@ QVariantMap UIWrapper::previewBet()
     // Planning clicks nothing: it needs no input.
     const Nox::NoxBetPlan plan = placement()->preview(m_engine->computeBets(-1, false));
     QVariantList clicks;
+    const QMetaEnum items = QMetaEnum::fromType<NoxBetItemID>();
     for (const Nox::NoxPlannedClick &click : plan.clicks) {
-        clicks.append(QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},
-                                  {QStringLiteral("chip"), int(click.chip)},
-                                  {QStringLiteral("chipValue"), click.chipValue},
-                                  {QStringLiteral("x"), click.point.x()},
-                                  {QStringLiteral("y"), click.point.y()},
-                                  {QStringLiteral("pause"), click.pause}});
+        clicks.append(
+            QVariantMap{{QStringLiteral("itemId"), int(click.itemId)},
+                        {QStringLiteral("name"), QString::fromLatin1(items.valueToKey(int(click.itemId)))},
+                        {QStringLiteral("chip"), int(click.chip)},
+                        {QStringLiteral("chipValue"), click.chipValue},
+                        {QStringLiteral("x"), click.point.x()},
+                        {QStringLiteral("y"), click.point.y()},
+                        {QStringLiteral("pause"), click.pause}});
     }
     return {{QStringLiteral("ok"), plan.ok},
             {QStringLiteral("reason"), plan.reason},

@@ -203,7 +203,8 @@ public:
     /// the GUI thread for the click sequence; holding Control stops it.
     Q_INVOKABLE bool bet();
     /// What bet() would click now, without clicking: "ok", "reason", "suspended", "total" and
-    /// "clicks", a list of {"itemId", "chip", "chipValue", "x", "y", "pause"}.
+    /// "clicks", a list of {"itemId", "name" (the enumerator, "JETON_2", "B_BANKER"), "chip",
+    /// "chipValue", "x", "y", "pause"}.
     Q_INVOKABLE QVariantMap previewBet();
 
     /// The values a pasted history text stands for in the engine's game (lines that do not

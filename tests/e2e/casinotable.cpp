@@ -18,8 +18,7 @@
 
 namespace {
 
-struct Place
-{
+struct Place {
     QString name;
     QRect rect;
 };
@@ -63,7 +62,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(0x0b, 0x4d, 0x2c));
+        painter.fillRect(QRect(QPoint(0, 0), size()), QColor(0x0b, 0x4d, 0x2c));
         painter.setPen(Qt::white);
         for (const Place &p : m_places) {
             painter.drawRect(p.rect);

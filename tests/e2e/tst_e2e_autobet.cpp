@@ -89,14 +89,31 @@ private:
     UIWrapper *m_facade = nullptr;
 };
 
+/// Searches the visual tree: items made by repeaters and loaders are not QObject children of
+/// the page that shows them.
 QQuickItem *TestEndToEndBet::itemIn(QObject *parent, const char *objectName) const
 {
-    return parent ? parent->findChild<QQuickItem *>(QLatin1String(objectName)) : nullptr;
+    auto *root = qobject_cast<QQuickItem *>(parent);
+    if (!root) {
+        return nullptr;
+    }
+    const QString name = QLatin1String(objectName);
+    QList<QQuickItem *> pending{root};
+    while (!pending.isEmpty()) {
+        QQuickItem *candidate = pending.takeFirst();
+        if (candidate->objectName() == name) {
+            return candidate;
+        }
+        pending.append(candidate->childItems());
+    }
+    return nullptr;
 }
 
 QQuickItem *TestEndToEndBet::item(const char *objectName) const
 {
-    return itemIn(m_window->contentItem(), objectName);
+    // From the window's root item: the pages and the popup overlay.
+    QQuickItem *root = m_window->contentItem();
+    return itemIn(root->parentItem() ? root->parentItem() : root, objectName);
 }
 
 void TestEndToEndBet::clickItem(QQuickItem *target)
@@ -124,6 +141,7 @@ void TestEndToEndBet::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccaratTest"));
 
     // The stand-in table, in a process of its own.
     m_table.start(QStringLiteral(NOX_CASINO_TABLE), {m_dir.filePath(QStringLiteral("table.log"))});
@@ -196,17 +214,18 @@ void TestEndToEndBet::calibrate(const char *button, const QStringList &places, i
     clickItem(itemIn(page, button));
     QQuickItem *dialog = nullptr;
     QTRY_VERIFY((dialog = item("stepTitle")) != nullptr && dialog->isVisible());
-    QTRY_VERIFY(QQmlProperty::read(m_window, "mouseCapture").toBool());
+    QTRY_VERIFY(QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
     for (const QString &name : places) {
         realClick(place(name));
     }
     QQuickItem *accept = nullptr;
     QTRY_VERIFY((accept = item("acceptButton")) != nullptr);
     QTRY_VERIFY(accept->isVisible());
-    QCOMPARE(QQmlProperty::read(item("stepTitle"), "text").toString(), QStringLiteral("Terminé"));
-    Q_UNUSED(steps)
+    QCOMPARE(QQmlProperty::read(item("stepTitle"), QStringLiteral("text")).toString(),
+             QStringLiteral("Terminé"));
+    QCOMPARE(int(places.size()), steps);
     clickItem(accept);
-    QTRY_VERIFY(!QQmlProperty::read(m_window, "mouseCapture").toBool());
+    QTRY_VERIFY(!QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
 }
 
 void TestEndToEndBet::calibrateThenBet()
@@ -215,17 +234,18 @@ void TestEndToEndBet::calibrateThenBet()
     clickItem(item("settingsButton"));
     QTRY_VERIFY(item("settingsPage"));
     QQuickItem *page = item("settingsPage");
-    QTRY_VERIFY(!QQmlProperty::read(item("app"), "busy").toBool());
-    clickItem(itemIn(page, "section2")->findChild<QQuickItem *>(QStringLiteral("sectionHeader")));
+    QTRY_VERIFY(!QQmlProperty::read(item("app"), QStringLiteral("busy")).toBool());
+    clickItem(itemIn(itemIn(page, "section2"), "sectionHeader"));
     QTRY_VERIFY(itemIn(page, "chipSwitch1"));
 
     // The player has chips 1 and 2 (0.10 and 0.50): two real clicks on their switches.
     clickItem(itemIn(page, "chipSwitch2"));
-    QObject *calibration = qvariant_cast<QObject *>(QQmlProperty::read(m_facade, "calibration"));
+    QObject *calibration =
+        qvariant_cast<QObject *>(QQmlProperty::read(m_facade, QStringLiteral("calibration")));
     QVERIFY(calibration);
-    QTRY_VERIFY(QQmlProperty::read(itemIn(page, "chipSwitch1"), "checked").toBool());
-    QVERIFY(QQmlProperty::read(itemIn(page, "chipSwitch2"), "checked").toBool());
-    QVERIFY(!QQmlProperty::read(itemIn(page, "chipSwitch3"), "checked").toBool());
+    QTRY_VERIFY(QQmlProperty::read(itemIn(page, "chipSwitch1"), QStringLiteral("checked")).toBool());
+    QVERIFY(QQmlProperty::read(itemIn(page, "chipSwitch2"), QStringLiteral("checked")).toBool());
+    QVERIFY(!QQmlProperty::read(itemIn(page, "chipSwitch3"), QStringLiteral("checked")).toBool());
 
     calibrate("chipsCalibrationButton", {QStringLiteral("JETON_1"), QStringLiteral("JETON_2")}, 2);
     calibrate("tableCalibrationButton",
@@ -233,9 +253,12 @@ void TestEndToEndBet::calibrateThenBet()
     calibrate("doubleCalibrationButton", {QStringLiteral("DOUBLE")}, 1);
 
     // The calibration holds the table's points.
-    for (const auto &[key, name] : {std::pair{"b_player", "PLAYER"}, std::pair{"b_banker", "BANKER"},
-                                    std::pair{"b_tie", "TIE"}, std::pair{"jeton_1", "JETON_1"},
-                                    std::pair{"jeton_2", "JETON_2"}}) {
+    const std::pair<const char *, const char *> calibrated[] = {{"b_player", "PLAYER"},
+                                                                {"b_banker", "BANKER"},
+                                                                {"b_tie", "TIE"},
+                                                                {"jeton_1", "JETON_1"},
+                                                                {"jeton_2", "JETON_2"}};
+    for (const auto &[key, name] : calibrated) {
         QJSValue item = m_qml->toScriptValue(QQmlProperty::read(calibration, QLatin1String(key)));
         const QPoint expected = place(QLatin1String(name));
         QCOMPARE(item.property(QStringLiteral("x")).toInt(), expected.x());

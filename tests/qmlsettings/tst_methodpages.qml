@@ -21,6 +21,35 @@ Item {
         when: windowShown
 
         readonly property var model: UIWrapper.sortedMethodList
+        // Each method's own defaults, keyed by method id: "Restaurer par défaut" writes −1,
+        // which the engine turns into the method's default.
+        property var defaults: ({})
+
+        function initTestCase() {
+            UIWrapper.setMethodsConfigValue("all", "ecartNotif", -1)
+            UIWrapper.setMethodsConfigValue("all", "nbBlockDom", -1)
+            let d = {}
+            tryVerify(() => {
+                d = {}
+                for (let r = 0; r < model.rowCount(); ++r) {
+                    const i = model.index(r, 0)
+                    d[model.data(i, 264)] = { ecartNotif: model.data(i, roleId("ecartNotif")),
+                                              nbBlockDom: model.data(i, roleId("nbBlockDom")) }
+                }
+                return Object.keys(d).length > 0
+            })
+            defaults = d
+        }
+        // Every method holds its own default of `role`.
+        function everyIsDefault(role) {
+            for (let r = 0; r < model.rowCount(); ++r) {
+                const i = model.index(r, 0)
+                const d = defaults[model.data(i, 264)]
+                if (!d || model.data(i, roleId(role)) !== d[role])
+                    return false
+            }
+            return model.rowCount() > 0
+        }
 
         // The values of `role` over every method of the sorted list.
         function column(role) {
@@ -58,13 +87,15 @@ Item {
             typeInto(page.minimumField.field, "5000")
             compare(page.minimumValue, 999)
             mouseClick(findChild(page, "masterSwitch"))
-            tryVerify(() => UIWrapper.methodConfig.allEcartNotif)
+            // The facade's refresh is queued: wait until the page has it.
+            tryVerify(() => page.masterChecked)
+            verify(UIWrapper.methodConfig.allEcartNotif)
             tryVerify(() => column("flags").every(f => (f & 0x04) !== 0))
             mouseClick(findChild(page, "restoreButton"))
-            tryVerify(() => everyIs("ecartNotif", -1))
+            tryVerify(() => everyIsDefault("ecartNotif"))
             tryVerify(() => column("flags").every(f => (f & 0x04) === 0))
             verify(!UIWrapper.methodConfig.allEcartNotif)
-            verify(!findChild(page, "masterSwitch").checked)
+            tryVerify(() => !findChild(page, "masterSwitch").checked)
         }
 
         function test_ecartNotifRowWritesOneMethod() {
@@ -102,7 +133,8 @@ Item {
             mouseClick(findChild(page, "applyButton"))
             tryVerify(() => everyIs("customBlockMin", 3) && everyIs("customBlockMax", 8))
             mouseClick(findChild(page, "masterSwitch"))
-            tryVerify(() => UIWrapper.methodConfig.allUseCustomBlock)
+            tryVerify(() => page.masterChecked)
+            verify(UIWrapper.methodConfig.allUseCustomBlock)
             mouseClick(findChild(page, "restoreButton"))
             tryVerify(() => everyIs("customBlockMin", 0) && everyIs("customBlockMax", 0))
             tryVerify(() => column("flags").every(f => (f & 0x80) === 0))
@@ -118,8 +150,9 @@ Item {
             // Zero dominant blocks is refused: clamped to one.
             typeInto(page.countField.field, "0")
             compare(page.countValue, 1)
+            verify(!everyIsDefault("nbBlockDom"))
             mouseClick(findChild(page, "restoreButton"))
-            tryVerify(() => everyIs("nbBlockDom", -1))
+            tryVerify(() => everyIsDefault("nbBlockDom"))
         }
 
         function test_visibilityMasterAndRows() {

@@ -29,10 +29,24 @@ Item {
         function openSection(index) {
             const section = page.section(index)
             verify(section, "section " + index)
-            if (!section.expanded)
+            if (!section.expanded) {
+                scrollIntoView(findChild(section, "sectionHeader"))
                 mouseClick(findChild(section, "sectionHeader"))
+            }
             tryVerify(() => section.item !== null)
+            // Clicks go where the player sees the controls: after the layouts have placed them.
+            waitForRendering(page)
+            tryVerify(() => !isPolishScheduled(section.item) && !isPolishScheduled(page.sections))
             return section.item
+        }
+
+        // Scrolls the settings list as a player would, so that `item` is inside the window.
+        function scrollIntoView(item) {
+            const flick = findChild(page, "settingsFlickable")
+            const top = item.mapToItem(flick.contentItem, 0, 0).y
+            if (top < flick.contentY || top + item.height > flick.contentY + flick.height)
+                flick.contentY = Math.max(0, Math.min(top, flick.contentHeight - flick.height))
+            waitForRendering(page)
         }
 
         function typeInto(field, text) {
@@ -170,7 +184,7 @@ Item {
             compare(UIWrapper.financial.takeProfit, 30050)
             compare(UIWrapper.financial.stopLoss, -12000)
             // resetFinancial() started the bankroll from the new capital.
-            compare(UIWrapper.financial.capital, 250000)
+            tryCompare(UIWrapper.financial, "capital", 250000)
         }
 
         function test_playedValuesTruncateAndSampleAreValidated() {
@@ -237,6 +251,46 @@ Item {
             tryVerify(() => !!UIWrapper.getMethodDetails(content.methodId).active === !before)
             mouseClick(sw)
             tryVerify(() => !!UIWrapper.getMethodDetails(content.methodId).active === before)
+        }
+
+        function test_previewShowsTheClicksWithoutClicking() {
+            const content = openSection(2)
+            const cal = UIWrapper.calibration
+            // Chips 1 and 2 and every table place calibrated at distinct points.
+            const keys = ["jeton_1", "jeton_2", "b_player", "b_banker", "b_tie", "x_dbl"]
+            for (let i = 0; i < keys.length; ++i) {
+                const it = cal[keys[i]]
+                cal[keys[i]] = { itemId: it.itemId, value: it.value, x: 100 + 40 * i, y: 300, active: true }
+            }
+            const banker = UIWrapper.getMethodId("BANKER")
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.getMethodDetails(banker).active === true)
+            // The engine's own count, read directly; the summary follows it with the refresh.
+            const engineCount = () => UIWrapper.getPlayedItemsString().split("\n").filter(l => l.length > 0).length
+            tryVerify(() => UIWrapper.summary.played === engineCount())
+            const before = engineCount()
+            UIWrapper.play(2)
+            // The played result and its proposal reach the screens with the queued refresh.
+            tryVerify(() => UIWrapper.summary.played === before + 1)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const played = UIWrapper.summary.played
+            const button = findChild(content, "previewBetButton")
+            tryVerify(() => button.enabled)
+            scrollIntoView(button)
+            mouseClick(button)
+            const dialog = content.previewDialog
+            tryCompare(dialog, "opened", true)
+            verify(dialog.preview.ok, dialog.preview.reason)
+            verify(dialog.clicks.length >= 2)
+            compare(dialog.clicks[0].name.substring(0, 6), "JETON_")
+            compare(dialog.clicks[dialog.clicks.length - 1].name, "B_BANKER")
+            compare(dialog.preview.total, UIWrapper.keypad["4002"].bet)
+            verify(findChild(dialog, "previewSummary").text.length > 0)
+            // Nothing was played or clicked by looking.
+            compare(UIWrapper.summary.played, played)
+            dialog.accept()
+            tryCompare(dialog, "visible", false)
+            UIWrapper.setMethodActive(banker, false)
         }
 
         function test_languageRetranslatesTheOpenPage() {

@@ -31,10 +31,18 @@ UIMainWindow {
         return p.section(index).item
     }
 
-    // Scrolls the settings page so that the open section's end shows.
+    // Scrolls the settings page so that the open section's end shows, once the layout has
+    // placed the section just opened (a little later than the opening).
     function scrollToEnd() {
-        const flick = p0().sections.parent
-        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+        endTimer.restart()
+    }
+    Timer {
+        id: endTimer
+        interval: 250
+        onTriggered: {
+            const flick = win.p0().flickable
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+        }
     }
     function p0(): Item { return page() }
 
@@ -62,7 +70,15 @@ UIMainWindow {
         }
         case "settings_calibration": openSection(2); break
         case "settings_calibration_end": openSection(2); scrollToEnd(); break
-        case "settings_calibration_chips": openSection(2).openChips(); break
+        case "settings_calibration_chips": {
+            // The player has chips 1 to 3: activating the third activates the lower ones.
+            const chip = UIWrapper.calibration["jeton_3"]
+            UIWrapper.calibration["jeton_3"] = { itemId: chip.itemId, value: chip.value, x: chip.x, y: chip.y, active: true }
+            item = openSection(2)
+            item.openChips()
+            item.dialog.positions = [Qt.point(240, 610)]
+            break
+        }
         case "settings_calibration_table": {
             item = openSection(2)
             item.openTable()
@@ -73,6 +89,20 @@ UIMainWindow {
             item = openSection(2)
             item.openDouble()
             item.dialog.positions = [Qt.point(1500, 120)]
+            break
+        }
+        case "settings_calibration_preview": {
+            // A stake on BANKER to preview; the calibration shots before made the chips ready.
+            const cal = UIWrapper.calibration
+            const keys = ["jeton_1", "jeton_2", "jeton_3", "b_player", "b_banker", "b_tie"]
+            for (let i = 0; i < keys.length; ++i) {
+                const it = cal[keys[i]]
+                cal[keys[i]] = { itemId: it.itemId, value: it.value, x: 200 + 60 * i, y: 640, active: true }
+            }
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), true)
+            item = openSection(2)
+            item.previewDialog.refresh()
+            item.previewDialog.open()
             break
         }
         case "settings_notifications": openSection(3); break

@@ -42,6 +42,7 @@ const Shot kShots[] = {
     {"settings_calibration_chips", "/settings"},
     {"settings_calibration_table", "/settings"},
     {"settings_calibration_done", "/settings"},
+    {"settings_calibration_preview", "/settings"},
     {"settings_notifications", "/settings"},
     {"settings_notifications_end", "/settings"},
     {"settings_played", "/settings"},

@@ -18,6 +18,7 @@ ColumnLayout {
         qsTr("Cliquez au centre du jeton 5"), qsTr("Cliquez au centre du jeton 6"),
         qsTr("Cliquez au centre du jeton 7"), qsTr("Cliquez au centre du jeton 8")]
     property alias dialog: calibrationDialog
+    property alias previewDialog: betPreview
 
     spacing: 2
 
@@ -88,7 +89,7 @@ ColumnLayout {
             NumberField {
                 objectName: "chipValue" + (chipRow.index + 1)
                 Layout.fillWidth: true
-                from: 0.01; to: 10000; decimals: 2; unit: 100
+                rule: "chip"
                 value: chipRow.chip ? chipRow.chip.value : 0
                 onCommitted: (v) => root.writeItem(chipRow.key, "value", v | 0)
             }
@@ -157,10 +158,24 @@ ColumnLayout {
         Layout.fillWidth: true
         enabled: !evolution.checked
         label: qsTr("Délai de clic (sec)")
-        from: 0.01; to: 2; decimals: 3; unit: 1000
+        rule: "clickDelay"
         value: root.calibration ? root.calibration.mouseClickDelay : 30
         onCommitted: (v) => { if (root.calibration) root.calibration.mouseClickDelay = v | 0 }
     }
 
+    // The clicks the next "Miser" would make with this calibration, without clicking.
+    Button {
+        objectName: "previewBetButton"
+        Layout.fillWidth: true
+        Layout.topMargin: Theme.metrics.spacing
+        enabled: root.chipsReady
+        text: qsTr("Aperçu de la mise")
+        onClicked: {
+            betPreview.refresh()
+            betPreview.open()
+        }
+    }
+
     CalibrationDialog { id: calibrationDialog }
+    BetPreviewDialog { id: betPreview }
 }

@@ -13,6 +13,7 @@ AppPage {
     // The index of the open section, −1 when all are closed.
     property int openSection: -1
     property alias sections: sectionColumn
+    property alias flickable: flick
 
     objectName: "settingsPage"
     title: qsTr("Paramètres")
@@ -20,6 +21,20 @@ AppPage {
     // The section item at `index` (the loaded content is its `item`).
     function section(index: int): Item {
         return sectionRepeater.itemAt(index)
+    }
+
+    // Scrolls the list so that the header of the section just opened is at the top (the section
+    // closed above it may have been long), as far as the list can scroll.
+    // The section to bring to the top once the layout has placed it (−1: none). The layout
+    // settles over a few polish passes after the opening, each changing the content height.
+    property int showPending: -1
+
+    function showSection(index: int) {
+        const item = section(index)
+        if (!item)
+            return
+        const top = item.mapToItem(flick.contentItem, 0, 0).y
+        flick.contentY = Math.max(0, Math.min(top, flick.contentHeight - flick.height))
     }
 
     readonly property var sectionModel: [
@@ -32,6 +47,12 @@ AppPage {
         { title: qsTr("Autres"), content: other, shown: true },
         { title: qsTr("Developer"), content: developer, shown: typeof debug !== "undefined" && debug === true }
     ]
+
+    Timer {
+        id: showPendingTimer
+        interval: 300
+        onTriggered: page.showPending = -1
+    }
 
     Component { id: financial; FinancialConfig { montanteType: "cs" } }
     Component {
@@ -64,6 +85,8 @@ AppPage {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
+        onContentHeightChanged: if (page.showPending >= 0) page.showSection(page.showPending)
+        onMovementStarted: page.showPending = -1
 
         ColumnLayout {
             id: sectionColumn
@@ -82,7 +105,13 @@ AppPage {
                     title: modelData.title
                     content: modelData.content
                     expanded: page.openSection === index
-                    onToggled: page.openSection = expanded ? -1 : index
+                    onToggled: {
+                        page.openSection = expanded ? -1 : index
+                        if (page.openSection === index) {
+                            page.showPending = index
+                            showPendingTimer.restart()
+                        }
+                    }
                 }
             }
         }

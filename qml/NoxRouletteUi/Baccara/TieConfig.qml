@@ -63,7 +63,7 @@ ColumnLayout {
         objectName: "tieJetonInput"
         Layout.fillWidth: true
         label: qsTr("Jeton actuel")
-        from: 0.01; to: 10000; decimals: 2; unit: 100
+        rule: "chip"
         value: UIWrapper.financial.pleinConfig.jeton
         onCommitted: (v) => root.writeChip("jeton", v)
     }
@@ -71,7 +71,7 @@ ColumnLayout {
         objectName: "tieJetonOrigineInput"
         Layout.fillWidth: true
         label: qsTr("Jeton de départ")
-        from: 0.01; to: 10000; decimals: 2; unit: 100
+        rule: "chip"
         value: UIWrapper.financial.pleinConfig.jetonOrigine
         onCommitted: (v) => root.writeChip("jetonOrigine", v)
     }

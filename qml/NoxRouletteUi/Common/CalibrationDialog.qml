@@ -25,6 +25,10 @@ NoxDialog {
 
     objectName: "calibrationDialog"
     closePolicy: Popup.CloseOnEscape
+    // "Valider" appears once every step has its click.
+    acceptText: qsTr("Valider")
+    acceptVisible: done
+    rejectText: qsTr("Annuler")
 
     function collect(position: point) {
         if (index >= steps.length)
@@ -101,24 +105,5 @@ NoxDialog {
         font.pixelSize: Theme.fontSizes.small
         color: Theme.colors.textMuted
         text: qsTr("NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons")
-    }
-
-    footer: RowLayout {
-        spacing: Theme.metrics.spacing
-        Item { Layout.fillWidth: true }
-        Button {
-            objectName: "rejectButton"
-            text: qsTr("Annuler")
-            onClicked: dialog.reject()
-        }
-        Button {
-            objectName: "acceptButton"
-            visible: dialog.done
-            text: qsTr("Valider")
-            highlighted: true
-            onClicked: dialog.accept()
-        }
-        Item { implicitWidth: Theme.metrics.margin - 8 }
-        Layout.bottomMargin: Theme.metrics.margin
     }
 }

@@ -43,7 +43,7 @@ NoxDialog {
         objectName: "capitalInput"
         Layout.fillWidth: true
         label: qsTr("Capital de départ")
-        from: 0.01; to: 1000000; decimals: 2; unit: 100
+        rule: "capital"
         value: dialog.capitalValue
         onCommitted: (v) => dialog.capitalValue = v
     }
@@ -52,7 +52,7 @@ NoxDialog {
         objectName: "takeProfitInput"
         Layout.fillWidth: true
         label: qsTr("Limite de gain")
-        from: 0; to: 100000; decimals: 2; unit: 100
+        rule: "takeProfit"
         value: dialog.takeProfitValue
         onCommitted: (v) => dialog.takeProfitValue = v
     }
@@ -61,7 +61,7 @@ NoxDialog {
         objectName: "stopLossInput"
         Layout.fillWidth: true
         label: qsTr("Limite de perte")
-        from: -100000; to: 0; decimals: 2; unit: 100
+        rule: "stopLoss"
         value: dialog.stopLossValue
         onCommitted: (v) => dialog.stopLossValue = v
     }

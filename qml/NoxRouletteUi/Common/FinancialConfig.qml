@@ -41,7 +41,7 @@ ColumnLayout {
         objectName: "jetonInput"
         Layout.fillWidth: true
         label: qsTr("Jeton actuel")
-        from: 0.01; to: 10000; decimals: 2; unit: 100
+        rule: "chip"
         value: root.chips.jeton
         onCommitted: (v) => root.writeChip("jeton", v)
     }
@@ -49,7 +49,7 @@ ColumnLayout {
         objectName: "jetonOrigineInput"
         Layout.fillWidth: true
         label: qsTr("Jeton de départ")
-        from: 0.01; to: 10000; decimals: 2; unit: 100
+        rule: "chip"
         value: root.chips.jetonOrigine
         onCommitted: (v) => root.writeChip("jetonOrigine", v)
     }

@@ -26,7 +26,7 @@ MethodConfigPage {
         objectName: "countInput"
         Layout.fillWidth: true
         label: qsTr("Blocs dominants")
-        from: 1; to: 20
+        rule: "nbBlockDom"
         value: page.countValue
         onCommitted: (v) => page.countValue = v
     }

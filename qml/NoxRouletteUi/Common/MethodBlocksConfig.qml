@@ -40,7 +40,7 @@ MethodConfigPage {
             objectName: "minimumInput"
             Layout.fillWidth: true
             label: qsTr("Min")
-            from: 0; to: 99
+            rule: "customBlock"
             value: page.minimumValue
             onCommitted: (v) => page.minimumValue = v
         },
@@ -49,7 +49,7 @@ MethodConfigPage {
             objectName: "maximumInput"
             Layout.fillWidth: true
             label: qsTr("Max")
-            from: 0; to: 99
+            rule: "customBlock"
             value: page.maximumValue
             onCommitted: (v) => page.maximumValue = v
         }

@@ -32,7 +32,7 @@ MethodConfigPage {
         objectName: "minimumInput"
         Layout.fillWidth: true
         label: qsTr("Ecart minimum")
-        from: 1; to: 999
+        rule: "ecartNotif"
         value: page.minimumValue
         onCommitted: (v) => page.minimumValue = v
     }

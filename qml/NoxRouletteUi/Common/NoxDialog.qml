@@ -4,12 +4,14 @@ import QtQuick.Layouts
 import Theme
 
 // The dialog frame of the screens: modal, centred in the window, closable with Escape, a title
-// and a row of buttons (`acceptText`, and `rejectText` when not empty).
+// and a row of buttons (`acceptText` while `acceptVisible`, and `rejectText` when not empty).
 Dialog {
     id: dialog
 
     property string acceptText: qsTr("OK")
     property string rejectText
+    // False hides the accept button, for a dialog that can be accepted only once complete.
+    property bool acceptVisible: true
     property color titleColor: Theme.colors.text
     default property alias body: content.data
     // Set by the navigator when the dialog is opened as a popup.
@@ -58,6 +60,7 @@ Dialog {
         }
         Button {
             objectName: "acceptButton"
+            visible: dialog.acceptVisible
             text: dialog.acceptText
             highlighted: true
             onClicked: dialog.accept()

@@ -94,7 +94,7 @@ ColumnLayout {
         objectName: "truncateInput"
         Layout.fillWidth: true
         label: qsTr("Garder les derniers numéros")
-        from: 1; to: 10000
+        rule: "truncateCount"
         value: UIWrapper.engineConfig.truncateCount
         onCommitted: (v) => UIWrapper.engineConfig.truncateCount = v
     }
@@ -112,7 +112,7 @@ ColumnLayout {
         objectName: "shortTermInput"
         Layout.fillWidth: true
         label: qsTr("Taille d'échantillon")
-        from: 1; to: 1000
+        rule: "shortTermCount"
         value: UIWrapper.engineConfig.shortTermCount
         onCommitted: (v) => UIWrapper.engineConfig.shortTermCount = v
     }
@@ -141,6 +141,7 @@ ColumnLayout {
                 color: Theme.colors.text
                 font.family: "DejaVu Sans Mono"
                 placeholderText: "P\nB\nT"
+                placeholderTextColor: Theme.colors.textMuted
                 background: Rectangle { color: Theme.colors.surface; radius: Theme.metrics.controlRadius }
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.impl
 import QtQuick.Layouts
 import Theme
 
@@ -31,10 +32,13 @@ ColumnLayout {
                 color: section.expanded ? Theme.colors.accent : Theme.colors.text
                 elide: Text.ElideRight
             }
-            Image {
+            // Tinted like the title: the icon's own grey is too dark on the section colour.
+            ColorImage {
+                objectName: "sectionChevron"
                 source: Theme.icon(section.expanded ? "keyboard_arrow_up" : "keyboard_arrow_down")
                 sourceSize.width: Theme.metrics.iconSize
                 sourceSize.height: Theme.metrics.iconSize
+                color: section.expanded ? Theme.colors.accent : Theme.colors.textMuted
             }
         }
         background: Rectangle {

@@ -200,7 +200,7 @@ AppPage {
                 Layout.fillWidth: true
                 enabled: page.recupEnabled
                 label: qsTr("Division déficit ")
-                from: 1; to: 100
+                rule: "recupDivider"
                 value: page.recupLossDivider
                 onCommitted: (v) => page.recupLossDivider = v
             }
@@ -209,7 +209,7 @@ AppPage {
                 Layout.fillWidth: true
                 enabled: page.recupEnabled
                 label: qsTr("Nombre tours")
-                from: 1; to: 100
+                rule: "recupTours"
                 value: page.nbToursMontante
                 onCommitted: (v) => page.nbToursMontante = v
             }
@@ -226,7 +226,7 @@ AppPage {
                 Layout.fillWidth: true
                 enabled: page.recupEnabled && page.recupRecompute
                 label: qsTr("Nombre gains")
-                from: 1; to: 100
+                rule: "recupWins"
                 value: page.nbWinRecalcul
                 onCommitted: (v) => page.nbWinRecalcul = v
             }

@@ -1,6 +1,53 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>BetPreviewDialog</name>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation>Bet preview</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Chip %1</translation>
+    </message>
+    <message>
+        <source>Doubler</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Les mises sont suspendues : aucun clic.</source>
+        <translation>Betting is suspended: no click.</translation>
+    </message>
+    <message>
+        <source>Aucune mise possible.</source>
+        <translation>No bet can be placed.</translation>
+    </message>
+    <message>
+        <source>Aucune mise proposée pour le prochain coup.</source>
+        <translation>No stake proposed for the next coup.</translation>
+    </message>
+    <message>
+        <source>%1 clics, %2 misés</source>
+        <translation>%1 clicks, %2 staked</translation>
+    </message>
+    <message>
+        <source>Prendre %1 (%2)</source>
+        <translation>Take %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Poser %1 sur %2</source>
+        <translation>Put %1 on %2</translation>
+    </message>
+    <message>
+        <source>Cliquer %1</source>
+        <translation>Click %1</translation>
+    </message>
+</context>
+<context>
     <name>AppPage</name>
     <message>
         <source>Quitter</source>
@@ -131,6 +178,10 @@
     <message>
         <source>Délai de clic (sec)</source>
         <translation>Click delay (s)</translation>
+    </message>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation>Bet preview</translation>
     </message>
 </context>
 <context>
@@ -395,7 +446,7 @@
     <name>MethodParametersDialog</name>
     <message>
         <source>Paramètres</source>
-        <translation>Settings</translation>
+        <translation>Parameters</translation>
     </message>
     <message>
         <source>Valider</source>

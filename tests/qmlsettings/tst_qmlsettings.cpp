@@ -1,0 +1,91 @@
+#include "engine/noxengine.h"
+#include "engine/noxnotification.h"
+#include "noxqmlimports.h"
+#include "uinavigator.h"
+#include "uiroutes.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickStyle>
+#include <QStandardPaths>
+#include <QtQuickTest>
+
+#include <memory>
+
+/// What the QML tests need from C++ beyond the facade: raising an engine notification.
+class QmlTestHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QmlTestHelper(Nox::NoxEngine *engine)
+        : m_engine(engine)
+    {}
+
+    Q_INVOKABLE void addNotification(const QString &title, const QString &content, int type)
+    {
+        NoxNotification n;
+        n.title = title;
+        n.content = content;
+        n.type = type;
+        m_engine->addNotification(n, false);
+    }
+
+    Q_INVOKABLE void restartEngine() { m_engine->restart(true, true); }
+
+private:
+    Nox::NoxEngine *m_engine;
+};
+
+/// One baccarat engine for the whole run, on its thread pools as in the program (so that a long
+/// import runs in the background and can be stopped), without a settings store; the program's
+/// style and import path, and a navigator holding the program's routes and "/home".
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QQuickStyle::setStyle(QStringLiteral("CommonStyle"));
+        QQuickStyle::setFallbackStyle(QStringLiteral("Basic"));
+        m_engine = std::make_unique<Nox::NoxEngine>(true);
+        m_engine->setAsync(true);
+        m_engine->loadMethods();
+        m_engine->registerBuiltinMontantes();
+        m_engine->restart(true, true);
+        m_helper = std::make_unique<QmlTestHelper>(m_engine.get());
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->addImportPath(QStringLiteral(":/qt/qml"));
+        engine->addImportPath(QStringLiteral(":/qt/qml/NoxRouletteUi/imports"));
+        engine->rootContext()->setContextProperty(QStringLiteral("debug"), false);
+        engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), m_helper.get());
+        // Importing the module registers its types; then the navigator singleton can be had.
+        QQmlComponent importer(engine);
+        importer.setData("import NoxRouletteModel\nimport QtQml\nQtObject {}", QUrl());
+        std::unique_ptr<QObject>(importer.create());
+        const int id = qmlTypeId("NoxRouletteModel", 1, 0, "UINavigator");
+        if (auto *navigator = engine->singletonInstance<UINavigator *>(id)) {
+            navigator->setRoutes(UIRoutes::baccaratRoutes());
+            navigator->enterPage(QStringLiteral("/home"), {}, true);
+        }
+    }
+
+    void cleanupTestCase()
+    {
+        m_helper.reset();
+        m_engine.reset();
+    }
+
+private:
+    std::unique_ptr<Nox::NoxEngine> m_engine;
+    std::unique_ptr<QmlTestHelper> m_helper;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(nox_qmlsettings, Setup)
+#include "tst_qmlsettings.moc"
