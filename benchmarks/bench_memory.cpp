@@ -9,6 +9,8 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethodstate.h"
 
+#include "residentmemory.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -21,17 +23,6 @@
 using namespace Nox;
 
 namespace {
-
-double residentMegabytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
-                             : 0;
-}
 
 QList<int> results(bool baccarat, int length)
 {

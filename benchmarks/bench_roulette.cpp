@@ -11,6 +11,8 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethodstate.h"
 
+#include "residentmemory.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -49,18 +51,6 @@ std::unique_ptr<NoxEngine> makeRouletteEngine()
         engine->setMethodActive(i, true);
     }
     return engine;
-}
-
-/// Resident set size of the process in megabytes.
-double residentMegabytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
-                             : 0;
 }
 
 // One coup, from playValueInternal to methodStatesChanged, on top of a history of the given
@@ -143,7 +133,12 @@ BENCHMARK(BM_RouletteImport)
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Iterations(1);
-BENCHMARK(BM_RouletteHistoryMemory)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_RouletteHistoryMemory)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 int main(int argc, char **argv)
 {

@@ -26,33 +26,28 @@ QString describe(const NoxMethodState *s)
         items << QString::number(int(id));
     }
     parts << QStringLiteral("proposal=%1 centre=%2").arg(items.join(QLatin1Char(','))).arg(p.centerNumber);
-    QStringList records;
-    for (const NoxCoupRecord &r : s->history()) {
-        records << QStringLiteral("%1/%2/%3/%4/%5")
+    const auto describeRecords = [](const QList<NoxCoupRecord> &list) {
+        QStringList out;
+        for (const NoxCoupRecord &r : list) {
+            out << QStringLiteral("%1/%2/%3/%4/%5")
                        .arg(r.value)
                        .arg(r.numbers)
                        .arg(r.flags)
                        .arg(r.gap)
                        .arg(std::isnan(r.tendency) ? QStringLiteral("nan")
                                                    : QString::number(r.tendency, 'g', 17));
-    }
+        }
+        return out;
+    };
+    const QStringList records = describeRecords(s->history());
     parts << QStringLiteral("records=") + records.join(QLatin1Char(' '));
     // The newest records are served from a decoded copy kept along the coups: it must read
     // exactly like the whole history's end.
-    QStringList newest;
-    for (const NoxCoupRecord &r : s->newestRecords(20)) {
-        newest << QStringLiteral("%1/%2/%3/%4/%5")
-                      .arg(r.value)
-                      .arg(r.numbers)
-                      .arg(r.flags)
-                      .arg(r.gap)
-                      .arg(std::isnan(r.tendency) ? QStringLiteral("nan")
-                                                  : QString::number(r.tendency, 'g', 17));
-    }
+    const QStringList newest = describeRecords(s->newestRecords(20));
     if (newest != records.mid(std::max(qsizetype(0), records.size() - 20))) {
         parts << QStringLiteral("newest=") + newest.join(QLatin1Char(' '));
     }
-    // The metrics view counts its short-term figures from its own copy of the newest records.
+    // The metrics view counts its short-term figures from the newest records by itself.
     QStringList levels;
     for (NoxTendance t : s->gapTendances()) {
         levels << QString::number(int(t));
