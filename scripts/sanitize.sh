@@ -10,9 +10,10 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOX_SANITIZE="$kind" \
         -DNOX_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" -- -j"$(nproc)" | grep -vE '^\[[0-9]+/[0-9]+\] ' || true
+cmake --build "$build" -- -j"$(nproc)" | { grep -vE '^\[[0-9]+/[0-9]+\] ' || true; }
 export QT_QPA_PLATFORM=offscreen
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tests/tsan.supp"
 export ASAN_OPTIONS="detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
 cd "$build" && ctest --output-on-failure -j"$(nproc)" -LE fuzz "${@:2}"

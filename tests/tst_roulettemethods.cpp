@@ -509,7 +509,7 @@ private slots:
                  (QList<int>{9, 5, 31, 22, 10}));
         auto *doublette = new MethodeTriplette(QStringLiteral("d"), 2, 2, 5);
         QCOMPARE(doublette->parameters().size(), 2);
-        QCOMPARE((new MethodeTriplette(QStringLiteral("t"), 3, -1, 13))->parameters().size(), 1);
+        QCOMPARE(MethodeTriplette(QStringLiteral("t"), 3, -1, 13).parameters().size(), 1);
         delete doublette;
     }
 
