@@ -214,6 +214,7 @@ QFuture<void> NoxEngine::runTask(std::function<void()> task)
                     promise->setException(error);
                 }
                 qCDebug(lcNoxEngine).noquote() << QStringLiteral("DONE %1").arg(n);
+                noxTaskDoneRelease();
                 promise->finish();
             });
             return future;

@@ -4,6 +4,7 @@
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
+#include "engine/noxpoolrunnable.h"
 #include "engine/noxsessionjournal.h"
 #include "engine/noxsettingsstore.h"
 #include "money/noxfinancial.h"
@@ -92,6 +93,7 @@ inline void waitQuietly(QFuture<void> future)
         future.waitForFinished();
     } catch (...) {
     }
+    noxTaskDoneAcquire();
 }
 
 /// The file of a URL the user picked; a plain path passes through.
