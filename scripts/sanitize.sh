@@ -12,7 +12,8 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" -- -j"$(nproc)" | { grep -vE '^\[[0-9]+/[0-9]+\] ' || true; }
 export QT_QPA_PLATFORM=offscreen
-export TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tests/tsan.supp"
+# die_after_fork=0: the X11 tests start xdotool and the stand-in table with QProcess.
+export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$top/tests/tsan.supp"
 export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"

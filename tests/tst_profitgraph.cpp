@@ -7,6 +7,8 @@
 #include <QQuickWindow>
 #include <QtTest>
 
+#include <atomic>
+
 namespace {
 
 const QColor kBackground(Qt::white);
@@ -46,15 +48,18 @@ class TestProfitGraph : public QObject
     QQuickWindow *m_window = nullptr;
     NoxProfitGraph *m_graph = nullptr;
     int m_shot = 0;
+    // frameSwapped comes from the render thread: counted in an atomic, not a QSignalSpy (whose
+    // list the two threads would share).
+    std::atomic<int> m_swapped{0};
 
     QImage render()
     {
         m_graph->update();
         // Two frames: the first after the change may still show the previous geometry.
         for (int i = 0; i < 2; ++i) {
-            QSignalSpy swapped(m_window, &QQuickWindow::frameSwapped);
+            const int before = m_swapped.load();
             m_window->update();
-            if (!swapped.wait(2000)) {
+            if (!QTest::qWaitFor([&] { return m_swapped.load() > before; }, 2000)) {
                 break;
             }
         }
@@ -72,6 +77,8 @@ private slots:
     {
         QVERIFY2(QGuiApplication::platformName() == u"xcb", "runs on the xcb platform under Xvfb");
         m_window = new QQuickWindow;
+        QObject::connect(
+            m_window, &QQuickWindow::frameSwapped, m_window, [this] { ++m_swapped; }, Qt::DirectConnection);
         m_window->setColor(kBackground);
         m_window->resize(200, 100);
         m_graph = new NoxProfitGraph(m_window->contentItem());
