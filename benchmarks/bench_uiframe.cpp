@@ -77,7 +77,7 @@ public:
     [[nodiscard]] int swaps() const { return m_swaps; }
     [[nodiscard]] qint64 lastSwap() const { return m_lastSwap; }
     [[nodiscard]] qint64 lastFrame() const { return m_lastFrame; }
-    /// The part of the last frame before rendering: polish (layouts, text) and scene graph sync.
+    /// What the last frame spent before rendering: polish (layouts, text) and scene graph sync.
     [[nodiscard]] qint64 lastPrepare() const { return m_lastPrepare; }
 
     /// Runs events until no frame has been swapped for `quietMs` (key feedback and list
