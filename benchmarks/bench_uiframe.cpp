@@ -6,7 +6,7 @@
 //                           refresh, the bindings and delegates that follow, and that frame;
 //   counter frame_us        the GUI-thread time of that frame alone (polish, layout, scene
 //                           graph sync, render, swap);
-//   counter polish_sync_us  its part before rendering: what the QML items cost, apart from
+//   counter polish_sync_us  what that frame spent before rendering: the QML items, apart from
 //                           drawing (on Xvfb the drawing is Mesa's software rasteriser);
 //   counter refresh_us      from the end of the engine's play to the swap: what the GUI thread
 //                           adds to the engine's work.
