@@ -17,6 +17,7 @@
 #include <QPromise>
 #include <QSet>
 #include <QThreadPool>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <atomic>
@@ -838,16 +839,33 @@ StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
         if (!s->isActive()) {
             continue;
         }
-        const NoxMethodProposal p = s->proposal();
+        // What is staked, taken from the published proposal without copying its lists.
+        const bool numberMode = s->numberMode();
+        QVarLengthArray<NoxBetItemID, 48> items;
+        bool inBlock = false;
+        bool inDominantBlock = false;
+        bool neutral = false;
+        int centre = -1;
+        s->withProposal([&](const NoxMethodProposal &p) {
+            inBlock = p.inBlock;
+            inDominantBlock = p.inDominantBlock;
+            neutral = value >= 0 && p.isNeutralZero(value);
+            centre = p.centerNumber;
+            if (numberMode) {
+                for (int n : p.coveredNumbers) {
+                    items.append(NoxBetItemID(n));
+                }
+            } else {
+                items.append(p.items.constData(), p.items.size());
+            }
+        });
         if (s != d.favoritesState) {
-            const int have = s->playModeFlags() | (p.inBlock ? NoxEngineConfig::PlayInBlock : 0) |
-                             (p.inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
+            const int have = s->playModeFlags() | (inBlock ? NoxEngineConfig::PlayInBlock : 0) |
+                             (inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
             if (mask & ~have) {
                 continue;
             }
         }
-        const bool neutral = value >= 0 && p.isNeutralZero(value);
-        const QList<NoxBetItemID> items = p.playedItems(s->numberMode());
         int methodUnits = 0; // 0: not asked yet
         int csWins = 0;
         int csLosses = 0;
@@ -882,8 +900,8 @@ StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
         if (value >= 0 && !neutral && methodUnits > 0 && csWins != csLosses) {
             perMethod->applyResult(methodUnits, csWins > csLosses, 1, s->method());
         }
-        if (p.centerNumber >= 0) {
-            sheet.centres.insert(p.centerNumber);
+        if (centre >= 0) {
+            sheet.centres.insert(centre);
         }
     }
     return sheet;

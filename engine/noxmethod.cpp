@@ -31,6 +31,11 @@ QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype)
 
 void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
 {
+    // Most methods propose the same items coup after coup: their numbers are already there.
+    if (m_coveredFromItems && items == m_itemsToPlay) {
+        return;
+    }
+    m_coveredFromItems = true;
     m_itemsToPlay = items;
     QList<int> covered;
     for (NoxBetItemID id : items) {
@@ -47,6 +52,7 @@ void NoxMethod::clearProposal()
 {
     m_itemsToPlay.clear();
     m_coveredNumbers.clear();
+    m_coveredFromItems = true;
     m_centerNumber = -1;
 }
 

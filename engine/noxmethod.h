@@ -59,9 +59,17 @@ public:
     [[nodiscard]] int centerNumber() const { return m_centerNumber; }
     void setCenterNumber(int number) { m_centerNumber = number; }
     [[nodiscard]] const QList<int> &coveredNumbers() const { return m_coveredNumbers; }
-    void setCoveredNumbers(const QList<int> &numbers) { m_coveredNumbers = numbers; }
+    void setCoveredNumbers(const QList<int> &numbers)
+    {
+        m_coveredNumbers = numbers;
+        m_coveredFromItems = false;
+    }
     [[nodiscard]] const QList<NoxBetItemID> &itemsToPlay() const { return m_itemsToPlay; }
-    void setItemsToPlay(const QList<NoxBetItemID> &items) { m_itemsToPlay = items; }
+    void setItemsToPlay(const QList<NoxBetItemID> &items)
+    {
+        m_itemsToPlay = items;
+        m_coveredFromItems = false;
+    }
     /// Sets the items and, as covered numbers, the sorted union of the results that win them.
     void setProposal(const QList<NoxBetItemID> &items);
     /// Empties the proposal.
@@ -89,6 +97,7 @@ private:
     int m_centerNumber = -1;
     QList<int> m_coveredNumbers;
     QList<NoxBetItemID> m_itemsToPlay;
+    bool m_coveredFromItems = true;       ///< m_coveredNumbers is the union of m_itemsToPlay's numbers
     mutable std::recursive_mutex m_mutex; // a pthread mutex: visible to ThreadSanitizer
 };
 

@@ -6,6 +6,7 @@
 #include "methods/noxmethodmetrics.h"
 
 #include <QMutexLocker>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <bit>
@@ -80,21 +81,32 @@ AtScopeEnd(F) -> AtScopeEnd<F>;
 struct Fit {
     double slope = 0.0;
     double intercept = 0.0;
+    qint64 numerator = 0; ///< k·Σxy − Σx·Σy, the slope's exact numerator
 };
 
-template<typename Y>
-Fit leastSquares(int firstPosition, int count, Y y)
+/// The fit of `count` integer points y[0..count) at positions firstPosition, firstPosition + 1...
+/// The sums are exact integers, so they are taken in 64 bits and converted once: the result
+/// is the very same double as summing in double precision (every partial sum stays far below
+/// 2^53), for a fraction of the cost.
+Fit leastSquares(int firstPosition, int count, const int *y)
 {
-    double sx = 0, sy = 0, sxy = 0, sxx = 0;
+    qint64 isx = 0;
+    qint64 isy = 0;
+    qint64 isxy = 0;
+    qint64 isxx = 0;
     for (int i = 0; i < count; ++i) {
-        const double x = firstPosition + i;
-        const double v = y(i);
-        sx += x;
-        sy += v;
-        sxy += x * v;
-        sxx += x * x;
+        const qint64 x = qint64(firstPosition) + i;
+        isx += x;
+        isy += y[i];
+        isxy += x * y[i];
+        isxx += x * x;
     }
+    const double sx = double(isx);
+    const double sy = double(isy);
+    const double sxy = double(isxy);
+    const double sxx = double(isxx);
     Fit fit;
+    fit.numerator = count * isxy - isx * isy;
     const double k = count;
     fit.slope = (k * sxy - sx * sy) / (k * sxx - sx * sx);
     if (!std::isfinite(fit.slope)) {
@@ -123,6 +135,18 @@ struct NoxMethodState::Curve {
     int base = 0; // credits of the closed part
 
     [[nodiscard]] int size() const { return closedSize + openPoints; }
+    /// Points [first, first + count) into out, walked in order (the windows the fits read).
+    void copy(int first, int count, int *out) const
+    {
+        int i = first;
+        const int end = first + count;
+        for (; i < end && i < closedSize; ++i) {
+            *out++ = at(i);
+        }
+        for (; i < end; ++i) {
+            *out++ = base - state->numbersPrefixAt(consumed + (i - closedSize) + 1);
+        }
+    }
     [[nodiscard]] int at(int i) const
     {
         if (i < closedSize) {
@@ -423,16 +447,29 @@ void NoxMethodState::finishOperation()
 void NoxMethodState::publish()
 {
     QMutexLocker lock(&m_method->mutex());
-    NoxMethodProposal p;
-    p.items = m_method->itemsToPlay();
-    p.coveredNumbers = m_method->coveredNumbers();
-    p.centerNumber = m_method->centerNumber();
-    p.inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
-    p.inDominantBlock = p.inBlock && m_doms.contains(m_openGap);
-    p.neutralZeroProfile = m_profile->neutralZero;
-    p.coversZero = zeroOption() || p.coveredNumbers.contains(0);
+    const QList<NoxBetItemID> &items = m_method->itemsToPlay();
+    const QList<int> &covered = m_method->coveredNumbers();
+    const int centre = m_method->centerNumber();
+    const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
+    const bool inDominantBlock = inBlock && m_doms.contains(m_openGap);
+    const bool neutralZeroProfile = m_profile->neutralZero;
+    const bool coversZero = zeroOption() || covered.contains(0);
+    // Only publish() writes the copy, always under the method mutex held here: it can be
+    // compared without the publish lock. An unchanged proposal is not written again.
+    const NoxMethodProposal &old = m_published;
+    if (old.centerNumber == centre && old.inBlock == inBlock && old.inDominantBlock == inDominantBlock &&
+        old.neutralZeroProfile == neutralZeroProfile && old.coversZero == coversZero && old.items == items &&
+        old.coveredNumbers == covered) {
+        return;
+    }
     QMutexLocker publishLock(&m_publishLock);
-    m_published = std::move(p);
+    m_published.items = items;
+    m_published.coveredNumbers = covered;
+    m_published.centerNumber = centre;
+    m_published.inBlock = inBlock;
+    m_published.inDominantBlock = inDominantBlock;
+    m_published.neutralZeroProfile = neutralZeroProfile;
+    m_published.coversZero = coversZero;
 }
 
 NoxMethodProposal NoxMethodState::proposal() const
@@ -570,20 +607,12 @@ double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window) const
     }
     const int k = std::min(m_profile->tendencyWindow, n);
     const int first = n - k;
-    const Fit fit = leastSquares(first + 1, k, [&](int i) { return double(c.at(first + i)); });
+    QVarLengthArray<int, 64> points(k);
+    c.copy(first, k, points.data());
+    const Fit fit = leastSquares(first + 1, k, points.data());
     if (numerator && window) {
-        // The slope's numerator k·Σxy − Σx·Σy in integers, for the coded storage.
-        qint64 sx = 0;
-        qint64 sy = 0;
-        qint64 sxy = 0;
-        for (int i = 0; i < k; ++i) {
-            const qint64 x = first + 1 + i;
-            const qint64 y = c.at(first + i);
-            sx += x;
-            sy += y;
-            sxy += x * y;
-        }
-        *numerator = k * sxy - sx * sy;
+        // The slope's integer numerator, for the coded storage.
+        *numerator = fit.numerator;
         *window = k;
     }
     return m_profile->tendencyFactor * fit.slope;
@@ -633,14 +662,17 @@ bool NoxMethodState::trendSignal() const
     if (a <= 0 || n < a || n < 2 * a - 1) {
         return false;
     }
+    // Line 1 fits the newest a points, line 2 the b points before them: both read one copy.
     const int first1 = n - a; // 0-based index of the first point of line 1
-    const Fit line1 = leastSquares(first1 + 1, a, [&](int i) { return double(c.at(first1 + i)); });
+    const int b = std::min(a, n - a);
+    const int first2 = first1 - b;
+    QVarLengthArray<int, 128> points(a + b);
+    c.copy(first2, a + b, points.data());
+    const Fit line1 = leastSquares(first1 + 1, a, points.data() + b);
     if (!(line1.slope > 0)) {
         return false;
     }
-    const int b = std::min(a, n - a);
-    const int first2 = first1 - b;
-    const Fit line2 = leastSquares(first2 + 1, b, [&](int i) { return double(c.at(first2 + i)); });
+    const Fit line2 = leastSquares(first2 + 1, b, points.data());
     if (!(line2.slope > 0)) {
         return false;
     }
@@ -649,7 +681,7 @@ bool NoxMethodState::trendSignal() const
     if (std::abs(at2 - at1) > 65) {
         return false;
     }
-    return c.at(n - 1) >= m_profile->trendProfitThreshold;
+    return points[a + b - 1] >= m_profile->trendProfitThreshold;
 }
 
 QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
@@ -1105,6 +1137,11 @@ double NoxMethodState::threshold() const
 double NoxMethodState::ecartMoyen() const
 {
     QMutexLocker lock(&m_method->mutex());
+    return ecartMoyenLocked();
+}
+
+double NoxMethodState::ecartMoyenLocked() const
+{
     const double wins = double(m_gaps.size());
     const double mean = (double(m_records.size()) - wins) / (wins + 1);
     return mean > 0 ? mean : 1.0;
@@ -1122,6 +1159,11 @@ double NoxMethodState::ecartMoyenCt() const
 double NoxMethodState::winRatio() const
 {
     QMutexLocker lock(&m_method->mutex());
+    return winRatioLocked();
+}
+
+double NoxMethodState::winRatioLocked() const
+{
     const int counted = int(m_records.size()) - m_neutralCount;
     return counted == 0 ? 0.0 : double(m_gaps.size()) / counted * 100.0;
 }
@@ -1129,6 +1171,11 @@ double NoxMethodState::winRatio() const
 double NoxMethodState::shortTermWinRatio() const
 {
     QMutexLocker lock(&m_method->mutex());
+    return shortTermWinRatioLocked();
+}
+
+double NoxMethodState::shortTermWinRatioLocked() const
+{
     const int k = windowLength();
     const int counted = k - neutralsInLast(k);
     return counted == 0 ? 0.0 : double(winsInLast(k)) / counted * 100.0;
@@ -1149,6 +1196,11 @@ double NoxMethodState::nbNumMoyen() const
 double NoxMethodState::ratioTheorique() const
 {
     QMutexLocker lock(&m_method->mutex());
+    return ratioTheoriqueLocked();
+}
+
+double NoxMethodState::ratioTheoriqueLocked() const
+{
     const double mean = m_records.isEmpty() ? 0.0 : double(m_numbersTail.last()) / double(m_records.size());
     return m_resultCount == 0 ? 0.0 : mean / m_resultCount * 100.0;
 }
@@ -1389,7 +1441,7 @@ bool NoxMethodState::counterSignal() const
         tendency <= threshold()) {
         return false;
     }
-    return shortTermWinRatio() - ratioTheorique() >= m_ratioMargin;
+    return shortTermWinRatioLocked() - ratioTheoriqueLocked() >= m_ratioMargin;
 }
 
 int NoxMethodState::detectionFlags() const
@@ -1402,7 +1454,7 @@ int NoxMethodState::detectionFlags() const
                 flags |= DetectInDominantBlock;
             }
         }
-        if (shortTermWinRatio() - ratioTheorique() >= m_ratioMargin) {
+        if (shortTermWinRatioLocked() - ratioTheoriqueLocked() >= m_ratioMargin) {
             flags |= DetectRatioSignal;
         }
         if (!m_records.isEmpty()) {

@@ -111,6 +111,14 @@ public:
     /// Publishes the method's current proposal for the aggregation (done by every operation).
     void publish();
     [[nodiscard]] NoxMethodProposal proposal() const;
+    /// Calls f with the published proposal under its lock, without copying it: f must be
+    /// short and must not take any other lock.
+    template<typename F>
+    void withProposal(F &&f) const
+    {
+        QMutexLocker lock(&m_publishLock);
+        f(std::as_const(m_published));
+    }
     /// Invalidates every cached value. The word carries a generation above the valid bits, so
     /// a value computed while the state changed is never marked valid afterwards.
     void clearCache();
@@ -207,7 +215,14 @@ public:
     [[nodiscard]] QList<int> profitCurve(bool repeatedOpenGap) const;
 
 private:
+    friend class NoxMethodMetrics; // reads one view under a single lock
+
     struct Curve;
+
+    [[nodiscard]] double winRatioLocked() const;
+    [[nodiscard]] double ratioTheoriqueLocked() const;
+    [[nodiscard]] double ecartMoyenLocked() const;
+    [[nodiscard]] double shortTermWinRatioLocked() const;
 
     void appendRecord(int value, int position);
     void popRecord();

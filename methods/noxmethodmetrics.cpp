@@ -29,30 +29,24 @@ struct NoxMethodMetrics::NewestView {
 };
 
 NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
+    : m_state(&state)
 {
-    // One lock for the whole view: the getters below take the same (recursive) mutex.
+    // One lock for the whole view; the state's fields are read directly under it.
     std::lock_guard lock(state.method()->mutex());
-    m_window = state.shortTermWindow();
-    m_length = state.historyLength();
-    m_threshold = state.tendencyThreshold();
-    m_resultCount = state.profile()->resultCount;
-    m_numbersSum = state.numbersSum();
-    m_winRatio = state.winRatio();
-    m_ratioTheorique = state.ratioTheorique();
-    m_ratioMargin = state.ratioMargin();
-    m_ecart = state.ecart();
-    m_ecartMax = state.ecartMax();
-    m_ecartMoyen = state.ecartMoyen();
-    m_useNotif = state.useNotif();
-    m_ecartNotif = state.ecartNotif();
-    m_signalMask = state.signalMask();
-    m_tendance = state.tendance();
-    const QPair<int, int> chart = state.chartTendance();
-    m_chartTendance = chart.first;
-    m_chartTendanceCount = chart.second;
-    m_compteurME = state.compteurMECount();
-    m_counterSignal = state.counterSignal();
-    m_detectionFlags = state.detectionFlags();
+    m_window = state.m_shortTermWindow;
+    m_length = int(state.m_records.size());
+    m_threshold = state.threshold();
+    m_resultCount = state.m_profile->resultCount;
+    m_numbersSum = state.m_numbersTail.last();
+    m_winRatio = state.winRatioLocked();
+    m_ratioTheorique = state.ratioTheoriqueLocked();
+    m_ratioMargin = state.m_ratioMargin;
+    m_ecart = state.m_openGap;
+    m_ecartMax = state.m_gapMax;
+    m_ecartMoyen = state.ecartMoyenLocked();
+    m_useNotif = state.m_useNotif;
+    m_ecartNotif = state.m_ecartNotif;
+    m_signalMask = state.m_signalMask;
     m_automatic = state.method()->type() == NoxMethodType::automatic;
     m_active = state.isActive();
 
@@ -64,6 +58,22 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     view.records = tail.constData() + (tail.size() - view.size);
     view.windowStart = std::max<qsizetype>(0, view.size - std::max(0, m_window));
     readRecords(view);
+    m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
+}
+
+int NoxMethodMetrics::chartTendance() const
+{
+    return m_state->chartTendance().first;
+}
+
+int NoxMethodMetrics::chartTendanceCount() const
+{
+    return m_state->chartTendance().second;
+}
+
+int NoxMethodMetrics::compteurMECount() const
+{
+    return m_state->compteurMECount();
 }
 
 void NoxMethodMetrics::readRecords(const NewestView &view)
@@ -88,6 +98,8 @@ void NoxMethodMetrics::readRecords(const NewestView &view)
     m_newestIsWin = newest.isWin();
     m_newestTendency = newest.tendency;
     m_newestAboveThreshold = !std::isnan(newest.tendency) && newest.tendency > m_threshold;
+    m_counterSignal = newest.has(NoxCoupRecord::ProfitPositive) && m_newestAboveThreshold &&
+                      m_shortTermWinRatio - m_ratioTheorique >= m_ratioMargin;
 
     // The high run: newest records, inside the window, whose tendency is above the threshold.
     int run = 0;

@@ -14,7 +14,9 @@ class NoxMethodState;
 /// The metrics the orderings score with, read from one consistent view of a method state
 /// (taken under its method mutex). Everything is bounded by the short-term window, so a
 /// metric costs the same whatever the history length. NoxMethodState::metrics() keeps one per
-/// state update.
+/// state update. The tendency-back level and the equal-stake counter, which few orderings
+/// use, are asked of the state when read (it keeps them once per update too), so a view must
+/// not outlive its state.
 class NoxMethodMetrics
 {
 public:
@@ -29,12 +31,10 @@ public:
     [[nodiscard]] double ecartMoyenCt() const { return m_ecartMoyenCt; }
     [[nodiscard]] int winBlocks() const { return m_shortTermWins; }
     [[nodiscard]] NoxTendance tendance() const { return m_tendance; }
-    [[nodiscard]] int chartTendance() const { return m_chartTendance; }
-    [[nodiscard]] int chartTendanceCount() const { return m_chartTendanceCount; }
-    [[nodiscard]] int compteurMECount() const { return m_compteurME; }
+    [[nodiscard]] int chartTendance() const;
+    [[nodiscard]] int chartTendanceCount() const;
+    [[nodiscard]] int compteurMECount() const;
     [[nodiscard]] bool counterSignal() const { return m_counterSignal; }
-    /// The detection bits of the list (NoxMethodState::DetectionFlag).
-    [[nodiscard]] int detectionFlags() const { return m_detectionFlags; }
     /// The newest record is a win.
     [[nodiscard]] bool newestIsWin() const;
 
@@ -60,6 +60,7 @@ private:
     struct NewestView;
     void readRecords(const NewestView &view);
 
+    const NoxMethodState *m_state;
     int m_length = 0; ///< records of the whole history
     int m_window = 0;
     double m_threshold = 0;
@@ -78,11 +79,7 @@ private:
     int m_ecartNotif = 0;
     int m_signalMask = 0;
     NoxTendance m_tendance = NoxTendance::none;
-    int m_chartTendance = 0;
-    int m_chartTendanceCount = 0;
-    int m_compteurME = 0;
     bool m_counterSignal = false;
-    int m_detectionFlags = 0;
     bool m_automatic = false;
     bool m_active = false;
     // Read from the newest records when the view was taken.
