@@ -90,31 +90,32 @@ struct Fit {
 /// 2^53), for a fraction of the cost.
 Fit leastSquares(int firstPosition, int count, const int *y)
 {
-    qint64 isx = 0;
+    // Σy and Σi·y are walked; Σx, Σx² and Σxy follow in closed form (x = f + i).
     qint64 isy = 0;
-    qint64 isxy = 0;
-    qint64 isxx = 0;
+    qint64 isiy = 0;
     for (int i = 0; i < count; ++i) {
-        const qint64 x = qint64(firstPosition) + i;
-        isx += x;
         isy += y[i];
-        isxy += x * y[i];
-        isxx += x * x;
+        isiy += qint64(i) * y[i];
     }
+    const qint64 f = firstPosition;
+    const qint64 k = count;
+    const qint64 isx = k * f + k * (k - 1) / 2;
+    const qint64 isxx = k * f * f + f * k * (k - 1) + (k - 1) * k * (2 * k - 1) / 6;
+    const qint64 isxy = f * isy + isiy;
     const double sx = double(isx);
     const double sy = double(isy);
     const double sxy = double(isxy);
     const double sxx = double(isxx);
     Fit fit;
-    fit.numerator = count * isxy - isx * isy;
-    const double k = count;
-    fit.slope = (k * sxy - sx * sy) / (k * sxx - sx * sx);
+    fit.numerator = k * isxy - isx * isy;
+    const double dk = double(count);
+    fit.slope = (dk * sxy - sx * sy) / (dk * sxx - sx * sx);
     if (!std::isfinite(fit.slope)) {
         fit.slope = 0.0;
     }
     // The means are taken in single precision, as the chart lines always were.
-    const float meanY = float(sy / k);
-    const float meanX = float(sx / k);
+    const float meanY = float(sy / dk);
+    const float meanX = float(sx / dk);
     fit.intercept = double(meanY) - double(meanX) * fit.slope;
     if (!std::isfinite(fit.intercept)) {
         fit.intercept = 0.0;
@@ -140,11 +141,21 @@ struct NoxMethodState::Curve {
     {
         int i = first;
         const int end = first + count;
-        for (; i < end && i < closedSize; ++i) {
-            *out++ = at(i);
+        const int closedEnd = std::min(end, closedSize);
+        for (; i < closedEnd && i < tailStart; ++i) {
+            *out++ = at(i); // older than the stored tail: recomputed
         }
+        if (i < closedEnd) {
+            out = std::copy(state->m_closedTail.constData() + (i - tailStart),
+                            state->m_closedTail.constData() + (closedEnd - tailStart), out);
+            i = closedEnd;
+        }
+        // An open point's record is never older than the consumed ones: its prefix sum is in
+        // the numbers tail, in order.
+        const int *prefix =
+            state->m_numbersTail.constData() + (consumed - state->m_curveConsumed) + (i - closedSize) + 1;
         for (; i < end; ++i) {
-            *out++ = base - state->numbersPrefixAt(consumed + (i - closedSize) + 1);
+            *out++ = base - *prefix++;
         }
     }
     [[nodiscard]] int at(int i) const
@@ -163,6 +174,7 @@ struct NoxMethodState::Curve {
 
 NoxMethodState::NoxMethodState(NoxMethod *method, const NoxStatisticsProfile *profile)
     : m_method(method)
+    , m_interface(dynamic_cast<NoxMethodInterface *>(method))
     , m_profile(profile ? profile : &NoxStatisticsProfile::profileA())
     , m_numberMode(method->type() == NoxMethodType::plein)
     , m_nbBlockDom(method->defaultNbBlockDom())
@@ -379,7 +391,7 @@ void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
         m_records.last().value == value) {
         popRecord();
     }
-    if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
+    if (NoxMethodInterface *iface = m_interface) {
         if (!iface->rollback(value, context)) {
             // Rebuilt as the history was played: every commit sees the proposal made for its
             // coup, the first one included.
@@ -413,7 +425,7 @@ void NoxMethodState::resetState(bool deactivate, NoxSnapshotContext &context)
         m_active.store(false);
     }
     recomputeBlocks();
-    if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
+    if (NoxMethodInterface *iface = m_interface) {
         iface->reset(context);
         iface->process(context);
     }
@@ -430,7 +442,7 @@ void NoxMethodState::refreshState(NoxSnapshotContext &context)
 
 void NoxMethodState::runMethod(NoxSnapshotContext &context, bool commit)
 {
-    if (auto *iface = dynamic_cast<NoxMethodInterface *>(m_method.get())) {
+    if (NoxMethodInterface *iface = m_interface) {
         if (commit) {
             iface->commit(context);
         }
@@ -494,12 +506,14 @@ void NoxMethodState::recomputeBlocks()
     int end = -1;
     int best = -1;
     bool reached = false;
+    // Window sums from prefix sums of the histogram: prefix[b] = buckets[0..b).
+    std::array<int, kHistogramCap + 2> prefix{};
+    for (int b = 0; b < size; ++b) {
+        prefix[std::size_t(b) + 1] = prefix[std::size_t(b)] + m_buckets[std::size_t(b)];
+    }
     for (int w = 1; w <= maxWidth && !reached; ++w) {
         for (int s = 0; s + w <= size; ++s) {
-            int sum = 0;
-            for (int b = s; b < s + w; ++b) {
-                sum += m_buckets[std::size_t(b)];
-            }
+            const int sum = prefix[std::size_t(s + w)] - prefix[std::size_t(s)];
             if (sum > best || sum >= target) {
                 if (sum > best) {
                     best = sum;

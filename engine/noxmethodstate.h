@@ -17,6 +17,7 @@
 namespace Nox {
 
 class NoxMethod;
+class NoxMethodInterface;
 class NoxMethodMetrics;
 class NoxSnapshotContext;
 
@@ -261,6 +262,7 @@ private:
     T cached(unsigned bit, T &slot, F compute) const;
 
     std::unique_ptr<NoxMethod> m_method;
+    NoxMethodInterface *m_interface; ///< the method's coup interface, if it has one
     const NoxStatisticsProfile *m_profile;
 
     // History, packed: a record costs 8 bytes (its gap is the closed gap of its win, kept in

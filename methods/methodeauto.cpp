@@ -75,7 +75,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
             if (score > bestScore) {
                 best = s;
                 bestScore = score;
-            } else if (score == bestScore && best && m_sorter->compare(s, best) > 0) {
+            } else if (score == bestScore && best && scorer->compareTied(s, best) > 0) {
                 best = s;
             }
         } else if (!best || m_sorter->compare(s, best) > 0) {

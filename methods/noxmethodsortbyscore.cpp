@@ -47,14 +47,20 @@ double pastillesVertes(const NoxMethodMetrics &m, bool *fall, int *count)
 
 } // namespace
 
+int NoxMethodSortByScore::automaticOrder(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    if (!m_automaticFirst) {
+        return 0;
+    }
+    const bool autoA = a && a->method()->type() == NoxMethodType::automatic;
+    const bool autoB = b && b->method()->type() == NoxMethodType::automatic;
+    return autoA == autoB ? 0 : (autoA ? 1 : -1);
+}
+
 int NoxMethodSortByScore::compare(const NoxMethodState *a, const NoxMethodState *b) const
 {
-    if (m_automaticFirst) {
-        const bool autoA = a && a->method()->type() == NoxMethodType::automatic;
-        const bool autoB = b && b->method()->type() == NoxMethodType::automatic;
-        if (autoA != autoB) {
-            return autoA ? 1 : -1;
-        }
+    if (const int order = automaticOrder(a, b)) {
+        return order;
     }
     const double sa = a ? score(a) : 0.0;
     const double sb = b ? score(b) : 0.0;
@@ -65,6 +71,12 @@ int NoxMethodSortByScore::compare(const NoxMethodState *a, const NoxMethodState 
         return 1;
     }
     return NoxMethodSortDefault::compare(a, b);
+}
+
+int NoxMethodSortByScore::compareTied(const NoxMethodState *a, const NoxMethodState *b) const
+{
+    const int order = automaticOrder(a, b);
+    return order != 0 ? order : NoxMethodSortDefault::compare(a, b);
 }
 
 double NoxMethodSortByScore::score(const NoxMethodState *state) const

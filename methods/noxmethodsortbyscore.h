@@ -15,9 +15,15 @@ public:
     {}
     [[nodiscard]] int compare(const NoxMethodState *a, const NoxMethodState *b) const override;
     [[nodiscard]] virtual double score(const NoxMethodState *state) const;
+    /// compare() for two states already known to score the same (their scores are not
+    /// computed again).
+    [[nodiscard]] int compareTied(const NoxMethodState *a, const NoxMethodState *b) const;
     [[nodiscard]] bool automaticFirst() const { return m_automaticFirst; }
 
 private:
+    /// Automatic methods first when asked: 1 or -1 when exactly one of a and b is automatic.
+    [[nodiscard]] int automaticOrder(const NoxMethodState *a, const NoxMethodState *b) const;
+
     bool m_automaticFirst;
 };
 

@@ -195,7 +195,11 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
         // The proposals standing now are the bets on this coup.
         for (qsizetype i = 0; i < m_states.size(); ++i) {
             const NoxMethodState *s = m_states.at(i);
-            into->methods[i].flat.record(s->proposal().playedItems(s->numberMode()), v, *m_chance);
+            const bool numberMode = s->numberMode();
+            NoxFlatStake &flat = into->methods[i].flat;
+            s->withProposal([&](const NoxMethodProposal &p) {
+                flat.record(numberMode ? p.playedItems(true) : p.items, v, *m_chance);
+            });
         }
         int stake = m_engine->financial().mise;
         NoxChanceModel::Coup chance =
