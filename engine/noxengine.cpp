@@ -817,11 +817,64 @@ struct BetKind {
     int multiplier = 1;
 };
 
+/// A small map kept as a sorted array on the stack: a coup stakes a few items of a few kinds,
+/// so this spares the aggregation, which runs twice per coup, every allocation.
+template<typename K, typename V, int Prealloc>
+class FlatMap
+{
+public:
+    using Entry = std::pair<K, V>;
+
+    [[nodiscard]] V *find(K key)
+    {
+        Entry *it = lowerBound(key);
+        return it != m_entries.end() && it->first == key ? &it->second : nullptr;
+    }
+    [[nodiscard]] V value(K key, V fallback = V{}) const
+    {
+        const Entry *it = lowerBound(key);
+        return it != m_entries.end() && it->first == key ? it->second : fallback;
+    }
+    [[nodiscard]] bool contains(K key) const
+    {
+        const Entry *it = lowerBound(key);
+        return it != m_entries.end() && it->first == key;
+    }
+    /// The value of key, inserted as `initial` when missing.
+    V &operator()(K key, V initial = V{})
+    {
+        Entry *it = lowerBound(key);
+        if (it == m_entries.end() || it->first != key) {
+            it = m_entries.insert(it, Entry{key, initial});
+        }
+        return it->second;
+    }
+    [[nodiscard]] qsizetype size() const { return m_entries.size(); }
+    [[nodiscard]] Entry *begin() { return m_entries.begin(); }
+    [[nodiscard]] Entry *end() { return m_entries.end(); }
+    [[nodiscard]] const Entry *begin() const { return m_entries.begin(); }
+    [[nodiscard]] const Entry *end() const { return m_entries.end(); }
+
+private:
+    [[nodiscard]] Entry *lowerBound(K key)
+    {
+        return std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                                [](const Entry &e, K k) { return e.first < k; });
+    }
+    [[nodiscard]] const Entry *lowerBound(K key) const
+    {
+        return std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                                [](const Entry &e, K k) { return e.first < k; });
+    }
+
+    QVarLengthArray<Entry, Prealloc> m_entries;
+};
+
 /// The units of every item, by kind, before progressions and chips turn them into money.
 struct StakeSheet {
-    QMap<int, int> units;
-    QMap<NoxMethodType, BetKind> kinds;
-    QSet<int> centres;
+    FlatMap<int, int, 64> units;
+    FlatMap<NoxMethodType, BetKind, 8> kinds;
+    FlatMap<int, bool, 16> centres;
 };
 
 /// Collects the units of every active method allowed by the play mode. A per-method cs
@@ -879,15 +932,16 @@ StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
                 u = methodUnits;
                 (row.wins(value) ? csWins : csLosses) += 1;
             }
-            auto it = sheet.units.find(int(id));
-            if (it == sheet.units.end()) {
-                sheet.units.insert(int(id), u);
-            } else if (row.type() != NoxMethodType::plein) {
-                *it += u; // several methods on one number still bet it once
+            if (int *units = sheet.units.find(int(id))) {
+                if (row.type() != NoxMethodType::plein) {
+                    *units += u; // several methods on one number still bet it once
+                }
+            } else {
+                sheet.units(int(id), u);
             }
-            auto kind = sheet.kinds.find(row.type());
-            if (kind == sheet.kinds.end()) {
-                kind = sheet.kinds.insert(row.type(), BetKind{});
+            BetKind *kind = sheet.kinds.find(row.type());
+            if (!kind) {
+                kind = &sheet.kinds(row.type());
                 kind->accounted = neutral;
             }
             ++kind->count;
@@ -901,7 +955,7 @@ StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
             perMethod->applyResult(methodUnits, csWins > csLosses, 1, s->method());
         }
         if (centre >= 0) {
-            sheet.centres.insert(centre);
+            sheet.centres(centre, true);
         }
     }
     return sheet;
@@ -910,8 +964,8 @@ StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
 /// Kind-wide progressions: one multiplier per kind, recorded with the stake just computed.
 void applyProgressions(const NoxEnginePrivate &d, StakeSheet &sheet, int value, bool resetProgressions)
 {
-    for (auto it = sheet.kinds.begin(); it != sheet.kinds.end(); ++it) {
-        NoxMontante *m = d.currentMontantes.value(it.key());
+    for (auto &[type, kind] : sheet.kinds) {
+        NoxMontante *m = d.currentMontantes.value(type);
         if (!m) {
             continue;
         }
@@ -919,12 +973,12 @@ void applyProgressions(const NoxEnginePrivate &d, StakeSheet &sheet, int value, 
             m->reset();
         }
         if (!m->perMethod()) {
-            it->multiplier = m->computeMise(it->count, nullptr);
-            if (value >= 0 && !it->accounted) {
-                m->applyResult(it->multiplier, it->won, it->count, nullptr);
+            kind.multiplier = m->computeMise(kind.count, nullptr);
+            if (value >= 0 && !kind.accounted) {
+                m->applyResult(kind.multiplier, kind.won, kind.count, nullptr);
             }
         }
-        it->recovery = m->isPerso() && m->inRecovery();
+        kind.recovery = m->isPerso() && m->inRecovery();
     }
 }
 
@@ -938,11 +992,11 @@ void netOppositeChances(StakeSheet &sheet)
         const int a = sheet.units.value(int(first), 0);
         const int b = sheet.units.value(int(second), 0);
         if (a >= 1 && a >= b) {
-            sheet.units[int(first)] = a - b;
-            sheet.units[int(second)] = 0;
+            sheet.units(int(first)) = a - b;
+            sheet.units(int(second)) = 0;
         } else if (b >= 1 && b >= a) {
-            sheet.units[int(second)] = b - a;
-            sheet.units[int(first)] = 0;
+            sheet.units(int(second)) = b - a;
+            sheet.units(int(first)) = 0;
         }
     }
 }
@@ -962,18 +1016,18 @@ NoxBetList buildBets(const NoxEnginePrivate &d, const StakeSheet &sheet)
     const bool favoritesActive = d.favoritesState && d.favoritesState->isActive();
     NoxBetList bets;
     bets.reserve(sheet.units.size());
-    for (auto it = sheet.units.cbegin(); it != sheet.units.cend(); ++it) {
-        const NoxBetItemID id = NoxBetItemID(it.key());
+    for (const auto &[key, units] : sheet.units) {
+        const NoxBetItemID id = NoxBetItemID(key);
         const NoxMethodType type = betItem(id).type();
         const BetKind kind = sheet.kinds.value(type);
         NoxBet bet;
         bet.id = id;
-        bet.bet = stakeOf(it.value(), d.financial.config(type).jeton, kind.multiplier);
-        if (sheet.centres.contains(it.key())) {
+        bet.bet = stakeOf(units, d.financial.config(type).jeton, kind.multiplier);
+        if (sheet.centres.contains(key)) {
             bet.flags |= NoxBet::CenterNumber;
         }
-        if (favoritesActive && (favorites.items.contains(id) ||
-                                (it.key() <= 36 && favorites.coveredNumbers.contains(it.key())))) {
+        if (favoritesActive &&
+            (favorites.items.contains(id) || (key <= 36 && favorites.coveredNumbers.contains(key)))) {
             bet.flags |= NoxBet::Favorite;
         }
         if (bet.bet > 0) {

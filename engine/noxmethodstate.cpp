@@ -305,7 +305,10 @@ void NoxMethodState::appendRecord(int value, int position)
         flags &= ~unsigned(NoxCoupRecord::TendencySignal);
     }
 
-    recomputeBlocks();
+    if (win) {
+        // Only a win changes the histogram and the win count the block is made of.
+        recomputeBlocks();
+    }
     if (win && m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap)) {
         flags |= NoxCoupRecord::DominantWin;
     }
@@ -361,6 +364,11 @@ void NoxMethodState::popRecord()
     }
     if (rec.flags & NoxCoupRecord::NeutralZero) {
         --m_neutralCount;
+    }
+    // The short-term window moves one record back.
+    countInWindow(index, -1);
+    if (index >= m_shortTermWindow) {
+        countInWindow(index - m_shortTermWindow, 1);
     }
     m_numbersTail.removeLast();
     if (m_tendencyCodes.last() == kExceptionCode) {
@@ -772,6 +780,8 @@ void NoxMethodState::clearDerived()
     m_gapMeans.clear();
     m_numbersTail = {0};
     m_neutralCount = 0;
+    m_windowWins = 0;
+    m_windowNeutrals = 0;
     m_gaps.clear();
     m_winRecords.clear();
     m_gapMax = 0;
@@ -788,6 +798,11 @@ void NoxMethodState::accountRecord(qsizetype index)
     const PackedRecord &rec = m_records.at(index);
     const bool win = (rec.flags & NoxCoupRecord::Win) != 0;
     const bool neutral = (rec.flags & NoxCoupRecord::NeutralZero) != 0;
+    // The short-term window moves one record on.
+    countInWindow(index, 1);
+    if (index >= m_shortTermWindow) {
+        countInWindow(index - m_shortTermWindow, -1);
+    }
     m_numbersTail.append(m_numbersTail.last() + rec.numbers);
     m_neutralCount += neutral ? 1 : 0;
     if (!win) {
@@ -997,6 +1012,7 @@ bool NoxMethodState::setShortTermWindow(int window)
     QMutexLocker lock(&m_method->mutex());
     // A negative window (a damaged setting) would index the prefix sums out of range.
     const bool changed = assignChanged(m_shortTermWindow, std::max(0, window));
+    recountWindow();
     clearCache();
     return changed;
 }
@@ -1123,24 +1139,20 @@ int NoxMethodState::windowLength() const
     return std::min(m_shortTermWindow, int(m_records.size()));
 }
 
-int NoxMethodState::winsInLast(int k) const
+void NoxMethodState::countInWindow(qsizetype index, int sign)
 {
-    const qsizetype n = m_records.size();
-    int wins = 0;
-    for (qsizetype i = n - k; i < n; ++i) {
-        wins += (m_records.at(i).flags & NoxCoupRecord::Win) ? 1 : 0;
-    }
-    return wins;
+    const unsigned flags = m_records.at(index).flags;
+    m_windowWins += (flags & NoxCoupRecord::Win) ? sign : 0;
+    m_windowNeutrals += (flags & NoxCoupRecord::NeutralZero) ? sign : 0;
 }
 
-int NoxMethodState::neutralsInLast(int k) const
+void NoxMethodState::recountWindow()
 {
-    const qsizetype n = m_records.size();
-    int neutrals = 0;
-    for (qsizetype i = n - k; i < n; ++i) {
-        neutrals += (m_records.at(i).flags & NoxCoupRecord::NeutralZero) ? 1 : 0;
+    m_windowWins = 0;
+    m_windowNeutrals = 0;
+    for (qsizetype i = m_records.size() - windowLength(); i < m_records.size(); ++i) {
+        countInWindow(i, 1);
     }
-    return neutrals;
 }
 
 double NoxMethodState::threshold() const
@@ -1165,7 +1177,7 @@ double NoxMethodState::ecartMoyenCt() const
 {
     QMutexLocker lock(&m_method->mutex());
     const int k = windowLength();
-    const double wins = winsInLast(k);
+    const double wins = m_windowWins;
     const double mean = (k - wins) / (wins + 1);
     return mean > 0 ? mean : 1.0;
 }
@@ -1191,14 +1203,14 @@ double NoxMethodState::shortTermWinRatio() const
 double NoxMethodState::shortTermWinRatioLocked() const
 {
     const int k = windowLength();
-    const int counted = k - neutralsInLast(k);
-    return counted == 0 ? 0.0 : double(winsInLast(k)) / counted * 100.0;
+    const int counted = k - m_windowNeutrals;
+    return counted == 0 ? 0.0 : double(m_windowWins) / counted * 100.0;
 }
 
 int NoxMethodState::shortTermWins() const
 {
     QMutexLocker lock(&m_method->mutex());
-    return winsInLast(windowLength());
+    return m_windowWins;
 }
 
 double NoxMethodState::nbNumMoyen() const

@@ -252,8 +252,9 @@ private:
     [[nodiscard]] int dominantLevelLocked(int maximum) const;
     [[nodiscard]] bool gapIsDominant(int gap) const;
     [[nodiscard]] int windowLength() const;
-    [[nodiscard]] int winsInLast(int k) const;
-    [[nodiscard]] int neutralsInLast(int k) const;
+    /// Adds (sign 1) or takes off (sign -1) one record's counts in the short-term window.
+    void countInWindow(qsizetype index, int sign);
+    void recountWindow();
     [[nodiscard]] double threshold() const;
     [[nodiscard]] NoxTendance tendanceOf(double x) const;
     [[nodiscard]] int histogramSize() const { return m_histogramSize; }
@@ -288,6 +289,10 @@ private:
     // records (older sums are recomputed from the records when an undo needs them).
     QList<int> m_numbersTail;
     int m_neutralCount = 0;
+    // Wins and neutral zeros among the newest windowLength() records, kept as records come
+    // and go.
+    int m_windowWins = 0;
+    int m_windowNeutrals = 0;
 
     // Closed gaps in order, the record of each win and the maximum of the gaps.
     NoxChunkedList<int> m_gaps;

@@ -26,7 +26,7 @@ std::array<int, 6> MethodPattern::figure(int k)
 void MethodPattern::process(const NoxMethodContext &)
 {
     const int e = m_pattern[size_t(m_position % 6)];
-    setProposal({e == 1 ? NoxBetItemID::B_PLAYER : NoxBetItemID::B_BANKER});
+    setProposal(e == 1 ? m_player : m_banker);
 }
 
 void MethodPattern::commit(const NoxMethodContext &context)

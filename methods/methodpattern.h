@@ -31,6 +31,9 @@ private:
     std::array<int, 6> m_pattern;
     QString m_patternText;
     int m_position = 0;
+    // The two proposals, built once: a coup then proposes one without building a list.
+    const QList<NoxBetItemID> m_player{NoxBetItemID::B_PLAYER};
+    const QList<NoxBetItemID> m_banker{NoxBetItemID::B_BANKER};
 };
 
 } // namespace Nox

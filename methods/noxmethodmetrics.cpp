@@ -15,6 +15,8 @@ struct NoxMethodMetrics::NewestView {
     const NoxCoupRecord *records = nullptr;
     qsizetype size = 0;
     qsizetype windowStart = 0; ///< the oldest record inside the short-term window
+    int windowWins = 0;        ///< wins among the whole window (kept by the state)
+    int windowNeutrals = 0;    ///< neutral zeros among it
 
     [[nodiscard]] const NoxCoupRecord &at(qsizetype i) const { return records[i]; }
 
@@ -57,6 +59,8 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     view.size = std::min<qsizetype>(std::max(1, m_window), m_length);
     view.records = tail.constData() + (tail.size() - view.size);
     view.windowStart = std::max<qsizetype>(0, view.size - std::max(0, m_window));
+    view.windowWins = state.m_windowWins;
+    view.windowNeutrals = state.m_windowNeutrals;
     readRecords(view);
     m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
 }
@@ -80,12 +84,8 @@ void NoxMethodMetrics::readRecords(const NewestView &view)
 {
     // The short-term figures, as the state computes them.
     const qsizetype k = std::min(m_window, m_length);
-    int wins = 0;
-    int neutrals = 0;
-    for (qsizetype i = view.size - k; i < view.size; ++i) {
-        wins += view.at(i).isWin() ? 1 : 0;
-        neutrals += view.at(i).has(NoxCoupRecord::NeutralZero) ? 1 : 0;
-    }
+    const int wins = view.windowWins;
+    const int neutrals = view.windowNeutrals;
     m_shortTermWins = wins;
     m_shortTermWinRatio = k - neutrals == 0 ? 0.0 : double(wins) / double(k - neutrals) * 100.0;
     const double meanCt = (double(k) - wins) / (wins + 1);

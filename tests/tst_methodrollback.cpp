@@ -57,6 +57,23 @@ QString describe(const NoxMethodState *s)
     if (m->ecartMoyenCt() != s->ecartMoyenCt() || m->winBlocks() != s->shortTermWins()) {
         parts << QStringLiteral("metrics=%1/%2").arg(m->ecartMoyenCt()).arg(m->winBlocks());
     }
+    // The short-term counts are kept as records come and go: they must equal a count of the
+    // window's records.
+    int windowWins = 0;
+    int windowNeutrals = 0;
+    for (const NoxCoupRecord &r : s->newestRecords(s->shortTermWindow())) {
+        windowWins += r.isWin() ? 1 : 0;
+        windowNeutrals += r.has(NoxCoupRecord::NeutralZero) ? 1 : 0;
+    }
+    if (windowWins != s->shortTermWins()) {
+        parts << QStringLiteral("windowWins=%1/%2").arg(s->shortTermWins()).arg(windowWins);
+    }
+    const int counted = std::min(s->shortTermWindow(), s->historyLength()) - windowNeutrals;
+    const double ratio = counted == 0 ? 0.0 : double(windowWins) / counted * 100.0;
+    if (ratio != s->shortTermWinRatio()) {
+        parts << QStringLiteral("windowRatio=%1/%2").arg(s->shortTermWinRatio()).arg(ratio);
+    }
+    parts << QStringLiteral("counter=%1").arg(s->counterSignal());
     parts << QStringLiteral("score=%1/%2").arg(m->score(), 0, 'g', 17).arg(m->scoreCt(), 0, 'g', 17);
     parts << QStringLiteral("ecart=%1 wins=%2 max=%3 moyen=%4 block=%5..%6 in=%7 dom=%8")
                  .arg(s->ecart())

@@ -1,6 +1,7 @@
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 #include "engine/noxsnapshotcontext.h"
+#include "methods/noxmethodmetrics.h"
 
 #include <QtTest>
 
@@ -102,6 +103,41 @@ private slots:
         QCOMPARE(state->shortTermWins(), 0);
         QCOMPARE(state->shortTermWinRatio(), 0.0);
         QCOMPARE(state->ecartMoyenCt(), 1.0);
+    }
+
+    // The short-term counts are kept as records come and go; they must always equal a count
+    // of the window's records, through undo, window changes and a profile change.
+    void shortTermCountsFollowTheWindow()
+    {
+        std::unique_ptr<NoxMethodState> state(
+            makeState({NoxBetItemID::B_PLAYER}, &NoxStatisticsProfile::baccarat()));
+        Feeder f{state.get(), {}, {state.get()}};
+        std::mt19937 rng(17);
+        const int windows[] = {50, 3, 0, 1, 120, 7};
+        for (int i = 0; i < 900; ++i) {
+            if (i % 150 == 149) {
+                state->setShortTermWindow(windows[(i / 150) % 6]);
+            }
+            if (i == 700) {
+                state->setProfile(&NoxStatisticsProfile::tie());
+            }
+            if (i % 5 == 4 && !f.history.isEmpty()) {
+                f.cancel();
+            } else {
+                f.play(int(rng() % 3)); // 0 is the tie, neutral under the baccarat profile
+            }
+            const int window = state->shortTermWindow();
+            int wins = 0;
+            int neutrals = 0;
+            for (const NoxCoupRecord &r : state->newestRecords(window)) {
+                wins += r.isWin() ? 1 : 0;
+                neutrals += r.has(NoxCoupRecord::NeutralZero) ? 1 : 0;
+            }
+            const int counted = std::min(window, state->historyLength()) - neutrals;
+            QCOMPARE(state->shortTermWins(), window == 0 ? 0 : wins);
+            QCOMPARE(state->shortTermWinRatio(), counted <= 0 ? 0.0 : double(wins) / counted * 100.0);
+            QCOMPARE(state->metrics()->winBlocks(), state->shortTermWins());
+        }
     }
 
     void gapsAndMean()
