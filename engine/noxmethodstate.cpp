@@ -273,15 +273,13 @@ void NoxMethodState::appendRecord(int value, int position)
     const int numbers = int(covered.size()) + (zero && !covered.isEmpty() && !covered.contains(0) ? 1 : 0);
     unsigned flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
                      (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
-    // Trend analysis and the profit sign look at the curve before this coup.
-    if (trendSignal()) {
-        flags |= NoxCoupRecord::TendencySignal;
-    }
-    {
-        const Curve withOpen = curve(true);
-        if (withOpen.size() > 0 && withOpen.at(withOpen.size() - 1) > 0) {
-            flags |= NoxCoupRecord::ProfitPositive;
-        }
+    // Trend analysis and the profit sign look at the curve before this coup. A win closes
+    // the open gap and moves the stored tails, so its trend is read now; after a loss that
+    // curve can still be read, and it is analysed only if the tendency turns out high.
+    const Curve before = curve(true);
+    bool trend = win && trendSignal(before);
+    if (before.size() > 0 && before.at(before.size() - 1) > 0) {
+        flags |= NoxCoupRecord::ProfitPositive;
     }
 
     // A value is a roulette number or a baccarat result and a method covers at most the 37
@@ -301,8 +299,12 @@ void NoxMethodState::appendRecord(int value, int position)
     int window = 0;
     const double tendency = tendencyOfCurve(&numerator, &window);
     storeTendency(index, tendency, numerator, window);
-    if (std::isnan(tendency) || tendency <= threshold()) {
-        flags &= ~unsigned(NoxCoupRecord::TendencySignal);
+    // The trend signal counts only under a high tendency.
+    if (!std::isnan(tendency) && tendency > threshold()) {
+        trend = trend || (!win && trendSignal(before));
+        if (trend) {
+            flags |= NoxCoupRecord::TendencySignal;
+        }
     }
 
     if (win) {
@@ -676,9 +678,8 @@ void NoxMethodState::storeTendency(qsizetype index, double tendency, qint64 nume
     m_tendencyCodes[index] = code;
 }
 
-bool NoxMethodState::trendSignal() const
+bool NoxMethodState::trendSignal(const Curve &c) const
 {
-    const Curve c = curve(true);
     const int n = c.size();
     const int a = n < 60 ? m_profile->trendWindow : 30;
     if (a <= 0 || n < a || n < 2 * a - 1) {

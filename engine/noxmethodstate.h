@@ -243,7 +243,8 @@ private:
     [[nodiscard]] QList<int> closedPoints(int count) const;
     void consumeNumbersTail(int records);
     void restoreNumbersTail(int records);
-    [[nodiscard]] bool trendSignal() const;
+    /// The trend lines' signal over the curve with its open gap walked twice.
+    [[nodiscard]] bool trendSignal(const Curve &c) const;
     [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr) const;
     [[nodiscard]] double tendencyAt(qsizetype index) const;
     [[nodiscard]] double decodeTendency(qint32 code) const;

@@ -36,6 +36,20 @@ bool MethodeAuto::setSortType(NoxMethodSortType sortType)
     return true;
 }
 
+void MethodeAuto::setCandidateIndexes(const QSet<int> &indexes)
+{
+    m_candidateIndexes = indexes;
+    m_isCandidate.clear();
+    for (int index : indexes) {
+        if (index >= 0) {
+            if (index >= m_isCandidate.size()) {
+                m_isCandidate.resize(index + 1, false);
+            }
+            m_isCandidate[index] = true;
+        }
+    }
+}
+
 void MethodeAuto::process(const NoxMethodContext &context)
 {
     const int last = m_choiceStack.isEmpty() ? -1 : m_choiceStack.last();
@@ -63,7 +77,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
             if (m->type() == NoxMethodType::automatic || m->subtype() == NoxMethodSubType::none) {
                 continue;
             }
-        } else if (!m_candidateIndexes.contains(m->index())) {
+        } else if (const int i = m->index(); i < 0 || i >= m_isCandidate.size() || !m_isCandidate.at(i)) {
             continue;
         }
         if (m_sticky && m->index() == last) {

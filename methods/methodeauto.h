@@ -26,7 +26,7 @@ public:
 
     /// Restricts the candidates to these method indexes (empty: every non-automatic method with
     /// a subtype).
-    void setCandidateIndexes(const QSet<int> &indexes) { m_candidateIndexes = indexes; }
+    void setCandidateIndexes(const QSet<int> &indexes);
     [[nodiscard]] const QSet<int> &candidateIndexes() const { return m_candidateIndexes; }
     [[nodiscard]] NoxMethodSortType sortType() const { return m_sortType; }
     /// Orders the candidates by another sort type; false (nothing changes) when it has no
@@ -47,6 +47,7 @@ private:
     NoxMethodSortType m_sortType;
     std::unique_ptr<NoxMethodFilter> m_sorter;
     QSet<int> m_candidateIndexes;
+    QList<bool> m_isCandidate; ///< by method index, for the walk over the states at every coup
     QList<int> m_choiceStack;
     int m_currentChoice = -1;
     bool m_sticky;
