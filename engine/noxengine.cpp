@@ -8,6 +8,7 @@
 #include "engine/noxmethodstate.h"
 #include "engine/noxpoolrunnable.h"
 #include "engine/noxsnapshotcontext.h"
+#include "engine/noxstepmetrics.h"
 #include "methods/noxfactory.h"
 #include "money/noxmontante.h"
 
@@ -340,8 +341,13 @@ void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState
                             int index)
 {
     const int count = index >= 0 ? index + 1 : int(values.size());
+    // Shared by the automatic methods, which run one after another once the others are done.
+    NoxStepMetrics metrics(states);
     forEachStateInStages(states, [&](NoxMethodState *s) {
         NoxSnapshotContext context(values, states, s, count);
+        if (s->method()->type() == NoxMethodType::automatic) {
+            context.setStepMetrics(&metrics);
+        }
         s->processValue(value, context);
     });
 }

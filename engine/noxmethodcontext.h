@@ -4,6 +4,7 @@
 
 namespace Nox {
 
+class NoxMethodMetrics;
 class NoxMethodState;
 
 /// What a method sees of the engine while it proposes: the visible part of the history, the
@@ -21,6 +22,13 @@ public:
     /// The history value at index, -1 outside [0, count()).
     [[nodiscard]] virtual int valueAt(int index) const = 0;
     [[nodiscard]] virtual QList<NoxMethodState *> methodStates() const = 0;
+    /// The metrics of the non-automatic state at index of methodStates(), taken once for all
+    /// the automatic methods of a coup; nullptr when the context keeps none (ask the state).
+    [[nodiscard]] virtual const NoxMethodMetrics *stepMetrics(qsizetype index) const
+    {
+        Q_UNUSED(index)
+        return nullptr;
+    }
 };
 
 } // namespace Nox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/noxmethodcontext.h"
+#include "engine/noxstepmetrics.h"
 
 namespace Nox {
 
@@ -26,6 +27,11 @@ public:
         return index < 0 || index >= m_count || index >= m_values.size() ? -1 : m_values.at(index);
     }
     [[nodiscard]] QList<NoxMethodState *> methodStates() const override { return m_states; }
+    [[nodiscard]] const NoxMethodMetrics *stepMetrics(qsizetype index) const override
+    {
+        return m_stepMetrics ? m_stepMetrics->at(index) : nullptr;
+    }
+    void setStepMetrics(NoxStepMetrics *metrics) { m_stepMetrics = metrics; }
 
     void setCount(int count) { m_count = count; }
     [[nodiscard]] const QList<int> &values() const { return m_values; }
@@ -35,6 +41,7 @@ private:
     const QList<NoxMethodState *> &m_states;
     const NoxMethodState *m_state;
     int m_count;
+    NoxStepMetrics *m_stepMetrics = nullptr;
 };
 
 } // namespace Nox

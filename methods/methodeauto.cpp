@@ -2,6 +2,7 @@
 
 #include "engine/noxmethodcontext.h"
 #include "engine/noxmethodstate.h"
+#include "methods/noxmethodmetrics.h"
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"
 
@@ -65,7 +66,8 @@ void MethodeAuto::process(const NoxMethodContext &context)
     NoxMethodState *previous = nullptr;
     int previousGap = -1;
     double bestScore = std::numeric_limits<double>::lowest();
-    for (NoxMethodState *s : states) {
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        NoxMethodState *s = states.at(i);
         const NoxMethod *m = s->method();
         if (m->index() == index()) {
             self = s;
@@ -77,7 +79,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
             if (m->type() == NoxMethodType::automatic || m->subtype() == NoxMethodSubType::none) {
                 continue;
             }
-        } else if (const int i = m->index(); i < 0 || i >= m_isCandidate.size() || !m_isCandidate.at(i)) {
+        } else if (const int k = m->index(); k < 0 || k >= m_isCandidate.size() || !m_isCandidate.at(k)) {
             continue;
         }
         if (m_sticky && m->index() == last) {
@@ -85,7 +87,8 @@ void MethodeAuto::process(const NoxMethodContext &context)
             previousGap = s->ecart();
         }
         if (scorer) {
-            const double score = scorer->score(s);
+            const NoxMethodMetrics *metrics = context.stepMetrics(i);
+            const double score = metrics ? scorer->scoreOf(*metrics) : scorer->score(s);
             if (score > bestScore) {
                 best = s;
                 bestScore = score;

@@ -9,7 +9,7 @@ class NoxMethodSortByEcartMoyenCT : public NoxMethodSortByScore
 {
 public:
     using NoxMethodSortByScore::NoxMethodSortByScore;
-    [[nodiscard]] double score(const NoxMethodState *state) const override;
+    [[nodiscard]] double scoreOf(const NoxMethodMetrics &m) const override;
 };
 
 } // namespace Nox

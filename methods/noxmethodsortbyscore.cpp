@@ -73,108 +73,90 @@ int NoxMethodSortByScore::compare(const NoxMethodState *a, const NoxMethodState 
     return NoxMethodSortDefault::compare(a, b);
 }
 
+double NoxMethodSortByScore::score(const NoxMethodState *state) const
+{
+    const auto metrics = state->metrics();
+    return scoreOf(*metrics);
+}
+
 int NoxMethodSortByScore::compareTied(const NoxMethodState *a, const NoxMethodState *b) const
 {
     const int order = automaticOrder(a, b);
     return order != 0 ? order : NoxMethodSortDefault::compare(a, b);
 }
 
-double NoxMethodSortByScore::score(const NoxMethodState *state) const
+double NoxMethodSortByScore::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return m.score() + m.ecartMaxBonus();
 }
 
-double NoxMethodSortByScoreCt::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreCt::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return m.scoreCt() + m.ecartMaxBonus();
 }
 
-double NoxMethodSortByEcartMoyen::score(const NoxMethodState *state) const
+double NoxMethodSortByEcartMoyen::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return 100.0 - m.ecartMoyen() + bonuses(m);
 }
 
-double NoxMethodSortByHorsBloc::score(const NoxMethodState *state) const
+double NoxMethodSortByHorsBloc::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return 100.0 - m.ecartMoyen() + bonuses(m);
 }
 
-double NoxMethodSortByWinBloc::score(const NoxMethodState *state) const
+double NoxMethodSortByWinBloc::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return 100.0 * m.winBlocks() + bonuses(m) + m.ratioScore() / 10.0;
 }
 
-double NoxMethodSortByEcartMoyenCT::score(const NoxMethodState *state) const
+double NoxMethodSortByEcartMoyenCT::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return (5.0 - m.ecartMoyenCt()) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
 }
 
-double NoxMethodSortByMoyenneEcartMoyen::score(const NoxMethodState *state) const
+double NoxMethodSortByMoyenneEcartMoyen::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return (5.0 - (m.ecartMoyenCt() + m.ecartMoyen()) / 2.0) * 200.0 + bonuses(m) + m.ratioScore() / 30.0;
 }
 
-double NoxMethodSortByScoreTendance::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreTendance::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return m.tendanceValue() + bonuses(m);
 }
 
-double NoxMethodSortByScoreFire::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreFire::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return 100.0 * m.fire() + bonuses(m) + m.ratioScore() / 10.0;
 }
 
-double NoxMethodSortByScorePastillesVertes::score(const NoxMethodState *state) const
+double NoxMethodSortByScorePastillesVertes::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     bool fall = false;
     int count = 0;
     return pastillesVertes(m, &fall, &count);
 }
 
-double NoxMethodSortByScorePastillesVertesChute::score(const NoxMethodState *state) const
+double NoxMethodSortByScorePastillesVertesChute::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     bool fall = false;
     int count = 0;
     const double s = pastillesVertes(m, &fall, &count);
     return count > 1 && fall ? s - 2500.0 : s;
 }
 
-double NoxMethodSortByScoreTendancePlus::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreTendancePlus::scoreOf(const NoxMethodMetrics &m) const
 {
-    return tendancePlus((*state->metrics()));
+    return tendancePlus(m);
 }
 
-double NoxMethodSortByScoreViseur::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreViseur::scoreOf(const NoxMethodMetrics &m) const
 {
-    return (*state->metrics()).viseur();
+    return m.viseur();
 }
 
-double NoxMethodSortByScoreTendanceOrange::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreTendanceOrange::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     double s = bonuses(m) + m.ratioScore() / 10.0;
     if (m.chartTendance() == 2 || m.chartTendance() == 3) {
         s += 100.0 * m.chartTendanceCount();
@@ -182,23 +164,19 @@ double NoxMethodSortByScoreTendanceOrange::score(const NoxMethodState *state) co
     return s;
 }
 
-double NoxMethodSortByScoreMasseEgale::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreMasseEgale::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return (m.counterSignal() ? 100.0 * m.compteurMECount() : 0.0) + bonuses(m) + m.ratioScore() / 10.0;
 }
 
-double NoxMethodSortByScoreRatioCt::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreRatioCt::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return m.ratioScore() + m.ecartMaxBonus();
 }
 
-double NoxMethodSortByScorePastillesVertesOnly::score(const NoxMethodState *state) const
+double NoxMethodSortByScorePastillesVertesOnly::scoreOf(const NoxMethodMetrics &m) const
 {
-    return 1000.0 * (*state->metrics()).pastilles();
+    return 1000.0 * m.pastilles();
 }
 
 bool NoxMethodSortByScoreTendanceJaune::accept(const NoxMethodState *state) const
@@ -212,10 +190,8 @@ bool NoxMethodSortByScoreTendanceJaune::accept(const NoxMethodState *state) cons
            (m.tendance() == NoxTendance::up && m.isActive() && m.newestIsWin());
 }
 
-double NoxMethodSortByScoreTendanceJaune::score(const NoxMethodState *state) const
+double NoxMethodSortByScoreTendanceJaune::scoreOf(const NoxMethodMetrics &m) const
 {
-    const auto metrics = state->metrics();
-    const NoxMethodMetrics &m = *metrics;
     return tendancePlus(m) + (m.tendance() == NoxTendance::up && m.newestIsWin() ? 1000.0 : 0.0);
 }
 

@@ -4,6 +4,8 @@
 
 namespace Nox {
 
+class NoxMethodMetrics;
+
 /// Score Total, and the base of every score ordering: compares scores (automatic methods
 /// first with automaticFirst), the default order between equal scores.
 class NoxMethodSortByScore : public NoxMethodSortDefault
@@ -14,7 +16,10 @@ public:
         , m_automaticFirst(automaticFirst)
     {}
     [[nodiscard]] int compare(const NoxMethodState *a, const NoxMethodState *b) const override;
-    [[nodiscard]] virtual double score(const NoxMethodState *state) const;
+    /// The state's score, from its metrics.
+    [[nodiscard]] double score(const NoxMethodState *state) const;
+    /// The score of a method with these metrics.
+    [[nodiscard]] virtual double scoreOf(const NoxMethodMetrics &m) const;
     /// compare() for two states already known to score the same (their scores are not
     /// computed again).
     [[nodiscard]] int compareTied(const NoxMethodState *a, const NoxMethodState *b) const;

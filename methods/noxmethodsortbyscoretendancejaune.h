@@ -11,7 +11,7 @@ class NoxMethodSortByScoreTendanceJaune : public NoxMethodSortByScoreTendancePlu
 public:
     using NoxMethodSortByScoreTendancePlus::NoxMethodSortByScoreTendancePlus;
     [[nodiscard]] bool accept(const NoxMethodState *state) const override;
-    [[nodiscard]] double score(const NoxMethodState *state) const override;
+    [[nodiscard]] double scoreOf(const NoxMethodMetrics &m) const override;
 };
 
 } // namespace Nox
