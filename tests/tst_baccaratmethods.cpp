@@ -1,6 +1,7 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
+#include "engine/noxsnapshotcontext.h"
 #include "engine/noxstatisticsprofile.h"
 #include "methods/methodeauto.h"
 #include "methods/methodecshawksrn.h"
@@ -275,6 +276,35 @@ private slots:
         }
         QVERIFY(engine.methodState(ratio)->ratioSignalFlag());
         QCOMPARE(marked, 1);
+    }
+
+    // During a coup the automatic methods score the metrics taken once for the whole coup;
+    // asking every state afterwards must give the very same choices.
+    void sharedMetricsChooseAsTheStates()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        engine.restart(true, true);
+        QRandomGenerator rng(23);
+        int compared = 0;
+        for (int coup = 0; coup < 200; ++coup) {
+            play(engine, {int(rng.bounded(3))});
+            const QList<int> values = engine.playedValues();
+            const QList<NoxMethodState *> states = engine.methodStates();
+            for (NoxMethodState *s : states) {
+                auto *automatic = dynamic_cast<MethodeAuto *>(s->method());
+                if (!automatic) {
+                    continue;
+                }
+                const int duringTheCoup = automatic->currentChoice();
+                NoxSnapshotContext context(values, states, s, int(values.size()));
+                QCOMPARE(context.stepMetrics(0), nullptr);
+                s->refreshState(context);
+                QCOMPARE(automatic->currentChoice(), duringTheCoup);
+                compared += duringTheCoup >= 0 ? 1 : 0;
+            }
+        }
+        QVERIFY(compared > 200);
     }
 
     void stickyChoice()
