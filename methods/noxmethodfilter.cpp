@@ -10,6 +10,7 @@
 #include "methods/noxmethodsortbyquickmode.h"
 #include "methods/noxmethodsortdefault.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace Nox {
@@ -19,6 +20,31 @@ namespace {
 int sign(int v)
 {
     return (v > 0) - (v < 0);
+}
+
+/// The sign of QString::compare(a, b, Qt::CaseInsensitive), without its per-character table
+/// lookups while both names are ASCII (the whole catalogue): there an ASCII letter folds to
+/// its lower case and every other character to itself. A non-ASCII character hands over.
+int compareNames(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar *pa = a.constData();
+    const QChar *pb = b.constData();
+    const auto fold = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i].unicode() >= 0x80 || pb[i].unicode() >= 0x80) {
+            return sign(a.compare(b, Qt::CaseInsensitive));
+        }
+        const char16_t ca = fold(pa[i].unicode());
+        const char16_t cb = fold(pb[i].unicode());
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+    }
+    // Equal up to the shorter one: the shorter comes first.
+    return (a.size() > b.size()) - (a.size() < b.size());
 }
 
 int quickRank(const NoxMethodState *s)
@@ -112,7 +138,7 @@ int NoxMethodSortDefault::compare(const NoxMethodState *a, const NoxMethodState 
     const int sa = subtypeRank(a);
     const int sb = subtypeRank(b);
     if (a && b && a->method()->subtype() == b->method()->subtype()) {
-        return -sign(a->method()->name().compare(b->method()->name(), Qt::CaseInsensitive));
+        return -compareNames(a->method()->name(), b->method()->name());
     }
     if (sa == sb) {
         return 0;

@@ -119,6 +119,32 @@ private slots:
         QVERIFY(!active.accept(nullptr));
     }
 
+    // Two methods of one subtype are ordered by name, case-insensitively, as QString compares
+    // them (ASCII names take a shortcut, any other character does not).
+    void sameSubtypeOrdersByName()
+    {
+        const QStringList names{
+            QStringLiteral("Figure 1"), QStringLiteral("figure 1"), QStringLiteral("Figure 10"),
+            QStringLiteral("Figure 2"), QStringLiteral("FIGURE"),   QStringLiteral(""),
+            QStringLiteral("Z"),        QStringLiteral("a"),        QStringLiteral("_x"),
+            QStringLiteral("[x"),       QStringLiteral("Écart"),    QStringLiteral("écart 2"),
+            QStringLiteral("Ecart"),    QStringLiteral("ecart é"),  QStringLiteral("Straße"),
+            QStringLiteral("STRASSE")};
+        QList<std::shared_ptr<NoxMethodState>> states;
+        for (const QString &name : names) {
+            states.append(std::shared_ptr<NoxMethodState>(
+                fixedState(name, NoxMethodType::plein, {NoxBetItemID::N1}, NoxMethodSubType::whiteplein0)));
+        }
+        const NoxMethodSortDefault order;
+        for (const auto &a : states) {
+            for (const auto &b : states) {
+                const int expected = a->method()->name().compare(b->method()->name(), Qt::CaseInsensitive);
+                const int sign = (expected > 0) - (expected < 0);
+                QCOMPARE(order.compare(a.get(), b.get()), -sign);
+            }
+        }
+    }
+
     void scoreOrderings()
     {
         NoxEngine engine(false);
