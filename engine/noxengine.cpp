@@ -700,6 +700,29 @@ void NoxEngine::setMethodActive(int methodId, bool active)
     changeMethod(methodId, true, [active](NoxMethodState *s) { return s->setActive(active); });
 }
 
+void NoxEngine::setMethodsActive(const QList<int> &methodIds, bool active)
+{
+    QList<NoxMethodState *> changed;
+    for (int id : methodIds) {
+        NoxMethodState *state = methodState(id);
+        if (state && state->setActive(active)) {
+            changed.append(state);
+        }
+    }
+    if (changed.isEmpty()) {
+        return;
+    }
+    {
+        QMutexLocker lock(&d->mutex);
+        updateItemsToPlay();
+    }
+    for (NoxMethodState *state : std::as_const(changed)) {
+        state->clearCache();
+        emit methodStateChanged(state->method()->index());
+    }
+    emit itemsToPlayChanged();
+}
+
 void NoxEngine::changeMethod(int methodId, bool affectsBets, const std::function<bool(NoxMethodState *)> &fn)
 {
     NoxMethodState *state = methodState(methodId);

@@ -91,6 +91,8 @@ public:
     [[nodiscard]] QList<NoxMethodState *> methodStates() const;
     [[nodiscard]] NoxMethodState *methodState(int methodId) const;
     void setMethodActive(int methodId, bool active);
+    /// setMethodActive() for several methods, with one update of the bets.
+    void setMethodsActive(const QList<int> &methodIds, bool active);
 
     void addNotification(const NoxNotification &notification, bool onlyOnce);
     [[nodiscard]] QList<NoxNotification> notifications() const;

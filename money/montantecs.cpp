@@ -10,9 +10,9 @@ namespace Nox {
 namespace {
 constexpr std::array<int, 13> kMiseTable{1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096};
 
-int keyOf(const NoxMethod *method)
+qsizetype slotOf(const NoxMethod *method)
 {
-    return method ? method->index() : -1;
+    return method ? qsizetype(method->index()) + 1 : 0;
 }
 } // namespace
 
@@ -22,7 +22,8 @@ MontanteCS::MontanteCS(QString name)
 
 int MontanteCS::lossCount(const NoxMethod *method) const
 {
-    return m_lossCounts.value(keyOf(method), 0);
+    const qsizetype slot = slotOf(method);
+    return slot >= 0 && slot < m_lossCounts.size() ? m_lossCounts.at(slot) : 0;
 }
 
 int MontanteCS::computeMise(int, const NoxMethod *method)
@@ -32,7 +33,14 @@ int MontanteCS::computeMise(int, const NoxMethod *method)
 
 void MontanteCS::applyResult(int, bool won, int, const NoxMethod *method)
 {
-    int &count = m_lossCounts[keyOf(method)];
+    const qsizetype slot = slotOf(method);
+    if (slot < 0) {
+        return;
+    }
+    if (slot >= m_lossCounts.size()) {
+        m_lossCounts.resize(slot + 1, 0);
+    }
+    int &count = m_lossCounts[slot];
     count = won ? 0 : count + 1;
 }
 

@@ -2,7 +2,7 @@
 
 #include "money/noxmontante.h"
 
-#include <QMap>
+#include <QList>
 
 namespace Nox {
 
@@ -21,7 +21,9 @@ public:
     [[nodiscard]] int lossCount(const NoxMethod *method) const;
 
 private:
-    QMap<int, int> m_lossCounts; // by method identifier: two methods never share a count
+    // By method identifier (index + 1, so that a method without one has its own slot): two
+    // methods never share a count. A flat list, as it is read for every method at every coup.
+    QList<int> m_lossCounts;
 };
 
 } // namespace Nox

@@ -49,6 +49,44 @@ private slots:
         QCOMPARE(bets.at(1).bet, 20);
     }
 
+    // Several methods switched on at once: the same bets and stake as one at a time, one
+    // update of the bets, a change signal for each method that changed.
+    void severalMethodsActivatedAtOnce()
+    {
+        const auto make = [](NoxEngine &engine) {
+            engine.addMethodState(fixedState(QStringLiteral("a"), NoxMethodType::plein, {NoxBetItemID::N17}));
+            engine.addMethodState(fixedState(QStringLiteral("b"), NoxMethodType::douz, {NoxBetItemID::DZ1}));
+            engine.addMethodState(fixedState(QStringLiteral("c"), NoxMethodType::cs, {NoxBetItemID::CS_R}));
+            engine.restart(true, true);
+        };
+        NoxEngine one(false);
+        make(one);
+        one.setMethodActive(0, true);
+        one.setMethodActive(2, true);
+        NoxEngine all(false);
+        make(all);
+        all.setMethodActive(2, true);
+        QSignalSpy methodChanged(&all, &NoxEngine::methodStateChanged);
+        QSignalSpy betsChanged(&all, &NoxEngine::itemsToPlayChanged);
+        all.setMethodsActive({0, 2, 99}, true); // 2 is already on, 99 does not exist
+        QCOMPARE(methodChanged.size(), 1);
+        QCOMPARE(methodChanged.first().first().toInt(), 0);
+        QCOMPARE(betsChanged.size(), 1);
+        QVERIFY(all.methodState(0)->isActive());
+        QVERIFY(!all.methodState(1)->isActive());
+        QCOMPARE(all.itemsToPlay().size(), one.itemsToPlay().size());
+        for (qsizetype i = 0; i < one.itemsToPlay().size(); ++i) {
+            QCOMPARE(all.itemsToPlay().at(i).id, one.itemsToPlay().at(i).id);
+            QCOMPARE(all.itemsToPlay().at(i).bet, one.itemsToPlay().at(i).bet);
+        }
+        QCOMPARE(all.financial().mise, one.financial().mise);
+        QVERIFY(all.financial().mise > 0);
+        all.setMethodsActive({2}, true);
+        QCOMPARE(betsChanged.size(), 1); // nothing changed, nothing announced
+        all.setMethodsActive({0, 2}, false);
+        QCOMPARE(all.financial().mise, 0);
+    }
+
     void nettingOfOppositeChances()
     {
         NoxEngine engine(false);

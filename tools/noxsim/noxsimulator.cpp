@@ -149,9 +149,7 @@ void NoxSimulator::startSession()
     // Money, progressions and warnings start again; so do the methods (which also
     // deactivates them).
     m_engine->restart(true, true);
-    for (int id : std::as_const(m_activeIds)) {
-        m_engine->setMethodActive(id, true);
-    }
+    m_engine->setMethodsActive(m_activeIds, true);
 }
 
 NoxSimResult NoxSimulator::emptyResult(const QJsonObject &run) const
