@@ -469,29 +469,21 @@ void NoxMethodState::finishOperation()
 void NoxMethodState::publish()
 {
     QMutexLocker lock(&m_method->mutex());
-    const QList<NoxBetItemID> &items = m_method->itemsToPlay();
-    const QList<int> &covered = m_method->coveredNumbers();
-    const int centre = m_method->centerNumber();
-    const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
-    const bool inDominantBlock = inBlock && m_doms.contains(m_openGap);
-    const bool neutralZeroProfile = m_profile->neutralZero;
-    const bool coversZero = zeroOption() || covered.contains(0);
+    NoxMethodProposal p;
+    p.items = m_method->itemsToPlay();
+    p.coveredNumbers = m_method->coveredNumbers();
+    p.centerNumber = m_method->centerNumber();
+    p.inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
+    p.inDominantBlock = p.inBlock && m_doms.contains(m_openGap);
+    p.neutralZeroProfile = m_profile->neutralZero;
+    p.coversZero = zeroOption() || p.coveredNumbers.contains(0);
     // Only publish() writes the copy, always under the method mutex held here: it can be
     // compared without the publish lock. An unchanged proposal is not written again.
-    const NoxMethodProposal &old = m_published;
-    if (old.centerNumber == centre && old.inBlock == inBlock && old.inDominantBlock == inDominantBlock &&
-        old.neutralZeroProfile == neutralZeroProfile && old.coversZero == coversZero && old.items == items &&
-        old.coveredNumbers == covered) {
+    if (p == m_published) {
         return;
     }
     QMutexLocker publishLock(&m_publishLock);
-    m_published.items = items;
-    m_published.coveredNumbers = covered;
-    m_published.centerNumber = centre;
-    m_published.inBlock = inBlock;
-    m_published.inDominantBlock = inDominantBlock;
-    m_published.neutralZeroProfile = neutralZeroProfile;
-    m_published.coversZero = coversZero;
+    m_published = std::move(p);
 }
 
 NoxMethodProposal NoxMethodState::proposal() const

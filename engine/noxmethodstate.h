@@ -46,6 +46,8 @@ struct NoxMethodProposal {
         return numbers;
     }
 
+    bool operator==(const NoxMethodProposal &) const = default;
+
     /// A zero that the proposal does not cover, under a profile where it is neutral.
     [[nodiscard]] bool isNeutralZero(int value) const
     {
