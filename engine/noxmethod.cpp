@@ -1,6 +1,7 @@
 #include "engine/noxmethod.h"
 
 #include "engine/noxbetitem.h"
+#include "engine/noxlistequal.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype)
 void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
 {
     // Most methods propose the same items coup after coup: their numbers are already there.
-    if (m_coveredFromItems && items == m_itemsToPlay) {
+    if (m_coveredFromItems && noxSameList(items, m_itemsToPlay)) {
         return;
     }
     m_coveredFromItems = true;

@@ -3,6 +3,7 @@
 #include "engine/noxchunkedlist.h"
 #include "engine/noxcouprecord.h"
 #include "engine/noxenums.h"
+#include "engine/noxlistequal.h"
 #include "engine/noxstatisticsprofile.h"
 
 #include <QHash>
@@ -46,7 +47,13 @@ struct NoxMethodProposal {
         return numbers;
     }
 
-    bool operator==(const NoxMethodProposal &) const = default;
+    bool operator==(const NoxMethodProposal &other) const
+    {
+        return centerNumber == other.centerNumber && inBlock == other.inBlock &&
+               inDominantBlock == other.inDominantBlock && neutralZeroProfile == other.neutralZeroProfile &&
+               coversZero == other.coversZero && noxSameList(items, other.items) &&
+               noxSameList(coveredNumbers, other.coveredNumbers);
+    }
 
     /// A zero that the proposal does not cover, under a profile where it is neutral.
     [[nodiscard]] bool isNeutralZero(int value) const
