@@ -125,6 +125,9 @@ int main(int argc, char *argv[])
                                                    "les montantes intégrées sont utilisées.")
                            .arg(libraryError));
     }
+    if (const QString problem = engine.journalProblem(); !problem.isEmpty()) {
+        damaged.append(problem);
+    }
     NoxStartupReport report(&engine);
     for (const QString &problem : std::as_const(damaged)) {
         report.addProblem(problem);

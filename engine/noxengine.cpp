@@ -3,9 +3,11 @@
 
 #include "engine/noxbetitem.h"
 #include "engine/noxfavoritesinterface.h"
+#include "engine/noxjournalcodec.h"
 #include "engine/noxlogging.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
+#include "engine/noxplayrefused.h"
 #include "engine/noxpoolrunnable.h"
 #include "engine/noxsnapshotcontext.h"
 #include "engine/noxstepmetrics.h"
@@ -13,6 +15,7 @@
 #include "money/noxmontante.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QMap>
 #include <QMutex>
 #include <QPromise>
@@ -25,6 +28,7 @@
 #include <condition_variable>
 #include <limits>
 #include <mutex>
+#include <stdexcept>
 
 namespace Nox {
 
@@ -65,6 +69,15 @@ QFuture<void> canceledFuture()
     promise.finish();
     return promise.future();
 }
+
+} // namespace
+
+QJsonObject journalChange(const char *op, const QJsonValue &value)
+{
+    return {{QStringLiteral("op"), QLatin1String(op)}, {QStringLiteral("v"), value}};
+}
+
+namespace {
 
 /// Records an exception caught by a step so that the rest of the task still runs (the
 /// history and the states stay in step, the signals are emitted); the task's future gets it.
@@ -378,20 +391,74 @@ void NoxEngine::clearCaches(const QList<NoxMethodState *> &states)
 
 QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
 {
-    return runTask([this, value, notify] { playCoup(value, notify); });
+    if (!isValidValue(value)) {
+        // Never journaled nor played: a value that is no result of the game is a caller's fault.
+        return failedFuture(std::make_exception_ptr(std::invalid_argument(
+            QStringLiteral("%1 is not a result of the game").arg(value).toStdString())));
+    }
+    return runTask([this, value, notify] {
+        if (!playCoup(value, notify)) {
+            throw NoxPlayRefused(playRefusal().toStdString());
+        }
+    });
 }
 
-void NoxEngine::playCoup(int value, bool notify)
+bool NoxEngine::isValidValue(int value) const
+{
+    return value >= 0 && value <= (d->baccaratMode ? 2 : 36);
+}
+
+QString NoxEngine::playRefusal() const
+{
+    QMutexLocker lock(&d->mutex);
+    const auto [reason, hint] = refusalLocked();
+    return reason.isEmpty() ? QString() : tr("Limite atteinte : ") + reason + QStringLiteral(". ") + hint;
+}
+
+QPair<QString, QString> NoxEngine::refusalLocked() const
+{
+    if (d->played.size() >= kMaxPlayed) {
+        return {tr("%1 résultats enregistrés").arg(kMaxPlayed),
+                tr("Coupez la permanence ou commencez une nouvelle session.")};
+    }
+    if (qAbs(qint64(d->financial.capital)) + qAbs(qint64(d->financial.mise)) > kMaxMoney) {
+        return {tr("capital et mise au-delà de %1").arg(QString::asprintf("%.2f", double(kMaxMoney) / 100.0)),
+                tr("Recommencez la bankroll.")};
+    }
+    return {};
+}
+
+bool NoxEngine::playCoup(int value, bool notify)
 {
     QList<int> values;
     QList<NoxMethodState *> states;
     bool notificationsGrew = false;
     {
         QMutexLocker lock(&d->mutex);
-        if (d->played.size() >= kMaxPlayed ||
-            qAbs(qint64(d->financial.capital)) + qAbs(qint64(d->financial.mise)) > kMaxMoney) {
+        const auto [reason, hint] = refusalLocked();
+        if (!reason.isEmpty()) {
             qCWarning(lcNoxEngine) << "Reach max play limits";
-            return;
+            if (d->replaying) {
+                return false; // a restore collects what it could not play and says so once
+            }
+            // Said once until the player has read it, so that a keypad held down does not flood.
+            const bool told =
+                std::any_of(d->notifications.cbegin(), d->notifications.cend(), [](const NoxNotification &n) {
+                    return n.type == NoxNotification::PlayLimit && !n.read;
+                });
+            if (!told) {
+                const NoxNotification refused{tr("Limite atteinte : ") + reason,
+                                              tr("Le résultat n'a pas été enregistré. ") + hint,
+                                              NoxNotification::PlayLimit, false};
+                d->notifications.append(refused);
+                // The refused result is not journaled; what the player was told is.
+                noteChangeLocked(journalChange("notify", NoxJournalCodec::toJson(refused)), 0);
+            }
+            lock.unlock();
+            if (!told) {
+                emit notificationsChanged();
+            }
+            return false;
         }
         const qsizetype before = d->notifications.size();
         settleCoup(value);
@@ -411,14 +478,18 @@ void NoxEngine::playCoup(int value, bool notify)
     }
     processStep(values, states, value, -1);
     {
-        QMutexLocker lock(&d->mutex);
+        QMutexLocker settled(&d->mutex);
         updateItemsToPlay();
+        if (d->journal) {
+            d->journal->recordSettled(d->financial.capital, d->financial.mise);
+        }
     }
     if (notify) {
         emit itemsToPlayChanged();
         clearCaches(states);
         emit methodStatesChanged();
     }
+    return true;
 }
 
 QFuture<void> NoxEngine::playValues(const QList<int> &values)
@@ -465,7 +536,10 @@ void NoxEngine::playBatch(const QList<int> &values, qsizetype notificationsBefor
                 if (promise.isCanceled() || d->stopping) {
                     return;
                 }
-                playCoup(values.at(i), false);
+                if (!playCoup(values.at(i), false)) {
+                    promise.future().cancel(); // the rest would be refused as well
+                    return;
+                }
                 promise.setProgressValue(int(i + 1));
             }
         }));
@@ -530,48 +604,53 @@ QFuture<void> NoxEngine::cancelPlay()
 
 void NoxEngine::restart(bool resetMoney, bool clearHistory)
 {
-    waitQuietly(runTask([this, resetMoney, clearHistory] {
-        QList<NoxMethodState *> states;
-        {
-            QMutexLocker lock(&d->mutex);
-            if (clearHistory) {
-                d->played.clear();
-            }
-            if (d->journal) {
-                if (clearHistory) {
-                    d->journal->start({}); // a new session
-                } else {
-                    d->journal->recordRestart();
-                }
-            }
-            if (resetMoney) {
-                d->stats = NoxFinancialStats{};
-                d->financial.capital = d->financial.capitalOrigine;
-                d->financial.capitalMax = d->financial.capital;
-                d->financial.capitalMin = d->financial.capital;
-                d->notifications.clear();
-                for (const auto &list : std::as_const(d->montantes)) {
-                    for (NoxMontante *m : list) {
-                        m->reset();
-                    }
-                }
-            }
-            states = d->states;
-            if (clearHistory) {
-                const QList<int> values = d->played;
-                forEachState(states, [&](NoxMethodState *s) {
-                    NoxSnapshotContext context(values, states, s, int(values.size()));
-                    s->resetState(s != d->favoritesState, context);
-                });
-            }
-            updateItemsToPlay();
+    waitQuietly(runTask([this, resetMoney, clearHistory] { restartInTask(resetMoney, clearHistory); }));
+}
+
+void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
+{
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        if (clearHistory) {
+            d->played.clear();
         }
-        emit playedValuesChanged();
-        emit itemsToPlayChanged();
-        clearCaches(states);
-        emit methodStatesChanged();
-        emit notificationsChanged();
-    }));
+        if (resetMoney) {
+            d->stats = NoxFinancialStats{};
+            d->financial.capital = d->financial.capitalOrigine;
+            d->financial.capitalMax = d->financial.capital;
+            d->financial.capitalMin = d->financial.capital;
+            d->notifications.clear();
+            for (const auto &list : std::as_const(d->montantes)) {
+                for (NoxMontante *m : list) {
+                    m->reset();
+                }
+            }
+        }
+        states = d->states;
+        if (clearHistory) {
+            const QList<int> values = d->played;
+            forEachState(states, [&](NoxMethodState *s) {
+                NoxSnapshotContext context(values, states, s, int(values.size()));
+                s->resetState(s != d->favoritesState, context);
+            });
+        }
+        updateItemsToPlay();
+        if (d->journal) {
+            if (clearHistory) {
+                // A new session, written once its state is reset: the state it starts from. Only
+                // a money reset gives progressions that the journal can start from again.
+                startJournalLocked(resetMoney);
+            } else {
+                d->journal->recordRestart(resetMoney);
+            }
+        }
+    }
+    emit playedValuesChanged();
+    emit itemsToPlayChanged();
+    clearCaches(states);
+    emit methodStatesChanged();
+    emit notificationsChanged();
 }
 
 QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
@@ -697,23 +776,27 @@ NoxMethodState *NoxEngine::methodState(int methodId) const
 
 void NoxEngine::setMethodActive(int methodId, bool active)
 {
-    changeMethod(methodId, true, [active](NoxMethodState *s) { return s->setActive(active); });
+    changeMethod(methodId, true, journalChange("active", active),
+                 [active](NoxMethodState *s) { return s->setActive(active); });
 }
 
 void NoxEngine::setMethodsActive(const QList<int> &methodIds, bool active)
 {
     QList<NoxMethodState *> changed;
-    for (int id : methodIds) {
-        NoxMethodState *state = methodState(id);
-        if (state && state->setActive(active)) {
-            changed.append(state);
-        }
-    }
-    if (changed.isEmpty()) {
-        return;
-    }
     {
         QMutexLocker lock(&d->mutex);
+        for (int id : methodIds) {
+            NoxMethodState *state = d->statesById.value(id);
+            if (state && state->setActive(active)) {
+                changed.append(state);
+                QJsonObject c = journalChange("active", active);
+                c.insert(QStringLiteral("k"), state->method()->key());
+                noteChangeLocked(c, NoxEnginePrivate::SettingsStore);
+            }
+        }
+        if (changed.isEmpty()) {
+            return;
+        }
         updateItemsToPlay();
     }
     for (NoxMethodState *state : std::as_const(changed)) {
@@ -723,15 +806,22 @@ void NoxEngine::setMethodsActive(const QList<int> &methodIds, bool active)
     emit itemsToPlayChanged();
 }
 
-void NoxEngine::changeMethod(int methodId, bool affectsBets, const std::function<bool(NoxMethodState *)> &fn)
+void NoxEngine::changeMethod(int methodId, bool affectsBets, QJsonObject change,
+                             const std::function<bool(NoxMethodState *)> &fn)
 {
-    NoxMethodState *state = methodState(methodId);
-    if (!state || !fn(state)) {
-        return;
-    }
-    if (affectsBets) {
+    NoxMethodState *state = nullptr;
+    {
+        // The change and its journal line under one lock: no coup is settled between them.
         QMutexLocker lock(&d->mutex);
-        updateItemsToPlay();
+        state = d->statesById.value(methodId);
+        if (!state || !fn(state)) {
+            return;
+        }
+        change.insert(QStringLiteral("k"), state->method()->key());
+        noteChangeLocked(change, NoxEnginePrivate::SettingsStore);
+        if (affectsBets) {
+            updateItemsToPlay();
+        }
     }
     state->clearCache();
     emit methodStateChanged(state->method()->index());
@@ -748,6 +838,9 @@ void NoxEngine::addNotification(const NoxNotification &notification, bool onlyOn
             return;
         }
         d->notifications.append(notification);
+        QJsonObject c = journalChange("notify", NoxJournalCodec::toJson(notification));
+        c.insert(QStringLiteral("once"), onlyOnce);
+        noteChangeLocked(c, 0);
     }
     emit notificationsChanged();
 }
@@ -776,6 +869,7 @@ void NoxEngine::setSuspended(bool suspended)
         QMutexLocker lock(&d->mutex);
         if (d->suspended != suspended) {
             d->suspended = suspended;
+            noteChangeLocked(journalChange("suspended", suspended), 0);
             updateItemsToPlay();
         }
     }
@@ -796,6 +890,9 @@ void NoxEngine::setNotificationRead(int index, bool read)
             return;
         }
         d->notifications[index].read = read;
+        QJsonObject c = journalChange("read", read);
+        c.insert(QStringLiteral("i"), index);
+        noteChangeLocked(c, 0);
     }
     emit notificationsChanged();
 }
@@ -1159,6 +1256,7 @@ void NoxEngine::setConfig(const NoxEngineConfig &config)
     {
         QMutexLocker lock(&d->mutex);
         NoxEngineConfig &c = d->config;
+        const NoxEngineConfig before = c;
         states = d->states;
         if (c.shortTermCount != config.shortTermCount) {
             c.shortTermCount = config.shortTermCount;
@@ -1191,6 +1289,10 @@ void NoxEngine::setConfig(const NoxEngineConfig &config)
         c.playPro = config.playPro;
         c.smartQuickMode = config.smartQuickMode;
         c.smartQuickModeIsolate = config.smartQuickModeIsolate;
+        if (!(before == c)) {
+            noteChangeLocked(journalChange("config", NoxJournalCodec::toJson(c)),
+                             NoxEnginePrivate::SettingsStore);
+        }
         updateItemsToPlay();
     }
     if (statesChanged) {
@@ -1216,6 +1318,10 @@ void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
                                    NoxMethodType::sixain, NoxMethodType::trans}) {
             changed = changed || old.config(type).modeNum != financial.config(type).modeNum ||
                       old.config(type).addZero != financial.config(type).addZero;
+        }
+        if (!(d->financial == financial)) {
+            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(financial)),
+                             NoxEnginePrivate::SettingsStore);
         }
         d->financial = financial;
         if (changed) {

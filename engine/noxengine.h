@@ -19,12 +19,14 @@
 
 template<typename T>
 class QPromise;
+class QJsonObject;
 class QThreadPool;
 
 namespace Nox {
 
 class ICalibration;
 class NoxMethodState;
+struct NoxJournalEntry;
 class NoxMontante;
 struct NoxEnginePrivate;
 
@@ -72,7 +74,14 @@ public:
     /// (tests), a negative value restores the default (250 µs). Results never depend on it.
     void setParallelStepThreshold(qint64 ns);
 
+    /// Plays one result. A value that is not a result of the game gives a failed future
+    /// (std::invalid_argument) and nothing else; a result refused at the limits (kMaxPlayed
+    /// values, or kMaxMoney) gives a future failed with NoxPlayRefused and a notification
+    /// "Limite atteinte : ..." (once until the limit is gone).
     QFuture<void> playValueInternal(int value, bool notify = true);
+    /// Why the next result would be refused ("Limite atteinte : ..." and what to do), or ""
+    /// when it would be taken.
+    [[nodiscard]] QString playRefusal() const;
     /// Plays a batch from the global pool, one queued coup at a time, with progress and
     /// cancel; the signals are emitted once at the end. With async off the batch is played
     /// before this returns and the future carries the same progress. Destroying the engine
@@ -207,8 +216,17 @@ public:
     /// The results of the last session that ended without an orderly shutdown, with the time
     /// of its last change; nullopt when there is none.
     [[nodiscard]] std::optional<NoxInterruptedSession> interruptedSession() const;
-    /// Plays the interrupted session's results as one batch (playValues()) and forgets it.
+    /// Plays the interrupted session again, as one task: the state it started from, then every
+    /// result and every change of a setting in the order they happened, so that the money, the
+    /// progressions, the statistics, the notifications and the next stakes come back as they
+    /// were. The replay is written to a journal of its own that replaces the session's journal
+    /// only once it is complete: a crash or a shutdown during the restore offers the same
+    /// session again. A restore that cannot be exact, or that stops at a limit, says so in a
+    /// notification (the results it could not play are kept in "session.unplayed.txt").
     QFuture<void> restoreInterruptedSession();
+    /// What the start-up found wrong with the journal of the last session (a journal of the
+    /// other edition, kept aside), for the player; empty when nothing.
+    [[nodiscard]] QString journalProblem() const;
     /// Forgets the interrupted session and deletes its file.
     void discardInterruptedSession();
     [[nodiscard]] QString settingsFileName() const;
@@ -241,8 +259,11 @@ private:
     std::exception_ptr runGuarded(const std::function<void()> &task);
     [[nodiscard]] QThreadPool *methodPool() const;
     void playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise);
-    /// One coup, on the task thread (the body of playValueInternal()).
-    void playCoup(int value, bool notify);
+    /// One coup, on the task thread (the body of playValueInternal()); false when it was
+    /// refused at the limits.
+    bool playCoup(int value, bool notify);
+    /// The reason and the remedy when the next result would be refused (engine lock held).
+    [[nodiscard]] QPair<QString, QString> refusalLocked() const;
     /// Cancels every running batch and waits until each has returned.
     void stopBatches();
     void forEachState(const QList<NoxMethodState *> &states, const std::function<void(NoxMethodState *)> &fn);
@@ -263,12 +284,42 @@ private:
     void emitBatchEnd(qsizetype notificationsBefore);
     /// Applies `fn` to the method's state; when it reports a change, clears the state's cache,
     /// optionally recomputes the bets, and emits the change.
-    void changeMethod(int methodId, bool affectsBets, const std::function<bool(NoxMethodState *)> &fn);
+    /// The change is journaled, with the method's key, in the same critical section.
+    void changeMethod(int methodId, bool affectsBets, QJsonObject change,
+                      const std::function<bool(NoxMethodState *)> &fn);
     /// Sets or clears the split bit, keeping at most two methods in the split view (lock held).
     bool setSplitLocked(NoxMethodState *state, bool on);
     void applyMethodSettings(NoxMethodState *state);
     /// Keeps an unclosed journal aside and starts a new one with the current history.
     void openJournal();
+    /// Deletes what a killed process may have left beside the settings: stale lock files,
+    /// the temporary copies of files being replaced, an unfinished restore.
+    void removeLeftovers();
+    /// Starts the journal anew on the current state (engine lock held). `exact`: whether the
+    /// state can be rebuilt from what the journal records (fresh progressions and statistics).
+    void startJournalLocked(bool exact);
+    /// The state a session starts from, as JSON (engine lock held).
+    [[nodiscard]] QByteArray baselineLocked(bool exact) const;
+    void applyBaseline(const QJsonObject &baseline);
+    /// Journals a change of a setting (engine lock held) and asks for the stores to be written.
+    void noteChangeLocked(const QJsonObject &change, unsigned stores);
+    void noteChange(const QJsonObject &change, unsigned stores);
+    /// A change the journal cannot play again: the session is marked as not replayable.
+    void noteUnreplayable(const char *what, unsigned stores);
+    /// Asks the writer to put these stores (NoxEnginePrivate::Store bits) on disk.
+    void requestWrite(unsigned stores);
+    /// Writes the stores asked for, on the writer's thread.
+    void writeStores(unsigned stores);
+    /// The restore's task.
+    void replaySession(const NoxInterruptedSession &session);
+    /// Plays one change of a setting again; false when it names nothing known.
+    bool replayChange(const QJsonObject &change);
+    /// The state of that key (engine lock held).
+    [[nodiscard]] NoxMethodState *stateByKeyLocked(const QString &key) const;
+    /// The body of restart(), on the task thread.
+    void restartInTask(bool resetMoney, bool clearHistory);
+    /// Whether `value` is a result of the engine's game.
+    [[nodiscard]] bool isValidValue(int value) const;
     /// Takes the states `remove` accepts out of the engine and deletes them, as one task.
     void removeStates(const std::function<bool(const NoxMethodState *)> &remove);
     /// Hands a new user method to the engine with its zero option and stored settings.
@@ -278,6 +329,8 @@ private:
     /// Takes the progression out of every list and deletes it (lock held).
     void removeMontanteLocked(NoxMontante *montante);
     [[nodiscard]] NoxMontante *findMontanteLocked(NoxMethodType type, int montanteId) const;
+    /// Journals the kind's new current progression (lock held).
+    void noteMontanteLocked(NoxMethodType type, const NoxMontante *montante);
     /// Gives the state the next catalogue index and lists it (lock held).
     void appendStateLocked(NoxMethodState *state);
 

@@ -111,7 +111,10 @@ bool NoxEngine::selectMontante(NoxMethodType type, const QString &name)
     QMutexLocker lock(&d->mutex);
     for (NoxMontante *m : d->montantes.value(type)) {
         if (m->name() == name) {
-            d->currentMontantes.insert(type, m);
+            if (d->currentMontantes.value(type) != m) {
+                d->currentMontantes.insert(type, m);
+                noteMontanteLocked(type, m);
+            }
             return true;
         }
     }
@@ -136,11 +139,23 @@ bool NoxEngine::selectMontanteById(NoxMethodType type, int montanteId)
         if (!m) {
             return false;
         }
-        d->currentMontantes.insert(type, m);
+        if (d->currentMontantes.value(type) != m) {
+            d->currentMontantes.insert(type, m);
+            noteMontanteLocked(type, m);
+        }
         updateItemsToPlay();
     }
     emit itemsToPlayChanged();
     return true;
+}
+
+void NoxEngine::noteMontanteLocked(NoxMethodType type, const NoxMontante *montante)
+{
+    QJsonObject change = journalChange("montante", {});
+    change.insert(QStringLiteral("type"), int(type));
+    change.insert(QStringLiteral("id"), montante->montanteId());
+    change.insert(QStringLiteral("name"), montante->name());
+    noteChangeLocked(change, NoxEnginePrivate::SettingsStore);
 }
 
 QString NoxEngine::currentMontanteName(NoxMethodType type) const
@@ -204,21 +219,30 @@ NoxMethodParameterList NoxEngine::currentMontanteDetails() const
 
 int NoxEngine::upsertUserMontante(int montanteId, const NoxMethodParameterList &parameters)
 {
+    // The library is written soon after; the journal cannot play an edited progression again.
     if (montanteId < 0) {
         auto *m = new MontantePerso;
         m->setParameters(parameters);
         addMontante(NoxMethodType::plein, m);
+        noteUnreplayable("montante", NoxEnginePrivate::LibraryStore);
         return m->montanteId();
     }
-    QMutexLocker lock(&d->mutex);
-    for (NoxMethodType type : kLibraryKinds) {
-        if (NoxMontante *m = findMontanteLocked(type, montanteId)) {
-            m->setParameters(parameters);
-            updateItemsToPlay();
-            return montanteId;
+    int found = -1;
+    {
+        QMutexLocker lock(&d->mutex);
+        for (NoxMethodType type : kLibraryKinds) {
+            if (NoxMontante *m = findMontanteLocked(type, montanteId)) {
+                m->setParameters(parameters);
+                updateItemsToPlay();
+                found = montanteId;
+                break;
+            }
         }
     }
-    return -1;
+    if (found >= 0) {
+        noteUnreplayable("montante", NoxEnginePrivate::LibraryStore);
+    }
+    return found;
 }
 
 void NoxEngine::removeMontanteLocked(NoxMontante *montante)
@@ -249,6 +273,7 @@ bool NoxEngine::removeUserMontante(int montanteId)
         removeMontanteLocked(m);
         updateItemsToPlay();
     }
+    noteUnreplayable("montante", NoxEnginePrivate::LibraryStore | NoxEnginePrivate::SettingsStore);
     emit itemsToPlayChanged();
     return true;
 }
@@ -258,6 +283,7 @@ void NoxEngine::resetMontante()
     {
         QMutexLocker lock(&d->mutex);
         computeBetsLocked(-1, true);
+        noteChangeLocked(journalChange("resetMontante", {}), 0);
         updateItemsToPlay();
     }
     emit itemsToPlayChanged();
@@ -268,6 +294,7 @@ void NoxEngine::resetFinancialStats()
     {
         QMutexLocker lock(&d->mutex);
         d->stats = NoxFinancialStats{};
+        noteChangeLocked(journalChange("resetStats", {}), 0);
         updateItemsToPlay();
     }
     emit itemsToPlayChanged();
@@ -354,6 +381,9 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
         QMutexLocker lock(&d->mutex);
         updateItemsToPlay();
     }
+    if (!url.isEmpty()) {
+        noteUnreplayable("library", NoxEnginePrivate::LibraryStore | NoxEnginePrivate::SettingsStore);
+    }
     emit itemsToPlayChanged();
     return ok;
 }
@@ -361,14 +391,19 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
 bool NoxEngine::saveMontanteLibrary(const QUrl &url, QString *error)
 {
     const QString path = url.isEmpty() ? montanteLibraryPath() : localPathOf(url);
-    QList<const MontantePerso *> perso;
-    QMutexLocker lock(&d->mutex);
-    for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {
-        if (m->isPerso()) {
-            perso.append(static_cast<const MontantePerso *>(m));
+    QByteArray text;
+    {
+        // Serialised under the lock, written without it: a slow disk never holds up a coup.
+        QList<const MontantePerso *> perso;
+        QMutexLocker lock(&d->mutex);
+        for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {
+            if (m->isPerso()) {
+                perso.append(static_cast<const MontantePerso *>(m));
+            }
         }
+        text = NoxMontanteLibrary::serialize(perso);
     }
-    return NoxMontanteLibrary::write(path, perso, error);
+    return NoxMontanteLibrary::writeText(path, text, error);
 }
 
 } // namespace Nox

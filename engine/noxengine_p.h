@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/noxcalibration.h"
+#include "engine/noxdeferredwriter.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
 #include "engine/noxnotification.h"
@@ -11,6 +12,7 @@
 #include "money/noxfinancialstats.h"
 
 #include <QFuture>
+#include <QJsonObject>
 #include <QList>
 #include <QMap>
 #include <QMutex>
@@ -35,6 +37,11 @@ class NoxMontante;
 /// Lock order: `taskMutex` (held by a running task), then `mutex` (the engine lock), then a
 /// method's mutex. `poolMutex` and `batchMutex` are leaves: nothing else is taken under them.
 struct NoxEnginePrivate {
+    /// The files the writer keeps up to date.
+    enum Store : unsigned { SettingsStore = 1, UserMethodsStore = 2, LibraryStore = 4, AllStores = 7 };
+    /// At most one write of each file per interval: a burst of changes is written once.
+    static constexpr std::chrono::milliseconds kWriteInterval{1000};
+
     NoxEngineConfig config;
     NoxFinancial financial;
     NoxFinancialStats stats;
@@ -77,6 +84,15 @@ struct NoxEnginePrivate {
     /// What an earlier session left in a journal that was not closed, until the player
     /// restores or discards it.
     std::optional<NoxInterruptedSession> interrupted;
+    /// What the start-up found wrong with that journal, for the player.
+    QString journalProblem;
+    /// Writes the settings store, the user methods and the progression library soon after
+    /// they change, off the caller's thread. Guarded by `writerMutex` (a leaf); created while
+    /// persistence is on.
+    std::unique_ptr<NoxDeferredWriter> writer;
+    std::mutex writerMutex;
+    /// Set while a restore plays its session: the results it refuses are collected, not told.
+    bool replaying = false;
     /// Declared after the store: destroyed before it.
     std::unique_ptr<NoxCalibration> calibration = std::make_unique<NoxCalibration>();
     QString profileName;
@@ -84,6 +100,9 @@ struct NoxEnginePrivate {
     /// The name of each kind's current progression (mutex held).
     [[nodiscard]] NoxEngineSettings::MontanteNames currentMontanteNames() const;
 };
+
+/// A change of a setting as the journal records it: {"op": op, "v": value}.
+[[nodiscard]] QJsonObject journalChange(const char *op, const QJsonValue &value);
 
 /// Waits for an engine future whose failure the task that failed has already logged: an
 /// exception stays with the operation that threw it and never reaches the caller's thread.

@@ -4,6 +4,7 @@
 #include "engine/noxengine_p.h"
 
 #include "engine/noxenginesettings.h"
+#include "engine/noxjournalcodec.h"
 #include "engine/noxlogging.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodparameterinterface.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 
 #include <cmath>
 
@@ -68,6 +70,9 @@ QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParame
         }
         {
             QMutexLocker lock(&d->mutex);
+            QJsonObject change = journalChange("parameters", NoxJournalCodec::toJson(parameters));
+            change.insert(QStringLiteral("k"), state->method()->key());
+            noteChangeLocked(change, 0);
             updateItemsToPlay();
         }
         state->clearCache();
@@ -109,6 +114,7 @@ QFuture<void> NoxEngine::setAutoSortType(int sortType)
         }
         {
             QMutexLocker lock(&d->mutex);
+            noteChangeLocked(journalChange("autoSort", sortType), 0);
             updateItemsToPlay();
         }
         emit methodStatesChanged();
@@ -140,44 +146,49 @@ bool NoxEngine::setSplitLocked(NoxMethodState *state, bool on)
 void NoxEngine::setMethodPlayMode(int methodId, int bit, bool on)
 {
     // The bets only come from methods of the list in play, so a visibility change moves them.
-    changeMethod(methodId, true, [this, bit, on](NoxMethodState *s) {
-        if (bit == NoxMethodState::SplitView) {
-            QMutexLocker lock(&d->mutex);
-            return setSplitLocked(s, on);
-        }
-        return s->setPlayModeFlag(bit, on);
+    QJsonObject change = journalChange("playMode", on);
+    change.insert(QStringLiteral("bit"), bit);
+    changeMethod(methodId, true, change, [this, bit, on](NoxMethodState *s) {
+        // changeMethod() holds the engine lock.
+        return bit == NoxMethodState::SplitView ? setSplitLocked(s, on) : s->setPlayModeFlag(bit, on);
     });
 }
 
 void NoxEngine::setMethodUseNotif(int methodId, bool on)
 {
-    changeMethod(methodId, false, [on](NoxMethodState *s) { return s->setUseNotif(on); });
+    changeMethod(methodId, false, journalChange("useNotif", on),
+                 [on](NoxMethodState *s) { return s->setUseNotif(on); });
 }
 
 void NoxEngine::setMethodEcartNotif(int methodId, int threshold)
 {
-    changeMethod(methodId, false, [threshold](NoxMethodState *s) { return s->setEcartNotif(threshold); });
+    changeMethod(methodId, false, journalChange("ecartNotif", threshold),
+                 [threshold](NoxMethodState *s) { return s->setEcartNotif(threshold); });
 }
 
 // The block options move the block, which decides the in-block and dominant-block bets.
 void NoxEngine::setMethodUseCustomBlock(int methodId, bool on)
 {
-    changeMethod(methodId, true, [on](NoxMethodState *s) { return s->setUseCustomBlock(on); });
+    changeMethod(methodId, true, journalChange("useCustomBlock", on),
+                 [on](NoxMethodState *s) { return s->setUseCustomBlock(on); });
 }
 
 void NoxEngine::setMethodCustomBlockMin(int methodId, int gap)
 {
-    changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMin(gap); });
+    changeMethod(methodId, true, journalChange("customBlockMin", gap),
+                 [gap](NoxMethodState *s) { return s->setCustomBlockMin(gap); });
 }
 
 void NoxEngine::setMethodCustomBlockMax(int methodId, int gap)
 {
-    changeMethod(methodId, true, [gap](NoxMethodState *s) { return s->setCustomBlockMax(gap); });
+    changeMethod(methodId, true, journalChange("customBlockMax", gap),
+                 [gap](NoxMethodState *s) { return s->setCustomBlockMax(gap); });
 }
 
 void NoxEngine::setMethodZeroOption(int methodId, bool on)
 {
-    changeMethod(methodId, false, [on](NoxMethodState *s) { return s->setZeroOption(on); });
+    changeMethod(methodId, false, journalChange("zeroOption", on),
+                 [on](NoxMethodState *s) { return s->setZeroOption(on); });
 }
 
 void NoxEngine::setMethodTendencyOffset(int methodId, double offset)
@@ -185,12 +196,14 @@ void NoxEngine::setMethodTendencyOffset(int methodId, double offset)
     if (!std::isfinite(offset)) {
         return; // not a threshold: every tendency would compare false against it
     }
-    changeMethod(methodId, false, [offset](NoxMethodState *s) { return s->setTendencyOffset(offset); });
+    changeMethod(methodId, false, journalChange("tendencyOffset", NoxJournalCodec::toJson(NoxValue(offset))),
+                 [offset](NoxMethodState *s) { return s->setTendencyOffset(offset); });
 }
 
 void NoxEngine::setMethodNbBlockDom(int methodId, int count)
 {
-    changeMethod(methodId, true, [count](NoxMethodState *s) { return s->setNbBlockDom(count); });
+    changeMethod(methodId, true, journalChange("nbBlockDom", count),
+                 [count](NoxMethodState *s) { return s->setNbBlockDom(count); });
 }
 
 // --- Settings store ------------------------------------------------------------------------------
@@ -210,69 +223,32 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
         loadSettings();
         openJournal();
         d->calibration->attachSettings(d->settings.get());
+        {
+            std::lock_guard lock(d->writerMutex);
+            d->writer = std::make_unique<NoxDeferredWriter>(NoxEnginePrivate::kWriteInterval,
+                                                            [this](unsigned stores) { writeStores(stores); });
+        }
+        // A calibration point, a chip value or a click option is on disk within the interval.
+        connect(
+            d->calibration.get(), &ICalibration::calibrationChanged, this,
+            [this] { requestWrite(NoxEnginePrivate::SettingsStore); }, Qt::DirectConnection);
     } else if (!on && d->settings) {
-        saveSettings();
-        // Detaching writes the calibration to the store before it closes.
+        disconnect(d->calibration.get(), &ICalibration::calibrationChanged, this, nullptr);
+        // Detaching puts the calibration into the store; the last write below takes it along.
         d->calibration->attachSettings(nullptr);
+        saveSettings();
+        {
+            std::lock_guard lock(d->writerMutex);
+            d->writer.reset();
+        }
         QMutexLocker lock(&d->mutex);
         if (d->journal) {
             d->journal->close();
             d->journal.reset();
         }
-        d->settings->sync();
         d->settings.reset();
     }
     return hasPersistence();
-}
-
-QString NoxEngine::journalPath() const
-{
-    return settingsDirectory() + QStringLiteral("/session.journal");
-}
-
-void NoxEngine::openJournal()
-{
-    const QString path = journalPath();
-    const QString aside = path + QStringLiteral(".interrupted");
-    // A newer unclosed journal with results replaces an older one still waiting for an answer.
-    if (NoxSessionJournal::read(path)) {
-        QFile::remove(aside);
-        QFile::rename(path, aside);
-    }
-    std::optional<NoxInterruptedSession> interrupted = NoxSessionJournal::read(aside);
-    if (!interrupted) {
-        QFile::remove(aside);
-    }
-    QMutexLocker lock(&d->mutex);
-    d->interrupted = std::move(interrupted);
-    d->journal = std::make_unique<NoxSessionJournal>(path);
-    d->journal->start(d->played);
-}
-
-std::optional<NoxInterruptedSession> NoxEngine::interruptedSession() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->interrupted;
-}
-
-QFuture<void> NoxEngine::restoreInterruptedSession()
-{
-    const std::optional<NoxInterruptedSession> session = interruptedSession();
-    if (!session) {
-        return QtFuture::makeReadyFuture();
-    }
-    QFuture<void> future = playValues(session->values);
-    discardInterruptedSession();
-    return future;
-}
-
-void NoxEngine::discardInterruptedSession()
-{
-    {
-        QMutexLocker lock(&d->mutex);
-        d->interrupted.reset();
-    }
-    QFile::remove(journalPath() + QStringLiteral(".interrupted"));
 }
 
 bool NoxEngine::hasPersistence() const
@@ -360,25 +336,17 @@ void NoxEngine::loadMethodSettings(NoxMethodState *state)
 
 void NoxEngine::saveSettings()
 {
+    NoxDeferredWriter *writer = nullptr;
     {
-        QMutexLocker lock(&d->mutex);
-        if (!d->settings) {
-            return;
+        std::lock_guard lock(d->writerMutex);
+        writer = d->writer.get();
+        if (writer) {
+            writer->request(NoxEnginePrivate::AllStores);
         }
-        NoxEngineSettings::writeFinancial(*d->settings, d->financial, d->currentMontanteNames());
-        NoxEngineSettings::writeConfig(*d->settings, d->config);
-        for (const NoxMethodState *s : std::as_const(d->states)) {
-            NoxEngineSettings::writeMethod(*d->settings, s->method()->key(),
-                                           NoxEngineSettings::MethodSettings::of(*s));
-        }
-        d->settings->sync();
     }
-    QString error;
-    if (!saveUserMethods({}, &error)) {
-        qCWarning(lcNoxMethods).noquote() << QStringLiteral("Cannot save the user methods: ") + error;
-    }
-    if (!saveMontanteLibrary({}, &error)) {
-        qCWarning(lcNoxMoney).noquote() << QStringLiteral("Cannot save the progression library: ") + error;
+    // Only this thread (the GUI thread, which owns persistence) deletes the writer.
+    if (writer) {
+        writer->flush();
     }
 }
 
@@ -424,10 +392,14 @@ bool NoxEngine::loadProfile(const QUrl &url, QString *error)
     QList<NoxMethodState *> states;
     {
         QMutexLocker lock(&d->mutex);
+        QJsonArray flags;
         for (NoxMethodState *s : std::as_const(d->states)) {
             const auto it = hiddenByName.constFind(s->method()->name());
-            s->setPlayModeFlag(NoxMethodState::NormalList, it != hiddenByName.cend() && !*it);
+            const bool shown = it != hiddenByName.cend() && !*it;
+            s->setPlayModeFlag(NoxMethodState::NormalList, shown);
+            flags.append(QJsonArray{s->method()->key(), shown});
         }
+        noteChangeLocked(journalChange("flags", flags), NoxEnginePrivate::SettingsStore);
         d->profileName = url.toString();
         updateItemsToPlay();
         states = d->states;

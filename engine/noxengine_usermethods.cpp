@@ -74,6 +74,7 @@ void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &
             return;
         }
         qDeleteAll(removed);
+        noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
         clearCaches(methodStates());
         emit methodStatesChanged();
         emit itemsToPlayChanged();
@@ -96,6 +97,7 @@ void NoxEngine::addUserMethodState(NoxMethodState *state)
     }
     // A method added during a session starts with the history already played.
     waitQuietly(runTask([&] { replay(values, states, {state}); }));
+    noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
 }
 
 int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
@@ -217,6 +219,7 @@ int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<i
     }
     // New numbers, new statistics: the method is replayed over the history.
     waitQuietly(runTask([&] { replay(values, states, {state}); }));
+    noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
     {
         QMutexLocker lock(&d->mutex);
         updateItemsToPlay();

@@ -7,7 +7,9 @@
 /// One warning of the engine meant for the player (gain limit reached, loss limit near).
 /// The presentation layer shows the first unread one.
 struct NoxNotification {
-    enum NoxNotificationType { GainLimit = 1, LossLimit = 2 };
+    /// PlayLimit: a result refused at the limits of the engine; Restore: what a restore of an
+    /// interrupted session could not give back.
+    enum NoxNotificationType { GainLimit = 1, LossLimit = 2, PlayLimit = 3, Restore = 4 };
 
     QString title;
     QString content;

@@ -1,11 +1,19 @@
 #include "engine/noxsessionjournal.h"
 
+#include "engine/noxdeferredwriter.h"
 #include "engine/noxlogging.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <filesystem>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace Nox {
 
@@ -19,11 +27,17 @@ QByteArray now()
     return QByteArray::number(QDateTime::currentMSecsSinceEpoch());
 }
 
-std::optional<int> number(const QByteArray &field)
+std::optional<qint64> number(const QByteArray &field)
 {
     bool ok = false;
-    const int n = field.toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
+    const qint64 n = field.toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+/// JSON travels percent-encoded, so that a line stays one line of space-separated fields.
+QByteArray encoded(const QByteArray &json)
+{
+    return json.toPercentEncoding("{}[]:,\"-_.");
 }
 
 } // namespace
@@ -31,46 +45,97 @@ std::optional<int> number(const QByteArray &field)
 NoxSessionJournal::NoxSessionJournal(QString path)
     : m_path(std::move(path))
     , m_file(m_path)
+    , m_syncer(std::make_unique<NoxDeferredWriter>(std::chrono::milliseconds(kSyncIntervalMs),
+                                                   [this](unsigned) { syncNow(); }))
 {}
 
-NoxSessionJournal::~NoxSessionJournal() = default;
-
-bool NoxSessionJournal::start(const QList<int> &values)
+NoxSessionJournal::~NoxSessionJournal()
 {
-    m_file.close();
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    m_failed = !m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (m_failed) {
-        qCWarning(lcNoxEngine).noquote()
-            << QStringLiteral("Cannot write the session journal %1: %2").arg(m_path, m_file.errorString());
-        return false;
+    m_syncer.reset(); // its last sync runs before the file closes
+}
+
+QString NoxSessionJournal::path() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_path;
+}
+
+bool NoxSessionJournal::start(const QList<int> &values, const QString &edition, const QByteArray &baseline)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_file.close();
+        QDir().mkpath(QFileInfo(m_path).absolutePath());
+        m_failed = !m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (m_failed) {
+            qCWarning(lcNoxEngine).noquote() << QStringLiteral("Cannot write the session journal %1: %2")
+                                                    .arg(m_path, m_file.errorString());
+            return false;
+        }
     }
     QByteArray text = "S " + now() + '\n';
+    if (!edition.isEmpty()) {
+        text += "E " + edition.toLatin1() + ' ' + now() + '\n';
+    }
+    if (!baseline.isEmpty()) {
+        text += "B " + encoded(baseline) + ' ' + now() + '\n';
+    }
     for (int v : values) {
         text += "P " + QByteArray::number(v) + ' ' + now() + '\n';
     }
     append(text);
+    QMutexLocker lock(&m_mutex);
     return !m_failed;
 }
 
 void NoxSessionJournal::append(const QByteArray &line)
 {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_file.isOpen()) {
+            return;
+        }
+        // Flushed at once: the line is with the system before the next result is entered; the
+        // syncing thread then puts it on the disk.
+        if (m_file.write(line) != line.size() || !m_file.flush()) {
+            if (!m_failed) {
+                qCWarning(lcNoxEngine).noquote() << QStringLiteral("Cannot write the session journal %1: %2")
+                                                        .arg(m_path, m_file.errorString());
+            }
+            m_failed = true;
+        }
+    }
+    m_syncer->request();
+}
+
+void NoxSessionJournal::syncNow()
+{
+    QMutexLocker lock(&m_mutex);
     if (!m_file.isOpen()) {
         return;
     }
-    // Flushed at once: the line is with the system before the next result is entered.
-    if (m_file.write(line) != line.size() || !m_file.flush()) {
-        if (!m_failed) {
-            qCWarning(lcNoxEngine).noquote() << QStringLiteral("Cannot write the session journal %1: %2")
-                                                    .arg(m_path, m_file.errorString());
-        }
-        m_failed = true;
-    }
+#ifdef Q_OS_WIN
+    _commit(m_file.handle());
+#elif defined(Q_OS_DARWIN)
+    ::fsync(m_file.handle());
+#else
+    ::fdatasync(m_file.handle());
+#endif
+}
+
+void NoxSessionJournal::sync()
+{
+    m_syncer->flush();
 }
 
 void NoxSessionJournal::recordPlay(int value)
 {
     append("P " + QByteArray::number(value) + ' ' + now() + '\n');
+}
+
+void NoxSessionJournal::recordSettled(qint64 capital, qint64 mise)
+{
+    append("Q " + QByteArray::number(capital) + ' ' + QByteArray::number(mise) + ' ' + now() + '\n');
 }
 
 void NoxSessionJournal::recordUndo()
@@ -83,15 +148,51 @@ void NoxSessionJournal::recordTruncate(int kept)
     append("T " + QByteArray::number(kept) + ' ' + now() + '\n');
 }
 
-void NoxSessionJournal::recordRestart()
+void NoxSessionJournal::recordRestart(bool resetMoney)
 {
-    append("R " + now() + '\n');
+    append("R " + QByteArray(resetMoney ? "1" : "0") + ' ' + now() + '\n');
+}
+
+void NoxSessionJournal::recordChange(const QByteArray &json)
+{
+    append("K " + encoded(json) + ' ' + now() + '\n');
+}
+
+void NoxSessionJournal::recordUnreplayable(const QByteArray &what)
+{
+    append("I " + what.toPercentEncoding() + ' ' + now() + '\n');
 }
 
 void NoxSessionJournal::close()
 {
     append("C " + now() + '\n');
+    m_syncer->flush();
+    QMutexLocker lock(&m_mutex);
     m_file.close();
+}
+
+bool NoxSessionJournal::moveTo(const QString &path)
+{
+    m_syncer->flush();
+    QMutexLocker lock(&m_mutex);
+    const bool wasOpen = m_file.isOpen();
+    m_file.close();
+    std::error_code error;
+    // One rename that replaces the target: a crash leaves either journal whole, never neither.
+    std::filesystem::rename(QFile::encodeName(m_path).toStdString(), QFile::encodeName(path).toStdString(),
+                            error);
+    const bool moved = !error;
+    if (moved) {
+        m_path = path;
+        m_file.setFileName(m_path);
+    } else {
+        qCWarning(lcNoxEngine).noquote() << QStringLiteral("Cannot move the session journal %1 to %2: %3")
+                                                .arg(m_path, path, QString::fromStdString(error.message()));
+    }
+    if (wasOpen && !m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        m_failed = true;
+    }
+    return moved;
 }
 
 NoxInterruptedSession NoxSessionJournal::parse(const QByteArray &text, bool *closed)
@@ -113,17 +214,46 @@ NoxInterruptedSession NoxSessionJournal::parse(const QByteArray &text, bool *clo
         if (!timeOk || tag.size() != 1) {
             continue;
         }
+        const std::optional<qint64> first =
+            fields.size() >= 3 ? number(fields.at(1)) : std::optional<qint64>();
+        const qint64 firstValue = first.value_or(0);
+        NoxJournalEntry entry;
+        entry.tag = tag.at(0);
         bool known = true;
+        bool isEntry = true;
         switch (tag.at(0)) {
         case 'S':
-            session.values.clear();
+            session = NoxInterruptedSession{};
             isClosed = false;
+            isEntry = false;
             break;
-        case 'P': {
-            const std::optional<int> v = fields.size() == 3 ? number(fields.at(1)) : std::nullopt;
-            known = v && *v >= 0 && *v <= kLargestValue;
+        case 'E':
+            known = fields.size() == 3;
+            isEntry = false;
             if (known) {
-                session.values.append(*v);
+                session.edition = QString::fromLatin1(fields.at(1));
+            }
+            break;
+        case 'B':
+            known = fields.size() == 3;
+            isEntry = false;
+            if (known) {
+                session.baseline = QByteArray::fromPercentEncoding(fields.at(1));
+            }
+            break;
+        case 'P':
+            known = fields.size() == 3 && first && firstValue >= 0 && firstValue <= kLargestValue;
+            if (known) {
+                session.values.append(int(firstValue));
+                entry.a = firstValue;
+            }
+            break;
+        case 'Q': {
+            const std::optional<qint64> mise = fields.size() == 4 ? number(fields.at(2)) : std::nullopt;
+            known = first && mise;
+            if (known) {
+                entry.a = firstValue;
+                entry.b = *mise;
             }
             break;
         }
@@ -132,24 +262,40 @@ NoxInterruptedSession NoxSessionJournal::parse(const QByteArray &text, bool *clo
                 session.values.removeLast();
             }
             break;
-        case 'T': {
-            const std::optional<int> kept = fields.size() == 3 ? number(fields.at(1)) : std::nullopt;
-            known = kept && *kept >= 0;
-            if (known && *kept < session.values.size()) {
-                session.values.remove(0, session.values.size() - *kept);
+        case 'T':
+            known = fields.size() == 3 && first && firstValue >= 0;
+            if (known) {
+                entry.a = firstValue;
+                if (firstValue < session.values.size()) {
+                    session.values.remove(0, session.values.size() - firstValue);
+                }
             }
             break;
-        }
         case 'R':
+            // Journals of earlier versions wrote "R <ms>": a restart that reset the money.
+            entry.a = fields.size() == 3 ? (first && firstValue == 0 ? 0 : 1) : 1;
+            break;
+        case 'K':
+            known = fields.size() == 3;
+            entry.data = known ? QByteArray::fromPercentEncoding(fields.at(1)) : QByteArray();
+            break;
+        case 'I':
+            known = fields.size() == 3;
+            entry.data = known ? QByteArray::fromPercentEncoding(fields.at(1)) : QByteArray();
+            session.replayable = false;
             break;
         case 'C':
             isClosed = true;
+            isEntry = false;
             break;
         default:
             known = false;
         }
         if (known) {
             lastMs = ms;
+            if (isEntry) {
+                session.entries.append(entry);
+            }
         }
     }
     if (lastMs >= 0) {
@@ -167,13 +313,11 @@ std::optional<NoxInterruptedSession> NoxSessionJournal::read(const QString &path
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    // A journal holds at most a few hundred thousand short lines; anything larger is not one.
-    constexpr qint64 kMaxSize = 64 * 1024 * 1024;
     if (file.size() > kMaxSize) {
         return std::nullopt;
     }
     bool closed = false;
-    NoxInterruptedSession session = parse(file.readAll(), &closed);
+    NoxInterruptedSession session = parse(file.read(kMaxSize), &closed);
     if (closed || session.values.isEmpty()) {
         return std::nullopt;
     }

@@ -246,11 +246,16 @@ bool NoxMontanteLibrary::read(const QString &path, List *montantes, QString *err
 bool NoxMontanteLibrary::write(const QString &path, const QList<const MontantePerso *> &montantes,
                                QString *error)
 {
+    return writeText(path, serialize(montantes), error);
+}
+
+bool NoxMontanteLibrary::writeText(const QString &path, const QByteArray &text, QString *error)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(error, file.errorString());
     }
-    file.write(serialize(montantes));
+    file.write(text);
     if (!file.commit()) {
         return fail(error, file.errorString());
     }

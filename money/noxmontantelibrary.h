@@ -25,6 +25,8 @@ public:
     static bool parse(const QByteArray &data, List *montantes, QString *error = nullptr);
     /// Version 2.
     [[nodiscard]] static QByteArray serialize(const QList<const MontantePerso *> &montantes);
+    /// Replaces the file at `path` with `text` in one step (a crash leaves the previous file).
+    static bool writeText(const QString &path, const QByteArray &text, QString *error = nullptr);
 
     static bool read(const QString &path, List *montantes, QString *error = nullptr);
     /// Writes a temporary file and renames it over `path`, so a crash keeps the old library.

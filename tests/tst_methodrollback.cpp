@@ -3,6 +3,7 @@
 #include "engine/noxengine.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
+#include "enginesnapshot.h"
 #include "methods/methodeauto.h"
 #include "methods/methodpattern.h"
 #include "methods/noxmethodmetrics.h"
@@ -16,103 +17,11 @@ using namespace Nox;
 
 namespace {
 
-// Everything a method shows, as text, so that a difference names the field.
-QString describe(const NoxMethodState *s)
-{
-    QStringList parts;
-    const NoxMethodProposal p = s->proposal();
-    QStringList items;
-    for (NoxBetItemID id : p.items) {
-        items << QString::number(int(id));
-    }
-    parts << QStringLiteral("proposal=%1 centre=%2").arg(items.join(QLatin1Char(','))).arg(p.centerNumber);
-    const auto describeRecords = [](const QList<NoxCoupRecord> &list) {
-        QStringList out;
-        for (const NoxCoupRecord &r : list) {
-            out << QStringLiteral("%1/%2/%3/%4/%5")
-                       .arg(r.value)
-                       .arg(r.numbers)
-                       .arg(r.flags)
-                       .arg(r.gap)
-                       .arg(std::isnan(r.tendency) ? QStringLiteral("nan")
-                                                   : QString::number(r.tendency, 'g', 17));
-        }
-        return out;
-    };
-    const QStringList records = describeRecords(s->history());
-    parts << QStringLiteral("records=") + records.join(QLatin1Char(' '));
-    // The newest records are served from a decoded copy kept along the coups: it must read
-    // exactly like the whole history's end.
-    const QStringList newest = describeRecords(s->newestRecords(20));
-    if (newest != records.mid(std::max(qsizetype(0), records.size() - 20))) {
-        parts << QStringLiteral("newest=") + newest.join(QLatin1Char(' '));
-    }
-    // The metrics view counts its short-term figures from the newest records by itself.
-    QStringList levels;
-    for (NoxTendance t : s->gapTendances()) {
-        levels << QString::number(int(t));
-    }
-    parts << QStringLiteral("gaps=") + levels.join(QLatin1Char(','));
-    const auto m = s->metrics();
-    if (m->ecartMoyenCt() != s->ecartMoyenCt() || m->winBlocks() != s->shortTermWins()) {
-        parts << QStringLiteral("metrics=%1/%2").arg(m->ecartMoyenCt()).arg(m->winBlocks());
-    }
-    // The short-term counts are kept as records come and go: they must equal a count of the
-    // window's records.
-    int windowWins = 0;
-    int windowNeutrals = 0;
-    for (const NoxCoupRecord &r : s->newestRecords(s->shortTermWindow())) {
-        windowWins += r.isWin() ? 1 : 0;
-        windowNeutrals += r.has(NoxCoupRecord::NeutralZero) ? 1 : 0;
-    }
-    if (windowWins != s->shortTermWins()) {
-        parts << QStringLiteral("windowWins=%1/%2").arg(s->shortTermWins()).arg(windowWins);
-    }
-    const int counted = std::min(s->shortTermWindow(), s->historyLength()) - windowNeutrals;
-    const double ratio = counted == 0 ? 0.0 : double(windowWins) / counted * 100.0;
-    if (ratio != s->shortTermWinRatio()) {
-        parts << QStringLiteral("windowRatio=%1/%2").arg(s->shortTermWinRatio()).arg(ratio);
-    }
-    parts << QStringLiteral("counter=%1").arg(s->counterSignal());
-    parts << QStringLiteral("score=%1/%2").arg(m->score(), 0, 'g', 17).arg(m->scoreCt(), 0, 'g', 17);
-    parts << QStringLiteral("ecart=%1 wins=%2 max=%3 moyen=%4 block=%5..%6 in=%7 dom=%8")
-                 .arg(s->ecart())
-                 .arg(s->nbWins())
-                 .arg(s->ecartMax())
-                 .arg(s->ecartMoyen())
-                 .arg(s->blockMin())
-                 .arg(s->blockMax())
-                 .arg(s->inBlock())
-                 .arg(s->inDominantBlock());
-    QStringList doms;
-    for (int g : s->doms()) {
-        doms << QString::number(g);
-    }
-    parts << QStringLiteral("doms=") + doms.join(QLatin1Char(','));
-    // The list marks of the automatic methods are not part of it: they are left on the last
-    // choice when an automatic method has nothing to choose from.
-    parts << QStringLiteral("tendance=%1 ratio=%2 st=%3 me=%4 modes=%5/%6")
-                 .arg(int(s->tendance()))
-                 .arg(s->winRatio())
-                 .arg(s->shortTermWinRatio())
-                 .arg(s->compteurMECount())
-                 .arg(s->numberMode())
-                 .arg(s->zeroOption());
-    // A sticky method's choice is history; a plain one is chosen afresh at the next coup.
-    if (const auto *a = dynamic_cast<const MethodeAuto *>(s->method()); a && a->isSticky()) {
-        parts << QStringLiteral("choice=%1").arg(a->currentChoice());
-    }
-    if (const auto *f = dynamic_cast<const MethodPattern *>(s->method())) {
-        parts << QStringLiteral("position=%1").arg(f->position());
-    }
-    return parts.join(QLatin1Char('\n'));
-}
-
 QStringList snapshot(const NoxEngine &engine)
 {
     QStringList all;
     for (const NoxMethodState *s : engine.methodStates()) {
-        all << describe(s);
+        all << NoxTest::describeState(s);
     }
     return all;
 }
@@ -192,7 +101,7 @@ private slots:
                     }
                     points << QStringLiteral("|");
                 }
-                all << describe(s) + QLatin1Char('\n') + points.join(QLatin1Char(' ')) +
+                all << NoxTest::describeState(s) + QLatin1Char('\n') + points.join(QLatin1Char(' ')) +
                            QStringLiteral("\nsum=%1 neutral=%2 gaps=%3")
                                .arg(s->numbersSum())
                                .arg(s->neutralZeros())

@@ -214,6 +214,9 @@ UIWrapper::UIWrapper(QObject *parent)
                 Qt::DirectConnection);
         connect(m_engine, &NoxEngine::methodStateChanged, this, &UIWrapper::onMethodStatesChangedAsync,
                 Qt::DirectConnection);
+        // A result refused at the limits only adds a notification: the keypad says why.
+        connect(m_engine, &NoxEngine::notificationsChanged, this, &UIWrapper::refreshPlayRefusal,
+                Qt::QueuedConnection);
     }
     connect(this, &UIWrapper::itemsToPlayChangedInternal, this, &UIWrapper::onItemsToPlayChanged,
             Qt::QueuedConnection);
@@ -389,10 +392,20 @@ void UIWrapper::onItemsToPlayChanged()
     }
     m_marked = listed;
     ++m_test;
+    refreshPlayRefusal();
     if (keypadChangedNow) {
         emit keypadChanged(m_keypad);
     }
     onPlayedItemsChanged();
+}
+
+void UIWrapper::refreshPlayRefusal()
+{
+    const QString refusal = m_engine ? m_engine->playRefusal() : QString();
+    if (refusal != m_playRefusal) {
+        m_playRefusal = refusal;
+        emit playRefusalChanged();
+    }
 }
 
 void UIWrapper::onPlayedItemsChanged()

@@ -83,6 +83,9 @@ class UIWrapper : public QObject
     Q_PROPERTY(
         QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
     Q_PROPERTY(QString betError READ betError NOTIFY betErrorChanged)
+    /// Why the keypad does not take a result now ("Limite atteinte : ..." and what to do), or
+    /// "" when it does.
+    Q_PROPERTY(QString playRefusal READ playRefusal NOTIFY playRefusalChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -120,6 +123,7 @@ public:
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
+    [[nodiscard]] QString playRefusal() const { return m_playRefusal; }
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
     /// refuses, with betError saying why.
@@ -143,6 +147,7 @@ signals:
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
     void betErrorChanged();
+    void playRefusalChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -176,6 +181,7 @@ public slots:
 
     void onItemsToPlayChanged();
     void onPlayedItemsChanged();
+    void refreshPlayRefusal();
     void onMethodStatesChanged();
     void onItemsToPlayChangedAsync();
     void onMethodStatesChangedAsync();
@@ -245,4 +251,5 @@ private:
     Nox::NoxInput *m_betInput = nullptr;
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
+    QString m_playRefusal;
 };

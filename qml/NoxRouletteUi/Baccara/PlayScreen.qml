@@ -145,6 +145,18 @@ AppPage {
             }
         }
 
+        // Said above the keys while they take no result (the history or the money at its
+        // limit), with what to do.
+        Label {
+            objectName: "playRefusal"
+            visible: text.length > 0
+            text: UIWrapper.playRefusal
+            color: Theme.colors.warning
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+        }
+
         Keypad {
             objectName: "keypad"
             Layout.fillWidth: true
