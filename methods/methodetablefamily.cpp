@@ -510,9 +510,9 @@ QList<QVariantMap> MethodeThorp::details() const
         for (int c : t.counters) {
             counters << QString::number(c);
         }
-        rows << QVariantMap{{QStringLiteral("Ring"), k},
-                            {QStringLiteral("Run"), t.run},
-                            {QStringLiteral("Counters"), counters.join(QLatin1Char(','))}};
+        rows << detailRow({{QStringLiteral("Ring"), k},
+                           {QStringLiteral("Run"), t.run},
+                           {QStringLiteral("Counters"), counters.join(QLatin1Char(','))}});
     }
     return rows;
 }

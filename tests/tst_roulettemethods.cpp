@@ -638,10 +638,31 @@ private slots:
         QCOMPARE(bench.items().size(), 19);
         QCOMPARE(bench.items().first(), 34); // 17 plus one step
         QCOMPARE(bench.centre(), 34);
+        // The details: the named values in their order, then one row per observed value.
         const QList<QVariantMap> details = sig->details();
-        QCOMPARE(details.value(0).value(QStringLiteral("Count")).toInt(), 8);
-        QCOMPARE(details.value(0).value(QStringLiteral("MoyennePorteeCW")).toInt(), 1);
-        QCOMPARE(details.size(), 9);
+        QCOMPARE(details.size(), 9 + 8);
+        QStringList names;
+        for (int i = 0; i < 9; ++i) {
+            names << details.value(i).value(QStringLiteral("name")).toString();
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("Count"), QStringLiteral("MoyennePorteeCW"),
+                                     QStringLiteral("ETPorteeCW"), QStringLiteral("MoyennePorteeCCW"),
+                                     QStringLiteral("ETPorteeCCW"), QStringLiteral("StartStdDev"),
+                                     QStringLiteral("NbMaxNumsToPlay"), QStringLiteral("PosOfCenter"),
+                                     QStringLiteral("NextNumIsCW")}));
+        QCOMPARE(details.value(0).value(QStringLiteral("value")).toInt(), 8);
+        QCOMPARE(details.value(1).value(QStringLiteral("value")).toInt(), 1);
+        QCOMPARE(details.value(7).value(QStringLiteral("value")).toInt(), 9); // 34 is the tenth on the wheel
+        QList<int> observed;
+        for (int i = 9; i < details.size(); ++i) {
+            QCOMPARE(details.value(i).value(QStringLiteral("columns")).toStringList(),
+                     (QStringList{QStringLiteral("Num"), QStringLiteral("Col"), QStringLiteral("IsCW"),
+                                  QStringLiteral("Val")}));
+            observed << details.value(i).value(QStringLiteral("Num")).toInt();
+        }
+        QCOMPARE(observed, (QList<int>{2, 4, 15, 17, 19, 21, 25, 32}));
+        QCOMPARE(details.value(9).value(QStringLiteral("Col")).toString(), QStringLiteral("black"));
+        QCOMPARE(details.value(9).value(QStringLiteral("Val")).toInt(), 6); // 2 is the seventh on the wheel
         Bench inverse(new MethodeSignatureBase(QStringLiteral("s"), true));
         inverse.play(walk);
         QCOMPARE(inverse.items().size(), 18);
@@ -675,6 +696,15 @@ private slots:
         // A fresh Thorp plays the rings at offsets 13 to 18 and 25 to 30, and zero.
         QCOMPARE(Bench(new MethodeThorp(QStringLiteral("t"))).play({0}).items(),
                  (QList<int>{36, 11, 30, 8, 23, 10, 14, 31, 9, 22, 18, 29, 0}));
+        // Its details: one row of a table per ring, in ring order.
+        const QList<QVariantMap> rings = MethodeThorp(QStringLiteral("t")).details();
+        QCOMPARE(rings.size(), 6);
+        for (int k = 0; k < 6; ++k) {
+            QCOMPARE(
+                rings.at(k).value(QStringLiteral("columns")).toStringList(),
+                (QStringList{QStringLiteral("Ring"), QStringLiteral("Run"), QStringLiteral("Counters")}));
+            QCOMPARE(rings.at(k).value(QStringLiteral("Ring")).toInt(), k);
+        }
         QCOMPARE(MethodeThorp::decisionTable(0)[0][5], quint8(1));
         QCOMPARE(MethodeThorp::decisionTable(1)[0][0], quint8(0));
 
