@@ -474,10 +474,11 @@ void MethodeDSCavalier::commit(const NoxMethodContext &context)
     if (context.count() < 2) {
         return;
     }
-    // Only a row in play is held: without a bet the next result chooses at once.
-    if (itemsToPlay().isEmpty() || T::lastWins(*this, context, true)) {
+    // Every coup that does not win moves the counter on, a coup without a bet too (after a
+    // zero, which chooses no row): the next row is chosen when the counter goes round.
+    if (T::lastWins(*this, context, true)) {
         m_hold = 0;
-    } else if (++m_hold > 2) {
+    } else if (++m_hold > kMaxHold) {
         m_hold = 0;
     }
 }

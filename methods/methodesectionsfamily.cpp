@@ -297,25 +297,26 @@ MethodeSignature::MethodeSignature(const QString &name)
 
 QList<QVariantMap> MethodeSignature::details() const
 {
+    // One record per named value, in the order of the view (a single map would sort them).
     const int centre = centerNumber();
-    QList<QVariantMap> rows{QVariantMap{
-        {QStringLiteral("Count"), int(m_values.size())},
-        {QStringLiteral("MoyennePorteeCW"), m_cw.mean},
-        {QStringLiteral("ETPorteeCW"), m_cw.dispersion},
-        {QStringLiteral("MoyennePorteeCCW"), m_ccw.mean},
-        {QStringLiteral("ETPorteeCCW"), m_ccw.dispersion},
-        {QStringLiteral("StartStdDev"), m_startStdDev},
-        {QStringLiteral("NbMaxNumsToPlay"), parameter()},
-        {QStringLiteral("PosOfCenter"), centre >= 0 ? NoxWheel::position(centre) : -1},
-        {QStringLiteral("NextNumIsCW"), m_lastWasCcw},
-    }};
+    QList<QVariantMap> rows{
+        detailValue(QStringLiteral("Count"), int(m_values.size())),
+        detailValue(QStringLiteral("MoyennePorteeCW"), m_cw.mean),
+        detailValue(QStringLiteral("ETPorteeCW"), m_cw.dispersion),
+        detailValue(QStringLiteral("MoyennePorteeCCW"), m_ccw.mean),
+        detailValue(QStringLiteral("ETPorteeCCW"), m_ccw.dispersion),
+        detailValue(QStringLiteral("StartStdDev"), m_startStdDev),
+        detailValue(QStringLiteral("NbMaxNumsToPlay"), parameter()),
+        detailValue(QStringLiteral("PosOfCenter"), centre >= 0 ? NoxWheel::position(centre) : -1),
+        detailValue(QStringLiteral("NextNumIsCW"), m_lastWasCcw),
+    };
     for (int v : m_values) {
-        rows << QVariantMap{{QStringLiteral("Num"), v},
-                            {QStringLiteral("Col"), v == 0        ? QStringLiteral("green")
-                                                    : T::isRed(v) ? QStringLiteral("red")
-                                                                  : QStringLiteral("black")},
-                            {QStringLiteral("IsCW"), !m_lastWasCcw},
-                            {QStringLiteral("Val"), NoxWheel::position(v)}};
+        rows << detailRow({{QStringLiteral("Num"), v},
+                           {QStringLiteral("Col"), v == 0        ? QStringLiteral("green")
+                                                   : T::isRed(v) ? QStringLiteral("red")
+                                                                 : QStringLiteral("black")},
+                           {QStringLiteral("IsCW"), !m_lastWasCcw},
+                           {QStringLiteral("Val"), NoxWheel::position(v)}});
     }
     return rows;
 }

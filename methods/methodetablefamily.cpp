@@ -128,10 +128,11 @@ void MethodeMars2::process(const NoxMethodContext &context)
 
 void MethodeMars2::commit(const NoxMethodContext &context)
 {
-    // Only a row in play is held: without a bet the next result chooses at once.
-    if (itemsToPlay().isEmpty() || T::lastWins(*this, context, true)) {
+    // Every coup that does not win moves the counter on, a coup without a bet too: a fresh
+    // method waits for the counter to go round before it chooses its first row.
+    if (T::lastWins(*this, context, true)) {
         m_hold = 0;
-    } else if (++m_hold > 3) {
+    } else if (++m_hold > kMaxHold) {
         m_hold = 0;
     }
 }
@@ -509,9 +510,9 @@ QList<QVariantMap> MethodeThorp::details() const
         for (int c : t.counters) {
             counters << QString::number(c);
         }
-        rows << QVariantMap{{QStringLiteral("Ring"), k},
-                            {QStringLiteral("Run"), t.run},
-                            {QStringLiteral("Counters"), counters.join(QLatin1Char(','))}};
+        rows << detailRow({{QStringLiteral("Ring"), k},
+                           {QStringLiteral("Run"), t.run},
+                           {QStringLiteral("Counters"), counters.join(QLatin1Char(','))}});
     }
     return rows;
 }

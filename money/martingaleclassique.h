@@ -5,6 +5,12 @@
 namespace Nox {
 
 /// Stakes enough to win back the deficit plus a target in one winning coup.
+///
+/// The deficit is counted in 64 bits and saturates instead of wrapping: a long run of losses
+/// (at a chip of 0 nothing stops it) doubles the stake past any int. It is held at most at
+/// INT_MAX × payout chips, where the rule already asks for a multiplier of INT_MAX or more, so
+/// the bound never lowers a stake; the multiplier itself stops at INT_MAX, far beyond the
+/// engine's money limit, which then refuses the coup.
 class MartingaleClassique : public NoxMontante
 {
 public:
@@ -17,11 +23,15 @@ public:
 
     [[nodiscard]] int payout() const { return m_payout; }
     [[nodiscard]] int target() const { return m_target; }
-    [[nodiscard]] int deficit() const { return m_deficit; }
+    /// The deficit in base chips, brought into the int range.
+    [[nodiscard]] int deficit() const;
 
 private:
+    /// The largest deficit kept (see the class comment).
+    [[nodiscard]] qint64 maxDeficit() const;
+
     int m_payout;
-    int m_deficit = 0;
+    qint64 m_deficit = 0;
     int m_target;
 };
 

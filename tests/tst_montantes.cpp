@@ -1,11 +1,17 @@
+#include "engine/noxengine.h"
 #include "engine/noxmethod.h"
+#include "engine/noxmethodstate.h"
+#include "engine/noxstatisticsprofile.h"
 #include "money/martingaleclassique.h"
 #include "money/montante7boules.h"
 #include "money/montantecs.h"
 #include "money/montanteperso.h"
 #include "money/recup3pertes.h"
+#include "testsupport.h"
 
 #include <QtTest>
+
+#include <climits>
 
 using namespace Nox;
 
@@ -69,6 +75,72 @@ private slots:
         QCOMPARE(commune.computeMise(1, nullptr), 8);
         commune.applyResult(8, true, 1, nullptr);
         QCOMPARE(commune.computeMise(1, nullptr), 2);
+    }
+
+    // The doubling of forty lost coups asks for some 2^41 chips: far more than an int holds.
+    // The deficit and the stake stay at the top of the range instead of wrapping round to a
+    // small stake, whatever the payout.
+    void martingaleSaturatesItsDeficit()
+    {
+        MartingaleClassique commune(QStringLiteral("c"), 2, 2);
+        int previous = 0;
+        for (int i = 0; i < 40; ++i) {
+            const int mise = coup(commune, false);
+            QVERIFY2(mise >= previous,
+                     qPrintable(QStringLiteral("coup %1: %2 after %3").arg(i).arg(mise).arg(previous)));
+            previous = mise;
+        }
+        QCOMPARE(commune.computeMise(1, nullptr), INT_MAX);
+        QCOMPARE(commune.deficit(), INT_MAX);
+        // Further losses and a won coup staking the largest multiplier leave it there.
+        coup(commune, false);
+        QCOMPARE(commune.computeMise(1, nullptr), INT_MAX);
+        coup(commune, true);
+        QCOMPARE(commune.computeMise(1, nullptr), INT_MAX);
+
+        // On a plein one chip of the stake returns 36: a deficit above INT_MAX chips still asks
+        // for more than the engine's money limit in chips of 0.01.
+        MartingaleClassique plein(QStringLiteral("p"), 36, 2);
+        for (int i = 0; i < 40; ++i) {
+            coup(plein, false, 35);
+        }
+        QVERIFY(plein.computeMise(1, nullptr) > NoxEngine::kMaxMoney);
+        QCOMPARE(plein.computeMise(35, nullptr), INT_MAX);
+
+        // Small deficits are counted exactly as before.
+        MartingaleClassique fresh(QStringLiteral("f"), 2, 2);
+        QCOMPARE(coup(fresh, false), 2);
+        QCOMPARE(coup(fresh, false), 4);
+        QCOMPARE(fresh.deficit(), 6);
+    }
+
+    // Through the engine: BANKER with the common martingale, forty lost coups at a chip of 0,
+    // then a chip of 0.10. The stake the rule asks for is beyond the money limit.
+    void martingaleWithAFreeChipStakesBeyondTheMoneyLimit()
+    {
+        NoxEngine engine(true);
+        engine.registerBuiltinMontantes();
+        NoxMethodState *banker =
+            NoxTest::fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER});
+        banker->setProfile(&NoxStatisticsProfile::baccarat());
+        engine.addMethodState(banker);
+        engine.restart(true, true);
+        QVERIFY(engine.selectMontante(NoxMethodType::cs, QStringLiteral("Martingale classique (commune)")));
+        const auto setChip = [&engine](int chip) {
+            NoxFinancial f = engine.financial();
+            f.cs.jeton = f.cs.jetonOrigine = chip;
+            engine.setFinancialConfig(f);
+        };
+        setChip(0);
+        engine.setMethodActive(0, true);
+        for (int i = 0; i < 40; ++i) {
+            engine.playValueInternal(1).waitForFinished(); // PLAYER: BANKER loses
+        }
+        QCOMPARE(engine.financial().capital, 100000);
+        setChip(10);
+        const NoxBetList bets = engine.itemsToPlay();
+        QCOMPARE(bets.size(), 1);
+        QVERIFY2(bets.first().bet > NoxEngine::kMaxMoney, qPrintable(QString::number(bets.first().bet)));
     }
 
     void montanteCsCountsPerMethod()

@@ -129,6 +129,12 @@ QList<int> range(int from, int to)
     return list;
 }
 
+/// The row of 3 of "DS cavalier": its repeated 3 skipped, zero added.
+QList<int> knightRow3()
+{
+    return {3, 4, 5, 8, 10, 11, 15, 19, 23, 26, 30, 32, 35, 36, 0};
+}
+
 QList<int> tenValues(int first)
 {
     return QList<int>{first} + QList<int>(9, 1);
@@ -377,12 +383,75 @@ private slots:
         Bench knight(new MethodeDSCavalier(QStringLiteral("k")));
         knight.play({0});
         QVERIFY(knight.items().isEmpty());
+        // Coups without a bet count like lost ones: the counter goes round before the first row.
+        knight.play({1, 2});
+        QVERIFY(knight.items().isEmpty());
         knight.play({32}); // duplicates of the row skipped
         QCOMPARE(knight.items(), (QList<int>{32, 2, 4, 6, 0, 11, 13, 17, 21, 25, 27, 34, 36}));
         knight.play({1, 3}); // two losses: the row stays
         QCOMPARE(knight.items(), (QList<int>{32, 2, 4, 6, 0, 11, 13, 17, 21, 25, 27, 34, 36}));
         knight.play({5}); // the third loss: a new row from 5
         QCOMPARE(knight.items(), (QList<int>{5, 3, 7, 8, 10, 12, 16, 23, 24, 26, 28, 29, 30, 35, 0}));
+        knight.play({3}); // a win: the row of 3 at once
+        QCOMPARE(knight.items(), knightRow3());
+    }
+
+    // "DS cavalier" and "MARS 2" hold a row with one counter: 0 after a win, one more after any
+    // other coup, with or without a bet, and 0 again past its limit (2 and 3), when a new row is
+    // chosen from the last result.
+    void holdCounters()
+    {
+        Bench knight(new MethodeDSCavalier(QStringLiteral("k")), true);
+        knight.play({0}); // zero chooses no row
+        QVERIFY(knight.items().isEmpty());
+        knight.play({3});
+        QVERIFY(knight.items().isEmpty());
+        knight.play({3});
+        QVERIFY(knight.items().isEmpty());
+        knight.play({3}); // the counter goes round: the row of 3
+        QCOMPARE(knight.items(), knightRow3());
+        knight.play({0}); // zero wins with the zero option, and chooses nothing
+        QVERIFY(knight.items().isEmpty());
+        knight.play({8});
+        QVERIFY(knight.items().isEmpty());
+        // Rebuilt by replay after an undo, the counter is the same.
+        knight.cancel();
+        QVERIFY(knight.items().isEmpty());
+        knight.play({8, 8});
+        QVERIFY(knight.items().isEmpty());
+        knight.play({8});
+        QCOMPARE(knight.items(), (QList<int>{8, 1, 3, 13, 15, 19, 20, 26, 27, 32, 33, 35, 36, 29, 31, 0}));
+        // Without the zero option an uncovered zero is a loss like another.
+        Bench plain(new MethodeDSCavalier(QStringLiteral("k")));
+        plain.play({0, 3});
+        QVERIFY(plain.items().isEmpty());
+        plain.play({0, 3});
+        QCOMPARE(plain.items(), knightRow3());
+
+        const QList<int> row4{4, 35, 33, 2, 6, 16, 23, 14, 21, 15, 19, 0};
+        Bench mars2(new MethodeMars2(QStringLiteral("m")));
+        mars2.play({1});
+        QVERIFY(mars2.items().isEmpty());
+        mars2.play({2, 3});
+        QVERIFY(mars2.items().isEmpty());
+        mars2.play({4}); // the fourth value: the first bet
+        QCOMPARE(mars2.items(), row4);
+        mars2.play({1, 3, 5});
+        QCOMPARE(mars2.items(), row4);
+        mars2.play({7}); // the fourth loss: a new row
+        QCOMPARE(mars2.items(), (QList<int>{7, 30, 32, 5, 9, 11, 20, 17, 26, 28, 29, 12, 18, 0}));
+        mars2.play({30}); // a win: the row of 30 at once
+        QCOMPARE(mars2.items(), (QList<int>{30, 7, 9, 0, 32, 11, 26, 20, 28, 8, 23, 36, 27}));
+        mars2.cancel().cancel();
+        QCOMPARE(mars2.items(), row4);
+        // With the zero option a first zero wins: the row of 0 is played at once and then held.
+        Bench zero(new MethodeMars2(QStringLiteral("m")), true);
+        zero.play({0});
+        const QList<int> row0{0, 2, 28, 1, 27, 9, 10, 13, 14, 26, 32, 3, 15};
+        QCOMPARE(zero.items(), row0);
+        zero.play({5});
+        QCOMPARE(zero.items(), row0);
+        QVERIFY(Bench(new MethodeMars2(QStringLiteral("m"))).play({0}).items().isEmpty());
     }
 
     void sectorFollowers()
@@ -522,13 +591,9 @@ private slots:
         QCOMPARE(Bench(new MethodeNumerologie(QStringLiteral("n"))).play({0}).items().size(), 13);
         QCOMPARE(Bench(new MethodeMars(QStringLiteral("m"))).play({4}).items(),
                  (QList<int>{4, 35, 33, 2, 6, 16, 23, 14, 21, 15, 19, 0}));
-        Bench mars2(new MethodeMars2(QStringLiteral("m")));
-        mars2.play({4});
-        const QList<int> row4 = mars2.items();
-        mars2.play({1, 3, 5});
-        QCOMPARE(mars2.items(), row4);
-        mars2.play({7}); // the fourth loss: a new row
-        QCOMPARE(mars2.items().first(), 7);
+        // "MARS 2" plays the row of "MARS" once its counter went round (holdCounters).
+        QCOMPARE(Bench(new MethodeMars2(QStringLiteral("m"))).play({9, 9, 9, 4}).items(),
+                 Bench(new MethodeMars(QStringLiteral("m"))).play({4}).items());
     }
 
     void sections()
@@ -573,10 +638,31 @@ private slots:
         QCOMPARE(bench.items().size(), 19);
         QCOMPARE(bench.items().first(), 34); // 17 plus one step
         QCOMPARE(bench.centre(), 34);
+        // The details: the named values in their order, then one row per observed value.
         const QList<QVariantMap> details = sig->details();
-        QCOMPARE(details.value(0).value(QStringLiteral("Count")).toInt(), 8);
-        QCOMPARE(details.value(0).value(QStringLiteral("MoyennePorteeCW")).toInt(), 1);
-        QCOMPARE(details.size(), 9);
+        QCOMPARE(details.size(), 9 + 8);
+        QStringList names;
+        for (int i = 0; i < 9; ++i) {
+            names << details.value(i).value(QStringLiteral("name")).toString();
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("Count"), QStringLiteral("MoyennePorteeCW"),
+                                     QStringLiteral("ETPorteeCW"), QStringLiteral("MoyennePorteeCCW"),
+                                     QStringLiteral("ETPorteeCCW"), QStringLiteral("StartStdDev"),
+                                     QStringLiteral("NbMaxNumsToPlay"), QStringLiteral("PosOfCenter"),
+                                     QStringLiteral("NextNumIsCW")}));
+        QCOMPARE(details.value(0).value(QStringLiteral("value")).toInt(), 8);
+        QCOMPARE(details.value(1).value(QStringLiteral("value")).toInt(), 1);
+        QCOMPARE(details.value(7).value(QStringLiteral("value")).toInt(), 9); // 34 is the tenth on the wheel
+        QList<int> observed;
+        for (int i = 9; i < details.size(); ++i) {
+            QCOMPARE(details.value(i).value(QStringLiteral("columns")).toStringList(),
+                     (QStringList{QStringLiteral("Num"), QStringLiteral("Col"), QStringLiteral("IsCW"),
+                                  QStringLiteral("Val")}));
+            observed << details.value(i).value(QStringLiteral("Num")).toInt();
+        }
+        QCOMPARE(observed, (QList<int>{2, 4, 15, 17, 19, 21, 25, 32}));
+        QCOMPARE(details.value(9).value(QStringLiteral("Col")).toString(), QStringLiteral("black"));
+        QCOMPARE(details.value(9).value(QStringLiteral("Val")).toInt(), 6); // 2 is the seventh on the wheel
         Bench inverse(new MethodeSignatureBase(QStringLiteral("s"), true));
         inverse.play(walk);
         QCOMPARE(inverse.items().size(), 18);
@@ -610,6 +696,15 @@ private slots:
         // A fresh Thorp plays the rings at offsets 13 to 18 and 25 to 30, and zero.
         QCOMPARE(Bench(new MethodeThorp(QStringLiteral("t"))).play({0}).items(),
                  (QList<int>{36, 11, 30, 8, 23, 10, 14, 31, 9, 22, 18, 29, 0}));
+        // Its details: one row of a table per ring, in ring order.
+        const QList<QVariantMap> rings = MethodeThorp(QStringLiteral("t")).details();
+        QCOMPARE(rings.size(), 6);
+        for (int k = 0; k < 6; ++k) {
+            QCOMPARE(
+                rings.at(k).value(QStringLiteral("columns")).toStringList(),
+                (QStringList{QStringLiteral("Ring"), QStringLiteral("Run"), QStringLiteral("Counters")}));
+            QCOMPARE(rings.at(k).value(QStringLiteral("Ring")).toInt(), k);
+        }
         QCOMPARE(MethodeThorp::decisionTable(0)[0][5], quint8(1));
         QCOMPARE(MethodeThorp::decisionTable(1)[0][0], quint8(0));
 

@@ -441,6 +441,83 @@ private slots:
         QVERIFY(ui.getMethodDetails(100000).isEmpty());
     }
 
+    // "Signature" after nine results one wheel step apart: its named values in their order, one
+    // row per observed value with its four columns, then the state's figures; every row reaches
+    // "rows", and the value rows are not folded into the map, where they would overwrite each
+    // other.
+    void methodDetailsKeepEveryRowInOrder()
+    {
+        EngineRoot root(false);
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        const int signature = methodIdOf(*root.engine(), QStringLiteral("Signature"));
+        QVERIFY(signature >= 0);
+        const QList<int> walk{0, 32, 15, 19, 4, 21, 2, 25, 17};
+        for (int v : walk) {
+            ui.play(v);
+        }
+        settle();
+        const QVariantMap details = ui.getMethodDetails(signature);
+        QCOMPARE(details.value(QStringLiteral("Count")).toInt(), 8);
+        QCOMPARE(details.value(QStringLiteral("MoyennePorteeCW")).toInt(), 1);
+        QVERIFY(!details.contains(QStringLiteral("Num")));
+
+        const QVariantList rows = details.value(QStringLiteral("rows")).toList();
+        const auto cellsOf = [&rows](int i) {
+            return rows.value(i).toList();
+        };
+        const auto cell = [&cellsOf](int row, int column, const QString &key) {
+            return cellsOf(row).value(column).toMap().value(key);
+        };
+        const QStringList named{QStringLiteral("Count"),           QStringLiteral("MoyennePorteeCW"),
+                                QStringLiteral("ETPorteeCW"),      QStringLiteral("MoyennePorteeCCW"),
+                                QStringLiteral("ETPorteeCCW"),     QStringLiteral("StartStdDev"),
+                                QStringLiteral("NbMaxNumsToPlay"), QStringLiteral("PosOfCenter"),
+                                QStringLiteral("NextNumIsCW")};
+        const QStringList figures{QStringLiteral("active"),    QStringLiteral("ecart"),
+                                  QStringLiteral("ecartMax"),  QStringLiteral("ecartMoyen"),
+                                  QStringLiteral("lastEcart"), QStringLiteral("nbWins")};
+        QCOMPARE(rows.size(), named.size() + 8 + figures.size());
+        for (int i = 0; i < named.size(); ++i) {
+            QCOMPARE(cellsOf(i).size(), 1);
+            QCOMPARE(cell(i, 0, QStringLiteral("name")).toString(), named.at(i));
+            QCOMPARE(cell(i, 0, QStringLiteral("value")), details.value(named.at(i)));
+        }
+        QCOMPARE(cell(0, 0, QStringLiteral("value")).toInt(), 8);
+        // The observed values are the last eight, in increasing order.
+        QList<int> observed = walk.mid(1);
+        std::sort(observed.begin(), observed.end());
+        for (int k = 0; k < 8; ++k) {
+            const int i = named.size() + k;
+            QCOMPARE(cellsOf(i).size(), 4);
+            QStringList columns;
+            for (const QVariant &c : cellsOf(i)) {
+                columns << c.toMap().value(QStringLiteral("name")).toString();
+            }
+            QCOMPARE(columns, (QStringList{QStringLiteral("Num"), QStringLiteral("Col"),
+                                           QStringLiteral("IsCW"), QStringLiteral("Val")}));
+            QCOMPARE(cell(i, 0, QStringLiteral("value")).toInt(), observed.at(k));
+        }
+        QCOMPARE(cell(named.size(), 1, QStringLiteral("value")).toString(), QStringLiteral("black")); // 2
+        for (int k = 0; k < figures.size(); ++k) {
+            const int i = named.size() + 8 + k;
+            QCOMPARE(cell(i, 0, QStringLiteral("name")).toString(), figures.at(k));
+            QCOMPARE(cell(i, 0, QStringLiteral("value")), details.value(figures.at(k)));
+        }
+
+        // A method without details of its own shows the state's figures alone.
+        EngineRoot baccarat;
+        baccarat.loadCatalogue();
+        UIWrapper bui(&baccarat);
+        const QVariantList bankerRows =
+            bui.getMethodDetails(methodIdOf(*baccarat.engine(), QStringLiteral("BANKER")))
+                .value(QStringLiteral("rows"))
+                .toList();
+        QCOMPARE(bankerRows.size(), figures.size());
+        QCOMPARE(bankerRows.value(0).toList().value(0).toMap().value(QStringLiteral("name")).toString(),
+                 QStringLiteral("active"));
+    }
+
     void theListSortTypeReachesTheAutomaticMethods()
     {
         EngineRoot root;

@@ -46,6 +46,13 @@ const QString kValue = QStringLiteral("value");
 const QString kFlags = QStringLiteral("flags");
 const QString kBet = QStringLiteral("bet");
 const QString kName = QStringLiteral("name");
+const QString kRows = QStringLiteral("rows");
+
+/// One cell of a row of the details dialog.
+QVariantMap detailCell(const QString &name, const QVariant &value)
+{
+    return {{kName, name}, {kValue, value}};
+}
 
 /// Play-type bits of the method lists.
 constexpr int kNormalList = NoxMethodState::NormalList;
@@ -1062,28 +1069,44 @@ void UIWrapper::addPlayedItemsString(const QString &text, const QJSValue &callba
 
 QVariantMap UIWrapper::getMethodDetails(int id) const
 {
+    using Details = Nox::NoxMethodDetailsInterface;
     QVariantMap map;
     const NoxMethodState *state = m_engine ? m_engine->methodState(id) : nullptr;
     if (!state) {
         return map;
     }
-    if (const auto *details = dynamic_cast<const Nox::NoxMethodDetailsInterface *>(state->method())) {
+    QVariantList rows;
+    const auto addValue = [&map, &rows](const QString &name, const QVariant &value) {
+        map.insert(name, value);
+        rows.append(QVariant(QVariantList{detailCell(name, value)}));
+    };
+    if (const auto *details = dynamic_cast<const Details *>(state->method())) {
         std::lock_guard lock(state->method()->mutex());
         for (const QVariantMap &entry : details->details()) {
-            if (entry.contains(kName) && entry.contains(kValue)) {
-                map.insert(entry.value(kName).toString(), entry.value(kValue));
+            if (entry.contains(Details::kColumns)) {
+                // A table row: its columns repeat from row to row, so it is kept whole, in order.
+                QVariantList cells;
+                for (const QString &column : entry.value(Details::kColumns).toStringList()) {
+                    cells.append(detailCell(column, entry.value(column)));
+                }
+                rows.append(QVariant(cells));
+            } else if (entry.contains(Details::kName) && entry.contains(Details::kValue)) {
+                addValue(entry.value(Details::kName).toString(), entry.value(Details::kValue));
             } else {
-                map.insert(entry);
+                for (auto it = entry.cbegin(); it != entry.cend(); ++it) {
+                    addValue(it.key(), it.value());
+                }
             }
         }
     }
     const QList<int> gaps = state->gapList(false);
-    map.insert(QStringLiteral("active"), state->isActive());
-    map.insert(QStringLiteral("ecart"), state->ecart());
-    map.insert(QStringLiteral("ecartMax"), state->ecartMax());
-    map.insert(QStringLiteral("ecartMoyen"), state->ecartMoyen());
-    map.insert(QStringLiteral("lastEcart"), gaps.isEmpty() ? 0 : gaps.constLast());
-    map.insert(QStringLiteral("nbWins"), state->nbWins());
+    addValue(QStringLiteral("active"), state->isActive());
+    addValue(QStringLiteral("ecart"), state->ecart());
+    addValue(QStringLiteral("ecartMax"), state->ecartMax());
+    addValue(QStringLiteral("ecartMoyen"), state->ecartMoyen());
+    addValue(QStringLiteral("lastEcart"), gaps.isEmpty() ? 0 : gaps.constLast());
+    addValue(QStringLiteral("nbWins"), state->nbWins());
+    map.insert(kRows, rows);
     return map;
 }
 

@@ -200,6 +200,12 @@ public:
     /// Plays a pasted history; callback(progress, total) is called on every progress step (a
     /// false or an error returned cancels the rest) and callback(total, total) at the end.
     Q_INVOKABLE void addPlayedItemsString(const QString &text, const QJSValue &callback);
+    /// The details of a method: each of its named values under its name, then the state's
+    /// "active", "ecart", "ecartMax", "ecartMoyen", "lastEcart" and "nbWins"; and under "rows"
+    /// everything the details dialog shows, in order: a list of rows, each a list of cells
+    /// {"name", "value"} (one cell for a named value, one per column for a row of a table such
+    /// as the observed values of "Signature", which the map does not hold). An empty map for an
+    /// unknown identifier.
     Q_INVOKABLE QVariantMap getMethodDetails(int id) const;
     Q_INVOKABLE QList<QVariant> getMontanteParameters(int id) const;
     Q_INVOKABLE void setMontanteParameters(int id, const QList<QVariant> &parameters);

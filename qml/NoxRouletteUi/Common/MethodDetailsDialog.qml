@@ -4,46 +4,71 @@ import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
 
-// "Détails de méthode": every detail the method gives, name left, value right.
+// "Détails de méthode": every detail the method gives, in its order, then the gap figures. A
+// named value shows its name left and its value right; a row of a table (the observed values of
+// "Signature") shows its cells side by side, each with its column name.
 NoxDialog {
     id: dialog
 
     property int methodId: -1
     property string methodName
-    readonly property var details: methodId >= 0 ? UIWrapper.getMethodDetails(methodId) : ({})
+    // The facade's details of the method (UIWrapper.getMethodDetails); its "rows" are shown.
+    property var details: methodId >= 0 ? UIWrapper.getMethodDetails(methodId) : ({})
 
     objectName: "detailsDialog"
     title: qsTr("Détails de méthode") + " : " + methodName
     acceptText: qsTr("Fermer")
 
-    function show(value: var): string {
-        if (typeof value === "boolean")
-            return value ? qsTr("oui") : qsTr("non")
-        if (typeof value === "number" && !Number.isInteger(value))
-            return value.toFixed(2)
-        return String(value)
-    }
-
     ListView {
         id: list
+        objectName: "detailRows"
         Layout.fillWidth: true
         Layout.preferredHeight: Math.min(contentHeight, 360)
         clip: true
-        model: Object.keys(dialog.details)
+        model: dialog.details.rows ?? []
         ScrollBar.vertical: ScrollBar {}
         delegate: RowLayout {
-            required property string modelData
-            width: list.width
-            height: 26
-            Label {
-                Layout.fillWidth: true
-                text: parent.modelData
-                color: Theme.colors.textMuted
-                elide: Text.ElideRight
+            id: row
+            required property var modelData
+            // The cells to show: a named value alone fills the line, value at the right.
+            readonly property var cells: modelData.map(c => ({
+                name: c.name,
+                text: show(c.value),
+                single: modelData.length === 1
+            }))
+
+            function show(value: var): string {
+                if (typeof value === "boolean")
+                    return value ? qsTr("oui") : qsTr("non")
+                if (typeof value === "number" && !Number.isInteger(value))
+                    return value.toFixed(2)
+                return String(value)
             }
-            Label {
-                text: dialog.show(dialog.details[parent.modelData])
-                font.weight: Font.DemiBold
+
+            width: ListView.view.width
+            height: 26
+            spacing: Theme.metrics.spacing
+            Repeater {
+                model: row.cells
+                delegate: RowLayout {
+                    id: cell
+                    required property var modelData
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    spacing: 4
+                    Label {
+                        Layout.fillWidth: cell.modelData.single
+                        text: cell.modelData.name
+                        color: Theme.colors.textMuted
+                        elide: Text.ElideRight
+                    }
+                    Label {
+                        Layout.fillWidth: !cell.modelData.single
+                        text: cell.modelData.text
+                        font.weight: Font.DemiBold
+                        elide: Text.ElideRight
+                    }
+                }
             }
         }
     }
