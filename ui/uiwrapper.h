@@ -83,6 +83,7 @@ class UIWrapper : public QObject
     Q_PROPERTY(
         QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
     Q_PROPERTY(QString betError READ betError NOTIFY betErrorChanged)
+    Q_PROPERTY(QString fileMessage READ fileMessage NOTIFY fileMessageChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -120,6 +121,10 @@ public:
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
+    /// What the last file operation has to tell the player: why a profile could not be loaded
+    /// or saved, why the progressions could not be written, or what an import of methods took
+    /// and refused. Empty after a profile or progression operation that went through.
+    [[nodiscard]] QString fileMessage() const { return m_fileMessage; }
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
     /// refuses, with betError saying why.
@@ -143,6 +148,7 @@ signals:
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
     void betErrorChanged();
+    void fileMessageChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -163,16 +169,23 @@ public slots:
     void setMethodConfigValue(int id, const QString &key, const QVariant &value);
     void setMethodsConfigValue(const QString &color, const QString &key, const QVariant &value);
     void setCurrentMontante(const QString &type, const QString &name);
-    void loadProfile(const QString &path);
-    void saveProfile(const QString &path);
+    /// False when the profile could not be used (nothing changed); fileMessage says why.
+    bool loadProfile(const QString &path);
+    /// False when the profile could not be written; fileMessage says why.
+    bool saveProfile(const QString &path);
     void setLanguage(const QString &code);
     void removeUserMethod(int id);
     void removeAllUserMethods();
     void upsertUserMethod(int id, const QVariant &model);
-    void importUserMethods(const QString &path);
+    /// Adds the methods of a file; fileMessage says how many lines were taken and refused
+    /// (with the first refused line numbers). False when the file could not be read or gave
+    /// no method.
+    bool importUserMethods(const QString &path);
     void setEngineConfigValue(const QString &name, const QVariant &value);
-    void removeUserMontante(int id);
-    void upsertUserMontante(int id, const QVariant &model);
+    /// These two write the progression library at once when the engine has a settings store;
+    /// false when it could not be written, with fileMessage saying why.
+    bool removeUserMontante(int id);
+    bool upsertUserMontante(int id, const QVariant &model);
 
     void onItemsToPlayChanged();
     void onPlayedItemsChanged();
@@ -222,6 +235,9 @@ private:
     /// The bet placement over the engine's calibration and the bet input, made on first use.
     Nox::NoxBetPlacement *placement();
     void setBetError(const QString &error);
+    void setFileMessage(const QString &message);
+    /// Writes the user progressions to the engine's library file (when it has a store).
+    bool saveMontanteLibrary();
 
     Nox::NoxEngine *m_engine = nullptr;
     UICalibrationModel *m_calibration = nullptr;
@@ -245,4 +261,5 @@ private:
     Nox::NoxInput *m_betInput = nullptr;
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
+    QString m_fileMessage;
 };

@@ -26,6 +26,8 @@ AppPage {
     property alias nameField: nameInput
     property alias stepsField: stepsInput
     property alias importDialog: importDialog
+    property alias importReport: importReport
+    property alias fileErrorDialog: fileErrorDialog
     readonly property int maxNameLength: 127
     readonly property int maxStep: 10000
 
@@ -89,7 +91,8 @@ AppPage {
             recupRecompute: recupRecompute,
             nbWinRecalcul: Math.max(1, Math.min(100, nbWinRecalcul)) | 0
         }
-        UIWrapper.upsertUserMontante(montanteId, model)
+        if (!UIWrapper.upsertUserMontante(montanteId, model))
+            fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
         if (montanteId < 0) {
             // The new progression is the last one of the list.
@@ -101,10 +104,18 @@ AppPage {
         }
     }
 
+    // The import says what it took and refused, as an error when it took nothing.
+    function importMethods(path: string) {
+        importReport.failed = !UIWrapper.importUserMethods(path)
+        importReport.message = UIWrapper.fileMessage
+        importReport.open()
+    }
+
     function remove() {
         if (montanteId < 0)
             return
-        UIWrapper.removeUserMontante(montanteId)
+        if (!UIWrapper.removeUserMontante(montanteId))
+            fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
         clear()
     }
@@ -258,6 +269,26 @@ AppPage {
         title: qsTr("Importer des méthodes")
         nameFilters: [qsTr("Method files (*.txt)")]
         fileMode: FileDialog.OpenFile
-        onAccepted: UIWrapper.importUserMethods(selectedFile.toString())
+        onAccepted: page.importMethods(selectedFile.toString())
+    }
+    NoxDialog {
+        id: importReport
+        property bool failed: false
+        property string message
+        objectName: "importReport"
+        title: qsTr("Importer des méthodes")
+        titleColor: failed ? Theme.colors.loss : Theme.colors.text
+        MessageText {
+            objectName: "importMessage"
+            text: importReport.message
+        }
+    }
+    ErrorDialog {
+        id: fileErrorDialog
+        objectName: "fileErrorDialog"
+        function show(reason: string) {
+            message = reason
+            open()
+        }
     }
 }
