@@ -133,8 +133,6 @@ private slots:
         engine.restart(true, true);
         NoxMethodState *tie = engine.methodState(2);
         QCOMPARE(tie->method()->name(), QStringLiteral("TIE"));
-        QVERIFY(tie->playModeFlags() & NoxMethodState::QuickList);
-        QCOMPARE(tie->method()->quickModeRank(), -1);
         engine.setMethodActive(2, true);
 
         const auto tieStake = [&engine](bool quick, bool split) {
@@ -155,6 +153,8 @@ private slots:
         QCOMPARE(tieStake(false, true), 0);
         engine.setMethodActive(2, false);
         QCOMPARE(tieStake(true, false), 0);
+        QVERIFY(tie->playModeFlags() & NoxMethodState::QuickList);
+        QCOMPARE(tie->method()->quickModeRank(), -1);
     }
 
     void candidateSetsAreSnapshots()

@@ -510,11 +510,14 @@ private slots:
         QVERIFY(!ui.upsertUserMontante(-1, model));
         QVERIFY2(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être enregistrées : "),
                  qPrintable(ui.fileMessage()));
-        const int id = ui.getUserMontantes().first().toMap().value(QStringLiteral("montanteId")).toInt();
-        QVERIFY(!ui.removeUserMontante(id));
+        const QList<QVariant> users = ui.getUserMontantes();
+        QCOMPARE(users.size(), 2);
+        QVERIFY(!ui.removeUserMontante(users.at(0).toMap().value(QStringLiteral("montanteId")).toInt()));
+        QVERIFY(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être enregistrées : "));
         QVERIFY(QDir(library).removeRecursively());
-        QVERIFY(ui.removeUserMontante(id));
+        QVERIFY(ui.removeUserMontante(users.at(1).toMap().value(QStringLiteral("montanteId")).toInt()));
         QCOMPARE(ui.fileMessage(), QString());
+        QVERIFY(QFile::exists(library));
         root.engine()->setPersistence(false);
     }
 
