@@ -782,7 +782,7 @@ bool UIWrapper::loadProfile(const QString &path)
     }
     QString why;
     const bool ok = m_engine->loadProfile(urlFromPath(path), &why);
-    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être chargé : %1").arg(why));
+    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être chargé : %1.").arg(why));
     return ok;
 }
 
@@ -793,7 +793,7 @@ bool UIWrapper::saveProfile(const QString &path)
     }
     QString why;
     const bool ok = m_engine->saveProfile(urlFromPath(path), &why);
-    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être enregistré : %1").arg(why));
+    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être enregistré : %1.").arg(why));
     return ok;
 }
 
@@ -910,7 +910,7 @@ bool UIWrapper::saveMontanteLibrary()
     }
     QString why;
     const bool ok = m_engine->saveMontanteLibrary({}, &why);
-    setFileMessage(ok ? QString() : tr("Les montantes n'ont pas pu être enregistrées : %1").arg(why));
+    setFileMessage(ok ? QString() : tr("Les montantes n'ont pas pu être enregistrées : %1.").arg(why));
     return ok;
 }
 

@@ -135,6 +135,12 @@ UIMainWindow {
             break
         }
         case "home_sort_list": openList(page(), "sortBox"); break
+        // Quick mode with "Jouer l'égalité" on: the tie key shows its stake.
+        case "home_quick_tie": {
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("TIE"), true)
+            page().chooseMode("quick")
+            break
+        }
         // What a binary file given to the file actions gives.
         case "montante_import_report": page().importMethods(shotBinaryFile); break
         case "visibility_profile_error": page().loadProfile(shotBinaryFile); break

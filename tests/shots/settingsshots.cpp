@@ -64,6 +64,7 @@ const Shot kShots[] = {
     {"home_sort_list", "/home"},
     {"montante_import_report", "/settings/montantes/user"},
     {"visibility_profile_error", "/settings/methods/visibility"},
+    {"home_quick_tie", "/home"},
 };
 
 template<typename T>

@@ -1097,12 +1097,12 @@
 <context>
     <name>UIWrapper</name>
     <message>
-        <source>Le profil n'a pas pu être chargé : %1</source>
-        <translation>The profile could not be loaded: %1</translation>
+        <source>Le profil n'a pas pu être chargé : %1.</source>
+        <translation>The profile could not be loaded: %1.</translation>
     </message>
     <message>
-        <source>Le profil n'a pas pu être enregistré : %1</source>
-        <translation>The profile could not be saved: %1</translation>
+        <source>Le profil n'a pas pu être enregistré : %1.</source>
+        <translation>The profile could not be saved: %1.</translation>
     </message>
     <message>
         <source>Le fichier de méthodes n'a pas pu être lu.</source>
@@ -1129,8 +1129,8 @@
         <translation>Methods imported: %1. Lines refused: %2 (%3).</translation>
     </message>
     <message>
-        <source>Les montantes n'ont pas pu être enregistrées : %1</source>
-        <translation>The progressions could not be saved: %1</translation>
+        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
+        <translation>The progressions could not be saved: %1.</translation>
     </message>
     <message>
         <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>

@@ -1046,12 +1046,12 @@
 <context>
     <name>UIWrapper</name>
     <message>
-        <source>Le profil n'a pas pu être chargé : %1</source>
-        <translation>Le profil n'a pas pu être chargé : %1</translation>
+        <source>Le profil n'a pas pu être chargé : %1.</source>
+        <translation>Le profil n'a pas pu être chargé : %1.</translation>
     </message>
     <message>
-        <source>Le profil n'a pas pu être enregistré : %1</source>
-        <translation>Le profil n'a pas pu être enregistré : %1</translation>
+        <source>Le profil n'a pas pu être enregistré : %1.</source>
+        <translation>Le profil n'a pas pu être enregistré : %1.</translation>
     </message>
     <message>
         <source>Le fichier de méthodes n'a pas pu être lu.</source>
@@ -1078,8 +1078,8 @@
         <translation>Méthodes importées : %1. Lignes refusées : %2 (%3).</translation>
     </message>
     <message>
-        <source>Les montantes n'ont pas pu être enregistrées : %1</source>
-        <translation>Les montantes n'ont pas pu être enregistrées : %1</translation>
+        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
+        <translation>Les montantes n'ont pas pu être enregistrées : %1.</translation>
     </message>
     <message>
         <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
