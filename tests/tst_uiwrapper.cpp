@@ -521,6 +521,38 @@ private slots:
         root.engine()->setPersistence(false);
     }
 
+    /// A library file adds its progressions; one that is no library says why and adds nothing.
+    void progressionLibraryImport()
+    {
+        const QString library = m_dir.filePath(QStringLiteral("two.dat"));
+        {
+            EngineRoot source;
+            UIWrapper writer(&source);
+            for (const char *name : {"Une", "Deux"}) {
+                writer.upsertUserMontante(-1, QVariantMap{{QStringLiteral("name"), QString::fromLatin1(name)},
+                                                          {QStringLiteral("steps"), QStringLiteral("1,3")}});
+            }
+            QVERIFY(source.engine()->saveMontanteLibrary(QUrl::fromLocalFile(library)));
+        }
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        QSignalSpy montantes(&ui, &UIWrapper::montantesChanged);
+        const QString binary = m_dir.filePath(QStringLiteral("picture.dat"));
+        QVERIFY(NoxTest::writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02\x03", 19)));
+        QVERIFY(!ui.importMontanteLibrary(QUrl::fromLocalFile(binary).toString()));
+        QVERIFY2(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être importées : "),
+                 qPrintable(ui.fileMessage()));
+        QVERIFY(ui.getUserMontantes().isEmpty());
+        QCOMPARE(montantes.count(), 0);
+
+        QVERIFY(ui.importMontanteLibrary(QUrl::fromLocalFile(library).toString()));
+        QCOMPARE(ui.fileMessage(), QStringLiteral("Montantes importées : 2."));
+        QCOMPARE(ui.getUserMontantes().size(), 2);
+        QCOMPARE(montantes.count(), 1);
+        QVERIFY(ui.montantes().value(QStringLiteral("cs")).toStringList().contains(QStringLiteral("Deux")));
+    }
+
     /// The tie plays in Quick mode but is switched on from its own section: the quick list
     /// keeps its six ranked methods.
     void quickListLeavesTheTieToItsSection()

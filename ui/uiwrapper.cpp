@@ -914,6 +914,26 @@ bool UIWrapper::saveMontanteLibrary()
     return ok;
 }
 
+bool UIWrapper::importMontanteLibrary(const QString &path)
+{
+    if (!m_engine) {
+        return false;
+    }
+    const qsizetype before = m_engine->userMontanteIds().size();
+    QString why;
+    if (!m_engine->loadMontanteLibrary(urlFromPath(path), false, &why)) {
+        setFileMessage(tr("Les montantes n'ont pas pu être importées : %1.").arg(why));
+        return false;
+    }
+    emit montantesChanged();
+    emit currentMontantesChanged();
+    if (!saveMontanteLibrary()) {
+        return false;
+    }
+    setFileMessage(tr("Montantes importées : %1.").arg(m_engine->userMontanteIds().size() - before));
+    return true;
+}
+
 bool UIWrapper::removeUserMontante(int id)
 {
     bool saved = true;

@@ -122,8 +122,9 @@ public:
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
     /// What the last file operation has to tell the player: why a profile could not be loaded
-    /// or saved, why the progressions could not be written, or what an import of methods took
-    /// and refused. Empty after a profile or progression operation that went through.
+    /// or saved, why the progressions could not be imported or written, or what an import
+    /// took (and, for methods, refused). Empty after a profile or progression operation that
+    /// went through.
     [[nodiscard]] QString fileMessage() const { return m_fileMessage; }
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
@@ -186,6 +187,10 @@ public slots:
     /// false when it could not be written, with fileMessage saying why.
     bool removeUserMontante(int id);
     bool upsertUserMontante(int id, const QVariant &model);
+    /// Adds the progressions of a library file to the player's and writes the library;
+    /// fileMessage says how many were added, or why the file could not be used (then nothing
+    /// is added and the result is false).
+    bool importMontanteLibrary(const QString &path);
 
     void onItemsToPlayChanged();
     void onPlayedItemsChanged();

@@ -111,6 +111,22 @@ Item {
             UIWrapper.removeUserMethod(UIWrapper.getMethodId("Suivre banker"))
         }
 
+        // "Importer des montantes" with a file that is no library: the page says why.
+        function test_libraryImportSaysWhy() {
+            const page = createTemporaryObject(pageComponent, root)
+            const countBefore = UIWrapper.getUserMontantes().length
+            page.libraryDialog.selectedFile = testHelper.writeFile("picture.dat", "\x89PNG\r\n\x1a\n\x00\x00")
+            page.libraryDialog.accepted()
+            const report = page.importReport
+            tryCompare(report, "opened", true)
+            compare(report.title, "Importer des montantes")
+            verify(report.failed)
+            verify(findChild(report, "importMessage").text.startsWith("Les montantes n'ont pas pu être importées : "))
+            compare(UIWrapper.getUserMontantes().length, countBefore)
+            report.close()
+            tryCompare(report, "visible", false)
+        }
+
         function test_selectLoadsTheEditor() {
             const page = createTemporaryObject(pageComponent, root)
             const list = UIWrapper.getUserMontantes()

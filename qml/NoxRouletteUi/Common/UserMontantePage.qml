@@ -26,6 +26,7 @@ AppPage {
     property alias nameField: nameInput
     property alias stepsField: stepsInput
     property alias importDialog: importDialog
+    property alias libraryDialog: libraryDialog
     property alias importReport: importReport
     property alias fileErrorDialog: fileErrorDialog
     readonly property int maxNameLength: 127
@@ -107,7 +108,16 @@ AppPage {
     // The import says what it took and refused, as an error when it took nothing.
     function importMethods(path: string) {
         importReport.failed = !UIWrapper.importUserMethods(path)
+        importReport.title = qsTr("Importer des méthodes")
         importReport.message = UIWrapper.fileMessage
+        importReport.open()
+    }
+
+    function importMontantes(path: string) {
+        importReport.failed = !UIWrapper.importMontanteLibrary(path)
+        importReport.title = qsTr("Importer des montantes")
+        importReport.message = UIWrapper.fileMessage
+        refreshList()
         importReport.open()
     }
 
@@ -147,6 +157,12 @@ AppPage {
                     iconName: "add"
                     tip: qsTr("Nouvelle montante")
                     onClicked: page.clear()
+                }
+                IconButton {
+                    objectName: "importMontantesButton"
+                    iconName: "folder_open"
+                    tip: qsTr("Importer des montantes")
+                    onClicked: libraryDialog.open()
                 }
                 IconButton {
                     objectName: "importButton"
@@ -271,12 +287,18 @@ AppPage {
         fileMode: FileDialog.OpenFile
         onAccepted: page.importMethods(selectedFile.toString())
     }
+    FileDialog {
+        id: libraryDialog
+        title: qsTr("Importer des montantes")
+        nameFilters: [qsTr("Progression files (*.dat)")]
+        fileMode: FileDialog.OpenFile
+        onAccepted: page.importMontantes(selectedFile.toString())
+    }
     NoxDialog {
         id: importReport
         property bool failed: false
         property string message
         objectName: "importReport"
-        title: qsTr("Importer des méthodes")
         titleColor: failed ? Theme.colors.loss : Theme.colors.text
         MessageText {
             objectName: "importMessage"

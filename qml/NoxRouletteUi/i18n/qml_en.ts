@@ -1035,6 +1035,14 @@
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
     </message>
+    <message>
+        <source>Importer des montantes</source>
+        <translation>Import progressions</translation>
+    </message>
+    <message>
+        <source>Progression files (*.dat)</source>
+        <translation>Progression files (*.dat)</translation>
+    </message>
 </context>
 <context>
     <name>NoxMontanteLibrary</name>
@@ -1135,6 +1143,14 @@
     <message>
         <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
         <translation>Automatic betting is not available: the mouse cannot be controlled.</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être importées : %1.</source>
+        <translation>The progressions could not be imported: %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Progressions imported: %1.</translation>
     </message>
 </context>
 </TS>

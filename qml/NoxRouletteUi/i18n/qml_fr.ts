@@ -984,6 +984,14 @@
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
     </message>
+    <message>
+        <source>Importer des montantes</source>
+        <translation>Importer des montantes</translation>
+    </message>
+    <message>
+        <source>Progression files (*.dat)</source>
+        <translation>Progression files (*.dat)</translation>
+    </message>
 </context>
 <context>
     <name>NoxMontanteLibrary</name>
@@ -1084,6 +1092,14 @@
     <message>
         <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
         <translation>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être importées : %1.</source>
+        <translation>Les montantes n'ont pas pu être importées : %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Montantes importées : %1.</translation>
     </message>
 </context>
 </TS>
