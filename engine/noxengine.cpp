@@ -1225,7 +1225,7 @@ void NoxEngine::settleCoup(int value)
         if (f.stopLoss >= remaining) {
             addLimitNotification(
                 NoxNotification::LossLimit,
-                QStringLiteral("Attention le prochain coup vous menera sous votre limite de perte\nPerte : "),
+                QStringLiteral("Attention le prochain coup vous mènera sous votre limite de perte\nPerte : "),
                 remaining);
         }
         d->stats.record(profit, f.mise);

@@ -29,6 +29,7 @@ class NoxMethodState;
 struct NoxJournalEntry;
 class NoxMontante;
 struct NoxEnginePrivate;
+struct NoxNumberListReading;
 
 /// Owns the coup history and every method state and turns each result into updated
 /// statistics, bankroll and bets of the next coup.
@@ -189,8 +190,12 @@ public:
     [[nodiscard]] QString userMethodsPath() const;
     /// Reads user methods (empty url: userMethodsPath()). clear: remove every user method first;
     /// replace: a line replaces the user methods of its name (an empty name: all of them).
-    /// Returns the number of methods added, -1 when the file cannot be opened.
-    int loadUserMethods(const QUrl &url = {}, bool clear = false, bool replace = false);
+    /// Only lines that are a name and numbers of this engine's game are taken (baccarat: the
+    /// three results' items; roulette: its bet items); `reading`, when given, receives the
+    /// lines taken and refused. Returns the number of methods added, -1 when the file cannot
+    /// be opened.
+    int loadUserMethods(const QUrl &url = {}, bool clear = false, bool replace = false,
+                        NoxNumberListReading *reading = nullptr);
     /// Writes the user methods, newest first, atomically.
     bool saveUserMethods(const QUrl &url = {}, QString *error = nullptr);
     void removeUserMethod(int methodId);

@@ -27,6 +27,20 @@ bool isUserMethod(const NoxMethodState *s)
 // User files hold a few thousand short lines; anything far larger is not one.
 constexpr qint64 kMaxUserFileSize = 32 * 1024 * 1024;
 
+/// Whether a user method of this game may play `id`: on baccarat one of the three results,
+/// on roulette any bet item of its table. Other bet items are warned about as the factory does.
+bool isUserMethodItem(int id, bool baccarat)
+{
+    const auto item = NoxBetItemID(id);
+    const bool baccaratItem =
+        item == NoxBetItemID::B_TIE || item == NoxBetItemID::B_PLAYER || item == NoxBetItemID::B_BANKER;
+    if (!hasBetItem(item)) {
+        qCWarning(lcNoxMethods, "Failed to load item %d", id);
+        return false;
+    }
+    return baccarat == baccaratItem;
+}
+
 } // namespace
 
 QString NoxEngine::readResource(const QString &name)
@@ -100,15 +114,21 @@ void NoxEngine::addUserMethodState(NoxMethodState *state)
     noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
 }
 
-int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace)
+int NoxEngine::loadUserMethods(const QUrl &url, bool clear, bool replace, NoxNumberListReading *reading)
 {
     QFile file(url.isEmpty() ? userMethodsPath() : localPathOf(url));
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxUserFileSize) {
         return -1;
     }
-    // Bytes that are not UTF-8 become replacement characters and simply fail to parse.
-    const QList<NoxNumberListParser::Record> records =
-        NoxNumberListParser::parse(QString::fromUtf8(file.readAll()));
+    // Bytes that are not UTF-8 become replacement characters, which no name may hold: a
+    // binary file gives refused lines, not methods with garbage names.
+    const bool baccarat = isBaccaratMode();
+    const NoxNumberListReading read = NoxNumberListParser::read(
+        QString::fromUtf8(file.readAll()), [baccarat](int id) { return isUserMethodItem(id, baccarat); });
+    if (reading) {
+        *reading = read;
+    }
+    const QList<NoxNumberListParser::Record> &records = read.records;
     if (clear) {
         removeStates(isUserMethod);
     }

@@ -1,5 +1,6 @@
 #include "engine/noxprofilefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -71,7 +72,8 @@ bool NoxProfileFile::read(const QString &path, QMap<QString, bool> *hiddenByName
     // Profiles hold one short entry per method; anything this large is not a profile.
     constexpr qint64 kMaxSize = 16 * 1024 * 1024;
     if (file.size() > kMaxSize) {
-        return fail(error, QStringLiteral("not a profile file (too large)"));
+        return fail(error, QCoreApplication::translate("NoxProfileFile",
+                                                       "pas un fichier de profil, fichier trop grand"));
     }
     return parse(file.readAll(), hiddenByName, error);
 }
@@ -83,14 +85,15 @@ bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenBy
         return quint8(data.at(i));
     };
     if (data.size() < 4) {
-        return fail(error, QStringLiteral("truncated profile file"));
+        return fail(error, QCoreApplication::translate("NoxProfileFile", "fichier de profil incomplet"));
     }
     qint64 count = qint32(quint32(byteAt(0)) | quint32(byteAt(1)) << 8 | quint32(byteAt(2)) << 16 |
                           quint32(byteAt(3)) << 24);
     pos = 4;
     // Each entry takes at least two bytes (a length and the flag).
     if (count < 0 || count > (data.size() - pos) / 2) {
-        return fail(error, QStringLiteral("invalid entry count in profile file"));
+        return fail(error, QCoreApplication::translate(
+                               "NoxProfileFile", "nombre de méthodes impossible dans le fichier de profil"));
     }
     QMap<QString, bool> entries;
     for (qint64 e = 0; e < count; ++e) {
@@ -98,7 +101,8 @@ bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenBy
         int shift = 0;
         while (true) {
             if (pos >= data.size() || shift > 28) {
-                return fail(error, QStringLiteral("truncated profile file"));
+                return fail(error,
+                            QCoreApplication::translate("NoxProfileFile", "fichier de profil incomplet"));
             }
             const quint8 b = byteAt(pos++);
             length |= quint32(b & 0x7f) << shift;
@@ -108,7 +112,7 @@ bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenBy
             }
         }
         if (qint64(length) + 1 > data.size() - pos) {
-            return fail(error, QStringLiteral("truncated profile file"));
+            return fail(error, QCoreApplication::translate("NoxProfileFile", "fichier de profil incomplet"));
         }
         const QString name = QString::fromLatin1(data.constData() + pos, qsizetype(length));
         pos += qsizetype(length);
@@ -117,7 +121,8 @@ bool NoxProfileFile::parse(const QByteArray &data, QMap<QString, bool> *hiddenBy
         entries.insert(name, hidden != 0);
     }
     if (pos != data.size()) {
-        return fail(error, QStringLiteral("unexpected data at the end of the profile file"));
+        return fail(error, QCoreApplication::translate("NoxProfileFile",
+                                                       "données inattendues à la fin du fichier de profil"));
     }
     *hiddenByName = entries;
     return true;

@@ -170,6 +170,10 @@ void NoxFactory::loadBaccaraMethods()
     tie->setNumberMode(false);
     add(tie);
     tie->setProfile(&NoxStatisticsProfile::tie());
+    // The player switches the tie on from its own section ("Jouer l'égalité") whatever the
+    // mode: it is staked in Quick mode as in Pro mode. Without a quick rank it is not one of
+    // the quick list's methods.
+    tie->setPlayModeFlag(NoxMethodState::QuickList, true);
 
     for (int k = 1; k <= 64; ++k) {
         auto *figure = new MethodPattern(QString::asprintf("Figure %02d", k), MethodPattern::figure(k));

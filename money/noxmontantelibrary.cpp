@@ -3,6 +3,7 @@
 #include "engine/noxlogging.h"
 #include "money/montanteperso.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -97,14 +98,18 @@ private:
 bool readRecord(Reader &in, int version, MontantePerso *m, QString *error)
 {
     const auto cut = [&] {
-        return fail(error, QStringLiteral("record cut short at byte %1").arg(in.position()));
+        return fail(error,
+                    QCoreApplication::translate("NoxMontanteLibrary", "enregistrement incomplet à l'octet %1")
+                        .arg(in.position()));
     };
     qint32 count = 0;
     if (!in.int32(&count)) {
         return cut();
     }
     if (count < 0 || count > kMaxSteps || qint64(count) * 4 > in.remaining()) {
-        return fail(error, QStringLiteral("impossible step count %1").arg(count));
+        return fail(error,
+                    QCoreApplication::translate("NoxMontanteLibrary", "nombre de paliers impossible : %1")
+                        .arg(count));
     }
     QList<int> steps;
     steps.reserve(count);
@@ -153,24 +158,25 @@ bool NoxMontanteLibrary::parse(const QByteArray &data, List *montantes, QString 
     Reader in(data);
     quint8 first = 0;
     if (!in.byte(&first)) {
-        return fail(error, QStringLiteral("empty file"));
+        return fail(error, QCoreApplication::translate("NoxMontanteLibrary", "fichier vide"));
     }
     int version = 0;
     qint32 count = 0;
     if (first == kHeaderLength) {
         QByteArray header;
         if (!in.bytes(kHeaderLength, &header)) {
-            return fail(error, QStringLiteral("header cut short"));
+            return fail(error, QCoreApplication::translate("NoxMontanteLibrary", "en-tête incomplet"));
         }
         if (header == kHeader2) {
             version = 2;
         } else if (header == kHeader1) {
             version = 1;
         } else {
-            return fail(error, QStringLiteral("unknown header"));
+            return fail(error, QCoreApplication::translate("NoxMontanteLibrary", "en-tête inconnu"));
         }
         if (!in.int32(&count)) {
-            return fail(error, QStringLiteral("count missing"));
+            return fail(error,
+                        QCoreApplication::translate("NoxMontanteLibrary", "nombre de montantes absent"));
         }
     } else {
         // Version 0: no header; the count is big-endian and begins with the byte just read.
@@ -178,13 +184,16 @@ bool NoxMontanteLibrary::parse(const QByteArray &data, List *montantes, QString 
         quint8 b2 = 0;
         quint8 b3 = 0;
         if (!in.byte(&b1) || !in.byte(&b2) || !in.byte(&b3)) {
-            return fail(error, QStringLiteral("count missing"));
+            return fail(error,
+                        QCoreApplication::translate("NoxMontanteLibrary", "nombre de montantes absent"));
         }
         count = qint32((quint32(first) << 24) | (quint32(b1) << 16) | (quint32(b2) << 8) | b3);
     }
     // Every record takes at least 13 bytes.
     if (count < 0 || qint64(count) * 13 > in.remaining()) {
-        return fail(error, QStringLiteral("impossible count %1").arg(count));
+        return fail(error,
+                    QCoreApplication::translate("NoxMontanteLibrary", "nombre de montantes impossible : %1")
+                        .arg(count));
     }
     List read;
     for (qint32 i = 0; i < count; ++i) {
@@ -195,7 +204,9 @@ bool NoxMontanteLibrary::parse(const QByteArray &data, List *montantes, QString 
         read.push_back(std::move(m));
     }
     if (in.remaining() > 0) {
-        return fail(error, QStringLiteral("%1 unexpected bytes after the last record").arg(in.remaining()));
+        return fail(error, QCoreApplication::translate("NoxMontanteLibrary",
+                                                       "%1 octets inattendus après la dernière montante")
+                               .arg(in.remaining()));
     }
     *montantes = std::move(read);
     return true;
@@ -238,7 +249,9 @@ bool NoxMontanteLibrary::read(const QString &path, List *montantes, QString *err
         return fail(error, file.errorString());
     }
     if (file.size() > kMaxFileSize) {
-        return fail(error, QStringLiteral("not a progression library (too large)"));
+        return fail(error,
+                    QCoreApplication::translate("NoxMontanteLibrary",
+                                                "pas une bibliothèque de montantes, fichier trop grand"));
     }
     return parse(file.readAll(), montantes, error);
 }

@@ -107,8 +107,9 @@ private slots:
 
         // Quick mode, in rank order.
         QList<NoxMethodState *> quick;
-        std::copy_if(states.begin(), states.end(), std::back_inserter(quick),
-                     [](const NoxMethodState *s) { return s->playModeFlags() & NoxMethodState::QuickList; });
+        std::copy_if(states.begin(), states.end(), std::back_inserter(quick), [](const NoxMethodState *s) {
+            return (s->playModeFlags() & NoxMethodState::QuickList) && s->method()->quickModeRank() >= 0;
+        });
         const NoxMethodSortByQuickMode byRank;
         std::sort(quick.begin(), quick.end(),
                   [&](const NoxMethodState *a, const NoxMethodState *b) { return byRank.compare(a, b) < 0; });
@@ -119,6 +120,41 @@ private slots:
         QCOMPARE(names, (QStringList{QStringLiteral("PLAYER"), QStringLiteral("BANKER"),
                                      QStringLiteral("AUTO Hawks"), QStringLiteral("AUTO Miroir"),
                                      QStringLiteral("AUTO Figure"), QStringLiteral("AUTO Mix")}));
+    }
+
+    /// "Jouer l'égalité" stakes the tie in Quick mode as in Pro mode: it plays in the quick
+    /// mode without a rank, so it is not one of the quick list's methods. The split view plays
+    /// only the methods put there.
+    void tieIsStakedInQuickModeToo()
+    {
+        NoxEngine engine(true);
+        engine.loadMethods();
+        engine.registerBuiltinMontantes();
+        engine.restart(true, true);
+        NoxMethodState *tie = engine.methodState(2);
+        QCOMPARE(tie->method()->name(), QStringLiteral("TIE"));
+        engine.setMethodActive(2, true);
+
+        const auto tieStake = [&engine](bool quick, bool split) {
+            NoxEngineConfig c = engine.config();
+            c.playQuick = quick;
+            c.playSplit = split;
+            engine.setConfig(c);
+            for (const NoxBet &bet : engine.computeBets(-1, false)) {
+                if (bet.id == NoxBetItemID::B_TIE) {
+                    return bet.bet;
+                }
+            }
+            return 0;
+        };
+        const auto pro = tieStake(false, false);
+        QVERIFY(pro > 0);
+        QCOMPARE(tieStake(true, false), pro);
+        QCOMPARE(tieStake(false, true), 0);
+        engine.setMethodActive(2, false);
+        QCOMPARE(tieStake(true, false), 0);
+        QVERIFY(tie->playModeFlags() & NoxMethodState::QuickList);
+        QCOMPARE(tie->method()->quickModeRank(), -1);
     }
 
     void candidateSetsAreSnapshots()

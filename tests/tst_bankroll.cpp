@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(engine.notifications().size(), 2);
         QCOMPARE(engine.notifications().last().title,
                  QStringLiteral(
-                     "Attention le prochain coup vous menera sous votre limite de perte\nPerte : -110.00"));
+                     "Attention le prochain coup vous mènera sous votre limite de perte\nPerte : -110.00"));
         engine.playValueInternal(Player);
         QCOMPARE(engine.notifications().size(), 2);
 

@@ -424,6 +424,150 @@ private slots:
         QVERIFY(ui.getUserMontantes().isEmpty());
     }
 
+    /// A profile that cannot be used says why, in French, and changes nothing; one that can
+    /// leaves no message.
+    void profileFailuresReachTheScreen()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        QSignalSpy message(&ui, &UIWrapper::fileMessageChanged);
+        const QString binary = m_dir.filePath(QStringLiteral("picture.pfl"));
+        QVERIFY(NoxTest::writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02\x03", 19)));
+        const QVariant before = ui.methodConfig();
+        QVERIFY(!ui.loadProfile(QUrl::fromLocalFile(binary).toString()));
+        QCOMPARE(message.count(), 1);
+        QVERIFY2(ui.fileMessage().startsWith(u"Le profil n'a pas pu être chargé : "),
+                 qPrintable(ui.fileMessage()));
+        QVERIFY(ui.fileMessage().size() > QStringLiteral("Le profil n'a pas pu être chargé : ").size());
+        QCOMPARE(ui.property("fileMessage").toString(), ui.fileMessage());
+        QCOMPARE(ui.methodConfig(), before);
+
+        const QString missingDir = m_dir.filePath(QStringLiteral("no/such/dir/p.pfl"));
+        QVERIFY(!ui.saveProfile(QUrl::fromLocalFile(missingDir).toString()));
+        QVERIFY2(ui.fileMessage().startsWith(u"Le profil n'a pas pu être enregistré : "),
+                 qPrintable(ui.fileMessage()));
+
+        const QString good = m_dir.filePath(QStringLiteral("good.pfl"));
+        QVERIFY(ui.saveProfile(QUrl::fromLocalFile(good).toString()));
+        QCOMPARE(ui.fileMessage(), QString());
+        QVERIFY(ui.loadProfile(QUrl::fromLocalFile(good).toString()));
+        QCOMPARE(ui.fileMessage(), QString());
+    }
+
+    /// An import says how many lines it took and refused, with the first refused lines.
+    void importOfMethodsSaysWhatItTookAndRefused()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        const int rowsBefore = ui.methodList()->rowCount();
+        const QString binary = m_dir.filePath(QStringLiteral("binary.txt"));
+        QByteArray data;
+        for (int i = 0; i < 8; ++i) {
+            data += "\xff\xfe\x01garbage" + QByteArray::number(i) + ":\x02\x03\n";
+        }
+        QVERIFY(NoxTest::writeFile(binary, data));
+        QVERIFY(!ui.importUserMethods(QUrl::fromLocalFile(binary).toString()));
+        QCOMPARE(ui.fileMessage(),
+                 QStringLiteral(
+                     "Méthodes importées : 0. Lignes refusées : 8 (lignes 1, 2, 3, 4, 5 et suivantes)."));
+        QCOMPARE(ui.methodList()->rowCount(), rowsBefore);
+
+        const QString mixed = m_dir.filePath(QStringLiteral("mixed.txt"));
+        QVERIFY(NoxTest::writeFile(mixed, "Banker:4002\nRoulette:0,1,2\n\nPlayer:4001\n"));
+        QVERIFY(ui.importUserMethods(QUrl::fromLocalFile(mixed).toString()));
+        QCOMPARE(ui.fileMessage(), QStringLiteral("Méthodes importées : 2. Lignes refusées : 1 (ligne 2)."));
+        QCOMPARE(ui.methodList()->rowCount(), rowsBefore + 2);
+
+        QVERIFY(!ui.importUserMethods(
+            QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("none.txt"))).toString()));
+        QCOMPARE(ui.fileMessage(), QStringLiteral("Le fichier de méthodes n'a pas pu être lu."));
+    }
+
+    /// With a settings store, a progression saved or removed is written at once; a library
+    /// that cannot be written says why.
+    void progressionLibraryIsWrittenOrSaysWhy()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        QVERIFY(root.engine()->setPersistence(true, QStringLiteral("LibraryTest")));
+        UIWrapper ui(&root);
+        const QString library = root.engine()->montanteLibraryPath();
+        QFile::remove(library);
+        QVariantMap model{{QStringLiteral("name"), QStringLiteral("Ecrite")},
+                          {QStringLiteral("steps"), QStringLiteral("1,2")}};
+        QVERIFY(ui.upsertUserMontante(-1, model));
+        QCOMPARE(ui.fileMessage(), QString());
+        QVERIFY(QFile::exists(library));
+        Nox::NoxEngine reader;
+        QVERIFY(reader.loadMontanteLibrary(QUrl::fromLocalFile(library)));
+        QVERIFY(reader.montanteList(NoxMethodType::plein).size() > 0);
+
+        // A directory where the file should be: the write fails and the screen is told.
+        QVERIFY(QFile::remove(library));
+        QVERIFY(QDir().mkpath(library));
+        QVERIFY(!ui.upsertUserMontante(-1, model));
+        QVERIFY2(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être enregistrées : "),
+                 qPrintable(ui.fileMessage()));
+        const QList<QVariant> users = ui.getUserMontantes();
+        QCOMPARE(users.size(), 2);
+        QVERIFY(!ui.removeUserMontante(users.at(0).toMap().value(QStringLiteral("montanteId")).toInt()));
+        QVERIFY(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être enregistrées : "));
+        QVERIFY(QDir(library).removeRecursively());
+        QVERIFY(ui.removeUserMontante(users.at(1).toMap().value(QStringLiteral("montanteId")).toInt()));
+        QCOMPARE(ui.fileMessage(), QString());
+        QVERIFY(QFile::exists(library));
+        root.engine()->setPersistence(false);
+    }
+
+    /// A library file adds its progressions; one that is no library says why and adds nothing.
+    void progressionLibraryImport()
+    {
+        const QString library = m_dir.filePath(QStringLiteral("two.dat"));
+        {
+            EngineRoot source;
+            UIWrapper writer(&source);
+            for (const char *name : {"Une", "Deux"}) {
+                writer.upsertUserMontante(-1, QVariantMap{{QStringLiteral("name"), QString::fromLatin1(name)},
+                                                          {QStringLiteral("steps"), QStringLiteral("1,3")}});
+            }
+            QVERIFY(source.engine()->saveMontanteLibrary(QUrl::fromLocalFile(library)));
+        }
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        QSignalSpy montantes(&ui, &UIWrapper::montantesChanged);
+        const QString binary = m_dir.filePath(QStringLiteral("picture.dat"));
+        QVERIFY(NoxTest::writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02\x03", 19)));
+        QVERIFY(!ui.importMontanteLibrary(QUrl::fromLocalFile(binary).toString()));
+        QVERIFY2(ui.fileMessage().startsWith(u"Les montantes n'ont pas pu être importées : "),
+                 qPrintable(ui.fileMessage()));
+        QVERIFY(ui.getUserMontantes().isEmpty());
+        QCOMPARE(montantes.count(), 0);
+
+        QVERIFY(ui.importMontanteLibrary(QUrl::fromLocalFile(library).toString()));
+        QCOMPARE(ui.fileMessage(), QStringLiteral("Montantes importées : 2."));
+        QCOMPARE(ui.getUserMontantes().size(), 2);
+        QCOMPARE(montantes.count(), 1);
+        QVERIFY(ui.montantes().value(QStringLiteral("cs")).toStringList().contains(QStringLiteral("Deux")));
+    }
+
+    /// The tie plays in Quick mode but is switched on from its own section: the quick list
+    /// keeps its six ranked methods.
+    void quickListLeavesTheTieToItsSection()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        const auto testers = watchModels(ui);
+        UIFilteredMethodListModel *quick = ui.quickMethods();
+        QCOMPARE(quick->rowCount(), 6);
+        for (int row = 0; row < quick->rowCount(); ++row) {
+            QVERIFY(quick->index(row, 0).data(quick->roleNames().key("name")).toString() != u"TIE");
+        }
+    }
+
     void methodDetailsCarryTheGapFigures()
     {
         EngineRoot root;

@@ -58,6 +58,111 @@ private slots:
         QCOMPARE(NoxNumberListParser::parse(u"c:1000,0,0").first().ids, (QList<int>{1000, 0, 0}));
     }
 
+    /// A file given by the player: a line is a name and numbers of the game, or it is refused.
+    void strictLineRules()
+    {
+        const auto any = [](int) {
+            return true;
+        };
+        const Record expected{QStringLiteral("Test import"), {1, 2, 3}};
+        QCOMPARE(NoxNumberListParser::parseStrictLine(u"Test import:1,2,3", any), expected);
+        QCOMPARE(NoxNumberListParser::parseStrictLine(u"  Test import :1, 2 ,3,", any), expected);
+        QCOMPARE(NoxNumberListParser::parseStrictLine(u"Test import: 1,,2, ,3", any), expected);
+        QCOMPARE(NoxNumberListParser::parseStrictLine(u":5", any), (Record{QString(), {5}}));
+        QCOMPARE(NoxNumberListParser::parseStrictLine(u"Méthode été:7", any),
+                 (Record{QStringLiteral("Méthode été"), {7}}));
+        // Not numbers, or no number at all.
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"Test import: 1, 2 ,x,3,", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a: , ,", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:-1", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:+1", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:1 2", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:99999999999", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:1:2", any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"no colon", any));
+        // Names a binary file gives: control characters, bytes that are not UTF-8.
+        QVERIFY(!NoxNumberListParser::parseStrictLine(
+            QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b:1")), any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(QString(QChar(1) + QStringLiteral("IHDR:1")), any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(QString::fromUtf8("\x89PNG:1"), any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(QString(QStringLiteral("a\tb:1")), any));
+        const QString longest(NoxNumberListParser::kMaxNameLength, QLatin1Char('n'));
+        QVERIFY(NoxNumberListParser::parseStrictLine(QString(longest + QStringLiteral(":1")), any));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(QString(longest + QStringLiteral("n:1")), any));
+        // Numbers the game does not play.
+        const auto small = [](int n) {
+            return n < 10;
+        };
+        QVERIFY(NoxNumberListParser::parseStrictLine(u"a:1,9", small));
+        QVERIFY(!NoxNumberListParser::parseStrictLine(u"a:1,10", small));
+    }
+
+    /// The reading of a file counts the refused lines and keeps the first line numbers.
+    void readingReport()
+    {
+        const auto any = [](int) {
+            return true;
+        };
+        const NoxNumberListParser::Reading reading =
+            NoxNumberListParser::read(u"a:1\r\n\r\nbad\n  \nb:2\nc:x\n", any);
+        QCOMPARE(reading.records, (QList<Record>{{QStringLiteral("a"), {1}}, {QStringLiteral("b"), {2}}}));
+        QCOMPARE(reading.refused, 2);
+        QCOMPARE(reading.firstRefusedLines, (QList<int>{3, 6}));
+
+        QString many;
+        for (int i = 0; i < 9; ++i) {
+            many += QStringLiteral("junk\n");
+        }
+        const NoxNumberListParser::Reading junk = NoxNumberListParser::read(many, any);
+        QVERIFY(junk.records.isEmpty());
+        QCOMPARE(junk.refused, 9);
+        QCOMPARE(junk.firstRefusedLines, (QList<int>{1, 2, 3, 4, 5}));
+    }
+
+    /// A binary file gives no method with a garbage name: every line is refused.
+    void binaryFileIsRefused()
+    {
+        QByteArray data("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01:\0\x02\x08\x06\n", 25);
+        QRandomGenerator rng(3);
+        for (int i = 0; i < 200; ++i) {
+            QByteArray garbage(int(rng.bounded(1, 60)), '\0');
+            for (char &c : garbage) {
+                c = char(rng.bounded(256));
+            }
+            // A byte that is never UTF-8, as every binary file holds.
+            data += '\xff' + garbage.replace('\n', ' ') + ':' + QByteArray::number(i % 3) + '\n';
+        }
+        const QString path = m_dir.filePath(QStringLiteral("binary.txt"));
+        QVERIFY(writeFile(path, data));
+        for (bool baccarat : {true, false}) {
+            NoxEngine engine(baccarat);
+            NoxNumberListReading reading;
+            QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(path), false, true, &reading), 0);
+            QVERIFY(userNames(engine).isEmpty());
+            QCOMPARE(reading.refused, 203);
+            QCOMPARE(reading.firstRefusedLines, (QList<int>{1, 2, 3, 4, 5}));
+        }
+    }
+
+    /// Baccarat methods play the three results; roulette numbers are not of this game.
+    void baccaratTakesItsResults()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("baccarat.txt"));
+        QVERIFY(writeFile(path, "Banker:4002\nMethode 21:0,1,2,3\nDeux: 4001 , 4000\n"));
+        NoxEngine engine(true);
+        NoxNumberListReading reading;
+        QCOMPARE(engine.loadUserMethods(QUrl::fromLocalFile(path), false, false, &reading), 2);
+        QCOMPARE(userNames(engine), (QStringList{QStringLiteral("Banker"), QStringLiteral("Deux")}));
+        QCOMPARE(reading.refused, 1);
+        QCOMPARE(reading.firstRefusedLines, QList<int>{2});
+        // The same file on roulette takes the numbers and refuses the baccarat items.
+        NoxEngine roulette(false);
+        QCOMPARE(roulette.loadUserMethods(QUrl::fromLocalFile(path), false, false, &reading), 1);
+        QCOMPARE(userNames(roulette), QStringList{QStringLiteral("Methode 21")});
+        QCOMPARE(reading.firstRefusedLines, (QList<int>{1, 3}));
+    }
+
     void resources()
     {
         for (const char *name : {"method13.txt", "method18.txt", "method24.txt"}) {

@@ -97,6 +97,11 @@ NoxMethodState *UIMethodListModel::stateAt(int row) const
 int UIMethodListModel::playTypeMask(const NoxMethodState *state)
 {
     int mask = state->playModeFlags() & 7;
+    // The quick list shows the ranked methods; one that plays in Quick mode without a rank
+    // (the tie, switched on from its own section) is not among its tiles.
+    if (state->method()->quickModeRank() < 0) {
+        mask &= ~int(Nox::NoxMethodState::QuickList);
+    }
     if (state->inBlock()) {
         mask |= 8;
         if (state->inDominantBlock()) {

@@ -10,6 +10,7 @@
 #include "engine/noxmethodparameterinterface.h"
 #include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
+#include "methods/noxnumberlistparser.h"
 #include "uicalibrationmodel.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
@@ -794,18 +795,26 @@ void UIWrapper::setCurrentMontante(const QString &type, const QString &name)
     }
 }
 
-void UIWrapper::loadProfile(const QString &path)
+bool UIWrapper::loadProfile(const QString &path)
 {
-    if (m_engine) {
-        m_engine->loadProfile(urlFromPath(path));
+    if (!m_engine) {
+        return false;
     }
+    QString why;
+    const bool ok = m_engine->loadProfile(urlFromPath(path), &why);
+    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être chargé : %1.").arg(why));
+    return ok;
 }
 
-void UIWrapper::saveProfile(const QString &path)
+bool UIWrapper::saveProfile(const QString &path)
 {
-    if (m_engine) {
-        m_engine->saveProfile(urlFromPath(path));
+    if (!m_engine) {
+        return false;
     }
+    QString why;
+    const bool ok = m_engine->saveProfile(urlFromPath(path), &why);
+    setFileMessage(ok ? QString() : tr("Le profil n'a pas pu être enregistré : %1.").arg(why));
+    return ok;
 }
 
 void UIWrapper::setLanguage(const QString &code)
@@ -864,12 +873,38 @@ void UIWrapper::upsertUserMethod(int id, const QVariant &model)
     syncMethodRows();
 }
 
-void UIWrapper::importUserMethods(const QString &path)
+bool UIWrapper::importUserMethods(const QString &path)
 {
-    if (m_engine) {
-        m_engine->loadUserMethods(urlFromPath(path), false, true);
-        syncMethodRows();
+    if (!m_engine) {
+        return false;
     }
+    Nox::NoxNumberListReading reading;
+    const int added = m_engine->loadUserMethods(urlFromPath(path), false, true, &reading);
+    syncMethodRows();
+    if (added < 0) {
+        setFileMessage(tr("Le fichier de méthodes n'a pas pu être lu."));
+        return false;
+    }
+    QString message;
+    if (reading.refused == 0) {
+        message = tr("Méthodes importées : %1. Lignes refusées : 0.").arg(added);
+    } else {
+        QStringList numbers;
+        for (int line : std::as_const(reading.firstRefusedLines)) {
+            numbers.append(QString::number(line));
+        }
+        QString lines = numbers.size() == 1 ? tr("ligne %1").arg(numbers.first())
+                                            : tr("lignes %1").arg(numbers.join(QStringLiteral(", ")));
+        if (reading.refused > reading.firstRefusedLines.size()) {
+            lines = tr("%1 et suivantes").arg(lines);
+        }
+        message = tr("Méthodes importées : %1. Lignes refusées : %2 (%3).")
+                      .arg(added)
+                      .arg(reading.refused)
+                      .arg(lines);
+    }
+    setFileMessage(message);
+    return added > 0;
 }
 
 void UIWrapper::setEngineConfigValue(const QString &name, const QVariant &value)
@@ -886,18 +921,53 @@ void UIWrapper::setEngineConfigValue(const QString &name, const QVariant &value)
     m_engine->setConfig(config);
 }
 
-void UIWrapper::removeUserMontante(int id)
+bool UIWrapper::saveMontanteLibrary()
 {
-    if (m_engine) {
-        m_engine->removeUserMontante(id);
+    // Without a store the library lives in memory only (tests, tools).
+    if (!m_engine->hasPersistence()) {
+        setFileMessage({});
+        return true;
     }
-    emit montantesChanged();
+    QString why;
+    const bool ok = m_engine->saveMontanteLibrary({}, &why);
+    setFileMessage(ok ? QString() : tr("Les montantes n'ont pas pu être enregistrées : %1.").arg(why));
+    return ok;
 }
 
-void UIWrapper::upsertUserMontante(int id, const QVariant &model)
+bool UIWrapper::importMontanteLibrary(const QString &path)
 {
     if (!m_engine) {
-        return;
+        return false;
+    }
+    const qsizetype before = m_engine->userMontanteIds().size();
+    QString why;
+    if (!m_engine->loadMontanteLibrary(urlFromPath(path), false, &why)) {
+        setFileMessage(tr("Les montantes n'ont pas pu être importées : %1.").arg(why));
+        return false;
+    }
+    emit montantesChanged();
+    emit currentMontantesChanged();
+    if (!saveMontanteLibrary()) {
+        return false;
+    }
+    setFileMessage(tr("Montantes importées : %1.").arg(m_engine->userMontanteIds().size() - before));
+    return true;
+}
+
+bool UIWrapper::removeUserMontante(int id)
+{
+    bool saved = true;
+    if (m_engine && m_engine->removeUserMontante(id)) {
+        saved = saveMontanteLibrary();
+    }
+    emit montantesChanged();
+    return saved;
+}
+
+bool UIWrapper::upsertUserMontante(int id, const QVariant &model)
+{
+    if (!m_engine) {
+        return false;
     }
     const QVariantMap map = model.toMap();
     Nox::NoxMethodParameterList parameters;
@@ -905,7 +975,9 @@ void UIWrapper::upsertUserMontante(int id, const QVariant &model)
         parameters.append(Nox::NoxMethodParameter::named(it.key(), valueFromVariant(it.value())));
     }
     m_engine->upsertUserMontante(id, parameters);
+    const bool saved = saveMontanteLibrary();
     emit montantesChanged();
+    return saved;
 }
 
 void UIWrapper::loadTestMethods()
@@ -1139,6 +1211,14 @@ Nox::NoxBetPlacement *UIWrapper::placement()
         m_placement = new Nox::NoxBetPlacement(m_engine->calibration(), m_betInput, this);
     }
     return m_placement;
+}
+
+void UIWrapper::setFileMessage(const QString &message)
+{
+    if (message != m_fileMessage) {
+        m_fileMessage = message;
+        emit fileMessageChanged();
+    }
 }
 
 void UIWrapper::setBetError(const QString &error)

@@ -86,6 +86,7 @@ class UIWrapper : public QObject
     /// Why the keypad does not take a result now ("Limite atteinte : ..." and what to do), or
     /// "" when it does.
     Q_PROPERTY(QString playRefusal READ playRefusal NOTIFY playRefusalChanged)
+    Q_PROPERTY(QString fileMessage READ fileMessage NOTIFY fileMessageChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -124,6 +125,11 @@ public:
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
     [[nodiscard]] QString playRefusal() const { return m_playRefusal; }
+    /// What the last file operation has to tell the player: why a profile could not be loaded
+    /// or saved, why the progressions could not be imported or written, or what an import
+    /// took (and, for methods, refused). Empty after a profile or progression operation that
+    /// went through.
+    [[nodiscard]] QString fileMessage() const { return m_fileMessage; }
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
     /// refuses, with betError saying why.
@@ -148,6 +154,7 @@ signals:
     void currenProfileChanged();
     void betErrorChanged();
     void playRefusalChanged();
+    void fileMessageChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -168,16 +175,27 @@ public slots:
     void setMethodConfigValue(int id, const QString &key, const QVariant &value);
     void setMethodsConfigValue(const QString &color, const QString &key, const QVariant &value);
     void setCurrentMontante(const QString &type, const QString &name);
-    void loadProfile(const QString &path);
-    void saveProfile(const QString &path);
+    /// False when the profile could not be used (nothing changed); fileMessage says why.
+    bool loadProfile(const QString &path);
+    /// False when the profile could not be written; fileMessage says why.
+    bool saveProfile(const QString &path);
     void setLanguage(const QString &code);
     void removeUserMethod(int id);
     void removeAllUserMethods();
     void upsertUserMethod(int id, const QVariant &model);
-    void importUserMethods(const QString &path);
+    /// Adds the methods of a file; fileMessage says how many lines were taken and refused
+    /// (with the first refused line numbers). False when the file could not be read or gave
+    /// no method.
+    bool importUserMethods(const QString &path);
     void setEngineConfigValue(const QString &name, const QVariant &value);
-    void removeUserMontante(int id);
-    void upsertUserMontante(int id, const QVariant &model);
+    /// These two write the progression library at once when the engine has a settings store;
+    /// false when it could not be written, with fileMessage saying why.
+    bool removeUserMontante(int id);
+    bool upsertUserMontante(int id, const QVariant &model);
+    /// Adds the progressions of a library file to the player's and writes the library;
+    /// fileMessage says how many were added, or why the file could not be used (then nothing
+    /// is added and the result is false).
+    bool importMontanteLibrary(const QString &path);
 
     void onItemsToPlayChanged();
     void onPlayedItemsChanged();
@@ -234,6 +252,9 @@ private:
     /// The bet placement over the engine's calibration and the bet input, made on first use.
     Nox::NoxBetPlacement *placement();
     void setBetError(const QString &error);
+    void setFileMessage(const QString &message);
+    /// Writes the user progressions to the engine's library file (when it has a store).
+    bool saveMontanteLibrary();
 
     Nox::NoxEngine *m_engine = nullptr;
     UICalibrationModel *m_calibration = nullptr;
@@ -258,4 +279,5 @@ private:
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
     QString m_playRefusal;
+    QString m_fileMessage;
 };

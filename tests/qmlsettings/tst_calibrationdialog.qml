@@ -35,7 +35,7 @@ Item {
             calibration: fakeCalibration
             title: "Calibration des numéros"
             steps: ["b_player", "b_banker"]
-            titles: ["Cliquez au centre de 'PLAYER' sur le tapis", "Cliquez au centre de 'BANKER' le tapis"]
+            titles: ["Cliquez au centre de 'PLAYER' sur le tapis", "Cliquez au centre de 'BANKER' sur le tapis"]
         }
     }
 
@@ -65,7 +65,7 @@ Item {
             verify(!findChild(dialog, "acceptButton").visible)
             fakeWindow.capturedClick(Qt.point(100, 200))
             compare(dialog.index, 1)
-            compare(findChild(dialog, "stepTitle").text, "Cliquez au centre de 'BANKER' le tapis")
+            compare(findChild(dialog, "stepTitle").text, "Cliquez au centre de 'BANKER' sur le tapis")
             fakeWindow.capturedClick(Qt.point(300, 210))
             compare(dialog.index, 2)
             verify(dialog.done)

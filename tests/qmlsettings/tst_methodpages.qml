@@ -182,6 +182,31 @@ Item {
             mouseClick(split)
         }
 
+        // "Charger un profil" with a file that is no profile: the page says why, nothing changes.
+        function test_profileThatCannotBeLoadedSaysWhy() {
+            const page = createTemporaryObject(visibilityComponent, root)
+            const url = testHelper.writeFile("picture.pfl", "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x01\x02")
+            verify(url.length > 0)
+            const profile = UIWrapper.methodConfig.profile
+            page.loadDialog.selectedFile = url
+            page.loadDialog.accepted()
+            const dialog = page.fileErrorDialog
+            tryCompare(dialog, "opened", true)
+            compare(dialog.title, "Erreur")
+            verify(findChild(dialog, "errorMessage").text.startsWith("Le profil n'a pas pu être chargé : "))
+            compare(findChild(dialog, "errorMessage").text, UIWrapper.fileMessage)
+            compare(UIWrapper.methodConfig.profile, profile)
+            dialog.close()
+            tryCompare(dialog, "visible", false)
+
+            // A profile saved where no folder exists says so as well.
+            page.saveProfile(url.replace("picture.pfl", "no/such/folder/p.pfl"))
+            tryCompare(dialog, "opened", true)
+            verify(findChild(dialog, "errorMessage").text.startsWith("Le profil n'a pas pu être enregistré : "))
+            dialog.close()
+            tryCompare(dialog, "visible", false)
+        }
+
         function test_parametersDialogRoundTrip() {
             const page = createTemporaryObject(visibilityComponent, root)
             const rows = findChild(page.list, "methodRows")

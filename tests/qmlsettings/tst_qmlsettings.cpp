@@ -4,16 +4,20 @@
 #include "uinavigator.h"
 #include "uiroutes.h"
 
+#include <QFile>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QtQuickTest>
 
 #include <memory>
 
-/// What the QML tests need from C++ beyond the facade: raising an engine notification.
+/// What the QML tests need from C++ beyond the facade: raising an engine notification, and
+/// files to hand to the file dialogs' actions.
 class QmlTestHelper : public QObject
 {
     Q_OBJECT
@@ -34,8 +38,20 @@ public:
 
     Q_INVOKABLE void restartEngine() { m_engine->restart(true, true); }
 
+    /// Writes `latin1` (one byte per character) to a file of the run's temporary directory and
+    /// returns its URL as the file dialogs give it; empty on failure.
+    Q_INVOKABLE QString writeFile(const QString &name, const QString &latin1)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(latin1.toLatin1()) < 0) {
+            return {};
+        }
+        return QUrl::fromLocalFile(file.fileName()).toString();
+    }
+
 private:
     Nox::NoxEngine *m_engine;
+    QTemporaryDir m_dir;
 };
 
 /// One baccarat engine for the whole run, on its thread pools as in the program (so that a long

@@ -81,6 +81,52 @@ Item {
             compare(page.normalizedName("A\u20acB"), "AB")
         }
 
+        // "Importer des méthodes" with a binary file: nothing is taken, the page says so.
+        function test_importSaysWhatItTookAndRefused() {
+            const page = createTemporaryObject(pageComponent, root)
+            const methodsBefore = UIWrapper.userMethods.rowCount()
+            const binary = testHelper.writeFile("binary.txt", "\xff\xfe\x01abc:\x02\n\x89PNG\x00:1\n")
+            page.importDialog.selectedFile = binary
+            page.importDialog.accepted()
+            const report = page.importReport
+            tryCompare(report, "opened", true)
+            compare(report.title, "Importer des méthodes")
+            verify(report.failed)
+            compare(findChild(report, "importMessage").text,
+                    "Méthodes importées : 0. Lignes refusées : 2 (lignes 1, 2).")
+            compare(UIWrapper.userMethods.rowCount(), methodsBefore)
+            report.close()
+            tryCompare(report, "visible", false)
+
+            const good = testHelper.writeFile("good.txt", "Suivre banker:4002\nroulette:7\n")
+            page.importDialog.selectedFile = good
+            page.importDialog.accepted()
+            tryCompare(report, "opened", true)
+            verify(!report.failed)
+            compare(findChild(report, "importMessage").text,
+                    "Méthodes importées : 1. Lignes refusées : 1 (ligne 2).")
+            tryVerify(() => UIWrapper.userMethods.rowCount() === methodsBefore + 1)
+            report.close()
+            tryCompare(report, "visible", false)
+            UIWrapper.removeUserMethod(UIWrapper.getMethodId("Suivre banker"))
+        }
+
+        // "Importer des montantes" with a file that is no library: the page says why.
+        function test_libraryImportSaysWhy() {
+            const page = createTemporaryObject(pageComponent, root)
+            const countBefore = UIWrapper.getUserMontantes().length
+            page.libraryDialog.selectedFile = testHelper.writeFile("picture.dat", "\x89PNG\r\n\x1a\n\x00\x00")
+            page.libraryDialog.accepted()
+            const report = page.importReport
+            tryCompare(report, "opened", true)
+            compare(report.title, "Importer des montantes")
+            verify(report.failed)
+            verify(findChild(report, "importMessage").text.startsWith("Les montantes n'ont pas pu être importées : "))
+            compare(UIWrapper.getUserMontantes().length, countBefore)
+            report.close()
+            tryCompare(report, "visible", false)
+        }
+
         function test_selectLoadsTheEditor() {
             const page = createTemporaryObject(pageComponent, root)
             const list = UIWrapper.getUserMontantes()

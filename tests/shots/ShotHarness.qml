@@ -121,7 +121,49 @@ UIMainWindow {
                 page().select(list[0].montanteId)
             break
         }
+        // The drop-down lists, open.
+        case "settings_progression_list": openList(openSection(0), "montanteCombo"); break
+        case "settings_language_list": openList(openSection(6), "languageCombo"); break
+        case "montante_user_picker": {
+            prepare("montante_user")
+            openList(page(), "montantePicker")
+            break
+        }
+        case "montante_user_moves": {
+            prepare("montante_user")
+            openList(find(page(), "lossMove"), "moveCombo")
+            break
+        }
+        case "home_sort_list": openList(page(), "sortBox"); break
+        // Quick mode with "Jouer l'égalité" on: the tie key shows its stake.
+        case "home_quick_tie": {
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("TIE"), true)
+            page().chooseMode("quick")
+            break
+        }
+        // What a binary file given to the file actions gives.
+        case "montante_import_report": page().importMethods(shotBinaryFile); break
+        case "visibility_profile_error": page().loadProfile(shotBinaryFile); break
         default: break
         }
+    }
+
+    // The first item below `item` with that object name.
+    function find(item: Item, name: string): Item {
+        for (let i = 0; i < item.children.length; ++i) {
+            const child = item.children[i]
+            if (child.objectName === name)
+                return child
+            const found = find(child, name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function openList(item: Item, name: string) {
+        const combo = find(item, name)
+        if (combo)
+            combo.popup.open()
     }
 }

@@ -10,6 +10,7 @@
 #include "uiwrapper.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
@@ -18,7 +19,9 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <cstdio>
 #include <memory>
@@ -54,6 +57,14 @@ const Shot kShots[] = {
     {"blocks", "/settings/methods/blocks"},
     {"blocksdom", "/settings/methods/blocksdom"},
     {"montante_user", "/settings/montantes/user"},
+    {"settings_progression_list", "/settings"},
+    {"settings_language_list", "/settings"},
+    {"montante_user_picker", "/settings/montantes/user"},
+    {"montante_user_moves", "/settings/montantes/user"},
+    {"home_sort_list", "/home"},
+    {"montante_import_report", "/settings/montantes/user"},
+    {"visibility_profile_error", "/settings/methods/visibility"},
+    {"home_quick_tie", "/home"},
 };
 
 template<typename T>
@@ -85,6 +96,20 @@ int main(int argc, char *argv[])
     qml.addImportPath(QStringLiteral(":/qt/qml"));
     qml.addImportPath(QStringLiteral(":/qt/qml/NoxRouletteUi/imports"));
     qml.rootContext()->setContextProperty(QStringLiteral("debug"), false);
+    // A binary file for the shots of what the file actions say about one.
+    QTemporaryDir files;
+    const QString binary = files.filePath(QStringLiteral("picture.png"));
+    QFile binaryFile(binary);
+    if (binaryFile.open(QIODevice::WriteOnly)) {
+        QByteArray bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01:\0\x02\x08\x06\n", 25);
+        for (int i = 0; i < 40; ++i) {
+            bytes += "\xff\xd8" + QByteArray::number(i * 7919) + ":\x01\x02\n";
+        }
+        binaryFile.write(bytes);
+        binaryFile.close();
+    }
+    qml.rootContext()->setContextProperty(QStringLiteral("shotBinaryFile"),
+                                          QUrl::fromLocalFile(binary).toString());
 
     Nox::NoxEngine engine(true);
     engine.loadMethods();

@@ -55,7 +55,7 @@ ColumnLayout {
         calibrationDialog.title = qsTr("Calibration des numéros")
         calibrationDialog.steps = ["b_player", "b_banker", "b_tie"]
         calibrationDialog.titles = [qsTr("Cliquez au centre de 'PLAYER' sur le tapis"),
-                                    qsTr("Cliquez au centre de 'BANKER' le tapis"),
+                                    qsTr("Cliquez au centre de 'BANKER' sur le tapis"),
                                     qsTr("Cliquez au centre de 'TIE' sur le tapis")]
         calibrationDialog.open()
     }

@@ -60,7 +60,7 @@ Rectangle {
                 spacing: 18
                 Label {
                     objectName: "jetonValue"
-                    text: qsTr("Jeton %1").arg(Theme.money(dashboard.summary ? dashboard.summary.jeton : 0))
+                    text: qsTr("Première mise %1").arg(Theme.money(dashboard.summary ? dashboard.summary.jeton : 0))
                     color: Theme.colors.textMuted
                 }
                 Label {

@@ -13,10 +13,21 @@ AppPage {
     property alias list: list
     property alias loadDialog: loadDialog
     property alias saveDialog: saveDialog
+    property alias fileErrorDialog: fileErrorDialog
     readonly property string profile: UIWrapper.methodConfig.profile || ""
 
     objectName: "methodVisibilityPage"
     title: qsTr("Filtre détaillé")
+
+    // A profile that could not be read or written says why.
+    function loadProfile(path: string) {
+        if (!UIWrapper.loadProfile(path))
+            fileErrorDialog.show(UIWrapper.fileMessage)
+    }
+    function saveProfile(path: string) {
+        if (!UIWrapper.saveProfile(path))
+            fileErrorDialog.show(UIWrapper.fileMessage)
+    }
 
     ScrollView {
         anchors.fill: parent
@@ -62,7 +73,7 @@ AppPage {
         title: qsTr("Charger un profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
         fileMode: FileDialog.OpenFile
-        onAccepted: UIWrapper.loadProfile(selectedFile.toString())
+        onAccepted: page.loadProfile(selectedFile.toString())
     }
     FileDialog {
         id: saveDialog
@@ -70,6 +81,14 @@ AppPage {
         nameFilters: [qsTr("Profile files (*.pfl)")]
         fileMode: FileDialog.SaveFile
         defaultSuffix: "pfl"
-        onAccepted: UIWrapper.saveProfile(selectedFile.toString())
+        onAccepted: page.saveProfile(selectedFile.toString())
+    }
+    ErrorDialog {
+        id: fileErrorDialog
+        objectName: "fileErrorDialog"
+        function show(reason: string) {
+            message = reason
+            open()
+        }
     }
 }

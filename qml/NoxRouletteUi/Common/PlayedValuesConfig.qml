@@ -93,7 +93,7 @@ ColumnLayout {
         id: truncateField
         objectName: "truncateInput"
         Layout.fillWidth: true
-        label: qsTr("Garder les derniers numéros")
+        label: qsTr("Garder les derniers résultats")
         rule: "truncateCount"
         value: UIWrapper.engineConfig.truncateCount
         onCommitted: (v) => UIWrapper.engineConfig.truncateCount = v

@@ -34,7 +34,7 @@ ColumnLayout {
         ComboBox {
             objectName: "moveCombo"
             Layout.fillWidth: true
-            model: [qsTr("Recommancer au début"), qsTr("Reculer de n palliers"), qsTr("Avancer de n palliers")]
+            model: [qsTr("Recommencer au début"), qsTr("Reculer de n paliers"), qsTr("Avancer de n paliers")]
             currentIndex: root.mode
             onActivated: (index) => root.edited(root.compose(index, root.count))
         }

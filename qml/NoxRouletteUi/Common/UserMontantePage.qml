@@ -26,6 +26,9 @@ AppPage {
     property alias nameField: nameInput
     property alias stepsField: stepsInput
     property alias importDialog: importDialog
+    property alias libraryDialog: libraryDialog
+    property alias importReport: importReport
+    property alias fileErrorDialog: fileErrorDialog
     readonly property int maxNameLength: 127
     readonly property int maxStep: 10000
 
@@ -89,7 +92,8 @@ AppPage {
             recupRecompute: recupRecompute,
             nbWinRecalcul: Math.max(1, Math.min(100, nbWinRecalcul)) | 0
         }
-        UIWrapper.upsertUserMontante(montanteId, model)
+        if (!UIWrapper.upsertUserMontante(montanteId, model))
+            fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
         if (montanteId < 0) {
             // The new progression is the last one of the list.
@@ -101,10 +105,27 @@ AppPage {
         }
     }
 
+    // The import says what it took and refused, as an error when it took nothing.
+    function importMethods(path: string) {
+        importReport.failed = !UIWrapper.importUserMethods(path)
+        importReport.title = qsTr("Importer des méthodes")
+        importReport.message = UIWrapper.fileMessage
+        importReport.open()
+    }
+
+    function importMontantes(path: string) {
+        importReport.failed = !UIWrapper.importMontanteLibrary(path)
+        importReport.title = qsTr("Importer des montantes")
+        importReport.message = UIWrapper.fileMessage
+        refreshList()
+        importReport.open()
+    }
+
     function remove() {
         if (montanteId < 0)
             return
-        UIWrapper.removeUserMontante(montanteId)
+        if (!UIWrapper.removeUserMontante(montanteId))
+            fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
         clear()
     }
@@ -136,6 +157,12 @@ AppPage {
                     iconName: "add"
                     tip: qsTr("Nouvelle montante")
                     onClicked: page.clear()
+                }
+                IconButton {
+                    objectName: "importMontantesButton"
+                    iconName: "folder_open"
+                    tip: qsTr("Importer des montantes")
+                    onClicked: libraryDialog.open()
                 }
                 IconButton {
                     objectName: "importButton"
@@ -258,6 +285,32 @@ AppPage {
         title: qsTr("Importer des méthodes")
         nameFilters: [qsTr("Method files (*.txt)")]
         fileMode: FileDialog.OpenFile
-        onAccepted: UIWrapper.importUserMethods(selectedFile.toString())
+        onAccepted: page.importMethods(selectedFile.toString())
+    }
+    FileDialog {
+        id: libraryDialog
+        title: qsTr("Importer des montantes")
+        nameFilters: [qsTr("Progression files (*.dat)")]
+        fileMode: FileDialog.OpenFile
+        onAccepted: page.importMontantes(selectedFile.toString())
+    }
+    NoxDialog {
+        id: importReport
+        property bool failed: false
+        property string message
+        objectName: "importReport"
+        titleColor: failed ? Theme.colors.loss : Theme.colors.text
+        MessageText {
+            objectName: "importMessage"
+            text: importReport.message
+        }
+    }
+    ErrorDialog {
+        id: fileErrorDialog
+        objectName: "fileErrorDialog"
+        function show(reason: string) {
+            message = reason
+            open()
+        }
     }
 }

@@ -128,7 +128,7 @@
         <translation>Click the centre of 'PLAYER' on the table</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' le tapis</source>
+        <source>Cliquez au centre de 'BANKER' sur le tapis</source>
         <translation>Click the centre of 'BANKER' on the table</translation>
     </message>
     <message>
@@ -249,8 +249,8 @@
         <translation>Profit</translation>
     </message>
     <message>
-        <source>Jeton %1</source>
-        <translation>Chip %1</translation>
+        <source>Première mise %1</source>
+        <translation>First stake %1</translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
@@ -701,7 +701,7 @@
         <translation>Stop</translation>
     </message>
     <message>
-        <source>Garder les derniers numéros</source>
+        <source>Garder les derniers résultats</source>
         <translation>Keep the last results</translation>
     </message>
     <message>
@@ -914,15 +914,15 @@
 <context>
     <name>StepMoveEditor</name>
     <message>
-        <source>Recommancer au début</source>
+        <source>Recommencer au début</source>
         <translation>Restart from the beginning</translation>
     </message>
     <message>
-        <source>Reculer de n palliers</source>
+        <source>Reculer de n paliers</source>
         <translation>Back n steps</translation>
     </message>
     <message>
-        <source>Avancer de n palliers</source>
+        <source>Avancer de n paliers</source>
         <translation>Forward n steps</translation>
     </message>
 </context>
@@ -1034,6 +1034,123 @@
     <message>
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Importer des montantes</source>
+        <translation>Import progressions</translation>
+    </message>
+    <message>
+        <source>Progression files (*.dat)</source>
+        <translation>Progression files (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>NoxMontanteLibrary</name>
+    <message>
+        <source>enregistrement incomplet à l'octet %1</source>
+        <translation>record cut short at byte %1</translation>
+    </message>
+    <message>
+        <source>nombre de paliers impossible : %1</source>
+        <translation>impossible step count: %1</translation>
+    </message>
+    <message>
+        <source>fichier vide</source>
+        <translation>empty file</translation>
+    </message>
+    <message>
+        <source>en-tête incomplet</source>
+        <translation>header cut short</translation>
+    </message>
+    <message>
+        <source>en-tête inconnu</source>
+        <translation>unknown header</translation>
+    </message>
+    <message>
+        <source>nombre de montantes absent</source>
+        <translation>progression count missing</translation>
+    </message>
+    <message>
+        <source>nombre de montantes impossible : %1</source>
+        <translation>impossible progression count: %1</translation>
+    </message>
+    <message>
+        <source>%1 octets inattendus après la dernière montante</source>
+        <translation>%1 unexpected bytes after the last progression</translation>
+    </message>
+    <message>
+        <source>pas une bibliothèque de montantes, fichier trop grand</source>
+        <translation>not a progression library, file too large</translation>
+    </message>
+</context>
+<context>
+    <name>NoxProfileFile</name>
+    <message>
+        <source>pas un fichier de profil, fichier trop grand</source>
+        <translation>not a profile file, file too large</translation>
+    </message>
+    <message>
+        <source>fichier de profil incomplet</source>
+        <translation>truncated profile file</translation>
+    </message>
+    <message>
+        <source>nombre de méthodes impossible dans le fichier de profil</source>
+        <translation>impossible method count in the profile file</translation>
+    </message>
+    <message>
+        <source>données inattendues à la fin du fichier de profil</source>
+        <translation>unexpected data at the end of the profile file</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Le profil n'a pas pu être chargé : %1.</source>
+        <translation>The profile could not be loaded: %1.</translation>
+    </message>
+    <message>
+        <source>Le profil n'a pas pu être enregistré : %1.</source>
+        <translation>The profile could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier de méthodes n'a pas pu être lu.</source>
+        <translation>The methods file could not be read.</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
+        <translation>Methods imported: %1. Lines refused: 0.</translation>
+    </message>
+    <message>
+        <source>ligne %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>lignes %1</source>
+        <translation>lines %1</translation>
+    </message>
+    <message>
+        <source>%1 et suivantes</source>
+        <translation>%1 and following</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
+        <translation>Methods imported: %1. Lines refused: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
+        <translation>The progressions could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>Automatic betting is not available: the mouse cannot be controlled.</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être importées : %1.</source>
+        <translation>The progressions could not be imported: %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Progressions imported: %1.</translation>
     </message>
 </context>
 </TS>

@@ -81,8 +81,8 @@
         <translation>Cliquez au centre de 'PLAYER' sur le tapis</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' le tapis</source>
-        <translation>Cliquez au centre de 'BANKER' le tapis</translation>
+        <source>Cliquez au centre de 'BANKER' sur le tapis</source>
+        <translation>Cliquez au centre de 'BANKER' sur le tapis</translation>
     </message>
     <message>
         <source>Cliquez au centre de 'TIE' sur le tapis</source>
@@ -198,8 +198,8 @@
         <translation>Profit</translation>
     </message>
     <message>
-        <source>Jeton %1</source>
-        <translation>Jeton %1</translation>
+        <source>Première mise %1</source>
+        <translation>Première mise %1</translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
@@ -650,8 +650,8 @@
         <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Garder les derniers numéros</source>
-        <translation>Garder les derniers numéros</translation>
+        <source>Garder les derniers résultats</source>
+        <translation>Garder les derniers résultats</translation>
     </message>
     <message>
         <source>Couper la permanence</source>
@@ -863,16 +863,16 @@
 <context>
     <name>StepMoveEditor</name>
     <message>
-        <source>Recommancer au début</source>
-        <translation>Recommancer au début</translation>
+        <source>Recommencer au début</source>
+        <translation>Recommencer au début</translation>
     </message>
     <message>
-        <source>Reculer de n palliers</source>
-        <translation>Reculer de n palliers</translation>
+        <source>Reculer de n paliers</source>
+        <translation>Reculer de n paliers</translation>
     </message>
     <message>
-        <source>Avancer de n palliers</source>
-        <translation>Avancer de n palliers</translation>
+        <source>Avancer de n paliers</source>
+        <translation>Avancer de n paliers</translation>
     </message>
 </context>
 <context>
@@ -983,6 +983,123 @@
     <message>
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Importer des montantes</source>
+        <translation>Importer des montantes</translation>
+    </message>
+    <message>
+        <source>Progression files (*.dat)</source>
+        <translation>Progression files (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>NoxMontanteLibrary</name>
+    <message>
+        <source>enregistrement incomplet à l'octet %1</source>
+        <translation>enregistrement incomplet à l'octet %1</translation>
+    </message>
+    <message>
+        <source>nombre de paliers impossible : %1</source>
+        <translation>nombre de paliers impossible : %1</translation>
+    </message>
+    <message>
+        <source>fichier vide</source>
+        <translation>fichier vide</translation>
+    </message>
+    <message>
+        <source>en-tête incomplet</source>
+        <translation>en-tête incomplet</translation>
+    </message>
+    <message>
+        <source>en-tête inconnu</source>
+        <translation>en-tête inconnu</translation>
+    </message>
+    <message>
+        <source>nombre de montantes absent</source>
+        <translation>nombre de montantes absent</translation>
+    </message>
+    <message>
+        <source>nombre de montantes impossible : %1</source>
+        <translation>nombre de montantes impossible : %1</translation>
+    </message>
+    <message>
+        <source>%1 octets inattendus après la dernière montante</source>
+        <translation>%1 octets inattendus après la dernière montante</translation>
+    </message>
+    <message>
+        <source>pas une bibliothèque de montantes, fichier trop grand</source>
+        <translation>pas une bibliothèque de montantes, fichier trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>NoxProfileFile</name>
+    <message>
+        <source>pas un fichier de profil, fichier trop grand</source>
+        <translation>pas un fichier de profil, fichier trop grand</translation>
+    </message>
+    <message>
+        <source>fichier de profil incomplet</source>
+        <translation>fichier de profil incomplet</translation>
+    </message>
+    <message>
+        <source>nombre de méthodes impossible dans le fichier de profil</source>
+        <translation>nombre de méthodes impossible dans le fichier de profil</translation>
+    </message>
+    <message>
+        <source>données inattendues à la fin du fichier de profil</source>
+        <translation>données inattendues à la fin du fichier de profil</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Le profil n'a pas pu être chargé : %1.</source>
+        <translation>Le profil n'a pas pu être chargé : %1.</translation>
+    </message>
+    <message>
+        <source>Le profil n'a pas pu être enregistré : %1.</source>
+        <translation>Le profil n'a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier de méthodes n'a pas pu être lu.</source>
+        <translation>Le fichier de méthodes n'a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
+        <translation>Méthodes importées : %1. Lignes refusées : 0.</translation>
+    </message>
+    <message>
+        <source>ligne %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>lignes %1</source>
+        <translation>lignes %1</translation>
+    </message>
+    <message>
+        <source>%1 et suivantes</source>
+        <translation>%1 et suivantes</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
+        <translation>Méthodes importées : %1. Lignes refusées : %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
+        <translation>Les montantes n'ont pas pu être enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</translation>
+    </message>
+    <message>
+        <source>Les montantes n'ont pas pu être importées : %1.</source>
+        <translation>Les montantes n'ont pas pu être importées : %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Montantes importées : %1.</translation>
     </message>
 </context>
 </TS>

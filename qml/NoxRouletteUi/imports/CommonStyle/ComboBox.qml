@@ -15,11 +15,30 @@ T.ComboBox {
     rightPadding: 10 + indicator.width
     font.pixelSize: Theme.fontSizes.body
 
+    // The text of one entry, as displayText shows the current one. String lists and arrays of
+    // strings give their element (modelData); arrays and variant lists of objects give the
+    // textRole property of their element; item models give their textRole role (or "display").
+    // The "model" object of a delegate carries no role named after an empty textRole, which
+    // is why model[textRole] alone shows blank rows.
+    function entryText(entry: var): string {
+        const role = control.textRole
+        const element = entry.modelData
+        let value
+        if (role === "") {
+            value = element !== undefined ? element : entry.display
+        } else if (element !== null && typeof element === "object" && element[role] !== undefined) {
+            value = element[role]
+        } else {
+            value = entry[role]
+        }
+        return value === undefined || value === null ? "" : String(value)
+    }
+
     delegate: ItemDelegate {
         required property var model
         required property int index
         width: ListView.view.width
-        text: model[control.textRole]
+        text: control.entryText(model)
         highlighted: control.highlightedIndex === index
         hoverEnabled: control.hoverEnabled
     }
