@@ -45,8 +45,8 @@ bool xdotool(const QStringList &arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
-/// A real left click at a global point: press, a pause long enough for the 20 ms polling of
-/// the click capture to see the button down, release.
+/// A real left click at a global point, as a person makes it: press, a pause (long enough
+/// for the 20 ms poll of a capture without click events to see the button down), release.
 void realClick(QPoint global)
 {
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())}));
