@@ -10,6 +10,8 @@
 #include <QMetaEnum>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace Nox {
 
 namespace {
@@ -169,6 +171,7 @@ NoxBetResult NoxBetPlacement::place(const NoxBetList &bets)
         }
     });
     const NoxBetPlan plan = makePlan(bets);
+    result.stakes = askedStakes(bets, plan);
     if (!self) {
         result.reason = plan.reason;
         return result;
@@ -178,7 +181,7 @@ NoxBetResult NoxBetPlacement::place(const NoxBetList &bets)
         result.reason = plan.reason;
         return result;
     }
-    result = click(plan);
+    click(plan, result);
     if (result.ok && plan.suspended) {
         result.reason = plan.reason;
     }
@@ -194,9 +197,68 @@ bool NoxBetPlacement::placeBets(const NoxBetList &bets, QString *reason)
     return result.ok;
 }
 
-NoxBetResult NoxBetPlacement::click(const NoxBetPlan &plan)
+QList<NoxPlacedStake> NoxBetPlacement::askedStakes(const NoxBetList &bets, const NoxBetPlan &plan)
 {
-    NoxBetResult result;
+    QList<NoxPlacedStake> stakes;
+    if (plan.suspended) {
+        return stakes; // nothing is asked of the table
+    }
+    for (const NoxBet &bet : bets) {
+        if (bet.bet > 0 && bet.id != NoxBetItemID::none) {
+            stakes.append({bet.id, bet.bet, 0});
+        }
+    }
+    std::sort(stakes.begin(), stakes.end(),
+              [](const NoxPlacedStake &a, const NoxPlacedStake &b) { return a.id < b.id; });
+    return stakes;
+}
+
+void NoxBetPlacement::countPlaced(const NoxPlannedClick &click, NoxBetResult &result)
+{
+    if (click.itemId == NoxBetItemID::X_DBL) {
+        result.doubled = true;
+        return;
+    }
+    if (click.isChip() || !isChip(click.chip)) {
+        return; // a chip chosen, or a place clicked with no chip in hand: nothing put down
+    }
+    const auto at = std::find_if(result.stakes.begin(), result.stakes.end(),
+                                 [&click](const NoxPlacedStake &s) { return s.id == click.itemId; });
+    if (at != result.stakes.end()) {
+        at->placed += click.chipValue;
+        return;
+    }
+    const NoxPlacedStake extra{click.itemId, 0, click.chipValue};
+    const auto before = std::find_if(result.stakes.begin(), result.stakes.end(),
+                                     [&click](const NoxPlacedStake &s) { return s.id > click.itemId; });
+    result.stakes.insert(before, extra);
+}
+
+QString NoxBetPlacement::tableReport(const NoxBetResult &result)
+{
+    QString text;
+    if (result.doubled) {
+        text = tr("Le bouton doubler a été cliqué : vérifiez les montants sur la table du casino.");
+    } else if (!result.stakes.isEmpty()) {
+        text = tr("Sur la table :");
+        for (const NoxPlacedStake &stake : result.stakes) {
+            text += QLatin1Char('\n') + tr("%1 %2 sur %3")
+                                            .arg(NoxClickPlanner::itemName(stake.id),
+                                                 NoxClickPlanner::money(stake.placed),
+                                                 NoxClickPlanner::money(stake.asked));
+        }
+    }
+    if (result.stoppedPartWay() && result.clicked > 0) {
+        if (!text.isEmpty()) {
+            text += QLatin1Char('\n');
+        }
+        text += tr("Complétez ou retirez la mise sur la table du casino.");
+    }
+    return text;
+}
+
+void NoxBetPlacement::click(const NoxBetPlan &plan, NoxBetResult &result)
+{
     result.ok = true;
     result.planned = int(plan.clicks.size());
     const int d = m_calibration ? m_calibration->mouseClickDelay() : 0;
@@ -221,6 +283,7 @@ NoxBetResult NoxBetPlacement::click(const NoxBetPlan &plan)
             break;
         }
         ++result.clicked;
+        countPlaced(click, result);
         qCDebug(lcNoxAutobet).noquote() << QStringLiteral("SEND ") + QString::number(int(click.itemId)) +
                                                QLatin1Char(' ') + QString::number(p.x()) + QLatin1Char(' ') +
                                                QString::number(p.y());
@@ -238,7 +301,13 @@ NoxBetResult NoxBetPlacement::click(const NoxBetPlan &plan)
         previous = p;
     }
     m_input->moveCursor(start);
-    return result;
+    // A stopped sequence leaves part of the bet on the table: say what is there.
+    if (result.interrupted || !result.ok) {
+        const QString report = tableReport(result);
+        if (!report.isEmpty()) {
+            result.reason += QLatin1Char('\n') + report;
+        }
+    }
 }
 
 } // namespace Nox

@@ -28,6 +28,11 @@ class NoxInput;
 /// d, then the place's pause; Control is read after each click and stops the sequence; the
 /// cursor always returns to where it was. Logs "BET ", "SEND ", "INTERRUPTED by CTRL".
 ///
+/// What the clicks put down is counted as they are made (each click on a place adds the value
+/// of the chip in hand), so a sequence stopped part-way, by Control or by a click the platform
+/// refused, reports in its reason the clicks made of the clicks planned and, for every place,
+/// the amount placed of the amount asked ("BANKER 5.00 sur 8.60").
+///
 /// Thread rules: GUI thread (the service's wait runs the event loop there; the click sequence
 /// blocks the calling thread). One bet at a time: a call made while one runs (from an event
 /// handled during the service's wait) is refused.
@@ -53,7 +58,14 @@ public:
 
 private:
     [[nodiscard]] NoxBetPlan makePlan(const NoxBetList &bets);
-    NoxBetResult click(const NoxBetPlan &plan);
+    /// Clicks the plan into `result` (its stakes already hold what is asked).
+    void click(const NoxBetPlan &plan, NoxBetResult &result);
+    /// The places the bets ask a stake for, in id order, nothing placed yet.
+    [[nodiscard]] static QList<NoxPlacedStake> askedStakes(const NoxBetList &bets, const NoxBetPlan &plan);
+    /// Adds what one click made puts down to `result`.
+    static void countPlaced(const NoxPlannedClick &click, NoxBetResult &result);
+    /// What the table holds after a stopped sequence, one place a line.
+    [[nodiscard]] static QString tableReport(const NoxBetResult &result);
 
     QPointer<ICalibration> m_calibration;
     NoxInput *m_input;

@@ -14,4 +14,9 @@ void NoxInput::sleep(int ms)
     }
 }
 
+std::unique_ptr<NoxClickSource> NoxInput::createClickSource()
+{
+    return nullptr;
+}
+
 } // namespace Nox

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "autobet/noxclicksource.h"
+
 #include <QPoint>
 
+#include <memory>
 #include <optional>
 
 namespace Nox {
@@ -14,7 +17,9 @@ namespace Nox {
 ///
 /// Thread rules: implementations may be called from any thread, one call at a time per
 /// thread; the platform implementations serialise their calls internally. The mouse
-/// tracker polls from its own thread while the GUI thread may use the same object.
+/// tracker polls from its own thread while the GUI thread may use the same object. A click
+/// source made by createClickSource() is independent of this object (its own connection to
+/// the platform) and may outlive it.
 class NoxInput
 {
 public:
@@ -33,6 +38,10 @@ public:
     [[nodiscard]] virtual bool isLeftButtonHeld() = 0;
     /// Waits `ms` milliseconds on the calling thread (a plain sleep; a fake records it).
     virtual void sleep(int ms);
+    /// A source of the clicks from the platform's input events, for the calibration's click
+    /// capture; none (the default) where the platform has no such events: the capture then
+    /// polls isLeftButtonHeld(). A source that cannot start also leaves the capture polling.
+    [[nodiscard]] virtual std::unique_ptr<NoxClickSource> createClickSource();
 
 protected:
     NoxInput() = default;

@@ -16,14 +16,63 @@ MouseTracker::MouseTracker(NoxInput *input, QObject *parent)
     connect(m_timer, &QTimer::timeout, this, &MouseTracker::checkMouse);
 }
 
+MouseTracker::~MouseTracker()
+{
+    // Before the members go: the source's thread must not post to a half-destroyed tracker.
+    if (m_source) {
+        m_source->stop();
+    }
+}
+
 void MouseTracker::setActive(bool value)
 {
     m_pressed = false;
-    m_active = value;
     if (value) {
-        m_timer->start();
+        if (!m_active) {
+            ++m_session;
+        }
+        const bool events = startSource();
+        m_eventDriven = events;
+        if (events) {
+            m_timer->stop();
+        } else {
+            m_timer->start();
+        }
     } else {
+        if (m_source) {
+            m_source->stop();
+        }
         m_timer->stop();
+        m_eventDriven = false;
+    }
+    m_active = value;
+}
+
+bool MouseTracker::startSource()
+{
+    if (!m_sourceMade) {
+        m_sourceMade = true;
+        m_source = m_input->createClickSource();
+    }
+    if (!m_source) {
+        return false;
+    }
+    // The source runs until stop() has joined its thread, which the destructor does first:
+    // every posted call finds the tracker alive (and a call still queued then is dropped with
+    // it).
+    const quint64 session = m_session;
+    return m_source->start([this, session](QPoint pos) {
+        QMetaObject::invokeMethod(
+            this, [this, session, pos] { sourceClicked(session, pos); }, Qt::QueuedConnection);
+    });
+}
+
+void MouseTracker::sourceClicked(quint64 session, QPoint pos)
+{
+    // A click still on its way when the capture stopped, or from a capture before the current
+    // one, is not reported.
+    if (m_active && m_eventDriven && session == m_session) {
+        emit mouseClicked(pos);
     }
 }
 

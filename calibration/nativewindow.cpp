@@ -28,4 +28,9 @@ bool NativeWindow::isTracking() const
     return m_tracker->isActive();
 }
 
+bool NativeWindow::isEventDriven() const
+{
+    return m_tracker->isEventDriven();
+}
+
 } // namespace Nox

@@ -23,7 +23,7 @@ apt_packages=(
     qml6-module-qtcore qml6-module-qt-labs-settings qml6-module-qt-labs-folderlistmodel
     qml6-module-qt5compat-graphicaleffects qml6-module-qttest
     # X11 input backend and the tests that drive a real X server
-    libx11-dev libxtst-dev xvfb xauth xdotool x11-utils imagemagick openbox
+    libx11-dev libxtst-dev libxi-dev xvfb xauth xdotool x11-utils imagemagick openbox
     # Windows input backend compile check
     mingw-w64
     # benchmarks

@@ -7,7 +7,79 @@
 #include <QMutex>
 #include <QString>
 
+#include <memory>
+#include <thread>
+
 namespace NoxTest {
+
+/// What a FakeClickSource went through, kept apart from it so that a test still reads it once
+/// the tracker that owned the source is gone.
+struct ClickSourceLog {
+    QMutex mutex;
+    int starts = 0;
+    int stops = 0;
+    bool running = false;
+    /// start() fails (the platform has no click events).
+    bool failStart = false;
+    Nox::NoxClickSource::ClickHandler handler;
+};
+
+/// A stand-in for the platform's click events: click() calls the handler from a thread of its
+/// own, as a real source does.
+class FakeClickSource : public Nox::NoxClickSource
+{
+public:
+    explicit FakeClickSource(std::shared_ptr<ClickSourceLog> log)
+        : m_log(std::move(log))
+    {}
+    ~FakeClickSource() override { stop(); }
+
+    bool start(ClickHandler handler) override
+    {
+        QMutexLocker lock(&m_log->mutex);
+        if (m_log->failStart) {
+            return false;
+        }
+        if (!m_log->running) {
+            ++m_log->starts;
+            m_log->running = true;
+            m_log->handler = std::move(handler);
+        }
+        return true;
+    }
+    void stop() override
+    {
+        QMutexLocker lock(&m_log->mutex);
+        if (m_log->running) {
+            ++m_log->stops;
+            m_log->running = false;
+            m_log->handler = nullptr;
+        }
+    }
+    bool isRunning() const override
+    {
+        QMutexLocker lock(&m_log->mutex);
+        return m_log->running;
+    }
+
+private:
+    std::shared_ptr<ClickSourceLog> m_log;
+};
+
+/// A click from the fake source's "thread"; false when the source does not run.
+inline bool sourceClick(ClickSourceLog &log, QPoint p)
+{
+    bool delivered = false;
+    std::thread thread([&] {
+        QMutexLocker lock(&log.mutex);
+        if (log.running && log.handler) {
+            log.handler(p);
+            delivered = true;
+        }
+    });
+    thread.join();
+    return delivered;
+}
 
 /// A fake of the platform input that records every call in order instead of acting, with a
 /// cursor that follows the moves and clicks, Control held from a chosen click on, and clicks
@@ -68,6 +140,15 @@ public:
         QMutexLocker lock(&mutex);
         events.append({Event::Sleep, {}, ms});
     }
+    /// A FakeClickSource over `clickSource` when it is set; none (the capture polls) otherwise.
+    std::unique_ptr<Nox::NoxClickSource> createClickSource() override
+    {
+        QMutexLocker lock(&mutex);
+        if (!clickSource) {
+            return nullptr;
+        }
+        return std::make_unique<FakeClickSource>(clickSource);
+    }
 
     /// The recorded events of one kind, in order.
     [[nodiscard]] QList<Event> only(Event::Kind kind) const
@@ -105,6 +186,8 @@ public:
     int clickCount = 0;
     /// Answers of isLeftButtonHeld(), consumed in order; false when empty.
     QList<bool> buttonScript;
+    /// The log of the click source this input offers; null: it offers none.
+    std::shared_ptr<ClickSourceLog> clickSource;
 };
 
 inline QDebug operator<<(QDebug debug, const RecordingInput::Event &e)

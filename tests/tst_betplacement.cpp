@@ -1,4 +1,5 @@
 #include "autobet/noxbetplacement.h"
+#include "autobet/noxclickplanner.h"
 #include "calibration/noxcalibration.h"
 #include "recordinginput.h"
 #include "testsupport.h"
@@ -83,6 +84,10 @@ private slots:
     void previewClicksNothing();
     void previewInToggleMode();
     void placeBetsReportsTheReason();
+    void stoppedBetSaysWhatIsOnTheTable_data();
+    void stoppedBetSaysWhatIsOnTheTable();
+    void controlStopsALargeStakePartWay();
+    void completeBetCountsEveryStake();
 
 private:
     NoxCalibration *m_calibration = nullptr;
@@ -292,6 +297,100 @@ void TestBetPlacement::placeBetsReportsTheReason()
     reason.clear();
     QVERIFY(!m_placement->placeBets({bet(Id::B_PLAYER, 7)}, &reason));
     QVERIFY(!reason.isEmpty());
+}
+
+void TestBetPlacement::stoppedBetSaysWhatIsOnTheTable_data()
+{
+    QTest::addColumn<bool>("byControl");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("player");
+    QTest::addColumn<int>("banker");
+    // The clicks: 0.50 chip, PLAYER, 0.10 chip, PLAYER, BANKER. Control is read after each
+    // click, so held from click k it stops after click k; a click refused from k leaves k made.
+    QTest::newRow("ctrl after 1") << true << 1 << 1 << 0 << 0;
+    QTest::newRow("ctrl after 2") << true << 2 << 2 << 50 << 0;
+    QTest::newRow("ctrl after 3") << true << 3 << 3 << 50 << 0;
+    QTest::newRow("ctrl after 4") << true << 4 << 4 << 60 << 0;
+    QTest::newRow("refused from 0") << false << 0 << 0 << 0 << 0;
+    QTest::newRow("refused from 2") << false << 2 << 2 << 50 << 0;
+    QTest::newRow("refused from 4") << false << 4 << 4 << 60 << 0;
+}
+
+void TestBetPlacement::stoppedBetSaysWhatIsOnTheTable()
+{
+    QFETCH(bool, byControl);
+    QFETCH(int, from);
+    QFETCH(int, clicked);
+    QFETCH(int, player);
+    QFETCH(int, banker);
+    (byControl ? m_input->controlFromClick : m_input->failClicksFrom) = from;
+    const NoxBetResult result = m_placement->place({bet(Id::B_PLAYER, 60), bet(Id::B_BANKER, 10)});
+    QCOMPARE(result.ok, byControl);
+    QCOMPARE(result.interrupted, byControl);
+    QCOMPARE(result.planned, 5);
+    QCOMPARE(result.clicked, clicked);
+    QVERIFY(result.stoppedPartWay());
+    QVERIFY(!result.doubled);
+    const QList<NoxPlacedStake> expected = {{Id::B_PLAYER, 60, player}, {Id::B_BANKER, 10, banker}};
+    QCOMPARE(result.stakes, expected);
+    const QString counts = QStringLiteral("%1 clics sur 5 faits.").arg(clicked);
+    QVERIFY2(result.reason.contains(counts), qPrintable(result.reason));
+    const QString lines = QStringLiteral("Sur la table :\nPLAYER %1 sur 0.60\nBANKER %2 sur 0.10")
+                              .arg(NoxClickPlanner::money(player), NoxClickPlanner::money(banker));
+    QVERIFY2(result.reason.contains(lines), qPrintable(result.reason));
+    // Something is on the table only once a click was made: then the player is told to act.
+    QCOMPARE(result.reason.contains(QStringLiteral("Complétez ou retirez la mise")), clicked > 0);
+    QCOMPARE(m_input->only(Event::Click).size(), clicked);
+}
+
+void TestBetPlacement::controlStopsALargeStakePartWay()
+{
+    NoxCalibrationItem chip3 = item(Id::JETON_3, 200, 900, 100);
+    NoxCalibrationItem chip4 = item(Id::JETON_4, 250, 900, 500);
+    m_calibration->setCalibrationItems({chip3, chip4});
+    const NoxBetPlan plan = m_placement->preview({bet(Id::B_BANKER, 860)});
+    QVERIFY2(plan.ok, qPrintable(plan.reason));
+    // The largest chip first: 5.00 chosen, then BANKER.
+    QCOMPARE(plan.clicks[0].itemId, Id::JETON_4);
+    QCOMPARE(plan.clicks[1].itemId, Id::B_BANKER);
+    m_input->controlFromClick = 2;
+    const NoxBetResult result = m_placement->place({bet(Id::B_BANKER, 860)});
+    QVERIFY(result.ok);
+    QVERIFY(result.interrupted);
+    QCOMPARE(result.clicked, 2);
+    QCOMPARE(result.planned, int(plan.clicks.size()));
+    QCOMPARE(result.stakes, QList<NoxPlacedStake>({{Id::B_BANKER, 860, 500}}));
+    QCOMPARE(result.reason, QStringLiteral("Mise interrompue par CTRL : 2 clics sur %1 faits.\n"
+                                           "Sur la table :\n"
+                                           "BANKER 5.00 sur 8.60\n"
+                                           "Complétez ou retirez la mise sur la table du casino.")
+                                .arg(plan.clicks.size()));
+}
+
+void TestBetPlacement::completeBetCountsEveryStake()
+{
+    const NoxBetResult result =
+        m_placement->place({bet(Id::B_TIE, 0), bet(Id::B_PLAYER, 60), bet(Id::B_BANKER, 10)});
+    QVERIFY(result.ok);
+    QVERIFY(!result.stoppedPartWay());
+    QCOMPARE(result.reason, QString());
+    QCOMPARE(result.stakes, QList<NoxPlacedStake>({{Id::B_PLAYER, 60, 60}, {Id::B_BANKER, 10, 10}}));
+    // Control read after the last click: nothing is missing, the table holds the whole bet.
+    init();
+    m_input->controlFromClick = 5;
+    const NoxBetResult last = m_placement->place({bet(Id::B_PLAYER, 60), bet(Id::B_BANKER, 10)});
+    QVERIFY(last.interrupted);
+    QVERIFY(!last.stoppedPartWay());
+    QVERIFY2(
+        last.reason.contains(QStringLiteral("5 clics sur 5 faits.\nSur la table :\nPLAYER 0.60 sur 0.60")),
+        qPrintable(last.reason));
+    QVERIFY(!last.reason.contains(QStringLiteral("Complétez")));
+    // A refused bet clicks nothing: nothing placed anywhere.
+    init();
+    const NoxBetResult refused = m_placement->place({bet(Id::B_PLAYER, 7)});
+    QVERIFY(!refused.ok);
+    QCOMPARE(refused.stakes, QList<NoxPlacedStake>({{Id::B_PLAYER, 7, 0}}));
 }
 
 QTEST_GUILESS_MAIN(TestBetPlacement)

@@ -141,6 +141,8 @@ private slots:
     void suspendedDoesNotAskTheService();
     void secondBetDuringTheWaitIsRefused();
     void placementDestroyedDuringTheWait();
+    void stoppedAfterTheDoubleButtonLeavesTheAmountsUnknown();
+    void placeNotAskedForIsReported();
 
 private:
     FakeService *m_service = nullptr;
@@ -391,6 +393,34 @@ void TestClickService::placementDestroyedDuringTheWait()
     QVERIFY(m_input->events.isEmpty());
     // The wait ended with the object, not at the time limit.
     QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestClickService::stoppedAfterTheDoubleButtonLeavesTheAmountsUnknown()
+{
+    m_service->body = R"({"items": [10001, 4002, 2001, 4002]})";
+    m_input->controlFromClick = 3;
+    const NoxBetResult result = m_placement->place({bet(Id::B_BANKER, 20)});
+    QVERIFY(result.ok);
+    QVERIFY(result.interrupted);
+    QCOMPARE(result.clicked, 3);
+    QCOMPARE(result.planned, 4);
+    QVERIFY(result.doubled);
+    QCOMPARE(result.stakes, QList<NoxPlacedStake>({{Id::B_BANKER, 20, 10}}));
+    QVERIFY2(result.reason.contains(QStringLiteral("3 clics sur 4 faits.\nLe bouton doubler a été cliqué")),
+             qPrintable(result.reason));
+    QVERIFY(!result.reason.contains(QStringLiteral("Sur la table")));
+}
+
+void TestClickService::placeNotAskedForIsReported()
+{
+    // Within the money of the stakes, but on PLAYER: the clicks are made, and the report shows it.
+    m_service->body = R"({"items": [10001, 4001]})";
+    m_input->controlFromClick = 2;
+    const NoxBetResult result = m_placement->place({bet(Id::B_BANKER, 10)});
+    QVERIFY(result.interrupted);
+    QCOMPARE(result.stakes, QList<NoxPlacedStake>({{Id::B_PLAYER, 0, 10}, {Id::B_BANKER, 10, 0}}));
+    QVERIFY2(result.reason.contains(QStringLiteral("PLAYER 0.10 sur 0.00\nBANKER 0.00 sur 0.10")),
+             qPrintable(result.reason));
 }
 
 QTEST_GUILESS_MAIN(TestClickService)

@@ -21,6 +21,13 @@ private slots:
     void unreadableCursorReportsTheCorner();
     void deactivatingForgetsAPress();
 
+    // MouseTracker over the input's click events
+    void clicksComeFromTheSourceWithoutPolling();
+    void sourceThatCannotStartLeavesThePoll();
+    void clickOfAnEndedCaptureIsDropped();
+    void destroyingTheTrackerStopsTheSource();
+    void captureThreadTakesTheSourceClicks();
+
     // NoxMouseCapture with a fake input polled by the real tracker thread
     void captureOnlyOutsideTheWindow();
     void switchingOffDisconnects();
@@ -81,6 +88,137 @@ void TestMouseCapture::deactivatingForgetsAPress()
     QVERIFY(!tracker.isActive());
     tracker.checkMouse();
     QCOMPARE(spy.size(), 0);
+}
+
+void TestMouseCapture::clicksComeFromTheSourceWithoutPolling()
+{
+    NoxTest::RecordingInput input;
+    input.clickSource = std::make_shared<NoxTest::ClickSourceLog>();
+    MouseTracker tracker(&input);
+    QSignalSpy spy(&tracker, &MouseTracker::mouseClicked);
+    tracker.setActive(true);
+    QVERIFY(tracker.isActive());
+    QVERIFY(tracker.isEventDriven());
+    QCOMPARE(input.clickSource->starts, 1);
+    // Activating again keeps the one source running.
+    tracker.setActive(true);
+    QCOMPARE(input.clickSource->starts, 1);
+
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(640, 480)));
+    // Posted from the source's thread, emitted on the tracker's.
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.first().first().toPoint(), QPoint(640, 480));
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(3, 4)));
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.last().first().toPoint(), QPoint(3, 4));
+    // The button was never polled nor the cursor read: the source gave both.
+    QTest::qWait(3 * MouseTracker::kPollInterval);
+    QVERIFY(input.only(NoxTest::RecordingInput::Event::ButtonCheck).isEmpty());
+    QVERIFY(input.only(NoxTest::RecordingInput::Event::Read).isEmpty());
+
+    tracker.setActive(false);
+    QVERIFY(!tracker.isActive());
+    QVERIFY(!tracker.isEventDriven());
+    QCOMPARE(input.clickSource->stops, 1);
+    QVERIFY(!NoxTest::sourceClick(*input.clickSource, QPoint(5, 6)));
+    // The same source serves the next capture.
+    tracker.setActive(true);
+    QCOMPARE(input.clickSource->starts, 2);
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(7, 8)));
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.size(), 3);
+    QCOMPARE(spy.last().first().toPoint(), QPoint(7, 8));
+}
+
+void TestMouseCapture::sourceThatCannotStartLeavesThePoll()
+{
+    NoxTest::RecordingInput input;
+    input.clickSource = std::make_shared<NoxTest::ClickSourceLog>();
+    input.clickSource->failStart = true;
+    MouseTracker tracker(&input);
+    QSignalSpy spy(&tracker, &MouseTracker::mouseClicked);
+    {
+        QMutexLocker lock(&input.mutex);
+        input.cursor = QPoint(22, 33);
+        input.buttonScript = {true, true};
+    }
+    tracker.setActive(true);
+    QVERIFY(tracker.isActive());
+    QVERIFY(!tracker.isEventDriven());
+    // The timer polls: the press is seen, then its release, where the cursor is.
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.first().first().toPoint(), QPoint(22, 33));
+    QVERIFY(!input.only(NoxTest::RecordingInput::Event::ButtonCheck).isEmpty());
+    tracker.setActive(false);
+    const auto polled = input.only(NoxTest::RecordingInput::Event::ButtonCheck).size();
+    QTest::qWait(3 * MouseTracker::kPollInterval);
+    QCOMPARE(input.only(NoxTest::RecordingInput::Event::ButtonCheck).size(), polled);
+}
+
+void TestMouseCapture::clickOfAnEndedCaptureIsDropped()
+{
+    NoxTest::RecordingInput input;
+    input.clickSource = std::make_shared<NoxTest::ClickSourceLog>();
+    MouseTracker tracker(&input);
+    QSignalSpy spy(&tracker, &MouseTracker::mouseClicked);
+    // A click made during a capture but handled after it ended is not reported...
+    tracker.setActive(true);
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(1, 1)));
+    tracker.setActive(false);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.size(), 0);
+    // ...nor when the next capture has begun in the meantime.
+    tracker.setActive(true);
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(2, 2)));
+    tracker.setActive(false);
+    tracker.setActive(true);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.size(), 0);
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(3, 3)));
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.first().first().toPoint(), QPoint(3, 3));
+}
+
+void TestMouseCapture::destroyingTheTrackerStopsTheSource()
+{
+    NoxTest::RecordingInput input;
+    input.clickSource = std::make_shared<NoxTest::ClickSourceLog>();
+    {
+        MouseTracker tracker(&input);
+        tracker.setActive(true);
+        QVERIFY(input.clickSource->running);
+    }
+    QVERIFY(!input.clickSource->running);
+    QCOMPARE(input.clickSource->stops, 1);
+    // A tracker never activated makes no source.
+    {
+        MouseTracker tracker(&input);
+    }
+    QCOMPARE(input.clickSource->starts, 1);
+}
+
+void TestMouseCapture::captureThreadTakesTheSourceClicks()
+{
+    NoxTest::RecordingInput input;
+    input.clickSource = std::make_shared<NoxTest::ClickSourceLog>();
+    auto capture = std::make_unique<NoxMouseCapture>(&input);
+    capture->setWindowGeometryProvider([] { return QRect(100, 100, 430, 720); });
+    QSignalSpy captured(capture.get(), &NoxMouseCapture::capturedClick);
+    capture->setMouseCapture(true);
+    QTRY_VERIFY(capture->nativeWindow()->isTracking());
+    QVERIFY(capture->nativeWindow()->isEventDriven());
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(50, 60)));
+    QVERIFY(captured.wait(2000));
+    QCOMPARE(captured.last().first().toPoint(), QPoint(50, 60));
+    QVERIFY(NoxTest::sourceClick(*input.clickSource, QPoint(300, 400))); // on the window
+    QTest::qWait(100);
+    QCOMPARE(captured.size(), 1);
+    // Destroyed while capturing: the tracker's thread ends and stops the source with it.
+    capture.reset();
+    QVERIFY(!input.clickSource->running);
+    QCOMPARE(input.clickSource->stops, 1);
 }
 
 void TestMouseCapture::captureOnlyOutsideTheWindow()

@@ -1,3 +1,4 @@
+#include "autobet/noxclickplanner.h"
 #include "calibration/icalibration.h"
 #include "calibration/noxcalibrationitem.h"
 #include "engine/noxengine.h"
@@ -821,6 +822,28 @@ private slots:
         QCOMPARE(error.count(), 2);
         QCOMPARE(input.clickCount, int(clicks.size()));
         QCOMPARE(root.engine()->playedValues().size(), 0); // betting never plays a result
+
+        // Control held from the second click: the bet ran, and betError says how far.
+        input.controlFromClick = 2;
+        input.clickCount = 0;
+        QVERIFY(ui.bet());
+        QCOMPARE(input.clickCount, 2);
+        QCOMPARE(error.count(), 3);
+        const QString stake = Nox::NoxClickPlanner::money(
+            keypadEntry(ui, NoxBetItemID::B_BANKER)->value(QStringLiteral("bet")).toInt());
+        // A chip, then BANKER with it: the table holds that chip's value.
+        QCOMPARE(clicks[1].toMap().value(QStringLiteral("itemId")).toInt(), int(NoxBetItemID::B_BANKER));
+        const QString placed =
+            Nox::NoxClickPlanner::money(clicks[1].toMap().value(QStringLiteral("chipValue")).toInt());
+        QVERIFY2(ui.betError().startsWith(
+                     QStringLiteral("Mise interrompue par CTRL : 2 clics sur %1 faits.").arg(clicks.size())),
+                 qPrintable(ui.betError()));
+        QVERIFY2(ui.betError().contains(QStringLiteral("BANKER %1 sur %2").arg(placed, stake)),
+                 qPrintable(ui.betError()));
+        // The next bet that runs to its end clears it.
+        input.controlFromClick = -1;
+        QVERIFY(ui.bet());
+        QCOMPARE(ui.betError(), QString());
     }
 };
 

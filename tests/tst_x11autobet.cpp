@@ -9,12 +9,16 @@
 #include "calibration/noxmousecapture.h"
 #include "uicalibrationcapture.h"
 #include "uiscreengeometry.h"
+#include "x11tap.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QRasterWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -111,6 +115,10 @@ private slots:
     void captureTakesClicksOutsideTheWindowOnly();
     void thirdClickOfATwoStepCaptureIsIgnored();
     void captureOffTakesNothing();
+    void captureTakesAClickShorterThanAPoll();
+    void captureFollowsALeftHandedMapping();
+    void clickSourceStopsAndStartsAgain();
+    void pollWhereTheInputHasNoClickEvents();
 
 private:
     [[nodiscard]] QRect native() const { return UIScreenGeometry::nativeGeometry(m_window); }
@@ -329,6 +337,134 @@ void TestX11Autobet::captureOffTakesNothing()
     QVERIFY(humanClickAt(QPoint(25, 25)));
     QTest::qWait(300);
     QCOMPARE(captured.size(), 0);
+}
+
+// Press and release back to back through XTest, well under 5 ms apart (a touchpad tap, a
+// synthetic click): a 20 ms poll of the button misses such a click; the X server's input
+// events do not. Each click is somewhere else, so a position read late would show.
+void TestX11Autobet::captureTakesAClickShorterThanAPoll()
+{
+    NoxMouseCapture capture(m_input);
+    capture.setWindowGeometryProvider([this] { return native(); });
+    QSignalSpy captured(&capture, &NoxMouseCapture::capturedClick);
+    capture.setMouseCapture(true);
+    QTRY_VERIFY(capture.nativeWindow()->isTracking());
+    QVERIFY(capture.nativeWindow()->isEventDriven());
+    const QList<QPoint> points = {QPoint(31, 41), QPoint(1501, 901), QPoint(1777, 33), QPoint(12, 1000)};
+    for (const QPoint &p : points) {
+        const long long held = NoxTest::x11Tap(p);
+        QVERIFY2(held >= 0 && held < 5000, qPrintable(QString::number(held)));
+        QTRY_VERIFY_WITH_TIMEOUT(!captured.isEmpty() && captured.last().first().toPoint() == p, 3000);
+    }
+    QTest::qWait(100);
+    QCOMPARE(captured.size(), points.size());
+    capture.setMouseCapture(false);
+}
+
+// The left button is the one the pointer mapping makes button 1: with the first and third
+// swapped, the physical third button clicks and the first does not.
+void TestX11Autobet::captureFollowsALeftHandedMapping()
+{
+    QVERIFY(NoxTest::x11SetLeftHanded(true));
+    const auto restore = qScopeGuard([] { NoxTest::x11SetLeftHanded(false); });
+    NoxMouseCapture capture(m_input);
+    QSignalSpy captured(&capture, &NoxMouseCapture::capturedClick);
+    capture.setMouseCapture(true);
+    QTRY_VERIFY(capture.nativeWindow()->isTracking());
+    QVERIFY(NoxTest::x11Tap(QPoint(61, 71), 1) >= 0);
+    QVERIFY(NoxTest::x11Tap(QPoint(62, 72), 3) >= 0);
+    QVERIFY(captured.wait(3000));
+    QTest::qWait(100);
+    QCOMPARE(captured.size(), 1);
+    QCOMPARE(captured.first().first().toPoint(), QPoint(62, 72));
+    capture.setMouseCapture(false);
+}
+
+// The source on its own: stop() wakes its thread at once, closes its connection, and a new
+// start() opens another; the handler runs on the source's thread, never after stop().
+void TestX11Autobet::clickSourceStopsAndStartsAgain()
+{
+    const std::unique_ptr<NoxClickSource> source = m_input->createClickSource();
+    QVERIFY(source);
+    QMutex mutex;
+    QList<QPoint> clicks;
+    bool elsewhere = true;
+    const auto handler = [&](QPoint p) {
+        QMutexLocker lock(&mutex);
+        clicks.append(p);
+        elsewhere = elsewhere && QThread::currentThread() != thread();
+    };
+    const auto count = [&] {
+        QMutexLocker lock(&mutex);
+        return clicks.size();
+    };
+    const auto openFiles = [] {
+        return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size();
+    };
+    const auto filesBefore = openFiles();
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(source->start(handler));
+        QVERIFY(source->isRunning());
+        const QPoint p(200 + round, 300 + round);
+        QVERIFY(NoxTest::x11Tap(p) >= 0);
+        QTRY_COMPARE_WITH_TIMEOUT(count(), round + 1, 3000);
+        QElapsedTimer stopping;
+        stopping.start();
+        source->stop();
+        QVERIFY2(stopping.elapsed() < 500, qPrintable(QString::number(stopping.elapsed())));
+        QVERIFY(!source->isRunning());
+        // Its display connection and wake-up pipe are closed.
+        QCOMPARE(openFiles(), filesBefore);
+        QVERIFY(NoxTest::x11Tap(QPoint(5, 5)) >= 0);
+        QTest::qWait(100);
+        QCOMPARE(count(), round + 1);
+        QMutexLocker lock(&mutex);
+        QCOMPARE(clicks.last(), p);
+    }
+    QVERIFY(elsewhere);
+    source->stop(); // stopping a stopped source does nothing
+}
+
+namespace {
+
+/// The X11 input without its click events, as on a server without XInput 2.
+class PollOnlyInput : public NoxInput
+{
+public:
+    explicit PollOnlyInput(NoxInput *input)
+        : m_input(input)
+    {}
+    std::optional<QPoint> cursorPosition() override { return m_input->cursorPosition(); }
+    bool moveCursor(QPoint point) override { return m_input->moveCursor(point); }
+    bool leftClick(QPoint point, int delayMs) override { return m_input->leftClick(point, delayMs); }
+    bool isControlHeld() override { return m_input->isControlHeld(); }
+    bool isLeftButtonHeld() override { return m_input->isLeftButtonHeld(); }
+
+private:
+    NoxInput *m_input;
+};
+
+} // namespace
+
+// Without click events the capture polls the button: a click as a person makes it is taken
+// at its place.
+void TestX11Autobet::pollWhereTheInputHasNoClickEvents()
+{
+    PollOnlyInput input(m_input);
+    NoxMouseCapture capture(&input);
+    capture.setWindowGeometryProvider([this] { return native(); });
+    QSignalSpy captured(&capture, &NoxMouseCapture::capturedClick);
+    capture.setMouseCapture(true);
+    QTRY_VERIFY(capture.nativeWindow()->isTracking());
+    QVERIFY(!capture.nativeWindow()->isEventDriven());
+    QVERIFY(humanClickAt(QPoint(1400, 800)));
+    QVERIFY(captured.wait(3000));
+    QCOMPARE(captured.first().first().toPoint(), QPoint(1400, 800));
+    QVERIFY(humanClickAt(native().center())); // on the window
+    QTRY_COMPARE(m_window->presses.size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(captured.size(), 1);
+    capture.setMouseCapture(false);
 }
 
 QTEST_MAIN(TestX11Autobet)

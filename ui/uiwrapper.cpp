@@ -1239,7 +1239,10 @@ bool UIWrapper::bet()
         return false;
     }
     const Nox::NoxBetResult result = placement()->place(m_engine->computeBets(-1, false));
-    setBetError(result.ok ? QString() : result.reason);
+    // A bet stopped by Control ran, but the table may hold only part of it: its reason says
+    // what is there, and the player must see it.
+    const bool ranToTheEnd = result.ok && !result.interrupted;
+    setBetError(ranToTheEnd ? QString() : result.reason);
     return result.ok;
 }
 

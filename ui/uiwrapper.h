@@ -122,7 +122,8 @@ public:
     [[nodiscard]] UINotificationModel *notifications() const { return m_notifications; }
     [[nodiscard]] QString language() const;
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
-    /// Why the last bet() returned false; empty after a bet that ran.
+    /// Why the last bet() returned false, or, when Control stopped it, how far it went (the
+    /// clicks made and what each place holds); empty after a bet that ran to its end.
     [[nodiscard]] QString betError() const { return m_betError; }
     [[nodiscard]] QString playRefusal() const { return m_playRefusal; }
     /// What the last file operation has to tell the player: why a profile could not be loaded
@@ -230,7 +231,8 @@ public:
     /// Places the proposed stakes by synthetic clicks at the calibrated points. False when the
     /// clicks could not be obtained or were refused (no chips, a stake the chips cannot make,
     /// over the limit, the service failing, a place not calibrated); betError says why. Blocks
-    /// the GUI thread for the click sequence; holding Control stops it.
+    /// the GUI thread for the click sequence; holding Control stops it (true, with betError
+    /// saying what was placed).
     Q_INVOKABLE bool bet();
     /// What bet() would click now, without clicking: "ok", "reason", "suspended", "total" and
     /// "clicks", a list of {"itemId", "name" (the enumerator, "JETON_2", "B_BANKER"), "chip",

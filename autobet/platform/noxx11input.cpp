@@ -2,6 +2,10 @@
 
 #include <QThread>
 
+#if defined(NOX_HAVE_XI2)
+#include "autobet/platform/noxx11clicksource.h"
+#endif
+
 // X11 defines macros (None, Bool, Status...) that clash with Qt: include it last.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -9,6 +13,7 @@
 namespace Nox {
 
 NoxX11Input::NoxX11Input(const QByteArray &displayName)
+    : m_displayName(displayName)
 {
     m_display = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
     if (m_display) {
@@ -110,6 +115,15 @@ bool NoxX11Input::isLeftButtonHeld()
     QMutexLocker lock(&m_mutex);
     const auto mask = pointerMaskLocked();
     return mask && (*mask & Button1Mask);
+}
+
+std::unique_ptr<NoxClickSource> NoxX11Input::createClickSource()
+{
+#if defined(NOX_HAVE_XI2)
+    return std::make_unique<NoxX11ClickSource>(m_displayName);
+#else
+    return nullptr;
+#endif
 }
 
 } // namespace Nox

@@ -34,6 +34,10 @@ public:
     bool leftClick(QPoint point, int delayMs) override;
     [[nodiscard]] bool isControlHeld() override;
     [[nodiscard]] bool isLeftButtonHeld() override;
+    /// The XInput 2 click source of the same display (NoxX11ClickSource) when the program is
+    /// built with XInput; it opens a connection of its own and falls back to polling (start()
+    /// fails) on a server without XInput 2.
+    [[nodiscard]] std::unique_ptr<NoxClickSource> createClickSource() override;
 
 private:
     /// The modifier and button mask of the pointer; none when it cannot be read (lock held).
@@ -41,6 +45,7 @@ private:
     bool moveLocked(QPoint point);
 
     QMutex m_mutex;
+    QByteArray m_displayName;
     _XDisplay *m_display = nullptr;
     bool m_hasXTest = false;
 };

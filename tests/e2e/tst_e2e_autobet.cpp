@@ -1,8 +1,9 @@
 // End to end under a real X server: the program starts as it does for the player, is
 // calibrated by real clicks on a stand-in casino table (another process), receives a few
 // results on its keypad, proposes a stake, and "Miser" places exactly that stake on the
-// stand-in table by synthetic clicks.
+// stand-in table by synthetic clicks; stopped with Control, it says what the table holds.
 
+#include "calibration/icalibration.h"
 #include "engine/noxengine.h"
 #include "noxqmlimports.h"
 #include "uifinancialconfig.h"
@@ -22,6 +23,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,8 +45,8 @@ bool xdotool(const QStringList &arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
-/// A real left click at a global point: press, a pause long enough for the 20 ms polling of
-/// the click capture to see the button down, release.
+/// A real left click at a global point, as a person makes it: press, a pause (long enough
+/// for the 20 ms poll of a capture without click events to see the button down), release.
 void realClick(QPoint global)
 {
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())}));
@@ -70,6 +72,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void calibrateThenBet();
+    void controlStopShowsWhatTheTableHolds();
 
 private:
     QQuickItem *item(const char *objectName) const;
@@ -196,6 +199,7 @@ void TestEndToEndBet::initTestCase()
 
 void TestEndToEndBet::cleanupTestCase()
 {
+    xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl")});
     m_qml.reset();
     m_engine.reset();
     if (m_table.state() != QProcess::NotRunning) {
@@ -309,6 +313,74 @@ void TestEndToEndBet::calibrateThenBet()
     QCOMPARE(placed.value(QStringLiteral("PLAYER")), 0);
     QCOMPARE(placed.value(QStringLiteral("TIE")), 0);
     QCOMPARE(placed.value(QStringLiteral("NONE")), 0);
+}
+
+// "Miser" again with slow clicks, Control pressed while they run: the clicks stop, and the play
+// screen says how many were made and what the table holds, as the stand-in table received it.
+void TestEndToEndBet::controlStopShowsWhatTheTableHolds()
+{
+    const int stake =
+        qvariant_cast<QObject *>(m_facade->keypad().value(QStringLiteral("4002")))->property("bet").toInt();
+    QVERIFY(stake > 0);
+    m_engine->calibration()->setMouseClickDelay(500);
+    const auto fast = qScopeGuard([this] { m_engine->calibration()->setMouseClickDelay(30); });
+    const QVariantMap preview = m_facade->previewBet();
+    const int planned = int(preview.value(QStringLiteral("clicks")).toList().size());
+    QVERIFY2(planned >= 3, qPrintable(QString::number(planned)));
+
+    // bet() blocks this thread: Control is pressed by a process of its own, during the second
+    // click (each click takes a second); on a slow machine it may come later, as long as it
+    // comes before the last click ends.
+    const int before = int(tableLog().size());
+    QVERIFY(QProcess::startDetached(
+        QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 1.2; xdotool keydown ctrl")}));
+    clickItem(item("betButton"));
+    // The dialog is a popup, not an item: found among the page's objects.
+    QObject *dialog = m_window->findChild<QObject *>(QStringLiteral("betStoppedDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(QQmlProperty::read(dialog, QStringLiteral("opened")).toBool(), 10000);
+    auto *content = qvariant_cast<QQuickItem *>(QQmlProperty::read(dialog, QStringLiteral("contentItem")));
+    auto *header = qvariant_cast<QQuickItem *>(QQmlProperty::read(dialog, QStringLiteral("header")));
+    auto *footer = qvariant_cast<QQuickItem *>(QQmlProperty::read(dialog, QStringLiteral("footer")));
+    QVERIFY(content && header && footer);
+    QVERIFY(xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl")}));
+    QTest::qWait(300);
+    const QStringList clicks = tableLog().mid(before);
+    QVERIFY2(!clicks.isEmpty() && clicks.size() <= planned, qPrintable(clicks.join(u", ")));
+    int chip = 0;
+    int onBanker = 0;
+    for (const QString &line : clicks) {
+        const QString where = line.split(QLatin1Char(' ')).value(1);
+        if (where == u"JETON_1" || where == u"JETON_2") {
+            chip = where == u"JETON_1" ? 10 : 50;
+        } else if (where == u"BANKER") {
+            onBanker += chip;
+        }
+    }
+    QObject *message = itemIn(content, "errorMessage");
+    QVERIFY(message);
+    const QString text = QQmlProperty::read(message, QStringLiteral("text")).toString();
+    qInfo().noquote() << "table" << clicks << "screen" << text;
+    QCOMPARE(text, m_facade->betError());
+    QVERIFY2(text.startsWith(QStringLiteral("Mise interrompue par CTRL : %1 clics sur %2 faits.")
+                                 .arg(clicks.size())
+                                 .arg(planned)),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("BANKER %1 sur %2")
+                               .arg(QString::asprintf("%.2f", onBanker / 100.0),
+                                    QString::asprintf("%.2f", stake / 100.0))),
+             qPrintable(text));
+    QCOMPARE(QQmlProperty::read(header, QStringLiteral("text")).toString(),
+             QStringLiteral("Mise interrompue"));
+    const QString shots = qEnvironmentVariable("NOX_E2E_SHOTS");
+    if (!shots.isEmpty()) {
+        QVERIFY(m_window->grabWindow().save(shots + QStringLiteral("/bet_stopped.png")));
+    }
+    // It stays until the player dismisses it.
+    QTest::qWait(500);
+    QVERIFY(QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+    clickItem(itemIn(footer, "acceptButton"));
+    QTRY_VERIFY(!QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
 }
 
 QTEST_MAIN(TestEndToEndBet)

@@ -187,6 +187,40 @@ Item {
             tryCompare(UIWrapper.keypad["4002"], "bet", 0)
         }
 
+        // Control stopped the clicks after the first chip: the bet ran, and "Mise interrompue"
+        // says what the table holds until the player dismisses it.
+        function test_stoppedBetShowsWhatWasPlaced() {
+            const banker = UIWrapper.getMethodId("BANKER")
+            verify(banker >= 0)
+            testHelper.calibrateTable(true)
+            testHelper.holdControlFromClick(1)
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const stake = UIWrapper.keypad["4002"].bet
+            const button = child("betButton")
+            const dialog = child("betStoppedDialog")
+            const error = child("errorDialog")
+            verify(!dialog.opened)
+            mouseClick(button)
+            tryCompare(dialog, "opened", true)
+            verify(!error.opened)
+            compare(findChild(dialog, "dialogTitle").text, "Mise interrompue")
+            const text = findChild(dialog, "errorMessage").text
+            compare(text, UIWrapper.betError)
+            verify(text.startsWith("Mise interrompue par CTRL : 1 clics sur "), text)
+            verify(text.indexOf("BANKER 0.00 sur " + (stake / 100).toFixed(2)) >= 0, text)
+            verify(!findChild(button, "ctrlWarning").opened)
+            // It stays until dismissed.
+            wait(300)
+            verify(dialog.opened)
+            dialog.accept()
+            tryCompare(dialog, "opened", false)
+            testHelper.holdControlFromClick(-1)
+            testHelper.calibrateTable(false)
+            UIWrapper.setMethodActive(banker, false)
+            tryCompare(UIWrapper.keypad["4002"], "bet", 0)
+        }
+
         // The tip of "Miser" opens below the button, clear of the title bar and its buttons.
         function test_betTipLeavesTheTitleBarFree() {
             const button = child("betButton")

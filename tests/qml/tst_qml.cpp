@@ -1,3 +1,4 @@
+#include "calibration/icalibration.h"
 #include "engine/noxengine.h"
 #include "engine/noxnotification.h"
 #include "noxqmlimports.h"
@@ -32,10 +33,40 @@ class QmlTestHelper : public QObject
     Q_OBJECT
 
 public:
-    QmlTestHelper(Nox::NoxEngine *engine, NoxStartupReport *report)
+    QmlTestHelper(Nox::NoxEngine *engine, NoxStartupReport *report, NoxTest::RecordingInput *input)
         : m_engine(engine)
         , m_report(report)
+        , m_input(input)
     {}
+
+    /// Every chip and place of the table calibrated (on), or the calibration back as it was
+    /// (off).
+    Q_INVOKABLE void calibrateTable(bool on)
+    {
+        Nox::ICalibration *calibration = m_engine->calibration();
+        if (!on) {
+            calibration->setCalibrationItems(m_savedCalibration);
+            return;
+        }
+        m_savedCalibration = calibration->calibrationItems();
+        Nox::NoxCalibrationItemList items = m_savedCalibration;
+        int x = 100;
+        for (Nox::NoxCalibrationItem &item : items) {
+            item.x = x;
+            item.y = 200;
+            item.active = true;
+            x += 40;
+        }
+        calibration->setCalibrationItems(items);
+    }
+
+    /// Control reads as held once `clicks` clicks were made (-1: never), counted from now.
+    Q_INVOKABLE void holdControlFromClick(int clicks)
+    {
+        QMutexLocker lock(&m_input->mutex);
+        m_input->controlFromClick = clicks;
+        m_input->clickCount = 0;
+    }
 
     Q_INVOKABLE void addNotification(const QString &title, const QString &content, int type)
     {
@@ -84,6 +115,8 @@ public:
 private:
     Nox::NoxEngine *m_engine;
     NoxStartupReport *m_report;
+    NoxTest::RecordingInput *m_input;
+    Nox::NoxCalibrationItemList m_savedCalibration;
 };
 
 /// One baccarat engine for the whole run (synchronous, no settings store), the program's style
@@ -107,7 +140,7 @@ public slots:
         m_engine->registerBuiltinMontantes();
         m_engine->restart(true, true);
         m_report = std::make_unique<NoxStartupReport>(m_engine.get());
-        m_helper = std::make_unique<QmlTestHelper>(m_engine.get(), m_report.get());
+        m_helper = std::make_unique<QmlTestHelper>(m_engine.get(), m_report.get(), &m_input);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)

@@ -12,6 +12,10 @@ int main(int argc, char **)
         input.leftClick(QPoint(10, 10), 30);
         input.moveCursor(start.value_or(QPoint()));
     }
+    // Windows has no click events behind the input: the calibration capture polls the button.
+    if (input.createClickSource()) {
+        return 1;
+    }
     std::printf("%d %d\n", int(input.isControlHeld()), int(input.isLeftButtonHeld()));
     return 0;
 }

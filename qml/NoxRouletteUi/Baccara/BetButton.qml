@@ -5,7 +5,8 @@ import NoxRouletteModel
 import Theme
 
 // "Miser": the press shows the CTRL warning, the release places the bets by synthetic clicks
-// (bet()), a cancelled press only closes the warning. A failed bet says why in "Erreur".
+// (bet()), a cancelled press only closes the warning. A failed bet says why in "Erreur"; a bet
+// that Control stopped says what the casino's table holds.
 Button {
     id: button
 
@@ -13,6 +14,8 @@ Button {
     property string lastError
 
     signal betFailed(string reason)
+    // The clicks were stopped by Control: `report` gives the clicks made and each place's amount.
+    signal betStopped(string report)
 
     objectName: "betButton"
     text: qsTr("Miser")
@@ -42,8 +45,7 @@ Button {
         let reason = ""
         try {
             placed = UIWrapper.bet()
-            if (!placed)
-                reason = UIWrapper.betError ?? ""
+            reason = UIWrapper.betError ?? ""
         } catch (e) {
             reason = String(e)
         }
@@ -51,6 +53,8 @@ Button {
         if (!placed) {
             button.lastError = reason
             button.betFailed(reason)
+        } else if (reason.length > 0) {
+            button.betStopped(reason)
         }
     }
 

@@ -68,6 +68,7 @@ AppPage {
             id: dashboard
             Layout.fillWidth: true
             betButton.onBetFailed: reason => errorDialog.show(reason)
+            betButton.onBetStopped: report => stoppedDialog.show(report)
         }
 
         PlayedStrip {
@@ -167,6 +168,18 @@ AppPage {
         id: errorDialog
         function show(reason: string) {
             message = reason.length > 0 ? reason : qsTr("La mise n'a pas pu être placée.")
+            open()
+        }
+    }
+
+    // Stays until the player dismisses it: the casino's table holds part of the bet.
+    ErrorDialog {
+        id: stoppedDialog
+        objectName: "betStoppedDialog"
+        title: qsTr("Mise interrompue")
+        titleColor: Theme.colors.warning
+        function show(report: string) {
+            message = report
             open()
         }
     }

@@ -678,6 +678,10 @@
         <source>La mise n'a pas pu être placée.</source>
         <translation>The bet could not be placed.</translation>
     </message>
+    <message>
+        <source>Mise interrompue</source>
+        <translation>Bet stopped</translation>
+    </message>
 </context>
 <context>
     <name>PlayedStrip</name>

@@ -627,6 +627,10 @@
         <source>La mise n'a pas pu être placée.</source>
         <translation>La mise n'a pas pu être placée.</translation>
     </message>
+    <message>
+        <source>Mise interrompue</source>
+        <translation>Mise interrompue</translation>
+    </message>
 </context>
 <context>
     <name>PlayedStrip</name>
