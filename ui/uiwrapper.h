@@ -19,6 +19,7 @@ class UICalibrationModel;
 class UIEngineConfig;
 class UIFilteredMethodListModel;
 class UIFinancialConfig;
+class UIHistoryImport;
 class UIMethodChartModel;
 class UIMethodListModel;
 class UINotificationModel;
@@ -49,6 +50,7 @@ class UIWrapper : public QObject
     Q_MOC_INCLUDE("uiengineconfig.h")
     Q_MOC_INCLUDE("uifilteredmethodlistmodel.h")
     Q_MOC_INCLUDE("uifinancialconfig.h")
+    Q_MOC_INCLUDE("uihistoryimport.h")
     Q_MOC_INCLUDE("uimethodchartmodel.h")
     Q_MOC_INCLUDE("uimethodlistmodel.h")
     Q_MOC_INCLUDE("uinotificationmodel.h")
@@ -83,6 +85,8 @@ class UIWrapper : public QObject
     Q_PROPERTY(
         QVariantMap currentMontanteDetails READ currentMontanteDetails NOTIFY currentMontanteDetailsChanged)
     Q_PROPERTY(QString betError READ betError NOTIFY betErrorChanged)
+    Q_PROPERTY(UIHistoryImport *historyImport READ historyImport CONSTANT)
+    Q_PROPERTY(QString importMessage READ importMessage NOTIFY importMessageChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -120,6 +124,11 @@ public:
     [[nodiscard]] QVariantMap currentMontanteDetails() const;
     /// Why the last bet() returned false; empty after a bet that ran.
     [[nodiscard]] QString betError() const { return m_betError; }
+    /// The import of a pasted history or a history file, its progress and its message.
+    [[nodiscard]] UIHistoryImport *historyImport() const { return m_historyImport; }
+    /// What the last history import did (results added, lines corrected or skipped, results
+    /// that did not fit); empty before the first one.
+    [[nodiscard]] QString importMessage() const;
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
     /// refuses, with betError saying why.
@@ -143,6 +152,7 @@ signals:
     void currentMontanteDetailsChanged();
     void currenProfileChanged();
     void betErrorChanged();
+    void importMessageChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -193,7 +203,11 @@ public:
     Q_INVOKABLE QString getPlayedItemsString() const;
     /// Plays a pasted history; callback(progress, total) is called on every progress step (a
     /// false or an error returned cancels the rest) and callback(total, total) at the end.
+    /// importMessage then says what was added and skipped (UIHistoryImport).
     Q_INVOKABLE void addPlayedItemsString(const QString &text, const QJSValue &callback);
+    /// The same for a history file (a path or a file URL), read on a worker thread with
+    /// historyImport.reading and .readProgress; historyImport.cancel() stops the reading.
+    Q_INVOKABLE void addPlayedItemsFile(const QString &pathOrUrl, const QJSValue &callback);
     Q_INVOKABLE QVariantMap getMethodDetails(int id) const;
     Q_INVOKABLE QList<QVariant> getMontanteParameters(int id) const;
     Q_INVOKABLE void setMontanteParameters(int id, const QList<QVariant> &parameters);
@@ -207,8 +221,9 @@ public:
     /// "chipValue", "x", "y", "pause"}.
     Q_INVOKABLE QVariantMap previewBet();
 
-    /// The values a pasted history text stands for in the engine's game (lines that do not
-    /// parse are skipped).
+    /// The values a pasted history text stands for in the engine's game, read as the import
+    /// reads it (NoxHistoryReader: lines corrected where the meaning is plain, the others
+    /// skipped).
     [[nodiscard]] static QList<int> parsePlayedItems(const QString &text, bool baccarat);
 
 private:
@@ -245,4 +260,5 @@ private:
     Nox::NoxInput *m_betInput = nullptr;
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
+    UIHistoryImport *m_historyImport = nullptr;
 };
