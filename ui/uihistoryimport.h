@@ -66,7 +66,8 @@ public:
 
     /// Plays a pasted history; callback(progress, total) is called on every progress step of
     /// the play (a false or an error returned cancels the rest) and callback(total, total) at
-    /// the end, total being the number of results handed to the engine.
+    /// the end, total being the number of results handed to the engine. Nothing starts while a
+    /// file is being read.
     void importText(const QString &text, const QJSValue &callback);
     /// Reads the file (a path or a file URL) on a worker thread, then plays it as importText().
     /// Nothing starts while another import reads.
