@@ -469,6 +469,34 @@ private slots:
         other.reset();
     }
 
+    void releasedCallbacksAreNotCalledAndTheImportGoesOn()
+    {
+        // The settings page closes while an import runs: calling its function then crashed.
+        EngineRoot root(true, true);
+        UIWrapper ui(&root);
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        ui.addPlayedItemsString(QStringLiteral("P\nB\n").repeated(150), callback);
+        ui.historyImport()->releaseCallbacks();
+        QTRY_COMPARE_WITH_TIMEOUT(root.engine()->playedValues().size(), 300, 20000);
+        QTRY_VERIFY(ui.importMessage().contains(QStringLiteral("300 résultats ajoutés.")));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("h.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("T\n").repeated(20));
+        file.close();
+        ui.addPlayedItemsFile(path, callback);
+        ui.historyImport()->releaseCallbacks();
+        QTRY_VERIFY(!ui.historyImport()->isReading());
+        QTRY_COMPARE_WITH_TIMEOUT(root.engine()->playedValues().size(), 320, 20000);
+        QTRY_VERIFY(ui.importMessage().contains(QStringLiteral("20 résultats ajoutés.")));
+        QCOMPARE(js.evaluate(QStringLiteral("calls.length")).toInt(), 0);
+    }
+
     void exportWritesOneLetterPerLine()
     {
         EngineRoot root;

@@ -19,11 +19,12 @@ namespace {
 // How often the progress of a file being read is shown.
 constexpr int kProgressInterval = 100;
 
-void call(const QJSValue &callback, int progress, int total)
+QJSValue call(const std::shared_ptr<QJSValue> &callback, int progress, int total)
 {
-    if (callback.isCallable()) {
-        QJSValue(callback).call({progress, total});
+    if (callback && callback->isCallable()) {
+        return QJSValue(*callback).call({progress, total});
     }
+    return {};
 }
 
 } // namespace
@@ -92,7 +93,7 @@ void UIHistoryImport::importText(const QString &text, const QJSValue &callback)
     options.baccarat = m_engine->isBaccaratMode();
     options.tooLong = NoxHistoryReader::TooLongLines::Skip;
     NoxHistoryReader reader(&buffer, options);
-    play(readValues(reader, room()), callback);
+    play(readValues(reader, room()), hold(callback));
 }
 
 void UIHistoryImport::importFile(const QString &pathOrUrl, const QJSValue &callback)
@@ -108,7 +109,7 @@ void UIHistoryImport::importFile(const QString &pathOrUrl, const QJSValue &callb
         Outcome outcome;
         outcome.openError = tr("Impossible de lire le fichier %1 : %2").arg(path, job->file.errorString());
         setMessage(describe(outcome));
-        call(callback, 0, 0);
+        call(hold(callback), 0, 0);
         return;
     }
     qCDebug(lcUi).noquote() << QStringLiteral("IMPORT ") + path;
@@ -118,7 +119,7 @@ void UIHistoryImport::importFile(const QString &pathOrUrl, const QJSValue &callb
     options.tooLong = NoxHistoryReader::TooLongLines::Skip;
     job->reader.emplace(&job->file, options);
     m_job = job;
-    m_readCallback = callback;
+    m_readCallback = hold(callback);
     setMessage(QString());
     setReadProgress(job->size > 0 ? 0.0 : -1.0);
     emit readingChanged();
@@ -140,8 +141,8 @@ void UIHistoryImport::finishReading()
     m_progressTimer.stop();
     const Read read = m_readWatcher.result();
     m_job.reset(); // closes the file
-    const QJSValue callback = m_readCallback;
-    m_readCallback = QJSValue();
+    const Callback callback = m_readCallback;
+    m_readCallback.reset();
     setReadProgress(1.0);
     emit readingChanged();
     if (read.outcome.canceled) {
@@ -152,17 +153,32 @@ void UIHistoryImport::finishReading()
     play(read, callback);
 }
 
-void UIHistoryImport::play(const Read &read, const QJSValue &callback)
+UIHistoryImport::Callback UIHistoryImport::hold(const QJSValue &callback)
+{
+    auto held = std::make_shared<QJSValue>(callback);
+    m_callbacks.removeIf([](const std::weak_ptr<QJSValue> &c) { return c.expired(); });
+    m_callbacks.append(held);
+    return held;
+}
+
+void UIHistoryImport::releaseCallbacks()
+{
+    for (const std::weak_ptr<QJSValue> &weak : std::as_const(m_callbacks)) {
+        if (const Callback callback = weak.lock()) {
+            *callback = QJSValue();
+        }
+    }
+    m_callbacks.clear();
+}
+
+void UIHistoryImport::play(const Read &read, const Callback &callback)
 {
     const qsizetype before = m_engine->playedValues().size();
     const int total = int(read.values.size());
     auto *watcher = new QFutureWatcher<void>(this);
     connect(watcher, &QFutureWatcher<void>::progressValueChanged, this,
             [watcher, callback, total](int progress) {
-                if (!callback.isCallable()) {
-                    return;
-                }
-                const QJSValue result = QJSValue(callback).call({progress, total});
+                const QJSValue result = call(callback, progress, total);
                 if (result.isError() || (result.isBool() && !result.toBool())) {
                     watcher->cancel();
                 }

@@ -79,6 +79,9 @@ public:
     /// (cut after the last line end that fits the text limit, or the whole text), "refused"
     /// (characters left out) and "message" (empty when nothing was left out).
     [[nodiscard]] Q_INVOKABLE QVariantMap fitPaste(const QString &text, int length) const;
+    /// Forgets the callbacks of the imports that run: the screen that gave them goes away (a
+    /// QML function called after its object is gone crashes). The imports go on to the end.
+    Q_INVOKABLE void releaseCallbacks();
     /// fitPaste() of the clipboard's text.
     [[nodiscard]] Q_INVOKABLE QVariantMap pasteFromClipboard(int length) const;
 
@@ -99,7 +102,10 @@ private:
     };
     static Read readValues(Nox::NoxHistoryReader &reader, qint64 room);
     [[nodiscard]] qint64 room() const;
-    void play(const Read &read, const QJSValue &callback);
+    using Callback = std::shared_ptr<QJSValue>;
+    /// Keeps `callback` where releaseCallbacks() can reach it.
+    Callback hold(const QJSValue &callback);
+    void play(const Read &read, const Callback &callback);
     void setMessage(const QString &message);
     void setReadProgress(double progress);
     void finishReading();
@@ -107,7 +113,8 @@ private:
     Nox::NoxEngine *m_engine;
     std::shared_ptr<Job> m_job; // the file being read
     QFutureWatcher<Read> m_readWatcher;
-    QJSValue m_readCallback;
+    Callback m_readCallback;
+    QList<std::weak_ptr<QJSValue>> m_callbacks; // of the imports that run
     QTimer m_progressTimer;
     double m_readProgress = 0;
     QString m_message;

@@ -25,6 +25,9 @@ ColumnLayout {
 
     spacing: Theme.metrics.spacing
 
+    // The import goes on when the page closes, without calling back into this object.
+    Component.onDestruction: UIWrapper.historyImport.releaseCallbacks()
+
     // Called by the facade for every progress step of the import and once at its end;
     // returning false stops the import.
     function importCallback(progress: int, total: int): bool {
