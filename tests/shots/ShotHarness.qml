@@ -123,7 +123,7 @@ UIMainWindow {
             item = openSection(4)
             item.importDialog.open()
             let text = ""
-            for (let i = 0; i < 12000; ++i)
+            for (let i = 0; i < 20000; ++i)
                 text += (i % 3 === 0 ? "P" : "B") + "\n"
             item.insertIntoImportArea(UIWrapper.historyImport.fitPaste(text, 0))
             break
