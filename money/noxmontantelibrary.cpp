@@ -248,12 +248,15 @@ bool NoxMontanteLibrary::read(const QString &path, List *montantes, QString *err
     if (!file.open(QIODevice::ReadOnly)) {
         return fail(error, file.errorString());
     }
-    if (file.size() > kMaxFileSize) {
+    // A device or a pipe has no size: read one byte past the limit rather than to the end,
+    // so that /dev/zero is refused instead of filling the memory.
+    const QByteArray data = file.size() > kMaxFileSize ? QByteArray() : file.read(kMaxFileSize + 1);
+    if (file.size() > kMaxFileSize || data.size() > kMaxFileSize) {
         return fail(error,
                     QCoreApplication::translate("NoxMontanteLibrary",
                                                 "pas une bibliothèque de montantes, fichier trop grand"));
     }
-    return parse(file.readAll(), montantes, error);
+    return parse(data, montantes, error);
 }
 
 bool NoxMontanteLibrary::write(const QString &path, const QList<const MontantePerso *> &montantes,

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Collects the texts of the screens (and the messages the facade and the file readers give
-# them) into the translation files qml/NoxRouletteUi/i18n/qml_fr.ts
-# and qml_en.ts (new texts appear unfinished; translate them with linguist). The build turns
-# the .ts files into the .qm files the program loads.
+# Collects the texts of the screens and of the facade's messages (qml/ and ui/) into the
+# translation files qml/NoxRouletteUi/i18n/qml_fr.ts and qml_en.ts (new texts appear unfinished;
+# translate them with linguist). The build turns the .ts files into the .qm files the program
+# loads.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lupdate=/usr/lib/qt6/bin/lupdate

@@ -13,6 +13,7 @@
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -21,6 +22,8 @@
 
 #include <cmath>
 #include <random>
+
+#include <sys/resource.h>
 
 using namespace Nox;
 
@@ -82,6 +85,51 @@ int runNoxsim(const QStringList &args, QString *out, QString *err)
     *out = QString::fromUtf8(p.readAllStandardOutput());
     *err = QString::fromUtf8(p.readAllStandardError());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// A sanitizer build maps its shadow memory as data: a limit on the data would stop noxsim
+// before main(). Such a build only checks the messages.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kLimitData = false;
+#else
+constexpr bool kLimitData = true;
+#endif
+
+// The same with the process's data (heap and anonymous memory) limited to `bytes`: a reader
+// that holds the whole file, or a list of every bad line, runs out of it and aborts.
+int runNoxsimWithin(rlim_t bytes, const QStringList &args, QString *out, QString *err)
+{
+    QProcess p;
+    if (kLimitData) {
+        p.setChildProcessModifier([bytes] {
+            const rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_DATA, &limit);
+        });
+    }
+    p.start(noxsim(), args);
+    p.waitForFinished(300000);
+    *out = QString::fromUtf8(p.readAllStandardOutput());
+    *err = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+constexpr rlim_t kDataLimit = 100 * 1024 * 1024;
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+bool writeJson(const QString &path, const QJsonObject &object)
+{
+    return writeFile(path, QJsonDocument(object).toJson());
 }
 
 QByteArray readAll(const QString &path)
@@ -703,6 +751,202 @@ private slots:
         QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), history}, &out, &err), 2);
         QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), shards.at(1)}, &out, &err), 0);
         QVERIFY(err.contains(QStringLiteral("not the whole run")));
+    }
+
+    void badHistoriesEndWithAMessage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString out;
+        QString err;
+        // A device without line ends: refused at its first line, without reading it all.
+        QCOMPARE(runNoxsimWithin(kDataLimit, {QStringLiteral("/dev/zero")}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("/dev/zero: line 1 is too long (more than 4096 bytes)")),
+                 qPrintable(err));
+
+        const QString longLine = dir.filePath(QStringLiteral("long.txt"));
+        QVERIFY(writeFile(longLine, "P\nB\n" + QByteArray(5000, 'P') + "\nT\n"));
+        QCOMPARE(runNoxsim({longLine}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("line 3 is too long (more than 4096 bytes)")), qPrintable(err));
+        QVERIFY(err.contains(QStringLiteral("reading stopped at line 3")));
+
+        // A few megabytes, a quarter of the lines bad: all are counted, the first ones shown,
+        // and neither the text nor the list of errors is held.
+        QByteArray bad;
+        qint64 badLines = 0;
+        for (int line = 1; bad.size() < 4 * 1024 * 1024; ++line) {
+            if (line % 81 == 0) {
+                bad += '\n';
+            } else if (line % 4 == 0) {
+                bad += "X\n";
+                ++badLines;
+            } else {
+                bad += (line % 3 == 0 ? "P\n" : "B\n");
+            }
+        }
+        const QString badFile = dir.filePath(QStringLiteral("bad.txt"));
+        QVERIFY(writeFile(badFile, bad));
+        QCOMPARE(runNoxsimWithin(kDataLimit, {badFile, QStringLiteral("--quiet")}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("line 4: \"X\" is not a baccarat result (T, P or B)")),
+                 qPrintable(err.left(500)));
+        QVERIFY(err.contains(QStringLiteral("%1 more lines do not parse").arg(badLines - 20)));
+        QCOMPARE(err.count(u'\n'), 21);
+
+        // The same size valid: the results are kept, one byte each, the text is not.
+        for (char &c : bad) {
+            if (c == 'X') {
+                c = 'T';
+            }
+        }
+        QVERIFY(writeFile(badFile, bad));
+        QCOMPARE(runNoxsimWithin(kDataLimit, {badFile, QStringLiteral("--list-methods")}, &out, &err), 0);
+        QVERIFY(out.contains(QStringLiteral("BANKER")));
+    }
+
+    void badFilesAndOptionsEndWithAMessage()
+    {
+        QString out;
+        QString err;
+        QCOMPARE(runNoxsimWithin(kDataLimit,
+                                 {QStringLiteral("--library"), QStringLiteral("/dev/zero"),
+                                  QStringLiteral("--shoes"), QStringLiteral("1"), QStringLiteral("--quiet")},
+                                 &out, &err),
+                 2);
+        QVERIFY2(err.contains(QStringLiteral("cannot use the progression library /dev/zero")),
+                 qPrintable(err));
+        QCOMPARE(
+            runNoxsimWithin(kDataLimit, {QStringLiteral("merge"), QStringLiteral("/dev/zero")}, &out, &err),
+            2);
+        QVERIFY2(err.contains(QStringLiteral("/dev/zero: line 1 is too long")), qPrintable(err));
+
+        QCOMPARE(runNoxsim({QStringLiteral("--bogus")}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("Unknown option 'bogus'")), qPrintable(err));
+        QCOMPARE(runNoxsim({QStringLiteral("--shoes")}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("Missing value after '--shoes'")), qPrintable(err));
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), QStringLiteral("--bogus"), QStringLiteral("a.json")},
+                           &out, &err),
+                 2);
+        QVERIFY(err.contains(QStringLiteral("Unknown option 'bogus'")));
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), QStringLiteral("--json")}, &out, &err), 2);
+        QVERIFY(err.contains(QStringLiteral("Missing value after '--json'")));
+        QCOMPARE(runNoxsim({QStringLiteral("--help")}, &out, &err), 0);
+        QVERIFY(out.contains(QStringLiteral("--shoes")));
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), QStringLiteral("--help")}, &out, &err), 0);
+        QVERIFY(out.contains(QStringLiteral("results")));
+    }
+
+    void impossibleShardsAreRefused()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString out;
+        QString err;
+        const QStringList run{QStringLiteral("--shoes"), QStringLiteral("6"),        QStringLiteral("--seed"),
+                              QStringLiteral("3"),       QStringLiteral("--method"), QStringLiteral("BANKER"),
+                              QStringLiteral("--quiet")};
+        QStringList shards;
+        for (int k = 1; k <= 2; ++k) {
+            shards << dir.filePath(QStringLiteral("s%1.json").arg(k));
+            QCOMPARE(runNoxsim(run + QStringList{QStringLiteral("--shard"), QStringLiteral("%1/2").arg(k),
+                                                 QStringLiteral("--json"), shards.last()},
+                               &out, &err),
+                     0);
+        }
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), shards.at(1)}, &out, &err), 0);
+        const QJsonObject first = readJson(shards.at(0));
+        const QJsonObject second = readJson(shards.at(1));
+        const QString bad = dir.filePath(QStringLiteral("bad.json"));
+        const auto refused = [&](const QJsonObject &shard, const QString &why) {
+            if (!writeJson(bad, shard)) {
+                return false;
+            }
+            const int code = runNoxsim({QStringLiteral("merge"), shards.at(0), bad}, &out, &err);
+            if (code != 2 || !err.contains(why)) {
+                qWarning().noquote() << code << err;
+                return false;
+            }
+            return true;
+        };
+        const auto with = [](QJsonObject object, const QString &section, const QString &key,
+                             const QJsonValue &value) {
+            QJsonObject inner = object.value(section).toObject();
+            inner.insert(key, value);
+            object.insert(section, inner);
+            return object;
+        };
+
+        // A range past the run, one whose end wraps around, negative counts.
+        QJsonObject wrap = with(second, QStringLiteral("shoes"), QStringLiteral("first"),
+                                QJsonValue(qint64(4611686018427387905LL)));
+        wrap = with(wrap, QStringLiteral("shoes"), QStringLiteral("count"),
+                    QJsonValue(-qint64(4611686018427387905LL)));
+        QVERIFY(refused(wrap, QStringLiteral("bad shoe range")));
+        QVERIFY(refused(with(second, QStringLiteral("shoes"), QStringLiteral("count"), 4),
+                        QStringLiteral("bad shoe range")));
+        QVERIFY(refused(
+            with(second, QStringLiteral("shoes"), QStringLiteral("total"), QJsonValue(qint64(1) << 40)),
+            QStringLiteral("bad shoe range")));
+        QVERIFY(refused(with(second, QStringLiteral("bankroll"), QStringLiteral("coups"), -5),
+                        QStringLiteral("bad bankroll record")));
+        // Counts that do not add up: sessions other than the shoes, coups beyond them, more
+        // coups won than played.
+        QVERIFY(refused(with(second, QStringLiteral("bankroll"), QStringLiteral("sessions"), 4),
+                        QStringLiteral("does not match shoes 4 to 6")));
+        QVERIFY(refused(with(second, QStringLiteral("bankroll"), QStringLiteral("coups"), 3 * 10000 + 1),
+                        QStringLiteral("does not match")));
+        QVERIFY(refused(with(second, QStringLiteral("bankroll"), QStringLiteral("coupsWon"), 1e9),
+                        QStringLiteral("does not match")));
+        QJsonObject moreCoups = second;
+        QJsonArray rows = moreCoups.value(QStringLiteral("methods")).toArray();
+        QJsonObject row = rows.at(0).toObject();
+        row.insert(QStringLiteral("coups"), 1000000);
+        rows.replace(0, row);
+        moreCoups.insert(QStringLiteral("methods"), rows);
+        QVERIFY(refused(moreCoups, QStringLiteral("bad method record")));
+
+        // Two shards of a huge run whose every figure is possible alone, but whose coups pass
+        // the range of the records together.
+        const auto huge = [&](QJsonObject shard, qint64 firstShoe) {
+            constexpr qint64 kShoes = 300000;
+            constexpr qint64 kCoups = 1500000000;
+            shard = with(shard, QStringLiteral("shoes"), QStringLiteral("first"), firstShoe);
+            shard = with(shard, QStringLiteral("shoes"), QStringLiteral("count"), kShoes);
+            shard = with(shard, QStringLiteral("shoes"), QStringLiteral("total"), 2 * kShoes);
+            QJsonObject bankroll = shard.value(QStringLiteral("bankroll")).toObject();
+            bankroll.insert(QStringLiteral("sessions"), kShoes);
+            bankroll.insert(QStringLiteral("coups"), 2 * kCoups);
+            for (const char *key : {"result", "bestSession", "worstSession"}) {
+                bankroll.insert(QLatin1String(key), 0);
+            }
+            shard.insert(QStringLiteral("bankroll"), bankroll);
+            QJsonArray methods = shard.value(QStringLiteral("methods")).toArray();
+            for (qsizetype i = 0; i < methods.size(); ++i) {
+                QJsonObject m = methods.at(i).toObject();
+                for (const char *key : {"wins", "largestGap", "leadingGap", "trailingGap", "profit",
+                                        "peakProfit", "lowestProfit", "largestDrawdown"}) {
+                    m.insert(QLatin1String(key), 0);
+                }
+                m.insert(QStringLiteral("coups"), kCoups);
+                m.insert(QStringLiteral("pushes"), kCoups);
+                m.insert(QStringLiteral("staked"), kCoups);
+                m.insert(QStringLiteral("chance"),
+                         QJsonObject{{QStringLiteral("wins"), QStringLiteral("0")},
+                                     {QStringLiteral("winsVariance"), QStringLiteral("0")},
+                                     {QStringLiteral("profit"), QStringLiteral("0")},
+                                     {QStringLiteral("profitVariance"), QStringLiteral("0")}});
+                methods.replace(i, m);
+            }
+            shard.insert(QStringLiteral("methods"), methods);
+            return shard;
+        };
+        const QString hugeFirst = dir.filePath(QStringLiteral("h1.json"));
+        const QString hugeSecond = dir.filePath(QStringLiteral("h2.json"));
+        QVERIFY(writeJson(hugeFirst, huge(first, 0)));
+        QVERIFY(writeJson(hugeSecond, huge(second, 300000)));
+        QVERIFY2(runNoxsim({QStringLiteral("merge"), hugeFirst}, &out, &err) == 0,
+                 qPrintable(err)); // possible alone
+        QCOMPARE(runNoxsim({QStringLiteral("merge"), hugeFirst, hugeSecond}, &out, &err), 2);
+        QVERIFY2(err.contains(QStringLiteral("do not add up")), qPrintable(err));
     }
 
     void roulette()

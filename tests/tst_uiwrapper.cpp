@@ -10,6 +10,7 @@
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
+#include "uihistoryimport.h"
 #include "uimethodlistmodel.h"
 #include "uiplayedlistmodel.h"
 #include "uitestsupport.h"
@@ -22,6 +23,7 @@
 #include <QQmlEngine>
 #include <QQmlPropertyMap>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
@@ -261,7 +263,8 @@ private slots:
         QCOMPARE(UIWrapper::parsePlayedItems(QStringLiteral("P\r\nB\r\n\r\nX\r\nT"), true),
                  (QList<int>{1, 2, 0}));
         QCOMPARE(UIWrapper::parsePlayedItems(QStringLiteral("P\nB\n\nX\nT\n"), true), (QList<int>{1, 2, 0}));
-        QCOMPARE(UIWrapper::parsePlayedItems(QStringLiteral("p\nb\n t\nPB"), true), QList<int>());
+        // What the player obviously meant is taken; the rest is skipped.
+        QCOMPARE(UIWrapper::parsePlayedItems(QStringLiteral("p\nb\n t\nPB"), true), (QList<int>{1, 2, 0}));
         QCOMPARE(UIWrapper::parsePlayedItems(QStringLiteral("0\n36\n37\n-1\nx\n12"), false),
                  (QList<int>{0, 36, 12}));
 
@@ -303,6 +306,196 @@ private slots:
         root.engine()->restart(false, false); // waits for the queue to drain
         QVERIFY(root.engine()->playedValues().size() < 3000);
         QCOMPARE(js.evaluate(QStringLiteral("calls[calls.length - 1][1]")).toInt(), 3000);
+    }
+
+    void importSaysWhatItCorrectedAndSkipped()
+    {
+        EngineRoot root;
+        UIWrapper ui(&root);
+        QSignalSpy message(&ui, &UIWrapper::importMessageChanged);
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        ui.addPlayedItemsString(QStringLiteral("P\nb\n B \nX\n\nT\nPB\n# a comment\n"), callback);
+        QTRY_VERIFY(
+            js.evaluate(QStringLiteral("calls.length > 0 && calls[calls.length - 1][0] === 4")).toBool());
+        QCOMPARE(root.engine()->playedValues(), (QList<int>{1, 2, 2, 0}));
+        QTRY_COMPARE(message.count(), 1);
+        const QString text = ui.importMessage();
+        QVERIFY2(text.contains(QStringLiteral("4 résultats ajoutés.")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("2 lignes corrigées")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("2 lignes illisibles ignorées (n° 4, 7)")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("non ajoutés")));
+
+        // Only the first line numbers are named.
+        QString bad;
+        for (int i = 0; i < 8; ++i) {
+            bad += QStringLiteral("Z\n");
+        }
+        ui.addPlayedItemsString(bad, QJSValue());
+        QTRY_VERIFY(
+            ui.importMessage().contains(QStringLiteral("8 lignes illisibles ignorées (n° 1, 2, 3, 4, 5…)")));
+        QVERIFY(ui.importMessage().contains(QStringLiteral("0 résultats ajoutés.")));
+    }
+
+    void importBeyondTheEngineLimitSaysWhatWasNotTaken()
+    {
+        // Without a catalogue a coup costs little: fill the history up to five short of the limit.
+        EngineRoot root;
+        UIWrapper ui(&root);
+        root.engine()->playValues(QList<int>(NoxEngine::kMaxPlayed - 5, 1)).waitForFinished();
+        QCOMPARE(root.engine()->playedValues().size(), NoxEngine::kMaxPlayed - 5);
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        ui.addPlayedItemsString(QStringLiteral("B\nB\nB\nT\nT\nP\nP\nP\n"), callback);
+        QTRY_VERIFY(
+            js.evaluate(QStringLiteral("calls.length > 0 && calls[calls.length - 1][0] === 5")).toBool());
+        QCOMPARE(js.evaluate(QStringLiteral("calls[calls.length - 1][1]")).toInt(),
+                 5); // only what fits is sent
+        QCOMPARE(root.engine()->playedValues().size(), NoxEngine::kMaxPlayed);
+        QCOMPARE(root.engine()->playedValues().mid(NoxEngine::kMaxPlayed - 5), (QList<int>{2, 2, 2, 0, 0}));
+        QTRY_VERIFY(!ui.importMessage().isEmpty());
+        const QString text = ui.importMessage();
+        QVERIFY2(text.contains(QStringLiteral("5 résultats ajoutés.")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("3 résultats non ajoutés")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("« Couper la permanence »")));
+        QVERIFY(text.contains(QStringLiteral("nouvelle session")));
+
+        // Full: nothing is taken, all is counted.
+        ui.addPlayedItemsString(QStringLiteral("P\nB\n"), QJSValue());
+        QTRY_VERIFY(ui.importMessage().contains(QStringLiteral("2 résultats non ajoutés")));
+        QVERIFY(ui.importMessage().contains(QStringLiteral("0 résultats ajoutés.")));
+    }
+
+    void aPasteIsCutToTheTextLimit()
+    {
+        EngineRoot root;
+        UIWrapper ui(&root);
+        UIHistoryImport *import = ui.historyImport();
+        QVERIFY(import);
+        const QVariantMap small = import->fitPaste(QStringLiteral("P\nB\n"), 10);
+        QCOMPARE(small.value(QStringLiteral("text")).toString(), QStringLiteral("P\nB\n"));
+        QCOMPARE(small.value(QStringLiteral("refused")).toInt(), 0);
+        QVERIFY(small.value(QStringLiteral("message")).toString().isEmpty());
+
+        const QString big = QStringLiteral("P\r\n").repeated(20000); // 60 000 characters
+        const QVariantMap cut = import->fitPaste(big, 0);
+        const QString kept = cut.value(QStringLiteral("text")).toString();
+        QVERIFY(kept.size() <= UIHistoryImport::kTextLimit);
+        QVERIFY(kept.size() > UIHistoryImport::kTextLimit - 3);
+        QVERIFY(kept.endsWith(u'\n')); // no result cut in two
+        QCOMPARE(cut.value(QStringLiteral("refused")).toInt(), big.size() - kept.size());
+        QVERIFY(cut.value(QStringLiteral("message"))
+                    .toString()
+                    .contains(QStringLiteral("« Importer un fichier »")));
+        // What the area already holds counts.
+        const QVariantMap full = import->fitPaste(big, UIHistoryImport::kTextLimit);
+        QCOMPARE(full.value(QStringLiteral("text")).toString(), QString());
+        QCOMPARE(full.value(QStringLiteral("refused")).toInt(), big.size());
+    }
+
+    void aFileIsReadOffTheGuiThreadWithItsLineNumbers()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("evening.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("# evening\nP\nB\n\nt\nZ\n");
+        file.write(QByteArray(5000, 'P') + "\nB\n");
+        file.close();
+
+        EngineRoot root;
+        UIWrapper ui(&root);
+        UIHistoryImport *import = ui.historyImport();
+        QSignalSpy reading(import, &UIHistoryImport::readingChanged);
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        ui.addPlayedItemsFile(QUrl::fromLocalFile(path).toString(), callback);
+        QVERIFY(import->isReading());
+        QTRY_VERIFY(
+            js.evaluate(QStringLiteral("calls.length > 0 && calls[calls.length - 1][0] === 4")).toBool());
+        QVERIFY(!import->isReading());
+        QCOMPARE(reading.count(), 2);
+        QCOMPARE(root.engine()->playedValues(), (QList<int>{1, 2, 0, 2}));
+        QTRY_VERIFY(!ui.importMessage().isEmpty());
+        const QString text = ui.importMessage();
+        QVERIFY2(text.contains(QStringLiteral("4 résultats ajoutés.")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("1 lignes corrigées")), qPrintable(text));
+        // The too long line is skipped with its number.
+        QVERIFY2(text.contains(QStringLiteral("2 lignes illisibles ignorées (n° 6, 7)")), qPrintable(text));
+
+        ui.addPlayedItemsFile(dir.filePath(QStringLiteral("missing.txt")), callback);
+        QTRY_VERIFY(ui.importMessage().startsWith(QStringLiteral("Impossible de lire le fichier")));
+    }
+
+    void aFileBeingReadCanBeCancelledAndTheEventLoopRuns()
+    {
+        EngineRoot root;
+        UIWrapper ui(&root);
+        UIHistoryImport *import = ui.historyImport();
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        // One endless line, skipped as it comes: only the cancel ends it.
+        ui.addPlayedItemsFile(QStringLiteral("/dev/zero"), callback);
+        QVERIFY(import->isReading());
+        QCOMPARE(import->readProgress(), -1.0); // no size to measure it by
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        timer.start(10);
+        QTest::qWait(300);
+        QVERIFY(import->isReading());
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks))); // the GUI thread was free
+        import->cancel();
+        QTRY_VERIFY(!import->isReading());
+        QTRY_VERIFY(
+            js.evaluate(QStringLiteral("calls.length === 1 && calls[0][0] === 0 && calls[0][1] === 0"))
+                .toBool());
+        QVERIFY(root.engine()->playedValues().isEmpty());
+        QVERIFY2(ui.importMessage().startsWith(QStringLiteral("Import arrêté")),
+                 qPrintable(ui.importMessage()));
+
+        // A reading still running when the facade goes is cancelled and waited for.
+        auto other = std::make_unique<UIWrapper>(&root);
+        other->addPlayedItemsFile(QStringLiteral("/dev/zero"), QJSValue());
+        QVERIFY(other->historyImport()->isReading());
+        other.reset();
+    }
+
+    void releasedCallbacksAreNotCalledAndTheImportGoesOn()
+    {
+        // The settings page closes while an import runs: calling its function then crashed.
+        EngineRoot root(true, true);
+        UIWrapper ui(&root);
+        QJSEngine js;
+        js.globalObject().setProperty(QStringLiteral("calls"), js.newArray());
+        const QJSValue callback =
+            js.evaluate(QStringLiteral("(function(p, n) { calls.push([p, n]); return true; })"));
+        ui.addPlayedItemsString(QStringLiteral("P\nB\n").repeated(150), callback);
+        ui.historyImport()->releaseCallbacks();
+        QTRY_COMPARE_WITH_TIMEOUT(root.engine()->playedValues().size(), 300, 20000);
+        QTRY_VERIFY(ui.importMessage().contains(QStringLiteral("300 résultats ajoutés.")));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("h.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("T\n").repeated(20));
+        file.close();
+        ui.addPlayedItemsFile(path, callback);
+        ui.historyImport()->releaseCallbacks();
+        QTRY_VERIFY(!ui.historyImport()->isReading());
+        QTRY_COMPARE_WITH_TIMEOUT(root.engine()->playedValues().size(), 320, 20000);
+        QTRY_VERIFY(ui.importMessage().contains(QStringLiteral("20 résultats ajoutés.")));
+        QCOMPARE(js.evaluate(QStringLiteral("calls.length")).toInt(), 0);
     }
 
     void exportWritesOneLetterPerLine()

@@ -4,6 +4,7 @@
 #include "autobet/noxinput.h"
 #include "calibration/icalibration.h"
 #include "engine/noxengine.h"
+#include "engine/noxhistoryreader.h"
 #include "engine/noxitem.h"
 #include "engine/noxmethod.h"
 #include "engine/noxmethoddetailsinterface.h"
@@ -15,6 +16,7 @@
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
+#include "uihistoryimport.h"
 #include "uilogging.h"
 #include "uimethodchartmodel.h"
 #include "uimethodcolors.h"
@@ -22,6 +24,7 @@
 #include "uinotificationmodel.h"
 #include "uiplayedlistmodel.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -210,6 +213,8 @@ UIWrapper::UIWrapper(QObject *parent)
 
     buildKeypad();
     m_playedItems = new UIPlayedListModel(this);
+    m_historyImport = new UIHistoryImport(m_engine, this);
+    connect(m_historyImport, &UIHistoryImport::messageChanged, this, &UIWrapper::importMessageChanged);
 
     m_engineConfig->refresh();
     m_financial->refresh();
@@ -1090,53 +1095,35 @@ QString UIWrapper::getPlayedItemsString() const
 
 QList<int> UIWrapper::parsePlayedItems(const QString &text, bool baccarat)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    QByteArray bytes = text.toUtf8();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Nox::NoxHistoryReader::Options options;
+    options.baccarat = baccarat;
+    options.tooLong = Nox::NoxHistoryReader::TooLongLines::Skip;
+    Nox::NoxHistoryReader reader(&buffer, options);
     QList<int> values;
-    for (const QString &part : text.split(lineBreak, Qt::SkipEmptyParts)) {
-        if (baccarat) {
-            if (part == u"P") {
-                values.append(1);
-            } else if (part == u"B") {
-                values.append(2);
-            } else if (part == u"T") {
-                values.append(0);
-            }
-        } else {
-            bool ok = false;
-            const int n = part.toInt(&ok, 10);
-            if (ok && n >= 0 && n <= 36) {
-                values.append(n);
-            }
-        }
-    }
+    reader.readAll([&values](int v) { values.append(v); }, [] {});
     return values;
 }
 
 void UIWrapper::addPlayedItemsString(const QString &text, const QJSValue &callback)
 {
-    if (!m_engine) {
-        return;
+    if (m_historyImport) {
+        m_historyImport->importText(text, callback);
     }
-    const QList<int> values = parsePlayedItems(text, m_engine->isBaccaratMode());
-    const int total = int(values.size());
-    auto *watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::progressValueChanged, this,
-            [watcher, callback, total](int progress) {
-                if (!callback.isCallable()) {
-                    return;
-                }
-                const QJSValue result = QJSValue(callback).call({progress, total});
-                if (result.isError() || (result.isBool() && !result.toBool())) {
-                    watcher->cancel();
-                }
-            });
-    connect(watcher, &QFutureWatcher<void>::finished, this, [watcher, callback, total] {
-        if (callback.isCallable()) {
-            QJSValue(callback).call({total, total});
-        }
-        watcher->deleteLater();
-    });
-    watcher->setFuture(m_engine->playValues(values));
+}
+
+void UIWrapper::addPlayedItemsFile(const QString &pathOrUrl, const QJSValue &callback)
+{
+    if (m_historyImport) {
+        m_historyImport->importFile(pathOrUrl, callback);
+    }
+}
+
+QString UIWrapper::importMessage() const
+{
+    return m_historyImport ? m_historyImport->message() : QString();
 }
 
 QVariantMap UIWrapper::getMethodDetails(int id) const

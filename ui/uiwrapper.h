@@ -19,6 +19,7 @@ class UICalibrationModel;
 class UIEngineConfig;
 class UIFilteredMethodListModel;
 class UIFinancialConfig;
+class UIHistoryImport;
 class UIMethodChartModel;
 class UIMethodListModel;
 class UINotificationModel;
@@ -49,6 +50,7 @@ class UIWrapper : public QObject
     Q_MOC_INCLUDE("uiengineconfig.h")
     Q_MOC_INCLUDE("uifilteredmethodlistmodel.h")
     Q_MOC_INCLUDE("uifinancialconfig.h")
+    Q_MOC_INCLUDE("uihistoryimport.h")
     Q_MOC_INCLUDE("uimethodchartmodel.h")
     Q_MOC_INCLUDE("uimethodlistmodel.h")
     Q_MOC_INCLUDE("uinotificationmodel.h")
@@ -87,6 +89,8 @@ class UIWrapper : public QObject
     /// "" when it does.
     Q_PROPERTY(QString playRefusal READ playRefusal NOTIFY playRefusalChanged)
     Q_PROPERTY(QString fileMessage READ fileMessage NOTIFY fileMessageChanged)
+    Q_PROPERTY(UIHistoryImport *historyImport READ historyImport CONSTANT)
+    Q_PROPERTY(QString importMessage READ importMessage NOTIFY importMessageChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -131,6 +135,11 @@ public:
     /// took (and, for methods, refused). Empty after a profile or progression operation that
     /// went through.
     [[nodiscard]] QString fileMessage() const { return m_fileMessage; }
+    /// The import of a pasted history or a history file, its progress and its message.
+    [[nodiscard]] UIHistoryImport *historyImport() const { return m_historyImport; }
+    /// What the last history import did (results added, lines corrected or skipped, results
+    /// that did not fit); empty before the first one.
+    [[nodiscard]] QString importMessage() const;
     /// The user input that bet() clicks through: the one the main window owns (handed over by
     /// UIMainWindow::shareInputWith), or a fake in the tests. Not owned; null means bet()
     /// refuses, with betError saying why.
@@ -156,6 +165,7 @@ signals:
     void betErrorChanged();
     void playRefusalChanged();
     void fileMessageChanged();
+    void importMessageChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -218,7 +228,11 @@ public:
     Q_INVOKABLE QString getPlayedItemsString() const;
     /// Plays a pasted history; callback(progress, total) is called on every progress step (a
     /// false or an error returned cancels the rest) and callback(total, total) at the end.
+    /// importMessage then says what was added and skipped (UIHistoryImport).
     Q_INVOKABLE void addPlayedItemsString(const QString &text, const QJSValue &callback);
+    /// The same for a history file (a path or a file URL), read on a worker thread with
+    /// historyImport.reading and .readProgress; historyImport.cancel() stops the reading.
+    Q_INVOKABLE void addPlayedItemsFile(const QString &pathOrUrl, const QJSValue &callback);
     /// The details of a method: each of its named values under its name, then the state's
     /// "active", "ecart", "ecartMax", "ecartMoyen", "lastEcart" and "nbWins"; and under "rows"
     /// everything the details dialog shows, in order: a list of rows, each a list of cells
@@ -239,8 +253,9 @@ public:
     /// "chipValue", "x", "y", "pause"}.
     Q_INVOKABLE QVariantMap previewBet();
 
-    /// The values a pasted history text stands for in the engine's game (lines that do not
-    /// parse are skipped).
+    /// The values a pasted history text stands for in the engine's game, read as the import
+    /// reads it (NoxHistoryReader: lines corrected where the meaning is plain, the others
+    /// skipped).
     [[nodiscard]] static QList<int> parsePlayedItems(const QString &text, bool baccarat);
 
 private:
@@ -282,4 +297,5 @@ private:
     QString m_betError;
     QString m_playRefusal;
     QString m_fileMessage;
+    UIHistoryImport *m_historyImport = nullptr;
 };

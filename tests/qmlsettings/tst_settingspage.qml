@@ -242,6 +242,41 @@ Item {
             tryCompare(UIWrapper.summary, "played", 3)
         }
 
+        function test_aPasteIsCutToTheLimitAndSaysSo() {
+            const content = openSection(4)
+            content.importDialog.open()
+            let big = ""
+            for (let i = 0; i < 20000; ++i)
+                big += "P\n"
+            content.insertIntoImportArea(UIWrapper.historyImport.fitPaste(big, content.importArea.length))
+            verify(content.importArea.length > 0)
+            verify(content.importArea.length <= UIWrapper.historyImport.textLimit)
+            const note = findChild(content.importDialog.contentItem, "pasteMessage")
+            verify(note.visible)
+            verify(note.text.indexOf("Importer un fichier") >= 0, note.text)
+            // Text that reaches the area another way is cut as well.
+            content.importArea.text = big
+            verify(content.importArea.length <= UIWrapper.historyImport.textLimit)
+            content.importDialog.reject()
+            compare(content.pasteMessage, "")
+        }
+
+        function test_fileImportShowsWhatItDid() {
+            const content = openSection(4)
+            testHelper.restartEngine()
+            tryCompare(UIWrapper.summary, "played", 0)
+            content.startFileImport(Qt.resolvedUrl("../data/history.txt"))
+            verify(content.importing)
+            tryCompare(content, "importing", false, 10000)
+            tryCompare(UIWrapper.summary, "played", 6)
+            const message = findChild(content, "importMessage")
+            verify(message.visible)
+            verify(message.text.indexOf("6 ") === 0, message.text)
+            verify(message.text.indexOf("2 lignes corrigées") >= 0, message.text)
+            verify(message.text.indexOf("(n° 8)") >= 0, message.text)
+            verify(UIWrapper.getPlayedItemsString() === "P\nB\nB\nB\nT\nP\n")
+        }
+
         function test_tieSection() {
             const content = openSection(5)
             verify(content.methodId >= 0)

@@ -45,6 +45,11 @@ UIMainWindow {
         }
     }
     function p0(): Item { return page() }
+    Timer {
+        id: importTimer
+        interval: 200
+        onTriggered: win.page().section(4).item.startImport("P\nb\n B \nX\nT\nPB\nbanker\nZ\n")
+    }
 
     // Called once the page of the shot is on top; returns nothing.
     function prepare(shot: string) {
@@ -113,6 +118,26 @@ UIMainWindow {
             break
         }
         case "settings_import": openSection(4).importDialog.open(); break
+        case "settings_import_paste": {
+            // A paste of a long evening: cut to the area's limit, with the note under it.
+            item = openSection(4)
+            item.importDialog.open()
+            let text = ""
+            for (let i = 0; i < 20000; ++i)
+                text += (i % 3 === 0 ? "P" : "B") + "\n"
+            item.insertIntoImportArea(UIWrapper.historyImport.fitPaste(text, 0))
+            break
+        }
+        case "settings_import_reading":
+            // A file without end is read until "Arrêter": the progress shows, the window repaints.
+            openSection(4).startFileImport("file:///dev/zero")
+            break
+        case "settings_import_done":
+            // The file of the previous shot is still being read: stop it, then import a text.
+            UIWrapper.historyImport.cancel()
+            openSection(4)
+            importTimer.restart()
+            break
         case "settings_tie": openSection(5); break
         case "settings_other": openSection(6); break
         case "montante_user": {

@@ -9,6 +9,7 @@
 #include "noxsplitmix.h"
 
 #include "engine/noxengine.h"
+#include "engine/noxhistoryreader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,6 +37,21 @@ int fail(const QString &message)
 {
     QTextStream(stderr) << "noxsim: " << message << Qt::endl;
     return kBadInput;
+}
+
+// Reads the command line; false (after the message) for an unknown option or a missing value.
+// --help prints the usage and exits 0.
+bool parseCommandLine(QCommandLineParser &parser, const QCommandLineOption &help,
+                      const QStringList &arguments, int *exitCode)
+{
+    if (!parser.parse(arguments)) {
+        *exitCode = fail(QStringLiteral("%1 (--help lists the options)").arg(parser.errorText()));
+        return false;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        parser.showHelp(0);
+    }
+    return true;
 }
 
 // "kind=value" pairs of a repeated option.
@@ -160,12 +176,15 @@ int runMerge(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Combines the JSON results of the shards of one run (noxsim --shard K/N --json FILE) into the "
         "result of the whole run, and prints it as a run does."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     // Shown after the program's name in the usage line.
     parser.addPositionalArgument(QStringLiteral("results"), QStringLiteral("JSON results of the shards."),
                                  QStringLiteral("merge a.json b.json ..."));
     parser.addOptions(outputOptions());
-    parser.process(arguments);
+    int exitCode = 0;
+    if (!parseCommandLine(parser, help, arguments, &exitCode)) {
+        return exitCode;
+    }
     Output output;
     QString error;
     if (!readOutput(parser, &output, &error)) {
@@ -177,12 +196,8 @@ int runMerge(const QStringList &arguments)
     }
     QList<NoxSimResult> parts;
     for (const QString &path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        }
         NoxSimResult part;
-        if (!NoxSimResult::fromJson(file.readAll(), &part, &error)) {
+        if (!NoxSimResult::readFile(path, &part, &error)) {
             return fail(QStringLiteral("%1: %2").arg(path, error));
         }
         parts.append(part);
@@ -201,51 +216,112 @@ int runMerge(const QStringList &arguments)
 
 // --- noxsim [history] -----------------------------------------------------------------------------
 
+// The results of a history file, one byte each, and where each shoe ends: a quarter of a list
+// of ints, and nothing of the file's text is kept.
+struct History {
+    QByteArray values;
+    QList<qsizetype> ends; // one past the last value of each shoe
+
+    [[nodiscard]] qint64 shoeCount() const { return ends.size(); }
+    [[nodiscard]] QByteArrayView shoeBytes(qint64 index) const
+    {
+        const qsizetype begin = index > 0 ? ends.at(index - 1) : 0;
+        return QByteArrayView(values).sliced(begin, ends.at(index) - begin);
+    }
+    [[nodiscard]] QList<int> shoe(qint64 index) const
+    {
+        const QByteArrayView bytes = shoeBytes(index);
+        QList<int> list;
+        list.reserve(bytes.size());
+        for (char v : bytes) {
+            list.append(int(v));
+        }
+        return list;
+    }
+};
+
 // The shoes of a run: a history file's, or dealt from a seed.
 struct Shoes {
-    QList<QList<int>> file;
+    History file;
     bool dealt = false;
     quint64 seed = 1;
     int spins = kDefaultSpins; // a dealt roulette session
     qint64 count = 0;
 };
 
-QString historyDigest(const QList<QList<int>> &shoes)
+QString historyDigest(const History &history)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QList<int> &shoe : shoes) {
-        QByteArray bytes;
-        for (int v : shoe) {
-            bytes.append(char(v));
-        }
-        bytes.append(char(-1));
-        hash.addData(bytes);
+    for (qint64 i = 0; i < history.shoeCount(); ++i) {
+        hash.addData(history.shoeBytes(i));
+        hash.addData(QByteArrayView("\xff", 1));
     }
     return QString::fromLatin1(hash.result().toHex().left(16));
 }
 
-bool readHistory(const QString &path, bool baccarat, QList<QList<int>> *shoes)
+// Reads a history file as a stream. After the first refused line the values are no longer
+// kept (the run will not start) but the lines are still read, to report them all.
+bool readHistory(const QString &path, bool baccarat, History *history)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    QStringList errors;
-    if (!NoxSimulator::parseHistory(QString::fromUtf8(file.readAll()), baccarat, shoes, &errors)) {
-        QTextStream err(stderr);
-        for (const QString &e : errors.mid(0, 20)) {
-            err << path << ": " << e << Qt::endl;
+    NoxHistoryReader::Options options;
+    options.baccarat = baccarat;
+    options.tooLong = NoxHistoryReader::TooLongLines::Stop;
+    NoxHistoryReader reader(&file, options);
+    qsizetype shoeStart = 0;
+    const auto endShoe = [&] {
+        if (history->values.size() > shoeStart) {
+            history->ends.append(history->values.size());
+            shoeStart = history->values.size();
         }
-        if (errors.size() > 20) {
-            err << path << ": " << errors.size() - 20 << " more lines do not parse" << Qt::endl;
+    };
+    NoxHistoryReader::Line line;
+    while (reader.next(&line)) {
+        if (reader.summary().refused > 0) {
+            continue;
+        }
+        if (line.status == NoxHistoryReader::Status::Blank) {
+            endShoe();
+        } else if (line.status == NoxHistoryReader::Status::Taken ||
+                   line.status == NoxHistoryReader::Status::Corrected) {
+            history->values.append(char(line.value));
+            if (history->values.size() - shoeStart == NoxEngine::kMaxPlayed) {
+                endShoe(); // the engine keeps at most this many values per session
+            }
+        }
+    }
+    endShoe();
+    const NoxHistoryReader::Summary &summary = reader.summary();
+    if (!summary.error.isEmpty() && !summary.stopped) {
+        fail(QStringLiteral("cannot read %1: %2").arg(path, summary.error));
+        return false;
+    }
+    if (summary.refused > 0) {
+        QTextStream err(stderr);
+        for (const NoxHistoryReader::Problem &p : summary.problems) {
+            err << path << ": " << NoxSimulator::describeProblem(p, baccarat, options.maxLineLength)
+                << Qt::endl;
+        }
+        if (summary.refused > summary.problems.size()) {
+            err << path << ": " << summary.refused - summary.problems.size() << " more lines do not parse"
+                << Qt::endl;
+        }
+        if (summary.stopped) {
+            err << path << ": reading stopped at line " << summary.lines << ": not a history file?"
+                << Qt::endl;
         }
         return false;
     }
-    if (shoes->isEmpty()) {
+    if (history->shoeCount() == 0) {
         fail(QStringLiteral("%1 holds no result").arg(path));
         return false;
     }
+    history->values.squeeze();
+    history->ends.squeeze();
     return true;
 }
 
@@ -269,7 +345,7 @@ NoxSimRun::ShoeSource shoeSource(const Shoes &shoes, bool baccarat)
 {
     if (!shoes.dealt) {
         return [&file = shoes.file](qint64 index) {
-            return file.at(index);
+            return file.shoe(index);
         };
     }
     const quint64 seed = shoes.seed;
@@ -293,7 +369,7 @@ int runSimulation(const QCoreApplication &app)
         "0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat shoes or over "
         "sessions of dealt spins of a fair single-zero wheel.\n"
         "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help)."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("history"),
                                  QStringLiteral("History file to replay (omit to deal shoes or spins)."));
     const QCommandLineOption game(QStringLiteral("game"), QStringLiteral("baccarat (default) or roulette."),
@@ -351,7 +427,10 @@ int runSimulation(const QCoreApplication &app)
     parser.addOptions({game, shoes, spins, seed, jobs, shard, method, all, montante, chip, capital, stopLoss,
                        takeProfit, library, quiet, listMethods, listMontantes});
     parser.addOptions(outputOptions());
-    parser.process(app);
+    int exitCode = 0;
+    if (!parseCommandLine(parser, help, app.arguments(), &exitCode)) {
+        return exitCode;
+    }
 
     // Options.
     NoxSimulator::Config config;
@@ -411,7 +490,7 @@ int runSimulation(const QCoreApplication &app)
         if (!readHistory(positional.first(), config.baccarat, &source.file)) {
             return kBadInput;
         }
-        source.count = source.file.size();
+        source.count = source.file.shoeCount();
     } else if (!listing) {
         source.dealt = true;
         source.count = parser.value(shoes).toInt(&ok);

@@ -20,6 +20,20 @@ void NoxExactSum::add(double term)
     }
 }
 
+bool NoxExactSum::canAdd(const NoxExactSum &other) const
+{
+    Int128 sum = 0;
+    return !__builtin_add_overflow(m_billionths, other.m_billionths, &sum);
+}
+
+bool NoxExactSum::fits(qint64 terms, qint64 lowPerTerm, qint64 highPerTerm) const
+{
+    // Each term was rounded to the nearest billionth once: half a billionth each way.
+    const Int128 n = terms;
+    const Int128 scale = 1000000000;
+    return m_billionths >= n * lowPerTerm * scale - n && m_billionths <= n * highPerTerm * scale + n;
+}
+
 double NoxExactSum::value() const
 {
     return double(static_cast<long double>(m_billionths) / kScale);

@@ -20,6 +20,11 @@ public:
         m_billionths += other.m_billionths;
         return *this;
     }
+    /// False, leaving the sum as it was, when adding `other` would pass the 128-bit range.
+    [[nodiscard]] bool canAdd(const NoxExactSum &other) const;
+    /// True when the sum lies within [low, high] for sums of `terms` terms each within
+    /// [lowPerTerm, highPerTerm] (in whole units), give or take the rounding of each term.
+    [[nodiscard]] bool fits(qint64 terms, qint64 lowPerTerm, qint64 highPerTerm) const;
     [[nodiscard]] double value() const;
     /// The count of billionths in decimal, for files.
     [[nodiscard]] QString toString() const;

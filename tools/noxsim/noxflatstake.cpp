@@ -89,6 +89,55 @@ void NoxFlatStake::append(const NoxFlatStake &later)
     m_profitVariance += later.m_profitVariance;
 }
 
+namespace {
+
+template<typename T>
+bool sumFits(T a, T b)
+{
+    T sum{};
+    return !__builtin_add_overflow(a, b, &sum);
+}
+
+// The most a unit wins (a straight-up number at roulette), and the most items one coup bets on.
+constexpr qint64 kMaxPayout = 35;
+constexpr qint64 kMaxItemsPerCoup = 1000;
+
+} // namespace
+
+bool NoxFlatStake::canAppend(const NoxFlatStake &later) const
+{
+    return sumFits(m_coups, later.m_coups) && sumFits(m_wins, later.m_wins) &&
+           sumFits(m_pushes, later.m_pushes) && sumFits(m_leadingGap, later.m_leadingGap) &&
+           sumFits(m_gap, later.m_gap) && sumFits(m_profit, later.m_profit) &&
+           sumFits(m_staked, later.m_staked) && sumFits(m_profit, later.m_peak) &&
+           sumFits(m_profit, later.m_lowest) && sumFits(m_peak, -later.m_lowest) &&
+           sumFits(m_peak - m_profit, -later.m_lowest) && m_expectedWins.canAdd(later.m_expectedWins) &&
+           m_winsVariance.canAdd(later.m_winsVariance) && m_expectedProfit.canAdd(later.m_expectedProfit) &&
+           m_profitVariance.canAdd(later.m_profitVariance);
+}
+
+bool NoxFlatStake::isConsistent() const
+{
+    constexpr qint64 kUnit = 100;
+    const qint64 losses = qint64(m_coups) - m_wins - m_pushes;
+    const qint64 units = m_staked / kUnit; // one per item and coup
+    const bool counts = m_coups >= 0 && m_wins >= 0 && m_pushes >= 0 && losses >= 0 && m_largestGap >= 0 &&
+                        m_leadingGap >= 0 && m_gap >= 0 && m_largestGap <= losses &&
+                        m_leadingGap <= m_largestGap && m_gap <= m_largestGap;
+    const bool stakes = m_staked % kUnit == 0 && units >= m_coups && units <= m_coups * kMaxItemsPerCoup;
+    const bool money = stakes && m_profit >= -m_staked && m_profit <= m_staked * kMaxPayout &&
+                       m_peak >= std::max<qint64>(0, m_profit) && m_peak <= m_staked * kMaxPayout &&
+                       m_lowest <= std::min<qint64>(0, m_profit) && m_lowest >= -m_staked &&
+                       m_largestDrawdown >= m_peak - m_profit && m_largestDrawdown <= m_peak - m_lowest;
+    // Per coup a win probability and its variance within [0, 1]; per unit staked an expected
+    // result within [-1, kMaxPayout] and a variance within (kMaxPayout + 1)² times the units.
+    const qint64 spread = (kMaxPayout + 1) * (kMaxPayout + 1) * kMaxItemsPerCoup;
+    const bool chance = m_expectedWins.fits(m_coups, 0, 1) && m_winsVariance.fits(m_coups, 0, 1) &&
+                        m_expectedProfit.fits(units, -1, kMaxPayout) &&
+                        m_profitVariance.fits(units, 0, spread);
+    return counts && money && chance;
+}
+
 double NoxFlatStake::ratio() const
 {
     const int decided = m_coups - m_pushes;
@@ -174,7 +223,7 @@ bool NoxFlatStake::fromJson(const QJsonObject &object, NoxFlatStake *record)
     r.m_winsVariance = sum("winsVariance");
     r.m_expectedProfit = sum("profit");
     r.m_profitVariance = sum("profitVariance");
-    if (!ok || r.m_wins + r.m_pushes > r.m_coups) {
+    if (!ok || !r.isConsistent()) {
         return false;
     }
     *record = r;

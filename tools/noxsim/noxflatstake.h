@@ -31,6 +31,12 @@ public:
     }
     /// Continues this record with the record of the coups that came next.
     void append(const NoxFlatStake &later);
+    /// False when append(later) would pass the range of a count or a sum.
+    [[nodiscard]] bool canAppend(const NoxFlatStake &later) const;
+    /// True when the figures can come from record(): counts and gaps within the coups, the
+    /// stakes of one unit per item, the profit, its extremes and the chance sums within what
+    /// those stakes allow. fromJson() checks it, so a damaged or made-up file is refused.
+    [[nodiscard]] bool isConsistent() const;
 
     [[nodiscard]] int coups() const { return m_coups; }
     [[nodiscard]] int wins() const { return m_wins; }

@@ -56,6 +56,60 @@ void NoxSimBankroll::append(const NoxSimBankroll &other)
     m_variance += other.m_variance;
 }
 
+namespace {
+
+template<typename T>
+bool sumFits(T a, T b)
+{
+    T sum{};
+    return !__builtin_add_overflow(a, b, &sum);
+}
+
+} // namespace
+
+bool NoxSimBankroll::canAppend(const NoxSimBankroll &other) const
+{
+    return sumFits(m_sessions, other.m_sessions) && sumFits(m_coups, other.m_coups) &&
+           sumFits(m_result, other.m_result) && sumFits(m_staked, other.m_staked) &&
+           sumFits(m_coupsWon, other.m_coupsWon) && sumFits(m_coupsLost, other.m_coupsLost) &&
+           sumFits(m_gainLimitSessions, other.m_gainLimitSessions) &&
+           sumFits(m_lossLimitSessions, other.m_lossLimitSessions) &&
+           sumFits(m_moneyLimitSessions, other.m_moneyLimitSessions) && m_expected.canAdd(other.m_expected) &&
+           m_variance.canAdd(other.m_variance);
+}
+
+bool NoxSimBankroll::isConsistent(qint64 maxCoups, qint64 maxStake) const
+{
+    // A session's capital moves by at most the winnings of its stakes: a coup pays at most 35
+    // times its stake plus the stake, and no stake passes maxStake.
+    constexpr qint64 kMaxPayout = 35;
+    const long double sessionSwing = static_cast<long double>(maxCoups) * maxStake * (kMaxPayout + 1);
+    const auto within = [](long double v, long double bound) {
+        return v >= -bound && v <= bound;
+    };
+    const bool counts =
+        m_sessions >= 0 && m_coups >= 0 &&
+        static_cast<long double>(m_coups) <= static_cast<long double>(m_sessions) * maxCoups &&
+        m_coupsWon >= 0 && m_coupsLost >= 0 && m_coupsWon <= m_coups && m_coupsLost <= m_coups - m_coupsWon &&
+        m_gainLimitSessions >= 0 && m_gainLimitSessions <= m_sessions && m_lossLimitSessions >= 0 &&
+        m_lossLimitSessions <= m_sessions && m_moneyLimitSessions >= 0 && m_moneyLimitSessions <= m_sessions;
+    const bool stakes = m_largestStake >= 0 && m_largestStake <= maxStake && m_staked >= m_largestStake &&
+                        static_cast<long double>(m_staked) <= static_cast<long double>(m_coups) * maxStake;
+    const bool results =
+        m_sessions == 0
+            ? m_result == 0 && m_staked == 0
+            : m_worstSession <= m_bestSession && m_lowestCapital <= m_highestCapital &&
+                  within(m_bestSession, sessionSwing) && within(m_worstSession, sessionSwing) &&
+                  static_cast<long double>(m_result) <=
+                      static_cast<long double>(m_bestSession) * m_sessions &&
+                  static_cast<long double>(m_result) >= static_cast<long double>(m_worstSession) * m_sessions;
+    // Per hundredth staked an expected result within [-1, kMaxPayout] and a variance within
+    // (kMaxPayout + 1)² times the largest stake.
+    const bool chance = m_expected.fits(m_staked, -1, kMaxPayout) &&
+                        m_variance.fits(m_staked, 0, (kMaxPayout + 1) * (kMaxPayout + 1) * maxStake);
+    return counts && stakes && results && chance;
+}
+
 double NoxSimBankroll::resultDeviation() const
 {
     return std::sqrt(m_variance.value());

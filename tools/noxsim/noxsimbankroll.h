@@ -38,6 +38,13 @@ public:
     void addStake(int stake, const NoxChanceModel::Coup &chance);
     void addSession(const Session &session);
     void append(const NoxSimBankroll &other);
+    /// False when append(other) would pass the range of a count or a sum.
+    [[nodiscard]] bool canAppend(const NoxSimBankroll &other) const;
+    /// True when the figures can come from sessions of at most `maxCoups` coups each whose
+    /// stakes stay within `maxStake`: the counts within the sessions and coups, the stakes
+    /// and results within those limits, the extremes in order. fromJson() does not check it;
+    /// the reader of a result file does, with the engine's limits.
+    [[nodiscard]] bool isConsistent(qint64 maxCoups, qint64 maxStake) const;
 
     [[nodiscard]] qint64 sessions() const { return m_sessions; }
     [[nodiscard]] qint64 coups() const { return m_coups; }

@@ -1,5 +1,8 @@
 #include "noxsimresult.h"
 
+#include "engine/noxengine.h"
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -45,6 +48,16 @@ bool NoxSimResult::append(const NoxSimResult &later, QString *error)
                            .arg(firstShoe + shoeCount + 1)
                            .arg(later.firstShoe)
                      : QStringLiteral("shoe %1 is in two results").arg(later.firstShoe + 1);
+        return false;
+    }
+    bool fits = bankroll.canAppend(later.bankroll) && shoeCount <= totalShoes - later.shoeCount;
+    for (qsizetype i = 0; fits && i < methods.size(); ++i) {
+        fits = methods.at(i).flat.canAppend(later.methods.at(i).flat);
+    }
+    if (!fits) {
+        *error = QStringLiteral("the counts of shoes %1 to %2 do not add up to those of the run")
+                     .arg(later.firstShoe + 1)
+                     .arg(later.firstShoe + later.shoeCount);
         return false;
     }
     for (qsizetype i = 0; i < methods.size(); ++i) {
@@ -133,8 +146,13 @@ bool NoxSimResult::fromJson(const QByteArray &data, NoxSimResult *result, QStrin
     r.firstShoe = shoes.value(QStringLiteral("first")).toInteger(-1);
     r.shoeCount = shoes.value(QStringLiteral("count")).toInteger(-1);
     r.totalShoes = shoes.value(QStringLiteral("total")).toInteger(-1);
-    if (r.firstShoe < 0 || r.shoeCount < 0 || r.firstShoe + r.shoeCount > r.totalShoes) {
-        *error = QStringLiteral("bad shoe range");
+    // Compared without a sum that could overflow.
+    if (r.totalShoes < 0 || r.totalShoes > kMaxShoes || r.firstShoe < 0 || r.firstShoe > r.totalShoes ||
+        r.shoeCount < 0 || r.shoeCount > r.totalShoes - r.firstShoe) {
+        *error = QStringLiteral("bad shoe range (first %1, count %2, of %3 shoes)")
+                     .arg(shoes.value(QStringLiteral("first")).toVariant().toString(),
+                          shoes.value(QStringLiteral("count")).toVariant().toString(),
+                          shoes.value(QStringLiteral("total")).toVariant().toString());
         return false;
     }
     // The rows are ranked; their index gives them back their catalogue order.
@@ -159,8 +177,60 @@ bool NoxSimResult::fromJson(const QByteArray &data, NoxSimResult *result, QStrin
         *error = QStringLiteral("bad bankroll record");
         return false;
     }
+    // Every shoe is a session of at most the engine's number of coups, with stakes within its
+    // money limit; every method records at most every coup of them.
+    if (r.bankroll.sessions() != r.shoeCount ||
+        !r.bankroll.isConsistent(NoxEngine::kMaxPlayed, NoxEngine::kMaxMoney)) {
+        *error = QStringLiteral("the bankroll record does not match shoes %1 to %2")
+                     .arg(r.firstShoe + 1)
+                     .arg(r.firstShoe + r.shoeCount);
+        return false;
+    }
+    for (const Method &m : std::as_const(r.methods)) {
+        if (m.flat.coups() > r.bankroll.coups()) {
+            *error = QStringLiteral("the record of \"%1\" has more coups than the shoes").arg(m.name);
+            return false;
+        }
+    }
     *result = r;
     return true;
+}
+
+bool NoxSimResult::readFile(const QString &path, NoxSimResult *result, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read: %1").arg(file.errorString());
+        return false;
+    }
+    QByteArray data;
+    QByteArray line(kMaxFileLine + 1, Qt::Uninitialized);
+    for (qint64 number = 1;; ++number) {
+        const qint64 n = file.readLine(line.data(), line.size());
+        if (n < 0) {
+            if (!file.atEnd() && file.error() != QFileDevice::NoError) {
+                *error = QStringLiteral("cannot read: %1").arg(file.errorString());
+                return false;
+            }
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        if (n == kMaxFileLine && line.at(n - 1) != '\n') {
+            *error = QStringLiteral("line %1 is too long (more than %2 bytes): not a noxsim result")
+                         .arg(number)
+                         .arg(kMaxFileLine);
+            return false;
+        }
+        if (data.size() + n > kMaxFileSize) {
+            *error = QStringLiteral("too large (more than %1 MiB): not a noxsim result")
+                         .arg(kMaxFileSize / (1024 * 1024));
+            return false;
+        }
+        data.append(line.constData(), n);
+    }
+    return fromJson(data, result, error);
 }
 
 } // namespace Nox

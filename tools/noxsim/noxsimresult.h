@@ -20,6 +20,12 @@ class NoxSimResult
 {
 public:
     static constexpr int kFormat = 1;
+    /// The most shoes a run has (a result file that claims more is refused).
+    static constexpr qint64 kMaxShoes = qint64(1) << 31;
+    /// The longest line and the largest result file read (a run of the whole catalogue writes
+    /// lines of a few dozen bytes and files of a few hundred kilobytes).
+    static constexpr qint64 kMaxFileLine = 64 * 1024;
+    static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
     struct Method {
         QString name;
@@ -50,7 +56,12 @@ public:
     [[nodiscard]] QList<qsizetype> rankedIndexes() const;
 
     [[nodiscard]] QByteArray toJson() const;
+    /// Reads the JSON of toJson() and checks that its figures can belong to a run: shoes
+    /// within the run, one session per shoe, counts and sums within the engine's limits.
     static bool fromJson(const QByteArray &data, NoxSimResult *result, QString *error);
+    /// Reads a file of toJson() by lines of at most kMaxFileLine bytes, up to kMaxFileSize
+    /// bytes, so that a device or a damaged file is refused without filling the memory.
+    static bool readFile(const QString &path, NoxSimResult *result, QString *error);
 
     friend bool operator==(const NoxSimResult &, const NoxSimResult &) = default;
 };

@@ -4,6 +4,7 @@
 #include "engine/noxmethod.h"
 #include "engine/noxmethodstate.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QMetaEnum>
@@ -41,8 +42,17 @@ QString libraryDigest(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         return path;
     }
-    return QString::fromLatin1(
-        QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex().left(16));
+    // By blocks: the library has been read, and so is known to be small, but its file may
+    // have grown since.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    constexpr qint64 kBlock = 64 * 1024;
+    constexpr qint64 kMaxLibrary = 64 * 1024 * 1024;
+    QByteArray block(kBlock, Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 n = 0; total <= kMaxLibrary && (n = file.read(block.data(), kBlock)) > 0; total += n) {
+        hash.addData(QByteArrayView(block.constData(), n));
+    }
+    return QString::fromLatin1(hash.result().toHex().left(16));
 }
 
 constexpr NoxMethodType kKinds[] = {NoxMethodType::plein, NoxMethodType::cs,     NoxMethodType::col,
@@ -274,46 +284,51 @@ bool NoxSimulator::parseHistory(const QString &text, bool baccarat, QList<QList<
                                 QStringList *errors)
 {
     shoes->clear();
+    QByteArray bytes = text.toUtf8();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    NoxHistoryReader::Options options;
+    options.baccarat = baccarat;
+    options.tooLong = NoxHistoryReader::TooLongLines::Skip;
+    NoxHistoryReader reader(&buffer, options);
     QList<int> shoe;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
-        if (line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        if (line.isEmpty()) {
-            if (!shoe.isEmpty()) {
-                shoes->append(shoe);
-                shoe.clear();
-            }
-            continue;
-        }
-        int value = -1;
-        if (baccarat) {
-            const QString upper = line.toUpper();
-            value = upper == u"T" ? 0 : (upper == u"P" ? 1 : (upper == u"B" ? 2 : -1));
-        } else {
-            bool ok = false;
-            const int n = line.toInt(&ok, 10);
-            value = ok && n >= 0 && n <= 36 ? n : -1;
-        }
-        if (value < 0) {
-            errors->append(QStringLiteral("line %1: \"%2\" is not a %3")
-                               .arg(i + 1)
-                               .arg(line.left(40), baccarat ? QStringLiteral("baccarat result (T, P or B)")
-                                                            : QStringLiteral("roulette number (0 to 36)")));
-            continue;
-        }
-        shoe.append(value);
-        if (shoe.size() == NoxEngine::kMaxPlayed) {
-            shoes->append(shoe); // the engine keeps at most this many values per session
+    const auto endShoe = [&] {
+        if (!shoe.isEmpty()) {
+            shoes->append(shoe);
             shoe.clear();
         }
+    };
+    const NoxHistoryReader::Summary summary = reader.readAll(
+        [&](int value) {
+            shoe.append(value);
+            if (shoe.size() == NoxEngine::kMaxPlayed) {
+                endShoe(); // the engine keeps at most this many values per session
+            }
+        },
+        endShoe);
+    endShoe();
+    for (const NoxHistoryReader::Problem &p : summary.problems) {
+        errors->append(describeProblem(p, baccarat, options.maxLineLength));
     }
-    if (!shoe.isEmpty()) {
-        shoes->append(shoe);
+    if (summary.refused > summary.problems.size()) {
+        errors->append(
+            QStringLiteral("%1 more lines do not parse").arg(summary.refused - summary.problems.size()));
     }
-    return errors->isEmpty();
+    return summary.refused == 0;
+}
+
+QString NoxSimulator::describeProblem(const NoxHistoryReader::Problem &problem, bool baccarat,
+                                      qsizetype maxLineLength)
+{
+    if (problem.tooLong) {
+        return QStringLiteral("line %1 is too long (more than %2 bytes)")
+            .arg(problem.line)
+            .arg(maxLineLength);
+    }
+    return QStringLiteral("line %1: \"%2\" is not a %3")
+        .arg(problem.line)
+        .arg(QString::fromUtf8(problem.text), baccarat ? QStringLiteral("baccarat result (T, P or B)")
+                                                       : QStringLiteral("roulette number (0 to 36)"));
 }
 
 } // namespace Nox

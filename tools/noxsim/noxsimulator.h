@@ -3,6 +3,7 @@
 #include "noxchancemodel.h"
 #include "noxsimresult.h"
 
+#include "engine/noxhistoryreader.h"
 #include "money/noxfinancial.h"
 
 #include <QJsonObject>
@@ -61,10 +62,14 @@ public:
     /// "kind: name" for every registered progression.
     [[nodiscard]] QStringList montanteNames() const;
 
-    /// Reads a played-history text: one result per line ("T", "P", "B" at baccarat, 0 to 36
-    /// at roulette), "#" comments, blank lines between shoes. Errors name their line.
+    /// Reads a played-history text with NoxHistoryReader: one result per line ("T", "P", "B" at
+    /// baccarat, 0 to 36 at roulette), "#" comments, blank lines between shoes. Errors name
+    /// their line (the first NoxHistoryReader::kKeptProblems, then how many more).
     static bool parseHistory(const QString &text, bool baccarat, QList<QList<int>> *shoes,
                              QStringList *errors);
+    /// A refused line of a history as noxsim reports it.
+    static QString describeProblem(const NoxHistoryReader::Problem &problem, bool baccarat,
+                                   qsizetype maxLineLength);
 
 private:
     /// Configured capital, methods and fresh progressions: the start of every session.

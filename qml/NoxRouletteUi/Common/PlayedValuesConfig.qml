@@ -1,17 +1,22 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
 
-// "Permanences": export of the history as text, import of a pasted history (with progress and
-// a cancel that stops it), truncation and the short-term sample size.
+// "Permanences": export of the history as text, import of a pasted history or of a history file
+// (with progress and a cancel that stops it, and the facade's message saying what was added
+// and skipped), truncation and the short-term sample size.
 ColumnLayout {
     id: root
 
     property alias exportArea: exportArea
     property alias importArea: importArea
     property alias importDialog: importDialog
+    property alias fileDialog: fileDialog
+    // Why the last paste into the import area was cut (empty when it was not).
+    property string pasteMessage
     // Progress of the running import; `importing` is false when none runs.
     property bool importing: false
     property bool cancelRequested: false
@@ -19,6 +24,9 @@ ColumnLayout {
     property int importTotal: 0
 
     spacing: Theme.metrics.spacing
+
+    // The import goes on when the page closes, without calling back into this object.
+    Component.onDestruction: UIWrapper.historyImport.releaseCallbacks()
 
     // Called by the facade for every progress step of the import and once at its end;
     // returning false stops the import.
@@ -38,6 +46,34 @@ ColumnLayout {
         importProgress = 0
         importTotal = 0
         UIWrapper.addPlayedItemsString(text, root.importCallback)
+    }
+
+    // The file is read off the GUI thread (historyImport.reading), then played as a text is.
+    function startFileImport(url: string) {
+        cancelRequested = false
+        importing = true
+        importProgress = 0
+        importTotal = 0
+        UIWrapper.addPlayedItemsFile(url, root.importCallback)
+    }
+
+    function cancelImport() {
+        cancelRequested = true
+        UIWrapper.historyImport.cancel()
+    }
+
+    // Pastes the clipboard into the import area, as much as its limit takes.
+    function pasteIntoImportArea() {
+        const selected = importArea.selectionEnd - importArea.selectionStart
+        const fit = UIWrapper.historyImport.pasteFromClipboard(importArea.length - selected)
+        insertIntoImportArea(fit)
+    }
+
+    function insertIntoImportArea(fit: var) {
+        if (importArea.selectionEnd > importArea.selectionStart)
+            importArea.remove(importArea.selectionStart, importArea.selectionEnd)
+        importArea.insert(importArea.cursorPosition, fit.text)
+        pasteMessage = fit.message
     }
 
     RowLayout {
@@ -75,18 +111,37 @@ ColumnLayout {
     RowLayout {
         Layout.fillWidth: true
         visible: root.importing
-        ProgressBar {
-            objectName: "importProgress"
+        ColumnLayout {
             Layout.fillWidth: true
-            from: 0
-            to: Math.max(1, root.importTotal)
-            value: root.importProgress
+            spacing: 2
+            Label {
+                objectName: "importStage"
+                Layout.fillWidth: true
+                text: UIWrapper.historyImport.reading ? qsTr("Lecture du fichier…") : qsTr("Ajout des résultats…")
+                color: Theme.colors.textMuted
+                elide: Text.ElideRight
+            }
+            ProgressBar {
+                objectName: "importProgress"
+                Layout.fillWidth: true
+                readonly property bool reading: UIWrapper.historyImport.reading
+                indeterminate: reading && UIWrapper.historyImport.readProgress < 0
+                from: 0
+                to: reading ? 1 : Math.max(1, root.importTotal)
+                value: reading ? Math.max(0, UIWrapper.historyImport.readProgress) : root.importProgress
+            }
         }
         Button {
             objectName: "cancelImportButton"
             text: qsTr("Arrêter")
-            onClicked: root.cancelRequested = true
+            onClicked: root.cancelImport()
         }
+    }
+
+    MessageText {
+        objectName: "importMessage"
+        visible: text.length > 0
+        text: UIWrapper.importMessage
     }
 
     NumberField {
@@ -126,7 +181,9 @@ ColumnLayout {
         onAccepted: {
             root.startImport(importArea.text)
             importArea.text = ""
+            root.pasteMessage = ""
         }
+        onRejected: root.pasteMessage = ""
 
         MessageText {
             text: qsTr("Un résultat par ligne : P, B ou T.")
@@ -143,7 +200,44 @@ ColumnLayout {
                 placeholderText: "P\nB\nT"
                 placeholderTextColor: Theme.colors.textMuted
                 background: Rectangle { color: Theme.colors.surface; radius: Theme.metrics.controlRadius }
+                // A paste goes through the facade, which cuts it to the area's limit before the
+                // area lays it out: a pasted evening of megabytes would hold the window for minutes.
+                Keys.onPressed: (event) => {
+                    if (event.matches(StandardKey.Paste)) {
+                        event.accepted = true
+                        root.pasteIntoImportArea()
+                    }
+                }
+                onLengthChanged: {
+                    if (length > UIWrapper.historyImport.textLimit)
+                        text = UIWrapper.historyImport.fitPaste(text, 0).text
+                }
             }
         }
+        MessageText {
+            objectName: "pasteMessage"
+            visible: text.length > 0
+            text: root.pasteMessage
+        }
+        Button {
+            objectName: "fileImportButton"
+            Layout.fillWidth: true
+            text: qsTr("Importer un fichier")
+            onClicked: {
+                importDialog.close()
+                importArea.text = ""
+                root.pasteMessage = ""
+                fileDialog.open()
+            }
+        }
+    }
+
+    FileDialog {
+        id: fileDialog
+        objectName: "historyFileDialog"
+        title: qsTr("Importer une permanence")
+        nameFilters: [qsTr("Permanences (*.txt)"), qsTr("Tous les fichiers (*)")]
+        fileMode: FileDialog.OpenFile
+        onAccepted: root.startFileImport(selectedFile.toString())
     }
 }

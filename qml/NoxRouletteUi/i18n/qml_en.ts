@@ -728,6 +728,30 @@
         <source>Un résultat par ligne : P, B ou T.</source>
         <translation>One result per line: P, B or T.</translation>
     </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Reading the file…</translation>
+    </message>
+    <message>
+        <source>Ajout des résultats…</source>
+        <translation>Adding the results…</translation>
+    </message>
+    <message>
+        <source>Importer un fichier</source>
+        <translation>Import a file</translation>
+    </message>
+    <message>
+        <source>Importer une permanence</source>
+        <translation>Import a history</translation>
+    </message>
+    <message>
+        <source>Permanences (*.txt)</source>
+        <translation>Histories (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>ProView</name>
@@ -1155,6 +1179,41 @@
     <message>
         <source>Montantes importées : %1.</source>
         <translation>Progressions imported: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UIHistoryImport</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import arrêté : %n résultats ajoutés.</source>
+        <translation><numerusform>Import stopped: %n result added.</numerusform><numerusform>Import stopped: %n results added.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats ajoutés.</source>
+        <translation><numerusform>%n result added.</numerusform><numerusform>%n results added.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes corrigées (espaces, minuscules).</source>
+        <translation><numerusform>%n line corrected (spaces, lower case).</numerusform><numerusform>%n lines corrected (spaces, lower case).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes illisibles ignorées (n° %1).</source>
+        <translation><numerusform>%n unreadable line skipped (no. %1).</numerusform><numerusform>%n unreadable lines skipped (no. %1).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
+        <translation><numerusform>%n result not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform><numerusform>%n results not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats refusés par le moteur (limite du capital).</source>
+        <translation><numerusform>%n result refused by the engine (capital limit).</numerusform><numerusform>%n results refused by the engine (capital limit).</numerusform></translation>
+    </message>
+    <message>
+        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
+        <translation>Text too long: %1 of %2 characters were pasted, the rest is refused. For a long history, use “Import a file”.</translation>
     </message>
 </context>
 </TS>

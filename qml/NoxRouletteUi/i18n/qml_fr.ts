@@ -677,6 +677,30 @@
         <source>Un résultat par ligne : P, B ou T.</source>
         <translation>Un résultat par ligne : P, B ou T.</translation>
     </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Lecture du fichier…</translation>
+    </message>
+    <message>
+        <source>Ajout des résultats…</source>
+        <translation>Ajout des résultats…</translation>
+    </message>
+    <message>
+        <source>Importer un fichier</source>
+        <translation>Importer un fichier</translation>
+    </message>
+    <message>
+        <source>Importer une permanence</source>
+        <translation>Importer une permanence</translation>
+    </message>
+    <message>
+        <source>Permanences (*.txt)</source>
+        <translation>Permanences (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>ProView</name>
@@ -1104,6 +1128,41 @@
     <message>
         <source>Montantes importées : %1.</source>
         <translation>Montantes importées : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UIHistoryImport</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import arrêté : %n résultats ajoutés.</source>
+        <translation><numerusform>Import arrêté : %n résultat ajouté.</numerusform><numerusform>Import arrêté : %n résultats ajoutés.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats ajoutés.</source>
+        <translation><numerusform>%n résultat ajouté.</numerusform><numerusform>%n résultats ajoutés.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes corrigées (espaces, minuscules).</source>
+        <translation><numerusform>%n ligne corrigée (espaces, minuscules).</numerusform><numerusform>%n lignes corrigées (espaces, minuscules).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes illisibles ignorées (n° %1).</source>
+        <translation><numerusform>%n ligne illisible ignorée (n° %1).</numerusform><numerusform>%n lignes illisibles ignorées (n° %1).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
+        <translation><numerusform>%n résultat non ajouté : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform><numerusform>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats refusés par le moteur (limite du capital).</source>
+        <translation><numerusform>%n résultat refusé par le moteur (limite du capital).</numerusform><numerusform>%n résultats refusés par le moteur (limite du capital).</numerusform></translation>
+    </message>
+    <message>
+        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
+        <translation>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</translation>
     </message>
 </context>
 </TS>
