@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
@@ -57,18 +56,19 @@ AppPage {
         }
     }
 
-    FileDialog {
+    NoxFileDialog {
         id: loadDialog
+        objectName: "loadProfileDialog"
         title: qsTr("Charger un profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
-        fileMode: FileDialog.OpenFile
         onAccepted: UIWrapper.loadProfile(selectedFile.toString())
     }
-    FileDialog {
+    NoxFileDialog {
         id: saveDialog
+        objectName: "saveProfileDialog"
         title: qsTr("Enregistrer le profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
-        fileMode: FileDialog.SaveFile
+        saveFile: true
         defaultSuffix: "pfl"
         onAccepted: UIWrapper.saveProfile(selectedFile.toString())
     }

@@ -12,6 +12,8 @@ Dialog {
     property string rejectText
     // False hides the accept button, for a dialog that can be accepted only once complete.
     property bool acceptVisible: true
+    // False greys the accept button out, for a dialog that waits for a choice.
+    property bool acceptEnabled: true
     property color titleColor: Theme.colors.text
     default property alias body: content.data
     // Set by the navigator when the dialog is opened as a popup.
@@ -86,6 +88,7 @@ Dialog {
         Button {
             objectName: "acceptButton"
             visible: dialog.acceptVisible
+            enabled: dialog.acceptEnabled
             text: dialog.acceptText
             highlighted: true
             onClicked: dialog.accept()

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
@@ -253,11 +252,11 @@ AppPage {
         }
     }
 
-    FileDialog {
+    NoxFileDialog {
         id: importDialog
+        objectName: "importMethodsDialog"
         title: qsTr("Importer des méthodes")
         nameFilters: [qsTr("Method files (*.txt)")]
-        fileMode: FileDialog.OpenFile
         onAccepted: UIWrapper.importUserMethods(selectedFile.toString())
     }
 }

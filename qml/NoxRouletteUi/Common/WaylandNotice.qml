@@ -39,12 +39,13 @@ Rectangle {
                        + "sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par "
                        + "défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez "
                        + "le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : "
-                       + "--ozone-platform=x11).")
+                       + "--ozone-platform=x11). La confirmation ci-dessous vaut jusqu'à la fermeture du "
+                       + "programme.")
         }
         Switch {
             objectName: "xwaylandSwitch"
             Layout.fillWidth: true
-            text: qsTr("La table tourne sous XWayland (jusqu'à la fermeture du programme)")
+            text: qsTr("La table tourne sous XWayland")
             checked: UIWrapper.xwaylandConfirmed
             onToggled: UIWrapper.xwaylandConfirmed = checked
         }

@@ -1,5 +1,48 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>AppPage</name>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Retour</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Réduire</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>BetButton</name>
+    <message>
+        <source>Miser</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Placer les mises sur la table du casino</source>
+        <translation>Place the bets on the casino table</translation>
+    </message>
+    <message>
+        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
+        <translation>WARNING! TO STOP AUTO BETTING, PRESS %1</translation>
+    </message>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</source>
+        <translation>Wayland session: the clicks do not reach a browser running on Wayland. See Settings, Calibration.</translation>
+    </message>
+    <message>
+        <source>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</source>
+        <translation>WAYLAND SESSION: THE CLICKS DO NOT REACH THE TABLE</translation>
+    </message>
+</context>
 <context>
     <name>BetPreviewDialog</name>
     <message>
@@ -48,40 +91,6 @@
     </message>
 </context>
 <context>
-    <name>AppPage</name>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Retour</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Réduire</source>
-        <translation>Minimise</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>BetButton</name>
-    <message>
-        <source>Miser</source>
-        <translation>Bet</translation>
-    </message>
-    <message>
-        <source>Placer les mises sur la table du casino</source>
-        <translation>Place the bets on the casino table</translation>
-    </message>
-    <message>
-        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
-        <translation>WARNING! TO STOP AUTO BETTING, PRESS %1</translation>
-    </message>
-</context>
-<context>
     <name>CalibrationConfig</name>
     <message>
         <source>Cliquez au centre du jeton 1</source>
@@ -124,16 +133,16 @@
         <translation>Spot calibration</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
-        <translation>Click the centre of 'PLAYER' on the table</translation>
+        <source>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</source>
+        <translation>Click the centre of &apos;PLAYER&apos; on the table</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' le tapis</source>
-        <translation>Click the centre of 'BANKER' on the table</translation>
+        <source>Cliquez au centre de &apos;BANKER&apos; le tapis</source>
+        <translation>Click the centre of &apos;BANKER&apos; on the table</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'TIE' sur le tapis</source>
-        <translation>Click the centre of 'TIE' on the table</translation>
+        <source>Cliquez au centre de &apos;TIE&apos; sur le tapis</source>
+        <translation>Click the centre of &apos;TIE&apos; on the table</translation>
     </message>
     <message>
         <source>Calibration autres</source>
@@ -160,8 +169,8 @@
         <translation>Calibrate spots</translation>
     </message>
     <message>
-        <source>Calibrage du bouton 'Doubler'</source>
-        <translation>Calibrate the 'Double' button</translation>
+        <source>Calibrage du bouton &apos;Doubler&apos;</source>
+        <translation>Calibrate the &apos;Double&apos; button</translation>
     </message>
     <message>
         <source>Doubler</source>
@@ -195,7 +204,7 @@
         <translation>Step %1 / %2</translation>
     </message>
     <message>
-        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</source>
         <translation>NB: when you click on the table to calibrate, do it while betting is closed so that no chip is placed by mistake</translation>
     </message>
     <message>
@@ -254,7 +263,10 @@
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
-        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -327,6 +339,10 @@
         <source>Baccarat</source>
         <translation>Baccarat</translation>
     </message>
+    <message>
+        <source>Fichiers endommagés</source>
+        <translation>Damaged files</translation>
+    </message>
 </context>
 <context>
     <name>MethodBlockDomConfig</name>
@@ -365,7 +381,7 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>Pas encore d'écart pour cette méthode.</source>
+        <source>Pas encore d&apos;écart pour cette méthode.</source>
         <translation>No gap yet for this method.</translation>
     </message>
     <message>
@@ -457,7 +473,7 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Cette méthode n'a pas de paramètre.</source>
+        <source>Cette méthode n&apos;a pas de paramètre.</source>
         <translation>This method has no parameter.</translation>
     </message>
 </context>
@@ -587,8 +603,8 @@
         <translation>AUTO detection</translation>
     </message>
     <message>
-        <source>Compteur 'ME' positif</source>
-        <translation>Positive 'ME' counter</translation>
+        <source>Compteur &apos;ME&apos; positif</source>
+        <translation>Positive &apos;ME&apos; counter</translation>
     </message>
     <message>
         <source>Quick mode intelligent</source>
@@ -608,6 +624,48 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NoxFileDialog</name>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dossier parent</source>
+        <translation>Parent folder</translation>
+    </message>
+    <message>
+        <source>Aucun fichier ici : %1</source>
+        <translation>No file here: %1</translation>
+    </message>
+    <message>
+        <source>Filtre : %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Nom du fichier</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>NoxStartupReport</name>
+    <message>
+        <source>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</source>
+        <translation>The progression library could not be read (%1): the built-in progressions are used.</translation>
+    </message>
+    <message>
+        <source>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</source>
+        <translation>%1 cannot be read: the default settings are used, the file is kept as %2.</translation>
     </message>
 </context>
 <context>
@@ -675,7 +733,7 @@
         <translation>Reset the progression</translation>
     </message>
     <message>
-        <source>La mise n'a pas pu être placée.</source>
+        <source>La mise n&apos;a pas pu être placée.</source>
         <translation>The bet could not be placed.</translation>
     </message>
 </context>
@@ -709,7 +767,7 @@
         <translation>Cut the history</translation>
     </message>
     <message>
-        <source>Taille d'échantillon</source>
+        <source>Taille d&apos;échantillon</source>
         <translation>Sample size</translation>
     </message>
     <message>
@@ -841,8 +899,11 @@
         <translation>New session</translation>
     </message>
     <message numerus="yes">
-        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
-        <translation><numerusform>The previous session ended without being closed: %n result, the last one on %1.</numerusform><numerusform>The previous session ended without being closed: %n results, the last one on %1.</numerusform></translation>
+        <source>La session précédente s&apos;est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation>
+            <numerusform>The previous session ended without being closed: %n result, the last one on %1.</numerusform>
+            <numerusform>The previous session ended without being closed: %n results, the last one on %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
@@ -929,7 +990,7 @@
 <context>
     <name>TieConfig</name>
     <message>
-        <source>Jouer l'égalité</source>
+        <source>Jouer l&apos;égalité</source>
         <translation>Play the tie</translation>
     </message>
     <message>
@@ -967,6 +1028,17 @@
     <message>
         <source>Montante</source>
         <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</source>
+        <translation>Wayland session: the clicks of automatic betting reach only programs running under XWayland, not a browser running on Wayland. Log in to an X11 session, or start the browser under XWayland (Firefox: MOZ_ENABLE_WAYLAND=0, Chrome: --ozone-platform=x11), then confirm it in Settings, Calibration.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>Automatic betting is not available: the mouse cannot be controlled.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1106,21 @@
     <message>
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandNotice</name>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent peut-être pas la table</source>
+        <translation>Wayland session: the clicks may not reach the table</translation>
+    </message>
+    <message>
+        <source>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</source>
+        <translation>Automatic betting and calibration click through X11: only programs running under XWayland receive these clicks. A browser running on Wayland, as recent browsers do by default, does not. Log in to an X11 session, or start the browser under XWayland (Firefox: MOZ_ENABLE_WAYLAND=0 firefox, Chrome: --ozone-platform=x11). The confirmation below holds until the program quits.</translation>
+    </message>
+    <message>
+        <source>La table tourne sous XWayland</source>
+        <translation>The table runs under XWayland</translation>
     </message>
 </context>
 </TS>

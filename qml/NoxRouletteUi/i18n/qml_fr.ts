@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
     <name>AppPage</name>
@@ -32,6 +33,61 @@
     <message>
         <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
         <translation>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</translation>
+    </message>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</source>
+        <translation>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</translation>
+    </message>
+    <message>
+        <source>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</source>
+        <translation>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</translation>
+    </message>
+</context>
+<context>
+    <name>BetPreviewDialog</name>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation type="unfinished">Jeton %1</translation>
+    </message>
+    <message>
+        <source>Doubler</source>
+        <translation type="unfinished">Doubler</translation>
+    </message>
+    <message>
+        <source>Les mises sont suspendues : aucun clic.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aucune mise possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aucune mise proposée pour le prochain coup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 clics, %2 misés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prendre %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poser %1 sur %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cliquer %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -77,16 +133,16 @@
         <translation>Calibration des numéros</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
-        <translation>Cliquez au centre de 'PLAYER' sur le tapis</translation>
+        <source>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</source>
+        <translation>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' le tapis</source>
-        <translation>Cliquez au centre de 'BANKER' le tapis</translation>
+        <source>Cliquez au centre de &apos;BANKER&apos; le tapis</source>
+        <translation>Cliquez au centre de &apos;BANKER&apos; le tapis</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'TIE' sur le tapis</source>
-        <translation>Cliquez au centre de 'TIE' sur le tapis</translation>
+        <source>Cliquez au centre de &apos;TIE&apos; sur le tapis</source>
+        <translation>Cliquez au centre de &apos;TIE&apos; sur le tapis</translation>
     </message>
     <message>
         <source>Calibration autres</source>
@@ -113,8 +169,8 @@
         <translation>Calibrage Numéros</translation>
     </message>
     <message>
-        <source>Calibrage du bouton 'Doubler'</source>
-        <translation>Calibrage du bouton 'Doubler'</translation>
+        <source>Calibrage du bouton &apos;Doubler&apos;</source>
+        <translation>Calibrage du bouton &apos;Doubler&apos;</translation>
     </message>
     <message>
         <source>Doubler</source>
@@ -132,6 +188,10 @@
         <source>Délai de clic (sec)</source>
         <translation>Délai de clic (sec)</translation>
     </message>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalibrationDialog</name>
@@ -144,8 +204,8 @@
         <translation>Étape %1 / %2</translation>
     </message>
     <message>
-        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
-        <translation>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</translation>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</source>
+        <translation>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -203,7 +263,10 @@
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
-        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -276,6 +339,10 @@
         <source>Baccarat</source>
         <translation>Baccarat</translation>
     </message>
+    <message>
+        <source>Fichiers endommagés</source>
+        <translation>Fichiers endommagés</translation>
+    </message>
 </context>
 <context>
     <name>MethodBlockDomConfig</name>
@@ -314,8 +381,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Pas encore d'écart pour cette méthode.</source>
-        <translation>Pas encore d'écart pour cette méthode.</translation>
+        <source>Pas encore d&apos;écart pour cette méthode.</source>
+        <translation>Pas encore d&apos;écart pour cette méthode.</translation>
     </message>
     <message>
         <source>Ecart moyen %1 · Ratio %2 · Bloc %3–%4</source>
@@ -406,8 +473,8 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Cette méthode n'a pas de paramètre.</source>
-        <translation>Cette méthode n'a pas de paramètre.</translation>
+        <source>Cette méthode n&apos;a pas de paramètre.</source>
+        <translation>Cette méthode n&apos;a pas de paramètre.</translation>
     </message>
 </context>
 <context>
@@ -536,8 +603,8 @@
         <translation>Détection AUTO</translation>
     </message>
     <message>
-        <source>Compteur 'ME' positif</source>
-        <translation>Compteur 'ME' positif</translation>
+        <source>Compteur &apos;ME&apos; positif</source>
+        <translation>Compteur &apos;ME&apos; positif</translation>
     </message>
     <message>
         <source>Quick mode intelligent</source>
@@ -557,6 +624,48 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NoxFileDialog</name>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Dossier parent</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>Aucun fichier ici : %1</source>
+        <translation>Aucun fichier ici : %1</translation>
+    </message>
+    <message>
+        <source>Filtre : %1</source>
+        <translation>Filtre : %1</translation>
+    </message>
+    <message>
+        <source>Nom du fichier</source>
+        <translation>Nom du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>NoxStartupReport</name>
+    <message>
+        <source>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</source>
+        <translation>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</translation>
+    </message>
+    <message>
+        <source>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</source>
+        <translation>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</translation>
     </message>
 </context>
 <context>
@@ -624,8 +733,8 @@
         <translation>Remettre la montante au départ</translation>
     </message>
     <message>
-        <source>La mise n'a pas pu être placée.</source>
-        <translation>La mise n'a pas pu être placée.</translation>
+        <source>La mise n&apos;a pas pu être placée.</source>
+        <translation>La mise n&apos;a pas pu être placée.</translation>
     </message>
 </context>
 <context>
@@ -658,8 +767,8 @@
         <translation>Couper la permanence</translation>
     </message>
     <message>
-        <source>Taille d'échantillon</source>
-        <translation>Taille d'échantillon</translation>
+        <source>Taille d&apos;échantillon</source>
+        <translation>Taille d&apos;échantillon</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -790,8 +899,11 @@
         <translation>Nouvelle session</translation>
     </message>
     <message numerus="yes">
-        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
-        <translation><numerusform>La session précédente s'est terminée sans être fermée : %n résultat, le dernier le %1.</numerusform><numerusform>La session précédente s'est terminée sans être fermée : %n résultats, le dernier le %1.</numerusform></translation>
+        <source>La session précédente s&apos;est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation>
+            <numerusform>La session précédente s&apos;est terminée sans être fermée : %n résultat, le dernier le %1.</numerusform>
+            <numerusform>La session précédente s&apos;est terminée sans être fermée : %n résultats, le dernier le %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
@@ -878,8 +990,8 @@
 <context>
     <name>TieConfig</name>
     <message>
-        <source>Jouer l'égalité</source>
-        <translation>Jouer l'égalité</translation>
+        <source>Jouer l&apos;égalité</source>
+        <translation>Jouer l&apos;égalité</translation>
     </message>
     <message>
         <source>Gains</source>
@@ -916,6 +1028,17 @@
     <message>
         <source>Montante</source>
         <translation>Montante</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</source>
+        <translation>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1106,21 @@
     <message>
         <source>Method files (*.txt)</source>
         <translation>Method files (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandNotice</name>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent peut-être pas la table</source>
+        <translation>Session Wayland : les clics n&apos;atteignent peut-être pas la table</translation>
+    </message>
+    <message>
+        <source>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</source>
+        <translation>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>La table tourne sous XWayland</source>
+        <translation>La table tourne sous XWayland</translation>
     </message>
 </context>
 </TS>
