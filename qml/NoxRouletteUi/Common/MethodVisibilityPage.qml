@@ -61,7 +61,7 @@ AppPage {
         objectName: "loadProfileDialog"
         title: qsTr("Charger un profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
-        onAccepted: UIWrapper.loadProfile(selectedFile.toString())
+        onAccepted: UIWrapper.loadProfile(String(selectedFile))
     }
     NoxFileDialog {
         id: saveDialog
@@ -70,6 +70,6 @@ AppPage {
         nameFilters: [qsTr("Profile files (*.pfl)")]
         saveFile: true
         defaultSuffix: "pfl"
-        onAccepted: UIWrapper.saveProfile(selectedFile.toString())
+        onAccepted: UIWrapper.saveProfile(String(selectedFile))
     }
 }

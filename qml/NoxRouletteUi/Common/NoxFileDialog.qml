@@ -115,21 +115,22 @@ NoxDialog {
             width: ListView.view.width
             highlighted: ListView.isCurrentItem
             onClicked: {
-                if (fileIsDir) {
-                    dialog.openFolder(fileUrl)
+                if (row.fileIsDir) {
+                    dialog.openFolder(row.fileUrl)
                 } else {
-                    list.currentIndex = index
-                    dialog.fileName = fileName
+                    list.currentIndex = row.index
+                    dialog.fileName = row.fileName
                 }
             }
-            onDoubleClicked: if (!fileIsDir) dialog.accept()
+            onDoubleClicked: if (!row.fileIsDir) dialog.accept()
 
             contentItem: RowLayout {
                 spacing: Theme.metrics.spacing
                 IconImage {
                     source: Theme.icon(row.fileIsDir ? "folder" : "description")
                     color: row.fileIsDir ? Theme.colors.accent : Theme.colors.textMuted
-                    sourceSize: Qt.size(Theme.metrics.iconSize, Theme.metrics.iconSize)
+                    sourceSize.width: Theme.metrics.iconSize
+                    sourceSize.height: Theme.metrics.iconSize
                     Layout.preferredWidth: Theme.metrics.iconSize
                     Layout.preferredHeight: Theme.metrics.iconSize
                 }

@@ -257,6 +257,6 @@ AppPage {
         objectName: "importMethodsDialog"
         title: qsTr("Importer des méthodes")
         nameFilters: [qsTr("Method files (*.txt)")]
-        onAccepted: UIWrapper.importUserMethods(selectedFile.toString())
+        onAccepted: UIWrapper.importUserMethods(String(selectedFile))
     }
 }
