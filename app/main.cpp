@@ -3,6 +3,7 @@
 #include "noxqmlimports.h"
 #include "noxstartup.h"
 #include "noxstartupreport.h"
+#include "uiappsettings.h"
 #include "uimainwindow.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
@@ -112,6 +113,11 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The language, the window's place and stay-on-top state: written within a second of a
+    // change by a worker thread, and at once when the application quits.
+    auto appSettings = std::make_unique<UIAppSettings>();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, appSettings.get(), &UIAppSettings::flush);
+
     engine.setAsync(true);
     engine.loadMethods();
     engine.registerBuiltinMontantes();
@@ -163,6 +169,7 @@ int main(int argc, char *argv[])
     engine.restart(true, true);
     const int result = QGuiApplication::exec();
     qmlEngine.reset();
+    appSettings.reset();
     NoxLogHandler::uninstall();
     return result;
 }

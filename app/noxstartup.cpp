@@ -94,11 +94,35 @@ bool loadFonts(const QString &directory, QString *failedPath)
     return true;
 }
 
+QStringList availableLanguages()
+{
+    return {QStringLiteral("fr"), QStringLiteral("en")};
+}
+
+QString chooseLanguage(const QString &saved, const QStringList &systemLanguages, const QStringList &available)
+{
+    if (available.contains(saved)) {
+        return saved;
+    }
+    for (const QString &name : systemLanguages) {
+        // "C" and "POSIX" name no language: QLocale gives them the C language, with no code.
+        const QLocale locale(name);
+        if (locale.language() == QLocale::C) {
+            continue;
+        }
+        const QString code = QLocale::languageToCode(locale.language(), QLocale::ISO639Part1);
+        if (available.contains(code)) {
+            return code;
+        }
+    }
+    return QStringLiteral("fr");
+}
+
 QString language()
 {
-    QSettings settings;
-    const QString system = QLocale::languageToCode(QLocale::system().language(), QLocale::ISO639Part1);
-    return settings.value(QStringLiteral("language"), system).toString();
+    const QSettings settings;
+    return chooseLanguage(settings.value(QStringLiteral("language")).toString(),
+                          QLocale::system().uiLanguages(), availableLanguages());
 }
 
 } // namespace NoxStartup

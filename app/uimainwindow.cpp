@@ -3,6 +3,8 @@
 #include "autobet/noxinput.h"
 #include "autobet/platform/noxplatforminput.h"
 #include "calibration/noxmousecapture.h"
+#include "uiappsettings.h"
+#include "uiscreengeometry.h"
 #include "uiwrapper.h"
 
 #include <QLoggingCategory>
@@ -100,6 +102,60 @@ void UIMainWindow::setStayOnTop(bool on)
 {
     setFlag(Qt::WindowStaysOnTopHint, on);
     emit stayOnTopChanged();
+}
+
+void UIMainWindow::showEvent(QShowEvent *event)
+{
+    // Before the platform maps the window: a place set now reaches the window manager with the
+    // window, instead of the window appearing where the window manager chose first.
+    if (!m_placed) {
+        m_placed = true;
+        restorePlacement();
+    }
+    QQuickWindow::showEvent(event);
+}
+
+void UIMainWindow::restorePlacement()
+{
+    UIAppSettings *settings = UIAppSettings::instance();
+    if (!settings) {
+        return;
+    }
+    if (settings->contains(kKeyStayOnTop)) {
+        setStayOnTop(settings->value(kKeyStayOnTop).toBool());
+    }
+    QList<QRect> screens;
+    const QScreen *current = screen();
+    if (current) {
+        for (const QScreen *sibling : current->virtualSiblings()) {
+            screens.append(sibling->availableGeometry());
+        }
+    }
+    bool xOk = false;
+    bool yOk = false;
+    const int x = settings->value(kKeyX).toInt(&xOk);
+    const int y = settings->value(kKeyY).toInt(&yOk);
+    if (xOk && yOk) {
+        const QPoint place = UIScreenGeometry::restoredPosition(QRect(QPoint(x, y), size()), screens);
+        qCDebug(lcNoxWindow).nospace() << "savedScreenLayout: " << (place == QPoint(x, y) ? "valid" : "moved")
+                                       << " " << place.x() << "," << place.y();
+        setPosition(place);
+    } else if (current) {
+        setPosition(UIScreenGeometry::centred(size(), current->availableGeometry()));
+    }
+    connect(this, &QWindow::xChanged, this, &UIMainWindow::savePlacement);
+    connect(this, &QWindow::yChanged, this, &UIMainWindow::savePlacement);
+    connect(this, &UIMainWindow::stayOnTopChanged, this, &UIMainWindow::savePlacement);
+    savePlacement();
+}
+
+void UIMainWindow::savePlacement()
+{
+    if (UIAppSettings *settings = UIAppSettings::instance()) {
+        settings->setValue(kKeyX, x());
+        settings->setValue(kKeyY, y());
+        settings->setValue(kKeyStayOnTop, stayOnTop());
+    }
 }
 
 void UIMainWindow::capturedClicked(QPoint position)

@@ -18,6 +18,11 @@ class UIWrapper;
 /// platform, composited or not. During calibration it captures the clicks the player makes on
 /// the casino's table outside the window and reports them in screen coordinates; clicks on the
 /// assistant itself are dropped.
+///
+/// The window goes back where the player left it: when it is first shown it takes the place and
+/// stay-on-top state saved in the application settings (UIAppSettings::instance()), moved onto
+/// the nearest screen when it would not fit where it was (UIScreenGeometry::restoredPosition),
+/// and every later move or change of the hint is saved.
 class UIMainWindow : public QQuickWindow
 {
     Q_OBJECT
@@ -45,6 +50,11 @@ public:
     /// owns a single platform input, here.
     void shareInputWith(UIWrapper *wrapper);
 
+    /// Settings keys of the window's place and stay-on-top state.
+    static inline const QString kKeyX = QStringLiteral("window/windowX");
+    static inline const QString kKeyY = QStringLiteral("window/windowY");
+    static inline const QString kKeyStayOnTop = QStringLiteral("window/stayOnTop");
+
 signals:
     void capturedClick(QPoint position);
     void mouseCaptureChanged();
@@ -53,7 +63,14 @@ signals:
 public slots:
     void capturedClicked(QPoint position);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    /// Takes the saved place and hint (or centres the window on its screen when none is saved)
+    /// and saves them from now on.
+    void restorePlacement();
+    void savePlacement();
     void updateMask();
     void createCapture();
     /// The window's geometry in physical global pixels, the space of the platform input.
@@ -62,4 +79,5 @@ private:
     std::unique_ptr<Nox::NoxInput> m_input;
     std::unique_ptr<Nox::NoxMouseCapture> m_capture;
     QPointer<UIWrapper> m_inputBorrower; ///< the facade that bets through m_input
+    bool m_placed = false;               ///< the saved placement has been applied
 };

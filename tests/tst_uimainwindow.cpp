@@ -1,10 +1,15 @@
 #include "recordinginput.h"
+#include "uiappsettings.h"
 #include "uimainwindow.h"
+#include "uiscreengeometry.h"
 #include "uitestsupport.h"
 #include "uiwrapper.h"
 
 #include <QLoggingCategory>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The main window: frameless with rounded corners that follow its size, the stay-on-top hint,
@@ -14,7 +19,118 @@ class TstUIMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+        // The bets below click: not refused as in a Wayland session.
+        qunsetenv("XDG_SESSION_TYPE");
+        qunsetenv("WAYLAND_DISPLAY");
+        QVERIFY(m_config.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccaratTest"));
+    }
+
+    void savedPlaceThatFitsIsKept()
+    {
+        const QRect big(0, 0, 1920, 1080);
+        const QRect small(0, 0, 1280, 720);
+        // The corner the window was left in, on either screen (a 720 px window fits a 720 px
+        // screen exactly).
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(0, 0, 430, 720), {big}), QPoint(0, 0));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(0, 0, 430, 720), {small}), QPoint(0, 0));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(1490, 360, 430, 720), {big}), QPoint(1490, 360));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(850, 0, 430, 720), {small}), QPoint(850, 0));
+        // Two screens side by side: a place on the second one stands.
+        const QRect right(1920, 0, 1280, 720);
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(2000, 0, 430, 720), {big, right}), QPoint(2000, 0));
+        QVERIFY(UIScreenGeometry::fitsOn(QRect(0, 0, 430, 720), small));
+        QVERIFY(!UIScreenGeometry::fitsOn(QRect(851, 0, 430, 720), small));
+        QVERIFY(!UIScreenGeometry::fitsOn(QRect(0, 0, 430, 720), QRect()));
+        // Without screens nothing is known: the saved place stands.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(-50, 9000, 430, 720), {}), QPoint(-50, 9000));
+    }
+
+    void savedPlaceOffTheScreensIsClampedOntoTheNearest()
+    {
+        const QRect big(0, 0, 1920, 1080);
+        const QRect small(0, 0, 1280, 720);
+        // Saved on the large screen, restored on the small one: as near as it fits.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(1400, 300, 430, 720), {small}), QPoint(850, 0));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(-5, 10, 430, 720), {big}), QPoint(0, 10));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(100, -30, 430, 720), {big}), QPoint(100, 0));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(1700, 500, 430, 720), {big}), QPoint(1490, 360));
+        // Below the smaller of two screens side by side: onto that one, the nearer.
+        const QRect right(1920, 0, 1280, 720);
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(2000, 500, 430, 720), {big, right}),
+                 QPoint(2000, 0));
+        // Far to the left of both: onto the left one.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(-3000, 200, 430, 720), {big, right}),
+                 QPoint(0, 200));
+        // Straddling both: onto the one holding its centre.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(1650, 100, 430, 720), {big, right}),
+                 QPoint(1490, 100));
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(1850, 100, 430, 720), {big, right}),
+                 QPoint(1920, 0));
+        // A screen with an offset (a panel at the top) counts from its own origin.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(10, 0, 430, 720), {QRect(0, 32, 1920, 1048)}),
+                 QPoint(10, 32));
+        // Larger than the screen: its top-left corner stays on it.
+        QCOMPARE(UIScreenGeometry::restoredPosition(QRect(300, 200, 430, 720), {QRect(0, 0, 400, 600)}),
+                 QPoint(0, 0));
+        QCOMPARE(UIScreenGeometry::centred(QSize(430, 720), big), QPoint(745, 180));
+        QCOMPARE(UIScreenGeometry::centred(QSize(430, 720), right), QPoint(2345, 0));
+    }
+
+    void shownWhereItWasLeftAndSavedWhenMoved()
+    {
+        QSettings(QSettings().fileName(), QSettings::IniFormat).clear();
+        {
+            QSettings saved;
+            saved.setValue(UIMainWindow::kKeyX, 0);
+            saved.setValue(UIMainWindow::kKeyY, 0);
+            saved.setValue(UIMainWindow::kKeyStayOnTop, true);
+        }
+        {
+            UIAppSettings settings(nullptr, 50);
+            QSignalSpy written(&settings, &UIAppSettings::written);
+            UIMainWindow window;
+            window.resize(200, 150);
+            // Somewhere else before it is shown, as a window manager would put it.
+            window.setPosition(120, 90);
+            window.show();
+            QCOMPARE(window.position(), QPoint(0, 0));
+            QVERIFY(window.stayOnTop());
+            window.setPosition(40, 30);
+            window.setStayOnTop(false);
+            QVERIFY(written.wait(2000));
+            QTRY_VERIFY(!settings.pending());
+            QCOMPARE(QSettings().value(UIMainWindow::kKeyX).toInt(), 40);
+            QCOMPARE(QSettings().value(UIMainWindow::kKeyY).toInt(), 30);
+            QCOMPARE(QSettings().value(UIMainWindow::kKeyStayOnTop).toBool(), false);
+        }
+        {
+            // Saved where no screen is: clamped onto the screen.
+            QSettings().setValue(UIMainWindow::kKeyX, 100000);
+            UIAppSettings again(nullptr, 50);
+            UIMainWindow window;
+            window.resize(200, 150);
+            window.show();
+            const QRect screen = window.screen()->availableGeometry();
+            QCOMPARE(window.position(), QPoint(screen.right() + 1 - 200, 30));
+        }
+    }
+
+    void firstShownCentred()
+    {
+        QSettings(QSettings().fileName(), QSettings::IniFormat).clear();
+        UIAppSettings settings(nullptr, 50);
+        UIMainWindow window;
+        window.resize(200, 150);
+        window.show();
+        const QRect screen = window.screen()->availableGeometry();
+        QCOMPARE(window.position(), UIScreenGeometry::centred(QSize(200, 150), screen));
+    }
 
     void framelessWithRoundedMask()
     {
@@ -134,6 +250,9 @@ private slots:
         QVERIFY(!ui.betInput());
         QCOMPARE(second.betInput(), window.input());
     }
+
+private:
+    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(TstUIMainWindow)

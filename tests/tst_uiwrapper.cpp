@@ -7,6 +7,7 @@
 #include "methods/methodeauto.h"
 #include "recordinginput.h"
 #include "testsupport.h"
+#include "uidisplaysession.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
@@ -90,6 +91,9 @@ private slots:
         NoxTest::useSandbox(m_dir);
         QCoreApplication::setOrganizationName(QStringLiteral("NoxBaccaratTest"));
         QCoreApplication::setApplicationName(QStringLiteral("tst_uiwrapper"));
+        // The bets of these tests click: an X11 session, whatever the desktop running them.
+        qunsetenv("XDG_SESSION_TYPE");
+        qunsetenv("WAYLAND_DISPLAY");
     }
 
     void keypadHoldsTheThreeBaccaratItems()
@@ -1037,6 +1041,72 @@ private slots:
         input.controlFromClick = -1;
         QVERIFY(ui.bet());
         QCOMPARE(ui.betError(), QString());
+    }
+
+    void waylandSessionTold()
+    {
+        const auto environment = [](const QString &sessionType, const QString &waylandDisplay) {
+            QProcessEnvironment env;
+            if (!sessionType.isNull()) {
+                env.insert(QStringLiteral("XDG_SESSION_TYPE"), sessionType);
+            }
+            if (!waylandDisplay.isNull()) {
+                env.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
+            }
+            return env;
+        };
+        QVERIFY(!UIDisplaySession::isWayland(environment({}, {})));
+        QVERIFY(!UIDisplaySession::isWayland(environment(QStringLiteral("x11"), {})));
+        QVERIFY(!UIDisplaySession::isWayland(environment(QStringLiteral("tty"), QStringLiteral(""))));
+        QVERIFY(UIDisplaySession::isWayland(environment(QStringLiteral("wayland"), {})));
+        QVERIFY(UIDisplaySession::isWayland(environment(QStringLiteral("Wayland"), {})));
+        QVERIFY(UIDisplaySession::isWayland(environment({}, QStringLiteral("wayland-0"))));
+        QVERIFY(UIDisplaySession::isWayland(environment(QStringLiteral("x11"), QStringLiteral("wayland-0"))));
+        QVERIFY(
+            UIDisplaySession::isWayland(environment(QStringLiteral("wayland"), QStringLiteral("wayland-1"))));
+    }
+
+    void waylandSessionRefusesTheBetUntilConfirmed()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        NoxTest::RecordingInput input;
+        {
+            UIWrapper x11(&root);
+            QVERIFY(!x11.waylandSession());
+            QVERIFY(x11.clicksReachTable());
+        }
+        for (const auto &[name, value] :
+             {std::pair{"XDG_SESSION_TYPE", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}}) {
+            qputenv(name, value);
+            UIWrapper ui(&root);
+            ui.setBetInput(&input);
+            QVERIFY(ui.waylandSession());
+            QVERIFY(!ui.clicksReachTable());
+            QVERIFY(!ui.property("clicksReachTable").toBool());
+            // Refused before any click, through the bet's error, with what to do.
+            QVERIFY(!ui.bet());
+            QVERIFY2(ui.betError().contains(u"Wayland"), qPrintable(ui.betError()));
+            QVERIFY(ui.betError().contains(u"X11"));
+            QVERIFY(ui.betError().contains(u"XWayland"));
+            QVERIFY(input.events.isEmpty());
+            // The player's word that the table runs under XWayland: the bet runs.
+            QSignalSpy confirmed(&ui, &UIWrapper::xwaylandConfirmedChanged);
+            ui.setProperty("xwaylandConfirmed", true);
+            ui.setXwaylandConfirmed(true);
+            QCOMPARE(confirmed.size(), 1);
+            QVERIFY(ui.clicksReachTable());
+            QVERIFY(ui.bet());
+            QCOMPARE(ui.betError(), QString());
+            QVERIFY(!input.events.isEmpty());
+            input.events.clear();
+            qunsetenv(name);
+        }
+        // Kept for this run only: a new facade (a new start of the program) asks again.
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        UIWrapper again(&root);
+        QVERIFY(!again.xwaylandConfirmed());
+        qunsetenv("XDG_SESSION_TYPE");
     }
 };
 

@@ -12,7 +12,9 @@
 #include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
 #include "methods/noxnumberlistparser.h"
+#include "uiappsettings.h"
 #include "uicalibrationmodel.h"
+#include "uidisplaysession.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uifinancialconfig.h"
@@ -182,6 +184,7 @@ QUrl urlFromPath(const QString &path)
 UIWrapper::UIWrapper(QObject *parent)
     : QObject(parent)
     , m_engine(IEngineProvider::engineFor(parent))
+    , m_waylandSession(UIDisplaySession::isWayland(QProcessEnvironment::systemEnvironment()))
 {
     // Children find the engine through their parent chain, which ends at this object's root.
     m_calibration = new UICalibrationModel(m_engine ? m_engine->calibration() : nullptr, this);
@@ -628,8 +631,9 @@ QList<QColor> UIWrapper::methodColors() const
 
 QString UIWrapper::language() const
 {
-    const QQmlEngine *engine = qmlEngine(this);
-    return engine ? engine->uiLanguage() : QString();
+    // Without a translation the screens show the French they are written in, whatever the
+    // QML engine's uiLanguage says (it follows the system locale, "en" for a C locale).
+    return m_language.isEmpty() ? QStringLiteral("fr") : m_language;
 }
 
 QVariantMap UIWrapper::currentMontanteDetails() const
@@ -836,16 +840,28 @@ void UIWrapper::setLanguage(const QString &code)
     }
     QCoreApplication::installTranslator(translator);
     m_translator = translator;
+    const bool changed = m_language != code;
+    m_language = code;
     if (QQmlEngine *engine = qmlEngine(this)) {
         engine->setUiLanguage(code);
         // The open pages keep their texts until their translated bindings are evaluated again;
         // an application engine does this only for translations of its own folder.
         engine->retranslate();
     }
-    QSettings settings;
-    settings.setValue(QStringLiteral("language"), code);
-    qCDebug(lcUi).nospace() << "UI SETTINGS " << settings.fileName();
+    // Written by the application's settings within a second, without a disk write here; a
+    // facade without them (the tests) writes at once.
+    if (UIAppSettings *app = UIAppSettings::instance()) {
+        app->setValue(QStringLiteral("language"), code);
+        qCDebug(lcUi).nospace() << "UI SETTINGS " << app->fileName();
+    } else {
+        QSettings settings;
+        settings.setValue(QStringLiteral("language"), code);
+        qCDebug(lcUi).nospace() << "UI SETTINGS " << settings.fileName();
+    }
     delete previous;
+    if (changed) {
+        emit languageChanged();
+    }
 }
 
 void UIWrapper::removeUserMethod(int id)
@@ -1221,6 +1237,13 @@ bool UIWrapper::bet()
     if (!m_engine) {
         return false;
     }
+    if (!clicksReachTable()) {
+        setBetError(tr("Session Wayland : les clics de la mise automatique n'atteignent que les programmes "
+                       "lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, "
+                       "ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : "
+                       "--ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration."));
+        return false;
+    }
     if (!m_betInput) {
         setBetError(tr("La mise automatique n'est pas disponible : la souris ne peut pas être commandée."));
         return false;
@@ -1231,6 +1254,15 @@ bool UIWrapper::bet()
     const bool ranToTheEnd = result.ok && !result.interrupted;
     setBetError(ranToTheEnd ? QString() : result.reason);
     return result.ok;
+}
+
+void UIWrapper::setXwaylandConfirmed(bool confirmed)
+{
+    if (m_xwaylandConfirmed == confirmed) {
+        return;
+    }
+    m_xwaylandConfirmed = confirmed;
+    emit xwaylandConfirmedChanged();
 }
 
 QVariantMap UIWrapper::previewBet()

@@ -91,6 +91,10 @@ class UIWrapper : public QObject
     Q_PROPERTY(QString fileMessage READ fileMessage NOTIFY fileMessageChanged)
     Q_PROPERTY(UIHistoryImport *historyImport READ historyImport CONSTANT)
     Q_PROPERTY(QString importMessage READ importMessage NOTIFY importMessageChanged)
+    Q_PROPERTY(bool waylandSession READ waylandSession CONSTANT)
+    Q_PROPERTY(bool xwaylandConfirmed READ xwaylandConfirmed WRITE setXwaylandConfirmed NOTIFY
+                   xwaylandConfirmedChanged)
+    Q_PROPERTY(bool clicksReachTable READ clicksReachTable NOTIFY xwaylandConfirmedChanged)
 
 public:
     explicit UIWrapper(QObject *parent = nullptr);
@@ -145,6 +149,16 @@ public:
     /// refuses, with betError saying why.
     void setBetInput(Nox::NoxInput *input);
     [[nodiscard]] Nox::NoxInput *betInput() const { return m_betInput; }
+    /// True in a Wayland session (UIDisplaySession::isWayland of the environment at
+    /// construction), where the synthetic clicks reach only programs under XWayland.
+    [[nodiscard]] bool waylandSession() const { return m_waylandSession; }
+    /// The player's word that the casino's table runs under XWayland, so that the clicks reach
+    /// it in a Wayland session. Kept for this run of the program only: a browser update or
+    /// another session can change it by the next one.
+    [[nodiscard]] bool xwaylandConfirmed() const { return m_xwaylandConfirmed; }
+    void setXwaylandConfirmed(bool confirmed);
+    /// False while bet() refuses because the clicks would not reach the table.
+    [[nodiscard]] bool clicksReachTable() const { return !m_waylandSession || m_xwaylandConfirmed; }
 
 signals:
     void keypadChanged(QVariantMap keypad);
@@ -166,6 +180,7 @@ signals:
     void playRefusalChanged();
     void fileMessageChanged();
     void importMessageChanged();
+    void xwaylandConfirmedChanged();
     void itemsToPlayChangedInternal();
     void methodStatesChangedInternal();
 
@@ -292,10 +307,13 @@ private:
     std::atomic<bool> m_itemsToPlayPending{false};
     std::atomic<bool> m_methodStatesPending{false};
     QPointer<QTranslator> m_translator;
+    QString m_language; ///< the code of m_translator's language; empty before the first one
     Nox::NoxInput *m_betInput = nullptr;
     Nox::NoxBetPlacement *m_placement = nullptr;
     QString m_betError;
     QString m_playRefusal;
     QString m_fileMessage;
     UIHistoryImport *m_historyImport = nullptr;
+    bool m_waylandSession = false;
+    bool m_xwaylandConfirmed = false;
 };

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Qt.labs.settings as Labs
 import NoxRouletteModel
 import NoxRouletteUi
 import CommonStyle
@@ -14,53 +13,19 @@ UIMainWindow {
     objectName: "mainWindow"
     width: 430
     height: 720
-    visible: true
+    // Shown on completion, once its size is set: the window goes back to its saved place
+    // when it is shown (UIMainWindow), which needs the size.
+    visible: false
     title: qsTr("Baccarat")
     color: "transparent"
 
-    Labs.Settings {
-        id: settings
-        category: "window"
-        property alias windowX: mainWindow.x
-        property alias windowY: mainWindow.y
-        property alias stayOnTop: mainWindow.stayOnTop
-        property int desktopAvailableWidth
-        property int desktopAvailableHeight
-        property string screenModel
-        property string screenName
-    }
-
-    function saveScreenLayout() {
-        settings.desktopAvailableWidth = mainWindow.Screen.desktopAvailableWidth
-        settings.desktopAvailableHeight = mainWindow.Screen.desktopAvailableHeight
-        settings.screenModel = mainWindow.Screen.model
-        settings.screenName = mainWindow.Screen.name
-    }
-
-    // The saved position is kept only when it was saved on a screen of the same size and the
-    // window fits on it; otherwise the window is centred.
-    function ensureValidWindowPosition() {
-        const s = mainWindow.Screen
-        const valid = settings.desktopAvailableWidth === s.desktopAvailableWidth
-                    && settings.desktopAvailableHeight === s.desktopAvailableHeight
-                    && settings.windowX >= 0 && settings.windowY >= 0
-                    && settings.windowX + mainWindow.width < s.width
-                    && settings.windowY + mainWindow.height < s.height
-        console.log("savedScreenLayout: " + (valid ? "valid" : "invalid"))
-        if (valid) {
-            mainWindow.x = settings.windowX
-            mainWindow.y = settings.windowY
-        } else {
-            mainWindow.x = s.width / 2 - mainWindow.width / 2
-            mainWindow.y = s.height / 2 - mainWindow.height / 2
-        }
-        saveScreenLayout()
-    }
+    // The window's place and stay-on-top state are saved and restored by UIMainWindow itself.
 
     Component.onCompleted: {
         Theme.baccara = true
+        Theme.applyPalette(mainWindow.palette)
+        mainWindow.visible = true
         console.log("BACCARA " + Theme.baccara)
-        ensureValidWindowPosition()
         Qt.callLater(showStartupReport)
     }
 
@@ -73,7 +38,6 @@ UIMainWindow {
         if (startupReport.interruptedCount > 0)
             restoreDialog.open()
     }
-    Component.onDestruction: saveScreenLayout()
 
     Rectangle {
         objectName: "windowBackground"
@@ -96,6 +60,7 @@ UIMainWindow {
     NoxDialog {
         id: problemsDialog
         objectName: "problemsDialog"
+        keepsHeader: true
         title: qsTr("Fichiers endommagés")
         MessageText {
             text: typeof startupReport !== "undefined" && startupReport ? startupReport.problems.join("\n\n") : ""
@@ -104,6 +69,7 @@ UIMainWindow {
 
     RestoreSessionDialog {
         id: restoreDialog
+        keepsHeader: true
         count: typeof startupReport !== "undefined" && startupReport ? startupReport.interruptedCount : 0
         when: typeof startupReport !== "undefined" && startupReport ? startupReport.interruptedAt : new Date()
         onAccepted: startupReport.restoreSession()

@@ -76,7 +76,37 @@ Item {
             mouseClick(child("undoButton"))
             tryCompare(strip(), "count", 2)
             compare(playedValue(0), 2)
-            tryCompare(child("playedValue"), "text", "2 coup(s)")
+            tryCompare(child("playedValue"), "text", "2 coups")
+            compare(UIWrapper.language, "fr")
+        }
+
+        // The empty spots of the screen drag the window; the controls keep their presses.
+        function test_emptySpotsDragTheWindow_data() {
+            return [
+                {tag: "dashboard", x: 200, y: 150, drags: true},
+                {tag: "mode bar", x: 300, y: 233, drags: true},
+                {tag: "header", x: 150, y: 20, drags: true},
+                {tag: "PLAYER", x: 85, y: 672, drags: false},
+                {tag: "Miser", x: 355, y: 105, drags: false},
+                {tag: "Pause", x: 270, y: 611, drags: false}
+            ]
+        }
+        function test_emptySpotsDragTheWindow(data) {
+            const areas = []
+            const collect = item => {
+                if (item.objectName === "windowDragArea")
+                    areas.push(item)
+                for (let i = 0; i < item.children.length; ++i)
+                    collect(item.children[i])
+            }
+            collect(screen)
+            verify(areas.length >= 2)
+            mousePress(screen, data.x, data.y)
+            const pressed = areas.some(a => a.pressed)
+            mouseRelease(screen, data.x, data.y)
+            compare(pressed, data.drags)
+            if (data.tag === "PLAYER")
+                tryCompare(strip(), "count", 1)
         }
 
         function test_pauseAndResumeSwap() {

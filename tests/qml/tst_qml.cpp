@@ -2,6 +2,7 @@
 #include "engine/noxengine.h"
 #include "engine/noxnotification.h"
 #include "noxqmlimports.h"
+#include "noxstartup.h"
 #include "noxstartupreport.h"
 #include "recordinginput.h"
 #include "uinavigator.h"
@@ -159,6 +160,8 @@ public slots:
         const int wrapperId = qmlTypeId("NoxRouletteModel", 1, 0, "UIWrapper");
         if (auto *wrapper = engine->singletonInstance<UIWrapper *>(wrapperId)) {
             wrapper->setBetInput(&m_input);
+            // The language the program starts in (ctest gives this run a C locale).
+            wrapper->setLanguage(NoxStartup::language());
         }
         if (auto *navigator = engine->singletonInstance<UINavigator *>(id)) {
             navigator->setRoutes(UIRoutes::baccaratRoutes());

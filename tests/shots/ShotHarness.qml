@@ -13,6 +13,8 @@ UIMainWindow {
     height: 720
     visible: true
     color: Theme.colors.background
+    // As the program's main window does.
+    Component.onCompleted: Theme.applyPalette(win.palette)
 
     App {
         id: app
@@ -140,6 +142,15 @@ UIMainWindow {
             break
         case "settings_tie": openSection(5); break
         case "settings_other": openSection(6); break
+        case "visibility_load":
+            page().loadDialog.currentFolder = Qt.resolvedUrl("../fuzz/corpus/profile")
+            page().loadDialog.open()
+            break
+        case "visibility_save":
+            page().saveDialog.currentFolder = Qt.resolvedUrl("../fuzz/corpus")
+            page().saveDialog.open()
+            page().saveDialog.fileName = "soirée"
+            break
         case "montante_user": {
             const list = UIWrapper.getUserMontantes()
             if (list.length > 0)

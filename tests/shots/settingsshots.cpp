@@ -56,6 +56,8 @@ const Shot kShots[] = {
     {"settings_tie", "/settings"},
     {"settings_other", "/settings"},
     {"visibility", "/settings/methods/visibility"},
+    {"visibility_load", "/settings/methods/visibility"},
+    {"visibility_save", "/settings/methods/visibility"},
     {"ecartnotif", "/settings/methods/ecartnotif"},
     {"blocks", "/settings/methods/blocks"},
     {"blocksdom", "/settings/methods/blocksdom"},

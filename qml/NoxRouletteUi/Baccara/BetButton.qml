@@ -22,7 +22,11 @@ Button {
     highlighted: true
     font.pixelSize: Theme.fontSizes.large + 1
     font.weight: Font.Bold
-    icon.source: Theme.icon("casino")
+    // In a Wayland session without the player's word that the table runs under XWayland,
+    // the clicks would go nowhere: the button says so before it is pressed, the press shows
+    // why instead of the CTRL warning, and bet() refuses with the same reason.
+    readonly property bool clicksReachTable: UIWrapper.clicksReachTable
+    icon.source: Theme.icon(clicksReachTable ? "casino" : "warning")
     display: AbstractButton.TextUnderIcon
 
     // Below the button: above it the tip would cover the title bar's buttons.
@@ -34,7 +38,9 @@ Button {
         delay: 800
         x: button.width - width
         y: button.height + 6
-        text: qsTr("Placer les mises sur la table du casino")
+        text: button.clicksReachTable ? qsTr("Placer les mises sur la table du casino")
+                                      : qsTr("Session Wayland : les clics n'atteignent pas un navigateur lancé en "
+                                             + "Wayland. Voir Paramètres, Calibration.")
     }
 
     onPressed: warning.open()
@@ -76,8 +82,10 @@ Button {
         }
         contentItem: Label {
             objectName: "ctrlWarningText"
-            text: qsTr("ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1")
-                  .arg(Qt.platform.os === "osx" ? "<Control>" : "<CTRL>")
+            text: button.clicksReachTable
+                  ? qsTr("ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1")
+                    .arg(Qt.platform.os === "osx" ? "<Control>" : "<CTRL>")
+                  : qsTr("SESSION WAYLAND : LES CLICS N'ATTEIGNENT PAS LA TABLE")
             textFormat: Text.PlainText
             color: "white"
             font.pixelSize: Theme.fontSizes.large

@@ -72,6 +72,11 @@ ColumnLayout {
         return it && it.active ? Math.round(it.x) + ", " + Math.round(it.y) : qsTr("non calibré")
     }
 
+    WaylandNotice {
+        Layout.fillWidth: true
+        Layout.bottomMargin: visible ? Theme.metrics.spacing : 0
+    }
+
     Repeater {
         model: 8
         delegate: RowLayout {

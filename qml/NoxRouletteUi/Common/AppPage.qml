@@ -5,7 +5,8 @@ import NoxRouletteModel
 import Theme
 
 // The frame of every page: a header with the title, back, minimise and close buttons. The
-// header drags the window. On the root page "back" quits the application.
+// header and every empty spot of the page drag the window. On the root page "back" quits the
+// application.
 Page {
     id: page
 
@@ -21,13 +22,19 @@ Page {
     implicitWidth: Theme.metrics.windowWidth
     implicitHeight: Theme.metrics.windowHeight
 
+    // Under everything the page holds (the page itself, a control, takes the presses that
+    // reach it, before its background does).
+    WindowDragArea {
+        anchors.fill: parent
+        z: -1
+    }
+
     header: Rectangle {
         implicitHeight: Theme.metrics.headerHeight
         color: "transparent"
 
-        MouseArea {
+        WindowDragArea {
             anchors.fill: parent
-            onPressed: page.Window.window && page.Window.window.startSystemMove()
         }
 
         RowLayout {

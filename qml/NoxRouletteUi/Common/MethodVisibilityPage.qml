@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
@@ -68,20 +67,21 @@ AppPage {
         }
     }
 
-    FileDialog {
+    NoxFileDialog {
         id: loadDialog
+        objectName: "loadProfileDialog"
         title: qsTr("Charger un profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
-        fileMode: FileDialog.OpenFile
-        onAccepted: page.loadProfile(selectedFile.toString())
+        onAccepted: page.loadProfile(String(selectedFile))
     }
-    FileDialog {
+    NoxFileDialog {
         id: saveDialog
+        objectName: "saveProfileDialog"
         title: qsTr("Enregistrer le profil")
         nameFilters: [qsTr("Profile files (*.pfl)")]
-        fileMode: FileDialog.SaveFile
+        saveFile: true
         defaultSuffix: "pfl"
-        onAccepted: page.saveProfile(selectedFile.toString())
+        onAccepted: page.saveProfile(String(selectedFile))
     }
     ErrorDialog {
         id: fileErrorDialog

@@ -12,20 +12,47 @@ Dialog {
     property string rejectText
     // False hides the accept button, for a dialog that can be accepted only once complete.
     property bool acceptVisible: true
+    // False greys the accept button out, for a dialog that waits for a choice.
+    property bool acceptEnabled: true
     property color titleColor: Theme.colors.text
     default property alias body: content.data
     // Set by the navigator when the dialog is opened as a popup.
     property string popupId
     property string popupUuid
 
+    // True for a dialog that leaves the window's header usable (drag, minimise, close), as the
+    // start-up dialogs do: instead of being modal over the whole window, it blocks and dims
+    // only what lies below the header.
+    property bool keepsHeader: false
+
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: Math.min(parent ? parent.width - 32 : 398, 398)
-    modal: true
+    modal: !keepsHeader
     focus: true
     closePolicy: Popup.CloseOnEscape
     padding: Theme.metrics.margin
     topPadding: 4
+
+    // Below the header: takes every press meant for the page under the dialog. It sits in the
+    // window's content just under the popup layer (Overlay.overlay), which would take every
+    // press of the window while it holds an item of its own.
+    property Item headerKeeper: Rectangle {
+        objectName: "dialogBlocker"
+        parent: dialog.parent ? dialog.parent.parent : null
+        visible: dialog.keepsHeader && dialog.visible
+        z: dialog.parent ? dialog.parent.z - 1 : 0
+        y: Theme.metrics.headerHeight
+        width: parent ? parent.width : 0
+        height: parent ? parent.height - y : 0
+        color: Theme.colors.overlay
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.AllButtons
+            hoverEnabled: true
+            onWheel: wheel => wheel.accepted = true
+        }
+    }
 
     background: Rectangle {
         radius: Theme.metrics.radius - 4
@@ -61,6 +88,7 @@ Dialog {
         Button {
             objectName: "acceptButton"
             visible: dialog.acceptVisible
+            enabled: dialog.acceptEnabled
             text: dialog.acceptText
             highlighted: true
             onClicked: dialog.accept()

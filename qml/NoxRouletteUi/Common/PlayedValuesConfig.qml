@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
@@ -232,12 +231,11 @@ ColumnLayout {
         }
     }
 
-    FileDialog {
+    NoxFileDialog {
         id: fileDialog
         objectName: "historyFileDialog"
         title: qsTr("Importer une permanence")
         nameFilters: [qsTr("Permanences (*.txt)"), qsTr("Tous les fichiers (*)")]
-        fileMode: FileDialog.OpenFile
-        onAccepted: root.startFileImport(selectedFile.toString())
+        onAccepted: root.startFileImport(String(selectedFile))
     }
 }

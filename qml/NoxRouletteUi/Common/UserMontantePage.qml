@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import NoxRouletteModel
 import Theme
@@ -280,19 +279,19 @@ AppPage {
         }
     }
 
-    FileDialog {
+    NoxFileDialog {
         id: importDialog
+        objectName: "importMethodsDialog"
         title: qsTr("Importer des méthodes")
         nameFilters: [qsTr("Method files (*.txt)")]
-        fileMode: FileDialog.OpenFile
-        onAccepted: page.importMethods(selectedFile.toString())
+        onAccepted: page.importMethods(String(selectedFile))
     }
-    FileDialog {
+    NoxFileDialog {
         id: libraryDialog
+        objectName: "importLibraryDialog"
         title: qsTr("Importer des montantes")
         nameFilters: [qsTr("Progression files (*.dat)")]
-        fileMode: FileDialog.OpenFile
-        onAccepted: page.importMontantes(selectedFile.toString())
+        onAccepted: page.importMontantes(String(selectedFile))
     }
     NoxDialog {
         id: importReport

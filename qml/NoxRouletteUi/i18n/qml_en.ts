@@ -1,5 +1,48 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>AppPage</name>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Retour</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Réduire</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>BetButton</name>
+    <message>
+        <source>Miser</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Placer les mises sur la table du casino</source>
+        <translation>Place the bets on the casino table</translation>
+    </message>
+    <message>
+        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
+        <translation>WARNING! TO STOP AUTO BETTING, PRESS %1</translation>
+    </message>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</source>
+        <translation>Wayland session: the clicks do not reach a browser running on Wayland. See Settings, Calibration.</translation>
+    </message>
+    <message>
+        <source>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</source>
+        <translation>WAYLAND SESSION: THE CLICKS DO NOT REACH THE TABLE</translation>
+    </message>
+</context>
 <context>
     <name>BetPreviewDialog</name>
     <message>
@@ -48,40 +91,6 @@
     </message>
 </context>
 <context>
-    <name>AppPage</name>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Retour</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Réduire</source>
-        <translation>Minimise</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>BetButton</name>
-    <message>
-        <source>Miser</source>
-        <translation>Bet</translation>
-    </message>
-    <message>
-        <source>Placer les mises sur la table du casino</source>
-        <translation>Place the bets on the casino table</translation>
-    </message>
-    <message>
-        <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
-        <translation>WARNING! TO STOP AUTO BETTING, PRESS %1</translation>
-    </message>
-</context>
-<context>
     <name>CalibrationConfig</name>
     <message>
         <source>Cliquez au centre du jeton 1</source>
@@ -124,16 +133,16 @@
         <translation>Spot calibration</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
-        <translation>Click the centre of 'PLAYER' on the table</translation>
+        <source>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</source>
+        <translation>Click the centre of &apos;PLAYER&apos; on the table</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' sur le tapis</source>
-        <translation>Click the centre of 'BANKER' on the table</translation>
+        <source>Cliquez au centre de &apos;BANKER&apos; le tapis</source>
+        <translation type="vanished">Click the centre of &apos;BANKER&apos; on the table</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'TIE' sur le tapis</source>
-        <translation>Click the centre of 'TIE' on the table</translation>
+        <source>Cliquez au centre de &apos;TIE&apos; sur le tapis</source>
+        <translation>Click the centre of &apos;TIE&apos; on the table</translation>
     </message>
     <message>
         <source>Calibration autres</source>
@@ -160,8 +169,8 @@
         <translation>Calibrate spots</translation>
     </message>
     <message>
-        <source>Calibrage du bouton 'Doubler'</source>
-        <translation>Calibrate the 'Double' button</translation>
+        <source>Calibrage du bouton &apos;Doubler&apos;</source>
+        <translation>Calibrate the &apos;Double&apos; button</translation>
     </message>
     <message>
         <source>Doubler</source>
@@ -183,6 +192,10 @@
         <source>Aperçu de la mise</source>
         <translation>Bet preview</translation>
     </message>
+    <message>
+        <source>Cliquez au centre de &apos;BANKER&apos; sur le tapis</source>
+        <translation>Click the centre of &apos;BANKER&apos; on the table</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationDialog</name>
@@ -195,7 +208,7 @@
         <translation>Step %1 / %2</translation>
     </message>
     <message>
-        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</source>
         <translation>NB: when you click on the table to calibrate, do it while betting is closed so that no chip is placed by mistake</translation>
     </message>
     <message>
@@ -249,12 +262,19 @@
         <translation>Profit</translation>
     </message>
     <message>
-        <source>Première mise %1</source>
-        <translation>First stake %1</translation>
+        <source>Jeton %1</source>
+        <translation type="vanished">Chip %1</translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
-        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Première mise %1</source>
+        <translation>First stake %1</translation>
     </message>
 </context>
 <context>
@@ -327,6 +347,10 @@
         <source>Baccarat</source>
         <translation>Baccarat</translation>
     </message>
+    <message>
+        <source>Fichiers endommagés</source>
+        <translation>Damaged files</translation>
+    </message>
 </context>
 <context>
     <name>MethodBlockDomConfig</name>
@@ -365,7 +389,7 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>Pas encore d'écart pour cette méthode.</source>
+        <source>Pas encore d&apos;écart pour cette méthode.</source>
         <translation>No gap yet for this method.</translation>
     </message>
     <message>
@@ -457,7 +481,7 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Cette méthode n'a pas de paramètre.</source>
+        <source>Cette méthode n&apos;a pas de paramètre.</source>
         <translation>This method has no parameter.</translation>
     </message>
 </context>
@@ -587,8 +611,8 @@
         <translation>AUTO detection</translation>
     </message>
     <message>
-        <source>Compteur 'ME' positif</source>
-        <translation>Positive 'ME' counter</translation>
+        <source>Compteur &apos;ME&apos; positif</source>
+        <translation>Positive &apos;ME&apos; counter</translation>
     </message>
     <message>
         <source>Quick mode intelligent</source>
@@ -608,6 +632,106 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NoxFileDialog</name>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dossier parent</source>
+        <translation>Parent folder</translation>
+    </message>
+    <message>
+        <source>Aucun fichier ici : %1</source>
+        <translation>No file here: %1</translation>
+    </message>
+    <message>
+        <source>Filtre : %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Nom du fichier</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>NoxMontanteLibrary</name>
+    <message>
+        <source>enregistrement incomplet à l&apos;octet %1</source>
+        <translation>record cut short at byte %1</translation>
+    </message>
+    <message>
+        <source>nombre de paliers impossible : %1</source>
+        <translation>impossible step count: %1</translation>
+    </message>
+    <message>
+        <source>fichier vide</source>
+        <translation>empty file</translation>
+    </message>
+    <message>
+        <source>en-tête incomplet</source>
+        <translation>header cut short</translation>
+    </message>
+    <message>
+        <source>en-tête inconnu</source>
+        <translation>unknown header</translation>
+    </message>
+    <message>
+        <source>nombre de montantes absent</source>
+        <translation>progression count missing</translation>
+    </message>
+    <message>
+        <source>nombre de montantes impossible : %1</source>
+        <translation>impossible progression count: %1</translation>
+    </message>
+    <message>
+        <source>%1 octets inattendus après la dernière montante</source>
+        <translation>%1 unexpected bytes after the last progression</translation>
+    </message>
+    <message>
+        <source>pas une bibliothèque de montantes, fichier trop grand</source>
+        <translation>not a progression library, file too large</translation>
+    </message>
+</context>
+<context>
+    <name>NoxProfileFile</name>
+    <message>
+        <source>pas un fichier de profil, fichier trop grand</source>
+        <translation>not a profile file, file too large</translation>
+    </message>
+    <message>
+        <source>fichier de profil incomplet</source>
+        <translation>truncated profile file</translation>
+    </message>
+    <message>
+        <source>nombre de méthodes impossible dans le fichier de profil</source>
+        <translation>impossible method count in the profile file</translation>
+    </message>
+    <message>
+        <source>données inattendues à la fin du fichier de profil</source>
+        <translation>unexpected data at the end of the profile file</translation>
+    </message>
+</context>
+<context>
+    <name>NoxStartupReport</name>
+    <message>
+        <source>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</source>
+        <translation>The progression library could not be read (%1): the built-in progressions are used.</translation>
+    </message>
+    <message>
+        <source>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</source>
+        <translation>%1 cannot be read: the default settings are used, the file is kept as %2.</translation>
     </message>
 </context>
 <context>
@@ -675,7 +799,7 @@
         <translation>Reset the progression</translation>
     </message>
     <message>
-        <source>La mise n'a pas pu être placée.</source>
+        <source>La mise n&apos;a pas pu être placée.</source>
         <translation>The bet could not be placed.</translation>
     </message>
     <message>
@@ -705,15 +829,15 @@
         <translation>Stop</translation>
     </message>
     <message>
-        <source>Garder les derniers résultats</source>
-        <translation>Keep the last results</translation>
+        <source>Garder les derniers numéros</source>
+        <translation type="vanished">Keep the last results</translation>
     </message>
     <message>
         <source>Couper la permanence</source>
         <translation>Cut the history</translation>
     </message>
     <message>
-        <source>Taille d'échantillon</source>
+        <source>Taille d&apos;échantillon</source>
         <translation>Sample size</translation>
     </message>
     <message>
@@ -735,6 +859,10 @@
     <message>
         <source>Ajout des résultats…</source>
         <translation>Adding the results…</translation>
+    </message>
+    <message>
+        <source>Garder les derniers résultats</source>
+        <translation>Keep the last results</translation>
     </message>
     <message>
         <source>Importer un fichier</source>
@@ -869,8 +997,11 @@
         <translation>New session</translation>
     </message>
     <message numerus="yes">
-        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
-        <translation><numerusform>The previous session ended without being closed: %n result, the last one on %1.</numerusform><numerusform>The previous session ended without being closed: %n results, the last one on %1.</numerusform></translation>
+        <source>La session précédente s&apos;est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation>
+            <numerusform>The previous session ended without being closed: %n result, the last one on %1.</numerusform>
+            <numerusform>The previous session ended without being closed: %n results, the last one on %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
@@ -942,6 +1073,18 @@
 <context>
     <name>StepMoveEditor</name>
     <message>
+        <source>Recommancer au début</source>
+        <translation type="vanished">Restart from the beginning</translation>
+    </message>
+    <message>
+        <source>Reculer de n palliers</source>
+        <translation type="vanished">Back n steps</translation>
+    </message>
+    <message>
+        <source>Avancer de n palliers</source>
+        <translation type="vanished">Forward n steps</translation>
+    </message>
+    <message>
         <source>Recommencer au début</source>
         <translation>Restart from the beginning</translation>
     </message>
@@ -957,7 +1100,7 @@
 <context>
     <name>TieConfig</name>
     <message>
-        <source>Jouer l'égalité</source>
+        <source>Jouer l&apos;égalité</source>
         <translation>Play the tie</translation>
     </message>
     <message>
@@ -995,6 +1138,114 @@
     <message>
         <source>Montante</source>
         <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>UIHistoryImport</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import arrêté : %n résultats ajoutés.</source>
+        <translation>
+            <numerusform>Import stopped: %n result added.</numerusform>
+            <numerusform>Import stopped: %n results added.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats ajoutés.</source>
+        <translation>
+            <numerusform>%n result added.</numerusform>
+            <numerusform>%n results added.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes corrigées (espaces, minuscules).</source>
+        <translation>
+            <numerusform>%n line corrected (spaces, lower case).</numerusform>
+            <numerusform>%n lines corrected (spaces, lower case).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes illisibles ignorées (n° %1).</source>
+        <translation>
+            <numerusform>%n unreadable line skipped (no. %1).</numerusform>
+            <numerusform>%n unreadable lines skipped (no. %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
+        <translation>
+            <numerusform>%n result not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform>
+            <numerusform>%n results not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats refusés par le moteur (limite du capital).</source>
+        <translation>
+            <numerusform>%n result refused by the engine (capital limit).</numerusform>
+            <numerusform>%n results refused by the engine (capital limit).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
+        <translation>Text too long: %1 of %2 characters were pasted, the rest is refused. For a long history, use “Import a file”.</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</source>
+        <translation>Wayland session: the clicks of automatic betting reach only programs running under XWayland, not a browser running on Wayland. Log in to an X11 session, or start the browser under XWayland (Firefox: MOZ_ENABLE_WAYLAND=0, Chrome: --ozone-platform=x11), then confirm it in Settings, Calibration.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>Automatic betting is not available: the mouse cannot be controlled.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a pas pu être chargé : %1.</source>
+        <translation>The profile could not be loaded: %1.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a pas pu être enregistré : %1.</source>
+        <translation>The profile could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier de méthodes n&apos;a pas pu être lu.</source>
+        <translation>The methods file could not be read.</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
+        <translation>Methods imported: %1. Lines refused: 0.</translation>
+    </message>
+    <message>
+        <source>ligne %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>lignes %1</source>
+        <translation>lines %1</translation>
+    </message>
+    <message>
+        <source>%1 et suivantes</source>
+        <translation>%1 and following</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
+        <translation>Methods imported: %1. Lines refused: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Les montantes n&apos;ont pas pu être enregistrées : %1.</source>
+        <translation>The progressions could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Les montantes n&apos;ont pas pu être importées : %1.</source>
+        <translation>The progressions could not be imported: %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Progressions imported: %1.</translation>
     </message>
 </context>
 <context>
@@ -1073,147 +1324,18 @@
     </message>
 </context>
 <context>
-    <name>NoxMontanteLibrary</name>
+    <name>WaylandNotice</name>
     <message>
-        <source>enregistrement incomplet à l'octet %1</source>
-        <translation>record cut short at byte %1</translation>
-    </message>
-    <message>
-        <source>nombre de paliers impossible : %1</source>
-        <translation>impossible step count: %1</translation>
+        <source>Session Wayland : les clics n&apos;atteignent peut-être pas la table</source>
+        <translation>Wayland session: the clicks may not reach the table</translation>
     </message>
     <message>
-        <source>fichier vide</source>
-        <translation>empty file</translation>
+        <source>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</source>
+        <translation>Automatic betting and calibration click through X11: only programs running under XWayland receive these clicks. A browser running on Wayland, as recent browsers do by default, does not. Log in to an X11 session, or start the browser under XWayland (Firefox: MOZ_ENABLE_WAYLAND=0 firefox, Chrome: --ozone-platform=x11). The confirmation below holds until the program quits.</translation>
     </message>
     <message>
-        <source>en-tête incomplet</source>
-        <translation>header cut short</translation>
-    </message>
-    <message>
-        <source>en-tête inconnu</source>
-        <translation>unknown header</translation>
-    </message>
-    <message>
-        <source>nombre de montantes absent</source>
-        <translation>progression count missing</translation>
-    </message>
-    <message>
-        <source>nombre de montantes impossible : %1</source>
-        <translation>impossible progression count: %1</translation>
-    </message>
-    <message>
-        <source>%1 octets inattendus après la dernière montante</source>
-        <translation>%1 unexpected bytes after the last progression</translation>
-    </message>
-    <message>
-        <source>pas une bibliothèque de montantes, fichier trop grand</source>
-        <translation>not a progression library, file too large</translation>
-    </message>
-</context>
-<context>
-    <name>NoxProfileFile</name>
-    <message>
-        <source>pas un fichier de profil, fichier trop grand</source>
-        <translation>not a profile file, file too large</translation>
-    </message>
-    <message>
-        <source>fichier de profil incomplet</source>
-        <translation>truncated profile file</translation>
-    </message>
-    <message>
-        <source>nombre de méthodes impossible dans le fichier de profil</source>
-        <translation>impossible method count in the profile file</translation>
-    </message>
-    <message>
-        <source>données inattendues à la fin du fichier de profil</source>
-        <translation>unexpected data at the end of the profile file</translation>
-    </message>
-</context>
-<context>
-    <name>UIWrapper</name>
-    <message>
-        <source>Le profil n'a pas pu être chargé : %1.</source>
-        <translation>The profile could not be loaded: %1.</translation>
-    </message>
-    <message>
-        <source>Le profil n'a pas pu être enregistré : %1.</source>
-        <translation>The profile could not be saved: %1.</translation>
-    </message>
-    <message>
-        <source>Le fichier de méthodes n'a pas pu être lu.</source>
-        <translation>The methods file could not be read.</translation>
-    </message>
-    <message>
-        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
-        <translation>Methods imported: %1. Lines refused: 0.</translation>
-    </message>
-    <message>
-        <source>ligne %1</source>
-        <translation>line %1</translation>
-    </message>
-    <message>
-        <source>lignes %1</source>
-        <translation>lines %1</translation>
-    </message>
-    <message>
-        <source>%1 et suivantes</source>
-        <translation>%1 and following</translation>
-    </message>
-    <message>
-        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
-        <translation>Methods imported: %1. Lines refused: %2 (%3).</translation>
-    </message>
-    <message>
-        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
-        <translation>The progressions could not be saved: %1.</translation>
-    </message>
-    <message>
-        <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
-        <translation>Automatic betting is not available: the mouse cannot be controlled.</translation>
-    </message>
-    <message>
-        <source>Les montantes n'ont pas pu être importées : %1.</source>
-        <translation>The progressions could not be imported: %1.</translation>
-    </message>
-    <message>
-        <source>Montantes importées : %1.</source>
-        <translation>Progressions imported: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>UIHistoryImport</name>
-    <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>Cannot read the file %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Import arrêté : %n résultats ajoutés.</source>
-        <translation><numerusform>Import stopped: %n result added.</numerusform><numerusform>Import stopped: %n results added.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats ajoutés.</source>
-        <translation><numerusform>%n result added.</numerusform><numerusform>%n results added.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lignes corrigées (espaces, minuscules).</source>
-        <translation><numerusform>%n line corrected (spaces, lower case).</numerusform><numerusform>%n lines corrected (spaces, lower case).</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lignes illisibles ignorées (n° %1).</source>
-        <translation><numerusform>%n unreadable line skipped (no. %1).</numerusform><numerusform>%n unreadable lines skipped (no. %1).</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
-        <translation><numerusform>%n result not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform><numerusform>%n results not added: the history holds at most %1 results. Shorten it with “Cut the history” or start a new session, then import the rest.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats refusés par le moteur (limite du capital).</source>
-        <translation><numerusform>%n result refused by the engine (capital limit).</numerusform><numerusform>%n results refused by the engine (capital limit).</numerusform></translation>
-    </message>
-    <message>
-        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
-        <translation>Text too long: %1 of %2 characters were pasted, the rest is refused. For a long history, use “Import a file”.</translation>
+        <source>La table tourne sous XWayland</source>
+        <translation>The table runs under XWayland</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
     <name>AppPage</name>
@@ -32,6 +33,61 @@
     <message>
         <source>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</source>
         <translation>ATTENTION! POUR ARRETER LA MISE AUTO, APPUYEZ SUR %1</translation>
+    </message>
+    <message>
+        <source>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</source>
+        <translation>Session Wayland : les clics n&apos;atteignent pas un navigateur lancé en Wayland. Voir Paramètres, Calibration.</translation>
+    </message>
+    <message>
+        <source>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</source>
+        <translation>SESSION WAYLAND : LES CLICS N&apos;ATTEIGNENT PAS LA TABLE</translation>
+    </message>
+</context>
+<context>
+    <name>BetPreviewDialog</name>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation>Aperçu de la mise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Jeton %1</source>
+        <translation>Jeton %1</translation>
+    </message>
+    <message>
+        <source>Doubler</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>Les mises sont suspendues : aucun clic.</source>
+        <translation>Les mises sont suspendues : aucun clic.</translation>
+    </message>
+    <message>
+        <source>Aucune mise possible.</source>
+        <translation>Aucune mise possible.</translation>
+    </message>
+    <message>
+        <source>Aucune mise proposée pour le prochain coup.</source>
+        <translation>Aucune mise proposée pour le prochain coup.</translation>
+    </message>
+    <message>
+        <source>%1 clics, %2 misés</source>
+        <translation>%1 clics, %2 misés</translation>
+    </message>
+    <message>
+        <source>Prendre %1 (%2)</source>
+        <translation>Prendre %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Poser %1 sur %2</source>
+        <translation>Poser %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Cliquer %1</source>
+        <translation>Cliquer %1</translation>
     </message>
 </context>
 <context>
@@ -77,16 +133,16 @@
         <translation>Calibration des numéros</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'PLAYER' sur le tapis</source>
-        <translation>Cliquez au centre de 'PLAYER' sur le tapis</translation>
+        <source>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</source>
+        <translation>Cliquez au centre de &apos;PLAYER&apos; sur le tapis</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'BANKER' sur le tapis</source>
-        <translation>Cliquez au centre de 'BANKER' sur le tapis</translation>
+        <source>Cliquez au centre de &apos;BANKER&apos; le tapis</source>
+        <translation type="vanished">Cliquez au centre de &apos;BANKER&apos; le tapis</translation>
     </message>
     <message>
-        <source>Cliquez au centre de 'TIE' sur le tapis</source>
-        <translation>Cliquez au centre de 'TIE' sur le tapis</translation>
+        <source>Cliquez au centre de &apos;TIE&apos; sur le tapis</source>
+        <translation>Cliquez au centre de &apos;TIE&apos; sur le tapis</translation>
     </message>
     <message>
         <source>Calibration autres</source>
@@ -113,8 +169,8 @@
         <translation>Calibrage Numéros</translation>
     </message>
     <message>
-        <source>Calibrage du bouton 'Doubler'</source>
-        <translation>Calibrage du bouton 'Doubler'</translation>
+        <source>Calibrage du bouton &apos;Doubler&apos;</source>
+        <translation>Calibrage du bouton &apos;Doubler&apos;</translation>
     </message>
     <message>
         <source>Doubler</source>
@@ -132,6 +188,14 @@
         <source>Délai de clic (sec)</source>
         <translation>Délai de clic (sec)</translation>
     </message>
+    <message>
+        <source>Aperçu de la mise</source>
+        <translation>Aperçu de la mise</translation>
+    </message>
+    <message>
+        <source>Cliquez au centre de &apos;BANKER&apos; sur le tapis</source>
+        <translation>Cliquez au centre de &apos;BANKER&apos; sur le tapis</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationDialog</name>
@@ -144,8 +208,8 @@
         <translation>Étape %1 / %2</translation>
     </message>
     <message>
-        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</source>
-        <translation>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n'est plus possible de miser afin d'éviter de poser inutilement des jetons</translation>
+        <source>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</source>
+        <translation>NB: lorsque vous cliquez sur le tapis pour calibrer, faites-le quand il n&apos;est plus possible de miser afin d&apos;éviter de poser inutilement des jetons</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -198,12 +262,19 @@
         <translation>Profit</translation>
     </message>
     <message>
-        <source>Première mise %1</source>
-        <translation>Première mise %1</translation>
+        <source>Jeton %1</source>
+        <translation type="vanished">Jeton %1</translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s)</source>
-        <translation><numerusform>%n coup</numerusform><numerusform>%n coups</numerusform></translation>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Première mise %1</source>
+        <translation>Première mise %1</translation>
     </message>
 </context>
 <context>
@@ -276,6 +347,10 @@
         <source>Baccarat</source>
         <translation>Baccarat</translation>
     </message>
+    <message>
+        <source>Fichiers endommagés</source>
+        <translation>Fichiers endommagés</translation>
+    </message>
 </context>
 <context>
     <name>MethodBlockDomConfig</name>
@@ -314,8 +389,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Pas encore d'écart pour cette méthode.</source>
-        <translation>Pas encore d'écart pour cette méthode.</translation>
+        <source>Pas encore d&apos;écart pour cette méthode.</source>
+        <translation>Pas encore d&apos;écart pour cette méthode.</translation>
     </message>
     <message>
         <source>Ecart moyen %1 · Ratio %2 · Bloc %3–%4</source>
@@ -406,8 +481,8 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Cette méthode n'a pas de paramètre.</source>
-        <translation>Cette méthode n'a pas de paramètre.</translation>
+        <source>Cette méthode n&apos;a pas de paramètre.</source>
+        <translation>Cette méthode n&apos;a pas de paramètre.</translation>
     </message>
 </context>
 <context>
@@ -536,8 +611,8 @@
         <translation>Détection AUTO</translation>
     </message>
     <message>
-        <source>Compteur 'ME' positif</source>
-        <translation>Compteur 'ME' positif</translation>
+        <source>Compteur &apos;ME&apos; positif</source>
+        <translation>Compteur &apos;ME&apos; positif</translation>
     </message>
     <message>
         <source>Quick mode intelligent</source>
@@ -557,6 +632,106 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NoxFileDialog</name>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Dossier parent</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>Aucun fichier ici : %1</source>
+        <translation>Aucun fichier ici : %1</translation>
+    </message>
+    <message>
+        <source>Filtre : %1</source>
+        <translation>Filtre : %1</translation>
+    </message>
+    <message>
+        <source>Nom du fichier</source>
+        <translation>Nom du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>NoxMontanteLibrary</name>
+    <message>
+        <source>enregistrement incomplet à l&apos;octet %1</source>
+        <translation>enregistrement incomplet à l&apos;octet %1</translation>
+    </message>
+    <message>
+        <source>nombre de paliers impossible : %1</source>
+        <translation>nombre de paliers impossible : %1</translation>
+    </message>
+    <message>
+        <source>fichier vide</source>
+        <translation>fichier vide</translation>
+    </message>
+    <message>
+        <source>en-tête incomplet</source>
+        <translation>en-tête incomplet</translation>
+    </message>
+    <message>
+        <source>en-tête inconnu</source>
+        <translation>en-tête inconnu</translation>
+    </message>
+    <message>
+        <source>nombre de montantes absent</source>
+        <translation>nombre de montantes absent</translation>
+    </message>
+    <message>
+        <source>nombre de montantes impossible : %1</source>
+        <translation>nombre de montantes impossible : %1</translation>
+    </message>
+    <message>
+        <source>%1 octets inattendus après la dernière montante</source>
+        <translation>%1 octets inattendus après la dernière montante</translation>
+    </message>
+    <message>
+        <source>pas une bibliothèque de montantes, fichier trop grand</source>
+        <translation>pas une bibliothèque de montantes, fichier trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>NoxProfileFile</name>
+    <message>
+        <source>pas un fichier de profil, fichier trop grand</source>
+        <translation>pas un fichier de profil, fichier trop grand</translation>
+    </message>
+    <message>
+        <source>fichier de profil incomplet</source>
+        <translation>fichier de profil incomplet</translation>
+    </message>
+    <message>
+        <source>nombre de méthodes impossible dans le fichier de profil</source>
+        <translation>nombre de méthodes impossible dans le fichier de profil</translation>
+    </message>
+    <message>
+        <source>données inattendues à la fin du fichier de profil</source>
+        <translation>données inattendues à la fin du fichier de profil</translation>
+    </message>
+</context>
+<context>
+    <name>NoxStartupReport</name>
+    <message>
+        <source>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</source>
+        <translation>La bibliothèque de montantes n&apos;a pas pu être lue (%1) : les montantes intégrées sont utilisées.</translation>
+    </message>
+    <message>
+        <source>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</source>
+        <translation>%1 est illisible : les réglages par défaut sont utilisés, le fichier est gardé sous %2.</translation>
     </message>
 </context>
 <context>
@@ -624,8 +799,8 @@
         <translation>Remettre la montante au départ</translation>
     </message>
     <message>
-        <source>La mise n'a pas pu être placée.</source>
-        <translation>La mise n'a pas pu être placée.</translation>
+        <source>La mise n&apos;a pas pu être placée.</source>
+        <translation>La mise n&apos;a pas pu être placée.</translation>
     </message>
     <message>
         <source>Mise interrompue</source>
@@ -654,16 +829,16 @@
         <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Garder les derniers résultats</source>
-        <translation>Garder les derniers résultats</translation>
+        <source>Garder les derniers numéros</source>
+        <translation type="vanished">Garder les derniers numéros</translation>
     </message>
     <message>
         <source>Couper la permanence</source>
         <translation>Couper la permanence</translation>
     </message>
     <message>
-        <source>Taille d'échantillon</source>
-        <translation>Taille d'échantillon</translation>
+        <source>Taille d&apos;échantillon</source>
+        <translation>Taille d&apos;échantillon</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -684,6 +859,10 @@
     <message>
         <source>Ajout des résultats…</source>
         <translation>Ajout des résultats…</translation>
+    </message>
+    <message>
+        <source>Garder les derniers résultats</source>
+        <translation>Garder les derniers résultats</translation>
     </message>
     <message>
         <source>Importer un fichier</source>
@@ -818,8 +997,11 @@
         <translation>Nouvelle session</translation>
     </message>
     <message numerus="yes">
-        <source>La session précédente s'est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
-        <translation><numerusform>La session précédente s'est terminée sans être fermée : %n résultat, le dernier le %1.</numerusform><numerusform>La session précédente s'est terminée sans être fermée : %n résultats, le dernier le %1.</numerusform></translation>
+        <source>La session précédente s&apos;est terminée sans être fermée : %n résultat(s), le dernier le %1.</source>
+        <translation>
+            <numerusform>La session précédente s&apos;est terminée sans être fermée : %n résultat, le dernier le %1.</numerusform>
+            <numerusform>La session précédente s&apos;est terminée sans être fermée : %n résultats, le dernier le %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
@@ -891,6 +1073,18 @@
 <context>
     <name>StepMoveEditor</name>
     <message>
+        <source>Recommancer au début</source>
+        <translation type="vanished">Recommancer au début</translation>
+    </message>
+    <message>
+        <source>Reculer de n palliers</source>
+        <translation type="vanished">Reculer de n palliers</translation>
+    </message>
+    <message>
+        <source>Avancer de n palliers</source>
+        <translation type="vanished">Avancer de n palliers</translation>
+    </message>
+    <message>
         <source>Recommencer au début</source>
         <translation>Recommencer au début</translation>
     </message>
@@ -906,8 +1100,8 @@
 <context>
     <name>TieConfig</name>
     <message>
-        <source>Jouer l'égalité</source>
-        <translation>Jouer l'égalité</translation>
+        <source>Jouer l&apos;égalité</source>
+        <translation>Jouer l&apos;égalité</translation>
     </message>
     <message>
         <source>Gains</source>
@@ -944,6 +1138,114 @@
     <message>
         <source>Montante</source>
         <translation>Montante</translation>
+    </message>
+</context>
+<context>
+    <name>UIHistoryImport</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import arrêté : %n résultats ajoutés.</source>
+        <translation>
+            <numerusform>Import arrêté : %n résultat ajouté.</numerusform>
+            <numerusform>Import arrêté : %n résultats ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats ajoutés.</source>
+        <translation>
+            <numerusform>%n résultat ajouté.</numerusform>
+            <numerusform>%n résultats ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes corrigées (espaces, minuscules).</source>
+        <translation>
+            <numerusform>%n ligne corrigée (espaces, minuscules).</numerusform>
+            <numerusform>%n lignes corrigées (espaces, minuscules).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes illisibles ignorées (n° %1).</source>
+        <translation>
+            <numerusform>%n ligne illisible ignorée (n° %1).</numerusform>
+            <numerusform>%n lignes illisibles ignorées (n° %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
+        <translation>
+            <numerusform>%n résultat non ajouté : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform>
+            <numerusform>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n résultats refusés par le moteur (limite du capital).</source>
+        <translation>
+            <numerusform>%n résultat refusé par le moteur (limite du capital).</numerusform>
+            <numerusform>%n résultats refusés par le moteur (limite du capital).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
+        <translation>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</translation>
+    </message>
+</context>
+<context>
+    <name>UIWrapper</name>
+    <message>
+        <source>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</source>
+        <translation>Session Wayland : les clics de la mise automatique n&apos;atteignent que les programmes lancés sous XWayland, pas un navigateur lancé en Wayland. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0, Chrome : --ozone-platform=x11), puis confirmez-le dans Paramètres, Calibration.</translation>
+    </message>
+    <message>
+        <source>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</source>
+        <translation>La mise automatique n&apos;est pas disponible : la souris ne peut pas être commandée.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a pas pu être chargé : %1.</source>
+        <translation>Le profil n&apos;a pas pu être chargé : %1.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Le profil n&apos;a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier de méthodes n&apos;a pas pu être lu.</source>
+        <translation>Le fichier de méthodes n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
+        <translation>Méthodes importées : %1. Lignes refusées : 0.</translation>
+    </message>
+    <message>
+        <source>ligne %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>lignes %1</source>
+        <translation>lignes %1</translation>
+    </message>
+    <message>
+        <source>%1 et suivantes</source>
+        <translation>%1 et suivantes</translation>
+    </message>
+    <message>
+        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
+        <translation>Méthodes importées : %1. Lignes refusées : %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Les montantes n&apos;ont pas pu être enregistrées : %1.</source>
+        <translation>Les montantes n&apos;ont pas pu être enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>Les montantes n&apos;ont pas pu être importées : %1.</source>
+        <translation>Les montantes n&apos;ont pas pu être importées : %1.</translation>
+    </message>
+    <message>
+        <source>Montantes importées : %1.</source>
+        <translation>Montantes importées : %1.</translation>
     </message>
 </context>
 <context>
@@ -1022,147 +1324,18 @@
     </message>
 </context>
 <context>
-    <name>NoxMontanteLibrary</name>
+    <name>WaylandNotice</name>
     <message>
-        <source>enregistrement incomplet à l'octet %1</source>
-        <translation>enregistrement incomplet à l'octet %1</translation>
-    </message>
-    <message>
-        <source>nombre de paliers impossible : %1</source>
-        <translation>nombre de paliers impossible : %1</translation>
+        <source>Session Wayland : les clics n&apos;atteignent peut-être pas la table</source>
+        <translation>Session Wayland : les clics n&apos;atteignent peut-être pas la table</translation>
     </message>
     <message>
-        <source>fichier vide</source>
-        <translation>fichier vide</translation>
+        <source>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</source>
+        <translation>La mise automatique et la calibration cliquent par X11 : seuls les programmes lancés sous XWayland reçoivent ces clics. Un navigateur lancé en Wayland, ce que font par défaut les navigateurs récents, ne les reçoit pas. Ouvrez une session X11, ou lancez le navigateur sous XWayland (Firefox : MOZ_ENABLE_WAYLAND=0 firefox, Chrome : --ozone-platform=x11). La confirmation ci-dessous vaut jusqu&apos;à la fermeture du programme.</translation>
     </message>
     <message>
-        <source>en-tête incomplet</source>
-        <translation>en-tête incomplet</translation>
-    </message>
-    <message>
-        <source>en-tête inconnu</source>
-        <translation>en-tête inconnu</translation>
-    </message>
-    <message>
-        <source>nombre de montantes absent</source>
-        <translation>nombre de montantes absent</translation>
-    </message>
-    <message>
-        <source>nombre de montantes impossible : %1</source>
-        <translation>nombre de montantes impossible : %1</translation>
-    </message>
-    <message>
-        <source>%1 octets inattendus après la dernière montante</source>
-        <translation>%1 octets inattendus après la dernière montante</translation>
-    </message>
-    <message>
-        <source>pas une bibliothèque de montantes, fichier trop grand</source>
-        <translation>pas une bibliothèque de montantes, fichier trop grand</translation>
-    </message>
-</context>
-<context>
-    <name>NoxProfileFile</name>
-    <message>
-        <source>pas un fichier de profil, fichier trop grand</source>
-        <translation>pas un fichier de profil, fichier trop grand</translation>
-    </message>
-    <message>
-        <source>fichier de profil incomplet</source>
-        <translation>fichier de profil incomplet</translation>
-    </message>
-    <message>
-        <source>nombre de méthodes impossible dans le fichier de profil</source>
-        <translation>nombre de méthodes impossible dans le fichier de profil</translation>
-    </message>
-    <message>
-        <source>données inattendues à la fin du fichier de profil</source>
-        <translation>données inattendues à la fin du fichier de profil</translation>
-    </message>
-</context>
-<context>
-    <name>UIWrapper</name>
-    <message>
-        <source>Le profil n'a pas pu être chargé : %1.</source>
-        <translation>Le profil n'a pas pu être chargé : %1.</translation>
-    </message>
-    <message>
-        <source>Le profil n'a pas pu être enregistré : %1.</source>
-        <translation>Le profil n'a pas pu être enregistré : %1.</translation>
-    </message>
-    <message>
-        <source>Le fichier de méthodes n'a pas pu être lu.</source>
-        <translation>Le fichier de méthodes n'a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>Méthodes importées : %1. Lignes refusées : 0.</source>
-        <translation>Méthodes importées : %1. Lignes refusées : 0.</translation>
-    </message>
-    <message>
-        <source>ligne %1</source>
-        <translation>ligne %1</translation>
-    </message>
-    <message>
-        <source>lignes %1</source>
-        <translation>lignes %1</translation>
-    </message>
-    <message>
-        <source>%1 et suivantes</source>
-        <translation>%1 et suivantes</translation>
-    </message>
-    <message>
-        <source>Méthodes importées : %1. Lignes refusées : %2 (%3).</source>
-        <translation>Méthodes importées : %1. Lignes refusées : %2 (%3).</translation>
-    </message>
-    <message>
-        <source>Les montantes n'ont pas pu être enregistrées : %1.</source>
-        <translation>Les montantes n'ont pas pu être enregistrées : %1.</translation>
-    </message>
-    <message>
-        <source>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</source>
-        <translation>La mise automatique n'est pas disponible : la souris ne peut pas être commandée.</translation>
-    </message>
-    <message>
-        <source>Les montantes n'ont pas pu être importées : %1.</source>
-        <translation>Les montantes n'ont pas pu être importées : %1.</translation>
-    </message>
-    <message>
-        <source>Montantes importées : %1.</source>
-        <translation>Montantes importées : %1.</translation>
-    </message>
-</context>
-<context>
-    <name>UIHistoryImport</name>
-    <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>Impossible de lire le fichier %1 : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Import arrêté : %n résultats ajoutés.</source>
-        <translation><numerusform>Import arrêté : %n résultat ajouté.</numerusform><numerusform>Import arrêté : %n résultats ajoutés.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats ajoutés.</source>
-        <translation><numerusform>%n résultat ajouté.</numerusform><numerusform>%n résultats ajoutés.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lignes corrigées (espaces, minuscules).</source>
-        <translation><numerusform>%n ligne corrigée (espaces, minuscules).</numerusform><numerusform>%n lignes corrigées (espaces, minuscules).</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lignes illisibles ignorées (n° %1).</source>
-        <translation><numerusform>%n ligne illisible ignorée (n° %1).</numerusform><numerusform>%n lignes illisibles ignorées (n° %1).</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</source>
-        <translation><numerusform>%n résultat non ajouté : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform><numerusform>%n résultats non ajoutés : la permanence est limitée à %1 résultats. Coupez-la avec « Couper la permanence » ou commencez une nouvelle session, puis importez la suite.</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n résultats refusés par le moteur (limite du capital).</source>
-        <translation><numerusform>%n résultat refusé par le moteur (limite du capital).</numerusform><numerusform>%n résultats refusés par le moteur (limite du capital).</numerusform></translation>
-    </message>
-    <message>
-        <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
-        <translation>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</translation>
+        <source>La table tourne sous XWayland</source>
+        <translation>La table tourne sous XWayland</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,34 @@ QtObject {
     readonly property Metrics metrics: Metrics {}
     readonly property FontSizes fontSizes: FontSizes {}
 
+    // The theme's colours as a window palette, for what draws with the palette rather than with
+    // the Theme: Qt's own dialogs (the file dialog of QtQuick.Dialogs, drawn by Qt Quick Controls
+    // where the platform has no dialog of its own) and the fall-back controls of the style.
+    function applyPalette(palette: var) {
+        palette.window = colors.surfaceRaised
+        palette.windowText = colors.text
+        palette.base = colors.surface
+        palette.alternateBase = colors.surfaceRaised
+        palette.text = colors.text
+        palette.button = colors.surfaceHover
+        palette.buttonText = colors.text
+        palette.brightText = colors.text
+        palette.placeholderText = colors.textMuted
+        palette.light = colors.surface
+        palette.midlight = colors.surfaceHover
+        palette.mid = colors.border
+        palette.dark = colors.border
+        palette.shadow = "black"
+        palette.highlight = colors.accent
+        palette.highlightedText = colors.text
+        palette.toolTipBase = colors.surfaceRaised
+        palette.toolTipText = colors.text
+        palette.link = colors.accent
+        palette.disabled.windowText = colors.textDisabled
+        palette.disabled.text = colors.textDisabled
+        palette.disabled.buttonText = colors.textDisabled
+    }
+
     // The colour of a played value: 1 PLAYER, 2 BANKER, anything else TIE.
     function resultColor(value: int): color {
         return value === 1 ? colors.player : value === 2 ? colors.banker : colors.tie
