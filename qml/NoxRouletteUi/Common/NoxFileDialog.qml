@@ -63,7 +63,9 @@ NoxDialog {
         fileName = ""
         list.currentIndex = -1
     }
-    onAccepted: selectedFile = "file://" + folderPath.replace(/\/+$/, "") + "/" + chosenName()
+    // The file of the name chosen; without a name (set from outside), selectedFile stays.
+    onAccepted: if (chosenName().length > 0)
+                    selectedFile = "file://" + folderPath.replace(/\/+$/, "") + "/" + chosenName()
 
     RowLayout {
         Layout.fillWidth: true
