@@ -67,10 +67,12 @@ void playEvening(NoxEngine &engine, QRandomGenerator &rng, int actions,
     for (int i = 0; i < actions; ++i) {
         const int r = int(rng.bounded(100));
         if (r < 66) {
-            try {
+            if (engine.playRefusal().isEmpty()) {
                 engine.playValueInternal(randomCoup(rng)).waitForFinished();
-            } catch (const NoxPlayRefused &) {
-                // the money guard: a progression ran away; the evening goes on with undos
+            } else {
+                // The money guard: a progression ran away. The player does what the refusal
+                // says: the bankroll starts again, the history stays.
+                engine.restart(true, false);
             }
         } else if (r < 71) {
             engine.cancelPlay().waitForFinished();
