@@ -55,12 +55,17 @@ start_app() { # log-name
     eval "$(xdotool getwindowgeometry --shell "$wid")" # X Y WIDTH HEIGHT
     win_x=$X
     win_y=$Y
-    # The first frame: the header shows the window's background colour.
+}
+screen_pixel() { # x y, relative to the window -> "r,g,b" on the screen
+    local x=$((win_x + $1)) y=$((win_y + $2))
+    convert x:root -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info: 2>/dev/null
+}
+wait_for_color() { # x y r g b: waits up to 20 s for that colour at that point of the window
     for _ in $(seq 100); do
-        [ "$(convert x:root -format "%[fx:int(255*p{$((win_x + 200)),$((win_y + 4))}.r)]" info: 2>/dev/null)" = 14 ] && break
+        is_color "$(screen_pixel "$1" "$2")" "$3" "$4" "$5" && return 0
         sleep 0.2
     done
-    sleep 1
+    return 1
 }
 kill_app() {
     kill -9 "$app_pid"
@@ -94,16 +99,22 @@ differing() { # a.png b.png diff.png -> the number of pixels that differ by more
 restore() { # round-name
     [ -f "$dir/session.journal" ] || fail "$1: no session journal was left by the killed program"
     start_app "$1-restart"
+    # The offer ("Session interrompue") dims the screen; its "Restaurer" button is gold.
+    wait_for_color 359 415 217 177 90 || fail "$1: the restore offer did not appear"
     shot "$1-offer"
     # The offer's title bar sits above the play screen's dashboard: its buttons at y 424.
     click 359 424
     away
+    wait_for_color 200 4 14 22 19 || fail "$1: the offer did not close"
     sleep 1.5
     [ -f "$dir/session.journal.interrupted" ] && fail "$1: session.journal.interrupted remains after the restore"
 }
 
 # Round 1: a player's evening, then a kill once everything is on disk.
 start_app first
+# The first frame: the header shows the window's background colour.
+wait_for_color 200 4 14 22 19 || fail "the play screen was not drawn"
+sleep 1
 click $settings_x $header_y
 click 200 70                        # "Gestion Financière"
 type_in() { # x y text: replaces the text of a number field
