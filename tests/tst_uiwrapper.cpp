@@ -702,7 +702,9 @@ private slots:
         QVERIFY(reader.loadMontanteLibrary(QUrl::fromLocalFile(library)));
         QVERIFY(reader.montanteList(NoxMethodType::plein).size() > 0);
 
-        // A directory where the file should be: the write fails and the screen is told.
+        // A directory where the file should be: the write fails and the screen is told. The
+        // engine's own writer first finishes what it was asked (it writes the library too).
+        root.engine()->saveSettings();
         QVERIFY(QFile::remove(library));
         QVERIFY(QDir().mkpath(library));
         QVERIFY(!ui.upsertUserMontante(-1, model));
