@@ -19,7 +19,7 @@ void forEachLine(QStringView text, F &&f)
     }
 }
 
-/// The part before and after the only colon of a line of acceptable length.
+/// What stands before and after the only colon of a line of acceptable length.
 std::optional<std::pair<QStringView, QStringView>> splitAtColon(QStringView line)
 {
     if (line.size() > NoxNumberListParser::kMaxLineLength) {
