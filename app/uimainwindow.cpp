@@ -1,8 +1,8 @@
 #include "uimainwindow.h"
 
-#include "autobet/noxinput.h"
-#include "autobet/platform/noxplatforminput.h"
 #include "calibration/noxmousecapture.h"
+#include "input/noxinput.h"
+#include "input/platform/noxplatforminput.h"
 #include "uiappsettings.h"
 #include "uiscreengeometry.h"
 #include "uiwrapper.h"

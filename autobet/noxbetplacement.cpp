@@ -3,8 +3,8 @@
 #include "autobet/noxautobetlogging.h"
 #include "autobet/noxclickplanner.h"
 #include "autobet/noxclickservice.h"
-#include "autobet/noxinput.h"
 #include "calibration/icalibration.h"
+#include "input/noxinput.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>

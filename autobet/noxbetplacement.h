@@ -2,7 +2,7 @@
 
 #include "autobet/noxbetplan.h"
 #include "autobet/noxbetresult.h"
-#include "engine/noxbet.h"
+#include "core/noxbet.h"
 
 #include <QObject>
 #include <QPointer>

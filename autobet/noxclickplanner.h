@@ -1,7 +1,7 @@
 #pragma once
 
 #include "autobet/noxclickplan.h"
-#include "engine/noxbet.h"
+#include "core/noxbet.h"
 
 #include <QMap>
 

@@ -6,11 +6,11 @@
 // "per_coup" is the mean time of one coup; the figures for 1,000 and 10,000 values should
 // be close, since no statistic may cost more as the history grows.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodcontext.h"
+#include "core/noxmethodinterface.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodcontext.h"
-#include "engine/noxmethodinterface.h"
-#include "engine/noxmethodstate.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -6,8 +6,8 @@
 // bytes_per_record is the resident growth over the records every state keeps (a state records
 // only the coups it had a proposal for).
 
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethodstate.h"
 
 #include "residentmemory.h"
 

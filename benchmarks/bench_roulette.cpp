@@ -8,8 +8,8 @@
 // 10,000-value history under 500 MB of resident memory. The CPU column counts every thread of
 // the process, so it stays meaningful on a loaded machine where the real time does not.
 
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethodstate.h"
 
 #include "residentmemory.h"
 

@@ -9,9 +9,9 @@
 // queued refreshes that run on the GUI thread. The goal is under 2 ms, so that entering a
 // result never costs a frame.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
 #include "uifilteredmethodlistmodel.h"
 #include "uiwrapper.h"

@@ -18,9 +18,9 @@
 // The basic render loop is forced so that the whole frame runs on the GUI thread, where it is
 // timed. Nothing is persisted: every settings file lives in a temporary directory.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "noxqmlimports.h"
 #include "noxstartup.h"
 #include "uinavigator.h"

@@ -1,6 +1,6 @@
 #include "calibration/mousetracker.h"
 
-#include "autobet/noxinput.h"
+#include "input/noxinput.h"
 
 #include <QTimer>
 

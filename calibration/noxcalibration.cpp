@@ -1,7 +1,7 @@
 #include "calibration/noxcalibration.h"
 
-#include "autobet/noxautobetlogging.h"
-#include "engine/noxsettingsstore.h"
+#include "calibration/noxcalibrationlogging.h"
+#include "core/noxsettingsstore.h"
 
 #include <QMetaEnum>
 
@@ -263,7 +263,7 @@ NoxCalibrationItemList NoxCalibration::calibrationItems() const
         }
     }
     for (Id id : std::as_const(missing)) {
-        qCWarning(lcNoxAutobet).noquote() << QStringLiteral("No calibration for ") + enumName(id);
+        qCWarning(lcNoxCalibration).noquote() << QStringLiteral("No calibration for ") + enumName(id);
     }
     return items;
 }
@@ -336,9 +336,9 @@ void NoxCalibration::deriveNumberGridLocked()
         item.itemId = offset(Id::N0, n);
         item.x = x;
         item.y = y;
-        qCDebug(lcNoxAutobet).noquote() << QStringLiteral("i:") + enumName(item.itemId) +
-                                               QStringLiteral(" x:") + QString::number(x) +
-                                               QStringLiteral(" y:") + QString::number(y);
+        qCDebug(lcNoxCalibration).noquote() << QStringLiteral("i:") + enumName(item.itemId) +
+                                                   QStringLiteral(" x:") + QString::number(x) +
+                                                   QStringLiteral(" y:") + QString::number(y);
     };
     const int x1 = X(1), y1 = Y(1), x19 = X(19), y19 = Y(19);
     const int rx = ((X(21) - X(3)) / 6 + (x19 - x1) / 6) / 2;

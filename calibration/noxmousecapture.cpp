@@ -1,7 +1,7 @@
 #include "calibration/noxmousecapture.h"
 
-#include "autobet/noxautobetlogging.h"
 #include "calibration/nativewindow.h"
+#include "calibration/noxcalibrationlogging.h"
 
 #include <cmath>
 
@@ -61,8 +61,8 @@ QRect NoxMouseCapture::nativeGeometry(const QRect &geometry, const QRect &screen
 
 void NoxMouseCapture::capturedClicked(QPoint position)
 {
-    qCDebug(lcNoxAutobet).noquote() << QStringLiteral("Mouse captured ") + QString::number(position.x()) +
-                                           QLatin1Char(' ') + QString::number(position.y());
+    qCDebug(lcNoxCalibration).noquote() << QStringLiteral("Mouse captured ") + QString::number(position.x()) +
+                                               QLatin1Char(' ') + QString::number(position.y());
     if (!isInsideWindow(position)) {
         emit capturedClick(position);
     }

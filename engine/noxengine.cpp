@@ -1,16 +1,16 @@
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxfavoritesinterface.h"
+#include "core/noxbetitem.h"
+#include "core/noxfavoritesinterface.h"
+#include "core/noxlogging.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxsnapshotcontext.h"
+#include "core/noxstepmetrics.h"
 #include "engine/noxjournalcodec.h"
-#include "engine/noxlogging.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "engine/noxplayrefused.h"
 #include "engine/noxpoolrunnable.h"
-#include "engine/noxsnapshotcontext.h"
-#include "engine/noxstepmetrics.h"
 #include "methods/noxfactory.h"
 #include "money/noxmontante.h"
 
@@ -754,9 +754,9 @@ void NoxEngine::appendStateLocked(NoxMethodState *state)
     method->setIndex(d->statesById.isEmpty() ? 0 : d->statesById.lastKey() + 1);
     d->states.append(state);
     d->statesById.insert(method->index(), state);
-    if (method->name() == u"Favoris") {
+    if (method->role() == NoxMethod::Role::Favorites) {
         d->favoritesState = state;
-    } else if (method->name() == u"AUTO Top") {
+    } else if (method->role() == NoxMethod::Role::TopAuto) {
         d->autoState = state;
     }
     state->publish();

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "engine/noxbet.h"
+#include "core/noxbet.h"
+#include "core/noxmethodparameter.h"
+#include "core/noxnotification.h"
 #include "engine/noxengineconfig.h"
-#include "engine/noxmethodparameter.h"
-#include "engine/noxnotification.h"
 #include "engine/noxsessionjournal.h"
+#include "methods/noxstatesink.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
@@ -44,7 +45,7 @@ struct NoxNumberListReading;
 /// the task finishes (signals included), the exception is logged and stored in the task's
 /// future, and the next tasks run as usual. Destruction discards the queued tasks, waits for
 /// the running one and for the batches, then writes the settings.
-class NoxEngine : public QObject
+class NoxEngine : public QObject, public NoxStateSink
 {
     Q_OBJECT
 
@@ -97,8 +98,8 @@ public:
     /// (Re)loads the method catalogue of the engine's game; user methods are kept.
     void loadMethods();
     /// Hands a state over: assigns the next catalogue index and the engine's defaults.
-    void addMethodState(NoxMethodState *state);
-    [[nodiscard]] QList<NoxMethodState *> methodStates() const;
+    void addMethodState(NoxMethodState *state) override;
+    [[nodiscard]] QList<NoxMethodState *> methodStates() const override;
     [[nodiscard]] NoxMethodState *methodState(int methodId) const;
     void setMethodActive(int methodId, bool active);
     /// setMethodActive() for several methods, with one update of the bets.

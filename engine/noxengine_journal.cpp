@@ -4,12 +4,12 @@
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
+#include "core/noxlogging.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodparameterinterface.h"
+#include "core/noxmethodstate.h"
+#include "core/noxsnapshotcontext.h"
 #include "engine/noxjournalcodec.h"
-#include "engine/noxlogging.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodparameterinterface.h"
-#include "engine/noxmethodstate.h"
-#include "engine/noxsnapshotcontext.h"
 #include "methods/methodeauto.h"
 #include "money/noxmontante.h"
 

@@ -3,8 +3,8 @@
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
+#include "core/noxlogging.h"
 #include "engine/noxenginesettings.h"
-#include "engine/noxlogging.h"
 #include "money/martingaleclassique.h"
 #include "money/montante7boules.h"
 #include "money/montantecs.h"

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "calibration/noxcalibration.h"
+#include "core/noxnotification.h"
+#include "core/noxsettingsstore.h"
 #include "engine/noxdeferredwriter.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
-#include "engine/noxnotification.h"
 #include "engine/noxpoolrunnable.h"
 #include "engine/noxsessionjournal.h"
-#include "engine/noxsettingsstore.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 

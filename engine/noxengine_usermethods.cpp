@@ -3,10 +3,11 @@
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxlogging.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxbetitem.h"
+#include "core/noxlogging.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxresource.h"
 #include "methods/noxfactory.h"
 #include "methods/noxnumberlistparser.h"
 
@@ -45,11 +46,7 @@ bool isUserMethodItem(int id, bool baccarat)
 
 QString NoxEngine::readResource(const QString &name)
 {
-    QFile file(QStringLiteral(":/data/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        throw std::runtime_error(QString(QStringLiteral("Error: missing resource ") + name).toStdString());
-    }
-    return QString::fromUtf8(file.readAll());
+    return noxReadResource(name);
 }
 
 QString NoxEngine::userMethodsPath() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxmethodstate.h"
+#include "core/noxmethodstate.h"
 
 namespace Nox {
 

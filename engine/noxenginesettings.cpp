@@ -1,8 +1,8 @@
 #include "engine/noxenginesettings.h"
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
-#include "engine/noxsettingsstore.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxsettingsstore.h"
 
 #include <array>
 

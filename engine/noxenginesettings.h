@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/noxenums.h"
 #include "engine/noxengineconfig.h"
-#include "engine/noxenums.h"
 #include "money/noxfinancial.h"
 
 #include <QMap>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/noxmethodparameter.h"
+#include "core/noxnotification.h"
 #include "engine/noxengineconfig.h"
-#include "engine/noxmethodparameter.h"
-#include "engine/noxnotification.h"
 #include "money/noxfinancial.h"
 
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "engine/noxsessionjournal.h"
 
+#include "core/noxlogging.h"
 #include "engine/noxdeferredwriter.h"
-#include "engine/noxlogging.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "methods/methodeauto.h"
 
-#include "engine/noxmethodcontext.h"
-#include "engine/noxmethodstate.h"
-#include "methods/noxmethodmetrics.h"
+#include "core/noxmethodcontext.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodstate.h"
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodinterface.h"
-#include "engine/noxmethodsorttype.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodinterface.h"
+#include "core/noxmethodsorttype.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #include "methods/methodecshawksrn.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxmethodcontext.h"
+#include "core/noxbetitem.h"
+#include "core/noxmethodcontext.h"
 
 namespace Nox {
 

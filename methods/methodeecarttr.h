@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethoddetailsinterface.h"
-#include "engine/noxmethodinterface.h"
+#include "core/noxmethod.h"
+#include "core/noxmethoddetailsinterface.h"
+#include "core/noxmethodinterface.h"
 
 #include <array>
 

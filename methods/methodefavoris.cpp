@@ -1,7 +1,7 @@
 #include "methods/methodefavoris.h"
 
-#include "engine/noxlogging.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxlogging.h"
+#include "core/noxmethodstate.h"
 #include "methods/noxwheel.h"
 
 #include <QSet>

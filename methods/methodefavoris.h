@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/noxfavoritesinterface.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodparameterinterface.h"
+#include "core/noxfavoritesinterface.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodparameterinterface.h"
 
 namespace Nox {
 

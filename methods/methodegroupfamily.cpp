@@ -15,7 +15,7 @@
 #include "methods/methodesuiveusesix.h"
 #include "methods/methodesuiveusetr.h"
 
-#include "engine/noxmethodcontext.h"
+#include "core/noxmethodcontext.h"
 #include "methods/noxroulettetable.h"
 
 #include <QStringList>

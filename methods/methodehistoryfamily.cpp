@@ -12,7 +12,7 @@
 #include "methods/methodetop.h"
 #include "methods/methodetriplette.h"
 
-#include "engine/noxmethodcontext.h"
+#include "core/noxmethodcontext.h"
 #include "methods/noxroulettetable.h"
 #include "methods/noxwheel.h"
 

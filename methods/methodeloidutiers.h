@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodinterface.h"
-#include "engine/noxmethodparameterinterface.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodinterface.h"
+#include "core/noxmethodparameterinterface.h"
 
 namespace Nox {
 

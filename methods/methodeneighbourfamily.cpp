@@ -17,7 +17,7 @@
 #include "methods/methodevoisinsplus.h"
 #include "methods/methodevoisinx.h"
 
-#include "engine/noxmethodcontext.h"
+#include "core/noxmethodcontext.h"
 #include "methods/noxroulettetable.h"
 #include "methods/noxwheel.h"
 

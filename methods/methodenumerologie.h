@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodinterface.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodinterface.h"
 
 namespace Nox {
 

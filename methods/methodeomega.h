@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethoddetailsinterface.h"
-#include "engine/noxmethodinterface.h"
-#include "engine/noxmethodparameterinterface.h"
+#include "core/noxmethod.h"
+#include "core/noxmethoddetailsinterface.h"
+#include "core/noxmethodinterface.h"
+#include "core/noxmethodparameterinterface.h"
 
 #include <array>
 

@@ -7,9 +7,9 @@
 #include "methods/methodesignature.h"
 #include "methods/methodesignaturebase.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxitem.h"
-#include "engine/noxmethodcontext.h"
+#include "core/noxbetitem.h"
+#include "core/noxitem.h"
+#include "core/noxmethodcontext.h"
 #include "methods/noxroulettetable.h"
 #include "methods/noxwheel.h"
 

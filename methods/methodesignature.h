@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxmethoddetailsinterface.h"
+#include "core/noxmethoddetailsinterface.h"
 #include "methods/methodesignaturebase.h"
 
 namespace Nox {

@@ -11,7 +11,7 @@
 #include "methods/methodethorp.h"
 #include "methods/noxsectorrepeattracker.h"
 
-#include "engine/noxmethodcontext.h"
+#include "core/noxmethodcontext.h"
 #include "methods/noxroulettetable.h"
 #include "methods/noxwheel.h"
 

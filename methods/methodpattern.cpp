@@ -1,6 +1,6 @@
 #include "methods/methodpattern.h"
 
-#include "engine/noxmethodcontext.h"
+#include "core/noxmethodcontext.h"
 
 namespace Nox {
 

@@ -1,11 +1,11 @@
 #include "methods/noxfactory.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxengine.h"
-#include "engine/noxlogging.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
-#include "engine/noxstatisticsprofile.h"
+#include "core/noxbetitem.h"
+#include "core/noxlogging.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxresource.h"
+#include "core/noxstatisticsprofile.h"
 #include "methods/methodeauto.h"
 #include "methods/methodebaccarahawkspb.h"
 #include "methods/methodebaccarainvhawkspb.h"
@@ -17,8 +17,8 @@
 
 namespace Nox {
 
-NoxFactory::NoxFactory(NoxEngine *engine, const NoxStatisticsProfile *profile)
-    : m_engine(engine)
+NoxFactory::NoxFactory(NoxStateSink *sink, const NoxStatisticsProfile *profile)
+    : m_sink(sink)
     , m_profile(profile)
 {}
 
@@ -94,8 +94,7 @@ NoxMethodState *NoxFactory::userMethod(const QString &name, const QList<int> &id
 void NoxFactory::loadNumberSetMethods(const QString &resource, const QString &autoName, int quickRank)
 {
     QSet<int> candidates;
-    for (const NoxNumberListParser::Record &record :
-         NoxNumberListParser::parse(NoxEngine::readResource(resource))) {
+    for (const NoxNumberListParser::Record &record : NoxNumberListParser::parse(noxReadResource(resource))) {
         NoxMethodState *state =
             numberListMethod(QStringLiteral("AZ") + record.name, record.ids, NoxMethodSubType::none, -1);
         if (!state) {
@@ -118,7 +117,7 @@ void NoxFactory::add(NoxMethodState *state)
     if (m_profile) {
         state->setProfile(m_profile);
     }
-    m_engine->addMethodState(state);
+    m_sink->addMethodState(state);
 }
 
 void NoxFactory::setQuickMode(NoxMethodState *state, int rank)
@@ -130,7 +129,7 @@ void NoxFactory::setQuickMode(NoxMethodState *state, int rank)
 QSet<int> NoxFactory::collect(const std::function<bool(const NoxMethodState *)> &filter) const
 {
     QSet<int> indexes;
-    for (const NoxMethodState *s : m_engine->methodStates()) {
+    for (const NoxMethodState *s : m_sink->methodStates()) {
         if (filter(s)) {
             indexes.insert(s->method()->index());
         }
@@ -181,8 +180,9 @@ void NoxFactory::loadBaccaraMethods()
     }
 
     const auto addAuto = [&](const char *name, NoxMethodSortType sort, int flags, const QSet<int> &candidates,
-                             int rank) {
+                             int rank, NoxMethod::Role role = NoxMethod::Role::None) {
         auto *method = new MethodeAuto(QString::fromLatin1(name), sort, false, flags);
+        method->setRole(role);
         method->setCandidateIndexes(candidates);
         NoxMethodState *s = addEntry(method, m_blockPercentage1, m_nbBlockDom2, 8, m_offset1, baccarat);
         s->setPlayModeFlag(NoxMethodState::NormalList, false);
@@ -194,7 +194,7 @@ void NoxFactory::loadBaccaraMethods()
         return collect([&names](const NoxMethodState *s) { return names.contains(s->method()->name()); });
     };
     addAuto("AUTO Tendance", ScoreTendance, 0, {}, -1);
-    addAuto("AUTO Top", Score, NoxMethodState::NormalList, {}, -1);
+    addAuto("AUTO Top", Score, NoxMethodState::NormalList, {}, -1, NoxMethod::Role::TopAuto);
     addAuto("AUTO Ratio", ScoreRatioCt, 0, {}, -1);
 
     addEntry(new MethodeBaccaraHawksPB(QStringLiteral("H(P/B)")), m_blockPercentage1, m_nbBlockDom2, 6,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/noxenums.h"
+#include "core/noxenums.h"
+#include "methods/noxstatesink.h"
 
 #include <QList>
 #include <QSet>
@@ -10,21 +11,21 @@
 
 namespace Nox {
 
-class NoxEngine;
 class NoxMethod;
 class NoxMethodState;
 struct NoxStatisticsProfile;
 
-/// Fills an engine with the method catalogue of its game. Short-lived: the engine makes one
-/// for each (re)load; methods and states belong to the engine afterwards.
+/// Makes the method catalogue of a game and hands each state to a sink (the engine, in the
+/// program). Short-lived: the engine makes one for each (re)load; methods and states belong
+/// to the sink afterwards.
 class NoxFactory
 {
 public:
     /// Marker of stateFor(): keep the method's own block percentage.
     static constexpr int kKeepBlockPercentage = INT_MIN;
 
-    /// profile: handed to every state before it joins the engine (may be null).
-    NoxFactory(NoxEngine *engine, const NoxStatisticsProfile *profile);
+    /// profile: handed to every state before it joins the sink (may be null).
+    NoxFactory(NoxStateSink *sink, const NoxStatisticsProfile *profile);
 
     /// The 78 methods of the baccarat edition, in catalogue order.
     void loadBaccaraMethods();
@@ -51,10 +52,10 @@ public:
     /// A state for an existing method with the registration defaults.
     NoxMethodState *stateFor(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
                              double tendencyOffset);
-    /// Hands the state to the engine (after giving it the factory's profile).
+    /// Hands the state to the sink (after giving it the factory's profile).
     void add(NoxMethodState *state);
     static void setQuickMode(NoxMethodState *state, int rank);
-    /// The catalogue indexes of the engine's states that `filter` accepts.
+    /// The catalogue indexes of the sink's states that `filter` accepts.
     [[nodiscard]] QSet<int> collect(const std::function<bool(const NoxMethodState *)> &filter) const;
 
 private:
@@ -62,7 +63,7 @@ private:
     /// dominant block count and notification threshold, and the tendency offset (truncated).
     static void applyDefaults(NoxMethodState *state, int blockPercentage, int nbBlockDom, int ecartNotif,
                               double tendencyOffset);
-    /// Registers one entry: the method defaults, the state, the engine, then the entry's profile.
+    /// Registers one entry: the method defaults, the state, the sink, then the entry's profile.
     /// A roulette method class, with the registration defaults of its kind.
     NoxMethodState *addRouletteMethod(NoxMethod *method);
     /// A roulette number list with its defaults (null for an unknown item).
@@ -71,7 +72,7 @@ private:
     NoxMethodState *addEntry(NoxMethod *method, int blockPercentage, int nbBlockDom, int ecartNotif,
                              double tendencyOffset, const NoxStatisticsProfile &profile);
 
-    NoxEngine *m_engine;
+    NoxStateSink *m_sink;
     const NoxStatisticsProfile *m_profile;
     // Registration constants.
     const int m_blockPercentage1 = 85;

@@ -3,10 +3,10 @@
 
 #include "methods/noxfactory.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxbetitem.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxresource.h"
 #include "methods/methodeassociation.h"
 #include "methods/methodeauto.h"
 #include "methods/methodecolhot.h"
@@ -310,7 +310,7 @@ void NoxFactory::loadGenericMethods()
     addRouletteMethod(new MethodeTendanceSecteur(str("Tendance Secteur"), false));
     addRouletteMethod(new MethodeTendanceSecteur(str("Tend Secteur inverse"), true));
     addRouletteMethod(new MethodeVoisinsPlus(str("Voisins +")));
-    const QString series = NoxEngine::readResource(QStringLiteral("seriegrp.txt"));
+    const QString series = noxReadResource(QStringLiteral("seriegrp.txt"));
     addRouletteMethod(new MethodeGP(str("GP"), series, false));
     addRouletteMethod(new MethodeGP(str("GP inverse"), series, true));
     addRouletteMethod(new MethodeCSReverseCouleur(str("1 - Reverse couleurs")));
@@ -406,8 +406,10 @@ void NoxFactory::loadGenericMethods()
 
     // 16. Automatic methods.
     const auto addAuto = [this](const char *name, NoxMethodSortType sort, int flags,
-                                const QSet<int> &candidates, int rank) {
+                                const QSet<int> &candidates, int rank,
+                                NoxMethod::Role role = NoxMethod::Role::None) {
         auto *method = new MethodeAuto(str(name), sort, false, flags);
+        method->setRole(role);
         method->setCandidateIndexes(candidates);
         NoxMethodState *state = stateFor(method, m_blockPercentage1, m_nbBlockDom2, 8, m_offset1);
         state->setPlayModeFlag(NoxMethodState::NormalList, false);
@@ -423,7 +425,7 @@ void NoxFactory::loadGenericMethods()
         });
     };
     addAuto("AUTO Tendance", ScoreTendance, 0, {}, -1);
-    addAuto("AUTO Top", Score, NoxMethodState::NormalList, {}, -1);
+    addAuto("AUTO Top", Score, NoxMethodState::NormalList, {}, -1, NoxMethod::Role::TopAuto);
     addAuto("AUTO Ratio", ScoreRatioCt, 0, {}, -1);
     addAuto("AUTO CS", ScoreTendancePlus, 0,
             collect([](const NoxMethodState *s) { return s->method()->type() == NoxMethodType::cs; }), 1);
@@ -451,7 +453,9 @@ void NoxFactory::loadGenericMethods()
     loadNumberSetMethods(QStringLiteral("method24.txt"), str("AUTO 24"), 12);
 
     // 18. The favourites.
-    add(stateFor(new MethodeFavoris(str("Favoris")), kKeepBlockPercentage, m_nbBlockDom2, 6, 0));
+    auto *favorites = new MethodeFavoris(str("Favoris"));
+    favorites->setRole(NoxMethod::Role::Favorites);
+    add(stateFor(favorites, kKeepBlockPercentage, m_nbBlockDom2, 6, 0));
 }
 
 } // namespace Nox

@@ -2,8 +2,8 @@
 
 #include "methods/noxmethodfilter.h"
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "methods/noxmethodfilterbyactive.h"
 #include "methods/noxmethodsortbyindex.h"
 #include "methods/noxmethodsortbyname.h"

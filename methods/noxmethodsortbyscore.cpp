@@ -2,9 +2,9 @@
 
 #include "methods/noxmethodsortbyscore.h"
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
-#include "methods/noxmethodmetrics.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodstate.h"
 #include "methods/noxmethodsortbyecartmoyen.h"
 #include "methods/noxmethodsortbyecartmoyenct.h"
 #include "methods/noxmethodsortbyhorsbloc.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxmethodsorttype.h"
+#include "core/noxmethodsorttype.h"
 
 #include <QList>
 #include <QPair>

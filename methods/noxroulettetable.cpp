@@ -1,8 +1,8 @@
 #include "methods/noxroulettetable.h"
 
-#include "engine/noxbetitem.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodcontext.h"
+#include "core/noxbetitem.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodcontext.h"
 
 namespace Nox {
 

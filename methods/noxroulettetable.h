@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxenums.h"
+#include "core/noxenums.h"
 
 #include <QList>
 

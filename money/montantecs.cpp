@@ -1,6 +1,6 @@
 #include "money/montantecs.h"
 
-#include "engine/noxmethod.h"
+#include "core/noxmethod.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxmethodparameter.h"
+#include "core/noxmethodparameter.h"
 
 #include <QString>
 

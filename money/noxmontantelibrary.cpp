@@ -1,6 +1,6 @@
 #include "money/noxmontantelibrary.h"
 
-#include "engine/noxlogging.h"
+#include "core/noxlogging.h"
 #include "money/montanteperso.h"
 
 #include <QCoreApplication>

@@ -3,12 +3,12 @@
 // Everything an engine shows, as text, so that two engines can be compared and a difference
 // names its field: the tests of undo, of restore and of the journal use it.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/methodeauto.h"
 #include "methods/methodpattern.h"
-#include "methods/noxmethodmetrics.h"
 #include "money/noxfinancial.h"
 
 #include <QStringList>

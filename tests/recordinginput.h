@@ -1,6 +1,6 @@
 #pragma once
 
-#include "autobet/noxinput.h"
+#include "input/noxinput.h"
 
 #include <QDebug>
 #include <QList>

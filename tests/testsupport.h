@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 
 #include <QDir>
 #include <QFile>

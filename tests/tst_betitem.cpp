@@ -1,5 +1,5 @@
-#include "engine/noxbetitem.h"
-#include "engine/noxitem.h"
+#include "core/noxbetitem.h"
+#include "core/noxitem.h"
 
 #include <QtTest>
 

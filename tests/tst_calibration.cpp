@@ -1,6 +1,6 @@
 #include "calibration/noxcalibration.h"
+#include "core/noxsettingsstore.h"
 #include "engine/noxengine.h"
-#include "engine/noxsettingsstore.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>

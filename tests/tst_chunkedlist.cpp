@@ -1,4 +1,4 @@
-#include "engine/noxchunkedlist.h"
+#include "core/noxchunkedlist.h"
 
 #include <QList>
 #include <QRandomGenerator>

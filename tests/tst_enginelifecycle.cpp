@@ -2,11 +2,11 @@
 // stopped by destruction, exceptions thrown by methods, and out-of-range truncation counts.
 // The races run many times each, bounded in time, so that a regression shows.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodcontext.h"
+#include "core/noxmethodinterface.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodcontext.h"
-#include "engine/noxmethodinterface.h"
-#include "engine/noxmethodstate.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>

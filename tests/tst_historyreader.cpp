@@ -1,4 +1,4 @@
-#include "engine/noxhistoryreader.h"
+#include "core/noxhistoryreader.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,12 +1,12 @@
 // Withdrawing a result must leave every method exactly as it was before that result.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "enginesnapshot.h"
 #include "methods/methodeauto.h"
 #include "methods/methodpattern.h"
-#include "methods/noxmethodmetrics.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

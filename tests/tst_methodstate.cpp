@@ -1,7 +1,7 @@
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
-#include "engine/noxsnapshotcontext.h"
-#include "methods/noxmethodmetrics.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodstate.h"
+#include "core/noxsnapshotcontext.h"
 
 #include <QtTest>
 

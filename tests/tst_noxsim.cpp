@@ -9,9 +9,9 @@
 #include "noxsimulator.h"
 #include "noxsplitmix.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 // The roulette catalogue: order, registration defaults, candidate sets, and undo against replay
 // over the whole catalogue.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/methodeauto.h"
 #include "methods/methodefavoris.h"
 #include "methods/noxmethodsortbyquickmode.h"

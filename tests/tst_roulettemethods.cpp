@@ -1,9 +1,9 @@
 // The roulette method families: proposals on short histories worked out by hand, zero handling,
 // and the small rules of each family.
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/methodeassociation.h"
 #include "methods/methodecolhot.h"
 #include "methods/methodecolmir.h"

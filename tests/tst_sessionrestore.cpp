@@ -7,9 +7,9 @@
 #include "enginesnapshot.h"
 #include "testsupport.h"
 
+#include "core/noxnotification.h"
 #include "engine/noxengine.h"
 #include "engine/noxenginesettings.h"
-#include "engine/noxnotification.h"
 #include "engine/noxplayrefused.h"
 #include "engine/noxsessionjournal.h"
 

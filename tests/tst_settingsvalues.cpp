@@ -1,6 +1,6 @@
+#include "core/noxsettingsstore.h"
+#include "core/noxvalue.h"
 #include "engine/noxprofilefile.h"
-#include "engine/noxsettingsstore.h"
-#include "engine/noxvalue.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "testsupport.h"
 #include "uimethodchartmodel.h"
 #include "uitestsupport.h"

@@ -1,6 +1,6 @@
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"
 #include "testsupport.h"

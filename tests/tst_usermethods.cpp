@@ -1,6 +1,6 @@
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/methodeauto.h"
 #include "methods/methodefavoris.h"
 #include "methods/noxfactory.h"

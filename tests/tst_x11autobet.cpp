@@ -3,10 +3,10 @@
 // the sequence, and capture sees clicks outside the program's window only. Run once as is and
 // once with QT_SCALE_FACTOR=2, where Qt's coordinates and the screen's pixels differ.
 #include "autobet/noxbetplacement.h"
-#include "autobet/platform/noxx11input.h"
 #include "calibration/nativewindow.h"
 #include "calibration/noxcalibration.h"
 #include "calibration/noxmousecapture.h"
+#include "input/platform/noxx11input.h"
 #include "uicalibrationcapture.h"
 #include "uiscreengeometry.h"
 #include "x11tap.h"

@@ -1,7 +1,7 @@
 #include "uifilteredmethodlistmodel.h"
 
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "methods/noxmethodfilterbyactive.h"
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"

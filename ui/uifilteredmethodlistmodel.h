@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/noxenums.h"
-#include "engine/noxmethodsorttype.h"
+#include "core/noxenums.h"
+#include "core/noxmethodsorttype.h"
 
 #include <QRegularExpression>
 #include <QSet>

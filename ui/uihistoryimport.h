@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxhistoryreader.h"
+#include "core/noxhistoryreader.h"
 
 #include <QFutureWatcher>
 #include <QJSValue>

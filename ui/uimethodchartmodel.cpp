@@ -1,9 +1,9 @@
 #include "uimethodchartmodel.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethoddetailsinterface.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethoddetailsinterface.h"
-#include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
 
 #include <algorithm>

@@ -1,13 +1,13 @@
 #include "uimethodlistmodel.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethoddetailsinterface.h"
+#include "core/noxmethodmetrics.h"
+#include "core/noxmethodparameterinterface.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethoddetailsinterface.h"
-#include "engine/noxmethodparameterinterface.h"
-#include "engine/noxmethodstate.h"
 #include "iengineprovider.h"
 #include "methods/methodpattern.h"
-#include "methods/noxmethodmetrics.h"
 #include "uilogging.h"
 #include "uimethodcolors.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/noxnotification.h"
+#include "core/noxnotification.h"
 
 #include <QObject>
 #include <QtQml/qqmlregistration.h>

@@ -1,7 +1,7 @@
 #include "uiplayedlistmodel.h"
 
+#include "core/noxitem.h"
 #include "engine/noxengine.h"
-#include "engine/noxitem.h"
 #include "iengineprovider.h"
 
 UIPlayedListModel::UIPlayedListModel(QObject *parent)

@@ -4,8 +4,8 @@
 
 #include "noxfuzz.h"
 
+#include "core/noxhistoryreader.h"
 #include "engine/noxengine.h"
-#include "engine/noxhistoryreader.h"
 #include "noxsimulator.h"
 
 #include <QBuffer>

@@ -2,9 +2,9 @@
 
 #include "noxfuzz.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "engine/noxprofilefile.h"
 
 #include <QFile>

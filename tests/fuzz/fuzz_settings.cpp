@@ -3,12 +3,12 @@
 
 #include "noxfuzz.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
+#include "core/noxsettingsstore.h"
+#include "core/noxvalue.h"
 #include "engine/noxengine.h"
 #include "engine/noxenginesettings.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
-#include "engine/noxsettingsstore.h"
-#include "engine/noxvalue.h"
 
 #include <QFile>
 

@@ -3,9 +3,9 @@
 
 #include "noxfuzz.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 #include "methods/noxnumberlistparser.h"
 
 #include <QFile>

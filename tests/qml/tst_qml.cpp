@@ -1,6 +1,6 @@
 #include "calibration/icalibration.h"
+#include "core/noxnotification.h"
 #include "engine/noxengine.h"
-#include "engine/noxnotification.h"
 #include "noxqmlimports.h"
 #include "noxstartup.h"
 #include "noxstartupreport.h"

@@ -1,5 +1,5 @@
+#include "core/noxnotification.h"
 #include "engine/noxengine.h"
-#include "engine/noxnotification.h"
 #include "noxqmlimports.h"
 #include "uinavigator.h"
 #include "uiroutes.h"

@@ -1,6 +1,6 @@
 // Built by the cross-compilation check only: a Windows program that drives every operation of
 // the user32 input, so a link against user32 proves each import resolves.
-#include "autobet/platform/noxwininput.h"
+#include "input/platform/noxwininput.h"
 
 #include <cstdio>
 

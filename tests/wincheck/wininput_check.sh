@@ -10,7 +10,7 @@ command -v "$cxx" >/dev/null || { echo "wininput_check: $cxx not installed" >&2;
 mkdir -p "$work"
 "$cxx" -std=c++20 -Wall -Wextra -Wpedantic -Wshadow -Werror -O1 -DQT_NO_VERSION_TAGGING \
     -I"$src" -I"$qtinc" -I"$qtinc/QtCore" \
-    "$src/autobet/noxinput.cpp" "$src/autobet/platform/noxwininput.cpp" \
+    "$src/input/noxinput.cpp" "$src/input/platform/noxwininput.cpp" \
     "$src/tests/wincheck/wininput_check.cpp" \
     -static -luser32 -o "$work/wininput_check.exe"
 imports=$(x86_64-w64-mingw32-objdump -p "$work/wininput_check.exe")

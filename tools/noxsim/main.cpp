@@ -8,8 +8,8 @@
 #include "noxsimulator.h"
 #include "noxsplitmix.h"
 
+#include "core/noxhistoryreader.h"
 #include "engine/noxengine.h"
-#include "engine/noxhistoryreader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "noxchancemodel.h"
 
-#include "engine/noxbetitem.h"
+#include "core/noxbetitem.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/noxbet.h"
-#include "engine/noxenums.h"
+#include "core/noxbet.h"
+#include "core/noxenums.h"
 
 #include <QHash>
 #include <QList>

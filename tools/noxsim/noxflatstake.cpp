@@ -1,6 +1,6 @@
 #include "noxflatstake.h"
 
-#include "engine/noxbetitem.h"
+#include "core/noxbetitem.h"
 
 #include <QJsonValue>
 

@@ -3,7 +3,7 @@
 #include "noxchancemodel.h"
 #include "noxexactsum.h"
 
-#include "engine/noxenums.h"
+#include "core/noxenums.h"
 
 #include <QJsonObject>
 #include <QList>

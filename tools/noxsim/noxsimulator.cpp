@@ -1,8 +1,8 @@
 #include "noxsimulator.h"
 
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxmethod.h"
-#include "engine/noxmethodstate.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

@@ -3,7 +3,7 @@
 #include "noxchancemodel.h"
 #include "noxsimresult.h"
 
-#include "engine/noxhistoryreader.h"
+#include "core/noxhistoryreader.h"
 #include "money/noxfinancial.h"
 
 #include <QJsonObject>

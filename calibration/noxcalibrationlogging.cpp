@@ -1,0 +1,3 @@
+#include "calibration/noxcalibrationlogging.h"
+
+Q_LOGGING_CATEGORY(lcNoxCalibration, "nox.calibration")

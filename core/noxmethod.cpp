@@ -1,0 +1,58 @@
+#include "core/noxmethod.h"
+
+#include "core/noxbetitem.h"
+#include "core/noxlistequal.h"
+
+#include <algorithm>
+
+namespace Nox {
+
+NoxMethod::NoxMethod(NoxMethodType type, NoxMethodSubType subtype, QString name, QString key, QString label)
+    : m_type(type)
+    , m_subtype(subtype)
+    , m_name(std::move(name))
+    , m_key(key.isEmpty() ? keyFor(m_name, subtype) : std::move(key))
+    , m_label(label.isEmpty() ? m_key : std::move(label))
+{}
+
+NoxMethod::~NoxMethod() = default;
+
+QString NoxMethod::keyFor(const QString &name, NoxMethodSubType subtype)
+{
+    QString key = QString::fromLatin1(name.toLower().toLatin1());
+    key.replace(QLatin1Char(' '), QLatin1Char('-'));
+    key.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (subtype == NoxMethodSubType::purpleperso4) {
+        key.prepend(QStringLiteral("/perso/"));
+    }
+    return key;
+}
+
+void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
+{
+    // Most methods propose the same items coup after coup: their numbers are already there.
+    if (m_coveredFromItems && noxSameList(items, m_itemsToPlay)) {
+        return;
+    }
+    m_coveredFromItems = true;
+    m_itemsToPlay = items;
+    QList<int> covered;
+    for (NoxBetItemID id : items) {
+        for (int n : betItem(id).nums()) {
+            covered.append(n);
+        }
+    }
+    std::sort(covered.begin(), covered.end());
+    covered.erase(std::unique(covered.begin(), covered.end()), covered.end());
+    m_coveredNumbers = covered;
+}
+
+void NoxMethod::clearProposal()
+{
+    m_itemsToPlay.clear();
+    m_coveredNumbers.clear();
+    m_coveredFromItems = true;
+    m_centerNumber = -1;
+}
+
+} // namespace Nox
