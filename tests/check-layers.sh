@@ -3,14 +3,14 @@
 # The layers, lowest first; a folder may include its own files and those of lower layers.
 #   0 core          the vocabulary: domain types, method base and state, settings store
 #   1 input         the user input interface and its platform implementations
-#   2 methods money calibration
+#   2 methods money calibration roads
 #   3 engine autobet
 #   4 ui tools
 #   5 app
 set -euo pipefail
 top=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/..}" && pwd)
-declare -A rank=([core]=0 [input]=1 [methods]=2 [money]=2 [calibration]=2 [engine]=3 [autobet]=3
-                 [ui]=4 [tools]=4 [app]=5)
+declare -A rank=([core]=0 [input]=1 [methods]=2 [money]=2 [calibration]=2 [roads]=2 [engine]=3
+                 [autobet]=3 [ui]=4 [tools]=4 [app]=5)
 bad=0
 checked=0
 for folder in "${!rank[@]}"; do

@@ -4,6 +4,7 @@
 #include "noxbaccaratshoe.h"
 #include "noxroulettewheel.h"
 #include "noxsimreport.h"
+#include "noxsimroads.h"
 #include "noxsimrun.h"
 #include "noxsimulator.h"
 #include "noxsplitmix.h"
@@ -368,7 +369,9 @@ int runSimulation(const QCoreApplication &app)
         "Backtests the method catalogue over a played history (one result per line: T, P, B at baccarat, "
         "0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat shoes or over "
         "sessions of dealt spins of a fair single-zero wheel.\n"
-        "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help)."));
+        "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help).\n"
+        "noxsim roads [FILE] prints the scoreboard roads of every shoe of a history as JSON "
+        "(noxsim roads --help)."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("history"),
                                  QStringLiteral("History file to replay (omit to deal shoes or spins)."));
@@ -568,6 +571,9 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && arguments.at(1) == u"merge") {
         return runMerge(QStringList{arguments.first()} + arguments.mid(2));
+    }
+    if (arguments.size() > 1 && arguments.at(1) == u"roads") {
+        return NoxSimRoads::run(QStringList{arguments.first()} + arguments.mid(2));
     }
     return runSimulation(app);
 }

@@ -1,0 +1,76 @@
+#include "noxroadgrid.h"
+
+#include <stdexcept>
+
+namespace Nox {
+
+bool NoxRoadGrid::isOccupied(int column, int row) const
+{
+    if (column < 0 || column >= width() || row < 0 || row >= kRows) {
+        return false;
+    }
+    return (m_occupied[std::size_t(column)] >> row) & 1U;
+}
+
+int NoxRoadGrid::nextFree(int after, int row) const
+{
+    int column = after + 1;
+    while (isOccupied(column, row)) {
+        ++column;
+    }
+    return column;
+}
+
+void NoxRoadGrid::occupy(NoxRoadCell cell)
+{
+    if (cell.column >= width()) {
+        m_occupied.resize(std::size_t(cell.column) + 1, 0);
+    }
+    m_occupied[std::size_t(cell.column)] |= quint8(1U << cell.row);
+    m_cells.push_back(cell);
+}
+
+NoxRoadCell NoxRoadGrid::append(bool newColumn)
+{
+    NoxRoadCell cell;
+    if (newColumn || m_columns.empty()) {
+        cell.column = m_columns.empty() ? 0 : nextFree(m_columns.back().start, 0);
+        cell.row = 0;
+        m_columns.push_back({cell.column, int(m_cells.size())});
+    } else {
+        const NoxRoadCell last = m_cells.back();
+        const bool goingDown = last.column == m_columns.back().start;
+        if (goingDown && last.row + 1 < kRows && !isOccupied(last.column, last.row + 1)) {
+            cell = {last.column, last.row + 1};
+        } else {
+            cell = {nextFree(last.column, last.row), last.row};
+        }
+    }
+    occupy(cell);
+    return cell;
+}
+
+void NoxRoadGrid::removeLast()
+{
+    if (m_cells.empty()) {
+        throw std::logic_error("NoxRoadGrid::removeLast on an empty grid");
+    }
+    const NoxRoadCell cell = m_cells.back();
+    m_cells.pop_back();
+    m_occupied[std::size_t(cell.column)] &= quint8(~(1U << cell.row));
+    while (!m_occupied.empty() && m_occupied.back() == 0) {
+        m_occupied.pop_back();
+    }
+    if (m_columns.back().firstCell == int(m_cells.size())) {
+        m_columns.pop_back();
+    }
+}
+
+void NoxRoadGrid::clear()
+{
+    m_cells.clear();
+    m_columns.clear();
+    m_occupied.clear();
+}
+
+} // namespace Nox

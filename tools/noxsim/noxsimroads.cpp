@@ -1,0 +1,220 @@
+#include "noxsimroads.h"
+
+#include "noxsimulator.h"
+
+#include "core/noxhistoryreader.h"
+#include "roads/noxroads.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace Nox {
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "noxsim: " << message << Qt::endl;
+    return kBadInput;
+}
+
+QString letter(int result)
+{
+    return QString(QLatin1Char("TPB"[result]));
+}
+
+QString markLetter(NoxRoadMark mark)
+{
+    return mark == NoxRoadMark::red ? QStringLiteral("R") : QStringLiteral("B");
+}
+
+QJsonValue markValue(std::optional<NoxRoadMark> mark)
+{
+    return mark ? QJsonValue(markLetter(*mark)) : QJsonValue(QJsonValue::Null);
+}
+
+struct Road {
+    NoxDerivedRoad::Kind kind;
+    const char *name;
+    const char *gridName;
+};
+
+constexpr Road kRoads[] = {{NoxDerivedRoad::Kind::BigEyeBoy, "bigEyeBoy", "bigEyeBoyGrid"},
+                           {NoxDerivedRoad::Kind::SmallRoad, "smallRoad", "smallRoadGrid"},
+                           {NoxDerivedRoad::Kind::CockroachPig, "cockroachPig", "cockroachPigGrid"}};
+
+} // namespace
+
+QJsonObject NoxSimRoads::shoeJson(const NoxRoads &roads)
+{
+    QJsonObject shoe;
+    QString results;
+    for (char v : roads.shoe()) {
+        results += letter(v);
+    }
+    shoe.insert(QStringLiteral("results"), results);
+    shoe.insert(QStringLiteral("bead"), results);
+
+    QJsonArray columns;
+    for (int i = 0; i < roads.bigRoadColumnCount(); ++i) {
+        QJsonArray column;
+        for (const NoxBigRoadEntry &e : roads.bigRoadColumn(i)) {
+            column.append(QJsonArray{letter(e.winner), e.ties});
+        }
+        columns.append(column);
+    }
+    shoe.insert(QStringLiteral("bigRoad"), columns);
+    QJsonArray bigRoadGrid;
+    const std::vector<NoxRoadCell> &cells = roads.bigRoadGrid().cells();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const NoxBigRoadEntry &e = roads.bigRoadEntries()[i];
+        bigRoadGrid.append(QJsonArray{cells[i].column, cells[i].row, letter(e.winner), e.ties});
+    }
+    shoe.insert(QStringLiteral("bigRoadGrid"), bigRoadGrid);
+
+    QJsonObject askB;
+    QJsonObject askP;
+    for (const Road &road : kRoads) {
+        const NoxDerivedRoad &derived = roads.derivedRoad(road.kind);
+        QString marks;
+        QJsonArray grid;
+        for (std::size_t i = 0; i < derived.marks().size(); ++i) {
+            const NoxRoadCell cell = derived.grid().cells()[i];
+            marks += markLetter(derived.marks()[i]);
+            grid.append(QJsonArray{cell.column, cell.row, markLetter(derived.marks()[i])});
+        }
+        shoe.insert(QLatin1String(road.name), marks);
+        shoe.insert(QLatin1String(road.gridName), grid);
+        askB.insert(QLatin1String(road.name), markValue(roads.ask(NoxRoads::kBanker, road.kind)));
+        askP.insert(QLatin1String(road.name), markValue(roads.ask(NoxRoads::kPlayer, road.kind)));
+    }
+    shoe.insert(QStringLiteral("ask"), QJsonObject{{QStringLiteral("B"), askB}, {QStringLiteral("P"), askP}});
+    return shoe;
+}
+
+// The same reading and the same messages as a history file of a run: after the first refused
+// line the values are no longer kept, but the lines are still read to report them all.
+bool NoxSimRoads::readHistory(QIODevice *device, const QString &name, History *history)
+{
+    NoxHistoryReader::Options options;
+    options.baccarat = true;
+    options.tooLong = NoxHistoryReader::TooLongLines::Stop;
+    NoxHistoryReader reader(device, options);
+    qsizetype shoeStart = 0;
+    const auto endShoe = [&] {
+        if (history->values.size() > shoeStart) {
+            history->ends.append(history->values.size());
+            shoeStart = history->values.size();
+        }
+    };
+    NoxHistoryReader::Line line;
+    while (reader.next(&line)) {
+        if (reader.summary().refused > 0) {
+            continue;
+        }
+        if (line.status == NoxHistoryReader::Status::Blank) {
+            endShoe();
+        } else if (line.status == NoxHistoryReader::Status::Taken ||
+                   line.status == NoxHistoryReader::Status::Corrected) {
+            history->values.append(char(line.value));
+        }
+    }
+    endShoe();
+    const NoxHistoryReader::Summary &summary = reader.summary();
+    if (!summary.error.isEmpty() && !summary.stopped) {
+        fail(QStringLiteral("cannot read %1: %2").arg(name, summary.error));
+        return false;
+    }
+    if (summary.refused > 0) {
+        QTextStream err(stderr);
+        for (const NoxHistoryReader::Problem &p : summary.problems) {
+            err << name << ": " << NoxSimulator::describeProblem(p, true, options.maxLineLength) << Qt::endl;
+        }
+        if (summary.refused > summary.problems.size()) {
+            err << name << ": " << summary.refused - summary.problems.size() << " more lines do not parse"
+                << Qt::endl;
+        }
+        if (summary.stopped) {
+            err << name << ": reading stopped at line " << summary.lines << ": not a history file?"
+                << Qt::endl;
+        }
+        return false;
+    }
+    if (history->ends.isEmpty()) {
+        fail(QStringLiteral("%1 holds no result").arg(name));
+        return false;
+    }
+    return true;
+}
+
+int NoxSimRoads::run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the scoreboard roads of every shoe of a baccarat history (one result per line: T, P, "
+        "B; blank lines between shoes) as one JSON document {\"shoes\": [...]}: per shoe its results, "
+        "bead plate, big road (logical columns and drawn cells), big eye boy, small road and "
+        "cockroach pig (marks and drawn cells) and the marks a next B or P would add."));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("history"),
+                                 QStringLiteral("History file (omit to read the standard input)."),
+                                 QStringLiteral("roads [history]"));
+    if (!parser.parse(arguments)) {
+        return fail(QStringLiteral("%1 (--help lists the options)").arg(parser.errorText()));
+    }
+    if (parser.isSet(help)) {
+        parser.showHelp(0);
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        return fail(QStringLiteral("one history file at most"));
+    }
+    QFile file;
+    QString name = QStringLiteral("standard input");
+    bool opened = false;
+    if (positional.isEmpty()) {
+        opened = file.open(fileno(stdin), QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+    } else {
+        name = positional.first();
+        file.setFileName(name);
+        opened = file.open(QIODevice::ReadOnly);
+    }
+    if (!opened) {
+        return fail(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
+    }
+    History history;
+    if (!readHistory(&file, name, &history)) {
+        return kBadInput;
+    }
+
+    QFile out;
+    if (!out.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        return fail(QStringLiteral("cannot write the standard output: %1").arg(out.errorString()));
+    }
+    out.write("{\"shoes\": [\n");
+    NoxRoads roads;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < history.ends.size(); ++i) {
+        roads.clear();
+        for (qsizetype v = begin; v < history.ends.at(i); ++v) {
+            roads.append(history.values.at(v));
+        }
+        begin = history.ends.at(i);
+        out.write(QJsonDocument(shoeJson(roads)).toJson(QJsonDocument::Compact));
+        out.write(i + 1 < history.ends.size() ? ",\n" : "\n");
+    }
+    out.write("]}\n");
+    if (!out.flush()) {
+        return fail(QStringLiteral("cannot write the standard output: %1").arg(out.errorString()));
+    }
+    return 0;
+}
+
+} // namespace Nox
