@@ -34,13 +34,34 @@ public:
 
     /// Whether the big-road entry at `row` of `column` (both from 1) adds a mark to the road
     /// that looks `offset` columns back.
-    [[nodiscard]] static bool addsMark(int offset, int column, int row);
+    [[nodiscard]] static bool addsMark(int offset, int column, int row)
+    {
+        return column >= offset + 2 || (column == offset + 1 && row >= 2);
+    }
     /// The mark that entry adds, or none before the road's first entry. `earlierHeights` are the
     /// heights of the columns before `column` (columns 1 to column-1).
     [[nodiscard]] static std::optional<NoxRoadMark> markFor(int offset, std::span<const int> earlierHeights,
-                                                            int column, int row);
+                                                            int column, int row)
+    {
+        if (!addsMark(offset, column, row) || int(earlierHeights.size()) < column - 1) {
+            return std::nullopt;
+        }
+        // Column c (from 1) has the height earlierHeights[c - 1].
+        const auto height = [&](int c) {
+            return earlierHeights[std::size_t(c - 1)];
+        };
+        if (row == 1) {
+            return height(column - 1) == height(column - 1 - offset) ? NoxRoadMark::red : NoxRoadMark::blue;
+        }
+        const int p = height(column - offset);
+        return row == p + 1 ? NoxRoadMark::blue : NoxRoadMark::red;
+    }
 
-    void append(NoxRoadMark mark);
+    void append(NoxRoadMark mark)
+    {
+        m_grid.append(m_marks.empty() || m_marks.back() != mark);
+        m_marks.push_back(mark);
+    }
     /// Removes the last mark; the road must not be empty.
     void removeLast();
     void clear();

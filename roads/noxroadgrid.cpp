@@ -4,27 +4,10 @@
 
 namespace Nox {
 
-bool NoxRoadGrid::isOccupied(int column, int row) const
-{
-    if (column < 0 || column >= width() || row < 0 || row >= kRows) {
-        return false;
-    }
-    return (m_occupied[std::size_t(column)] >> row) & 1U;
-}
-
-int NoxRoadGrid::nextFree(int after, int row) const
-{
-    int column = after + 1;
-    while (isOccupied(column, row)) {
-        ++column;
-    }
-    return column;
-}
-
 void NoxRoadGrid::occupy(NoxRoadCell cell)
 {
-    if (cell.column >= width()) {
-        m_occupied.resize(std::size_t(cell.column) + 1, 0);
+    while (cell.column >= width()) {
+        m_occupied.push_back(0); // one grid column at a time: no fill-insert of a range
     }
     m_occupied[std::size_t(cell.column)] |= quint8(1U << cell.row);
     m_cells.push_back(cell);

@@ -42,7 +42,11 @@ public:
     [[nodiscard]] int width() const { return int(m_occupied.size()); }
     /// Columns drawn (runs of cells started with newColumn).
     [[nodiscard]] int columnCount() const { return int(m_columns.size()); }
-    [[nodiscard]] bool isOccupied(int column, int row) const;
+    [[nodiscard]] bool isOccupied(int column, int row) const
+    {
+        return column >= 0 && column < width() && row >= 0 && row < kRows &&
+               ((m_occupied[std::size_t(column)] >> row) & 1U);
+    }
 
 private:
     struct Column {
@@ -51,7 +55,14 @@ private:
     };
 
     /// The first grid column after `after` whose `row` is free.
-    [[nodiscard]] int nextFree(int after, int row) const;
+    [[nodiscard]] int nextFree(int after, int row) const
+    {
+        int column = after + 1;
+        while (isOccupied(column, row)) {
+            ++column;
+        }
+        return column;
+    }
     void occupy(NoxRoadCell cell);
 
     std::vector<NoxRoadCell> m_cells;

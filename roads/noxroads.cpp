@@ -132,7 +132,12 @@ void NoxRoads::clear()
 
 void NoxRoads::rebuild(const QList<int> &results, const QList<qsizetype> &shoeStarts)
 {
-    std::for_each(results.cbegin(), results.cend(), checkResult);
+    QByteArray values(results.size(), Qt::Uninitialized);
+    char *out = values.data();
+    for (int v : results) {
+        checkResult(v);
+        *out++ = char(v);
+    }
     QList<qsizetype> starts;
     starts.reserve(shoeStarts.size());
     for (qsizetype start : shoeStarts) {
@@ -146,8 +151,7 @@ void NoxRoads::rebuild(const QList<int> &results, const QList<qsizetype> &shoeSt
     std::sort(starts.begin(), starts.end());
     starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
 
-    m_results.resize(results.size());
-    std::transform(results.cbegin(), results.cend(), m_results.begin(), [](int v) { return char(v); });
+    m_results = values;
     m_shoeStarts = starts;
     m_shoeStart = starts.isEmpty() ? 0 : starts.last();
     replayShoe();
@@ -168,6 +172,7 @@ void NoxRoads::resetShoe()
 void NoxRoads::replayShoe()
 {
     resetShoe();
+    m_entries.reserve(std::size_t(shoe().size()));
     for (char result : shoe()) {
         add(result);
     }
