@@ -36,6 +36,8 @@ struct Roads {
     std::array<std::vector<Cell>, 3> grids;
     /// The mark each road would add after a B ([0]) and after a P ([1]), per road (k - 1).
     std::array<std::array<std::optional<char>, 3>, 2> ask;
+
+    friend bool operator==(const Roads &, const Roads &) = default;
 };
 
 inline constexpr int kRows = 6;
