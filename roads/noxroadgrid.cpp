@@ -4,15 +4,6 @@
 
 namespace Nox {
 
-void NoxRoadGrid::occupy(NoxRoadCell cell)
-{
-    while (cell.column >= width()) {
-        m_occupied.push_back(0); // one grid column at a time: no fill-insert of a range
-    }
-    m_occupied[std::size_t(cell.column)] |= quint8(1U << cell.row);
-    m_cells.push_back(cell);
-}
-
 NoxRoadCell NoxRoadGrid::append(bool newColumn)
 {
     NoxRoadCell cell;
@@ -29,7 +20,11 @@ NoxRoadCell NoxRoadGrid::append(bool newColumn)
             cell = {nextFree(last.column, last.row), last.row};
         }
     }
-    occupy(cell);
+    while (cell.column >= width()) {
+        m_occupied.push_back(0); // one grid column at a time: no fill-insert of a range
+    }
+    m_occupied[std::size_t(cell.column)] |= quint8(1U << cell.row);
+    m_cells.push_back(cell);
     return cell;
 }
 

@@ -63,7 +63,6 @@ private:
         }
         return column;
     }
-    void occupy(NoxRoadCell cell);
 
     std::vector<NoxRoadCell> m_cells;
     std::vector<Column> m_columns;
