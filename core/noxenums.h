@@ -4,8 +4,8 @@
 #include <QObject>
 
 /// The words of the table shared by every subsystem: colours, method families and subtypes,
-/// access levels, tendencies and the identifier of every place of the table. The numeric
-/// values are stored in settings and files and must never change.
+/// tendencies and the identifier of every place of the table. The numeric values are stored in
+/// settings and files and must never change.
 namespace Nox {
 Q_NAMESPACE
 
@@ -47,13 +47,10 @@ enum class NoxMethodSubType {
 };
 Q_ENUM_NS(NoxMethodSubType)
 
-enum class NoxMethodAccess { normal = 0, restricted = 1, admin = 2 };
-Q_ENUM_NS(NoxMethodAccess)
-
 enum class NoxTendance { none = 0, down = 1, mid = 2, inter = 3, up = 4 };
 Q_ENUM_NS(NoxTendance)
 
-// Markers (CH_FIRST ... SX_LAST) are declared after the identifiers they alias so that the
+// The markers (CH_FIRST, CH_LAST) are declared after the identifiers they alias so that the
 // meta-object system names a value by its real identifier.
 enum class NoxBetItemID {
     none = -1,
@@ -220,13 +217,7 @@ enum class NoxBetItemID {
     JETON_7,
     JETON_8,
     CH_FIRST = CH1_2,
-    CH_LAST = CH33_36,
-    T_FIRST = T1,
-    T_LAST = T12,
-    C_FIRST = CA1,
-    C_LAST = CA22,
-    SX_FIRST = SX1,
-    SX_LAST = SX11
+    CH_LAST = CH33_36
 };
 Q_ENUM_NS(NoxBetItemID)
 

@@ -76,16 +76,11 @@ private:
     const NoxStatisticsProfile *m_profile;
     // Registration constants.
     const int m_blockPercentage1 = 85;
-    const int m_blockPercentage2 = 85;
     const int m_blockPercentage3 = 90;
     const int m_nbBlockDom1 = 2;
     const int m_nbBlockDom2 = 3;
-    const int m_nbBlockDom3 = 3;
     const double m_offset1 = -40.0;
-    const double m_offset2 = -40.0;
     const double m_offset3 = -60.0;
-    const double m_offset4 = -60.0;
-    const double m_offset5 = -90.0;
 };
 
 } // namespace Nox

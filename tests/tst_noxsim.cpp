@@ -4,6 +4,7 @@
 #include "noxflatstake.h"
 #include "noxroulettewheel.h"
 #include "noxsimbankroll.h"
+#include "noxsimhistory.h"
 #include "noxsimresult.h"
 #include "noxsimrun.h"
 #include "noxsimulator.h"
@@ -13,6 +14,7 @@
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -296,6 +298,75 @@ private slots:
         errors.clear();
         QVERIFY(NoxSimulator::parseHistory(QStringLiteral("17\n0\n36\n"), false, &shoes, &errors));
         QCOMPARE(shoes, (QList<QList<int>>{{17, 0, 36}}));
+    }
+
+    // The one reader of history texts: how it cuts shoes, what it keeps after a refused line
+    // and the digest the shards of a run compare.
+    void historyShoesAndSessions()
+    {
+        const auto read = [](const QByteArray &text, bool keepAfterRefusal, NoxSimHistory *history) {
+            QByteArray bytes = text;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            NoxHistoryReader::Options options;
+            options.keptProblems = 3;
+            return NoxSimHistory::read(&buffer, options, keepAfterRefusal, history);
+        };
+        const auto shoes = [](const NoxSimHistory &history) {
+            QList<QList<int>> all;
+            for (qint64 i = 0; i < history.shoeCount(); ++i) {
+                all.append(history.shoe(i));
+            }
+            return all;
+        };
+
+        // Blank lines in a row or at either end make no empty shoe; the last shoe needs none.
+        NoxSimHistory blanks;
+        QVERIFY(read("\n\nP\nB\n\n\n\n# comment\nT\n\n\nB", true, &blanks).ok());
+        QCOMPARE(shoes(blanks), (QList<QList<int>>{{1, 2}, {0}, {2}}));
+
+        // A shoe longer than a session holds is cut at exactly the engine's limit.
+        QByteArray longShoe;
+        for (int i = 0; i < NoxEngine::kMaxPlayed + 5; ++i) {
+            longShoe += i % 2 ? "P\n" : "B\n";
+        }
+        NoxSimHistory cut;
+        QVERIFY(read(longShoe + "\nT\n", true, &cut).ok());
+        QCOMPARE(cut.shoeCount(), 3);
+        QCOMPARE(cut.shoeBytes(0).size(), NoxEngine::kMaxPlayed);
+        QCOMPARE(cut.shoe(1), (QList<int>{2, 1, 2, 1, 2}));
+        QCOMPARE(cut.shoe(2), (QList<int>{0}));
+        NoxSimHistory exact;
+        QVERIFY(read(longShoe.left(2 * NoxEngine::kMaxPlayed), true, &exact).ok());
+        QCOMPARE(exact.shoeCount(), 1);
+
+        // After a refused line the command line keeps no result (its run will not start) but
+        // still counts every bad line; the text reader keeps them all.
+        const QByteArray bad = "P\nB\nX\nT\n\nY\nP\nZ\nW\nB\n";
+        NoxSimHistory dropped;
+        const NoxHistoryReader::Summary summary = read(bad, false, &dropped);
+        QCOMPARE(summary.refused, 4);
+        QCOMPARE(summary.lines, 10);
+        QCOMPARE(shoes(dropped), (QList<QList<int>>{{1, 2}}));
+        NoxSimHistory kept;
+        QCOMPARE(read(bad, true, &kept).refused, 4);
+        QCOMPARE(shoes(kept), (QList<QList<int>>{{1, 2, 0}, {1, 2}}));
+        const QStringList messages = NoxSimHistory::problemMessages(summary, true, 4096);
+        QCOMPARE(messages, (QStringList{QStringLiteral("line 3: \"X\" is not a baccarat result (T, P or B)"),
+                                        QStringLiteral("line 6: \"Y\" is not a baccarat result (T, P or B)"),
+                                        QStringLiteral("line 8: \"Z\" is not a baccarat result (T, P or B)"),
+                                        QStringLiteral("1 more lines do not parse")}));
+
+        // The digest follows the results and the shoes, not how the text writes them.
+        NoxSimHistory plain;
+        NoxSimHistory written;
+        NoxSimHistory joined;
+        QVERIFY(read("P\nB\n\nT\n", true, &plain).ok());
+        QVERIFY(read("# evening\r\n player \r\nbanker\r\n\r\n\r\ntie\r\n", true, &written).ok());
+        QVERIFY(read("P\nB\nT\n", true, &joined).ok());
+        QCOMPARE(written.digest(), plain.digest());
+        QVERIFY(joined.digest() != plain.digest());
+        QCOMPARE(plain.digest().size(), 16);
     }
 
     void flatStakeRecordsAppend()

@@ -3,6 +3,7 @@
 
 #include "noxbaccaratshoe.h"
 #include "noxroulettewheel.h"
+#include "noxsimhistory.h"
 #include "noxsimreport.h"
 #include "noxsimroads.h"
 #include "noxsimrun.h"
@@ -14,7 +15,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -217,113 +217,27 @@ int runMerge(const QStringList &arguments)
 
 // --- noxsim [history] -----------------------------------------------------------------------------
 
-// The results of a history file, one byte each, and where each shoe ends: a quarter of a list
-// of ints, and nothing of the file's text is kept.
-struct History {
-    QByteArray values;
-    QList<qsizetype> ends; // one past the last value of each shoe
-
-    [[nodiscard]] qint64 shoeCount() const { return ends.size(); }
-    [[nodiscard]] QByteArrayView shoeBytes(qint64 index) const
-    {
-        const qsizetype begin = index > 0 ? ends.at(index - 1) : 0;
-        return QByteArrayView(values).sliced(begin, ends.at(index) - begin);
-    }
-    [[nodiscard]] QList<int> shoe(qint64 index) const
-    {
-        const QByteArrayView bytes = shoeBytes(index);
-        QList<int> list;
-        list.reserve(bytes.size());
-        for (char v : bytes) {
-            list.append(int(v));
-        }
-        return list;
-    }
-};
-
-// The shoes of a run: a history file's, or dealt from a seed.
+// The shoes of a run: a history file's, or dealt from a seed, and the slice a shard plays.
 struct Shoes {
-    History file;
+    NoxSimHistory file;
     bool dealt = false;
     quint64 seed = 1;
     int spins = kDefaultSpins; // a dealt roulette session
     qint64 count = 0;
+    qint64 first = 0; // the slice played: shoes [first, end)
+    qint64 end = 0;
 };
-
-QString historyDigest(const History &history)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (qint64 i = 0; i < history.shoeCount(); ++i) {
-        hash.addData(history.shoeBytes(i));
-        hash.addData(QByteArrayView("\xff", 1));
-    }
-    return QString::fromLatin1(hash.result().toHex().left(16));
-}
 
 // Reads a history file as a stream. After the first refused line the values are no longer
 // kept (the run will not start) but the lines are still read, to report them all.
-bool readHistory(const QString &path, bool baccarat, History *history)
+bool readHistory(const QString &path, bool baccarat, NoxSimHistory *history)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    NoxHistoryReader::Options options;
-    options.baccarat = baccarat;
-    options.tooLong = NoxHistoryReader::TooLongLines::Stop;
-    NoxHistoryReader reader(&file, options);
-    qsizetype shoeStart = 0;
-    const auto endShoe = [&] {
-        if (history->values.size() > shoeStart) {
-            history->ends.append(history->values.size());
-            shoeStart = history->values.size();
-        }
-    };
-    NoxHistoryReader::Line line;
-    while (reader.next(&line)) {
-        if (reader.summary().refused > 0) {
-            continue;
-        }
-        if (line.status == NoxHistoryReader::Status::Blank) {
-            endShoe();
-        } else if (line.status == NoxHistoryReader::Status::Taken ||
-                   line.status == NoxHistoryReader::Status::Corrected) {
-            history->values.append(char(line.value));
-            if (history->values.size() - shoeStart == NoxEngine::kMaxPlayed) {
-                endShoe(); // the engine keeps at most this many values per session
-            }
-        }
-    }
-    endShoe();
-    const NoxHistoryReader::Summary &summary = reader.summary();
-    if (!summary.error.isEmpty() && !summary.stopped) {
-        fail(QStringLiteral("cannot read %1: %2").arg(path, summary.error));
-        return false;
-    }
-    if (summary.refused > 0) {
-        QTextStream err(stderr);
-        for (const NoxHistoryReader::Problem &p : summary.problems) {
-            err << path << ": " << NoxSimulator::describeProblem(p, baccarat, options.maxLineLength)
-                << Qt::endl;
-        }
-        if (summary.refused > summary.problems.size()) {
-            err << path << ": " << summary.refused - summary.problems.size() << " more lines do not parse"
-                << Qt::endl;
-        }
-        if (summary.stopped) {
-            err << path << ": reading stopped at line " << summary.lines << ": not a history file?"
-                << Qt::endl;
-        }
-        return false;
-    }
-    if (history->shoeCount() == 0) {
-        fail(QStringLiteral("%1 holds no result").arg(path));
-        return false;
-    }
-    history->values.squeeze();
-    history->ends.squeeze();
-    return true;
+    return NoxSimHistory::readReporting(&file, path, baccarat, history);
 }
 
 // "K/N": the K-th of N slices (1-based) as the range [first, end) of `total` shoes.
@@ -362,203 +276,268 @@ NoxSimRun::ShoeSource shoeSource(const Shoes &shoes, bool baccarat)
     };
 }
 
-int runSimulation(const QCoreApplication &app)
-{
+// The command line of a run: the parser and every option it knows, in the order --help shows.
+struct RunCommandLine {
+    RunCommandLine()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Backtests the method catalogue over a played history (one result per line: T, P, B at "
+            "baccarat, 0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat "
+            "shoes or over sessions of dealt spins of a fair single-zero wheel.\n"
+            "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help).\n"
+            "noxsim roads [FILE] prints the scoreboard roads of every shoe of a history as JSON "
+            "(noxsim roads --help)."));
+        parser.addPositionalArgument(QStringLiteral("history"),
+                                     QStringLiteral("History file to replay (omit to deal shoes or spins)."));
+        parser.addOptions({game, shoes, spins, seed, jobs, shard, method, all, montante, chip, capital,
+                           stopLoss, takeProfit, library, quiet, listMethods, listMontantes});
+        parser.addOptions(outputOptions());
+    }
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Backtests the method catalogue over a played history (one result per line: T, P, B at baccarat, "
-        "0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat shoes or over "
-        "sessions of dealt spins of a fair single-zero wheel.\n"
-        "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help).\n"
-        "noxsim roads [FILE] prints the scoreboard roads of every shoe of a history as JSON "
-        "(noxsim roads --help)."));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("history"),
-                                 QStringLiteral("History file to replay (omit to deal shoes or spins)."));
-    const QCommandLineOption game(QStringLiteral("game"), QStringLiteral("baccarat (default) or roulette."),
-                                  QStringLiteral("game"), QStringLiteral("baccarat"));
-    const QCommandLineOption shoes(
+    const QCommandLineOption game{QStringLiteral("game"), QStringLiteral("baccarat (default) or roulette."),
+                                  QStringLiteral("game"), QStringLiteral("baccarat")};
+    const QCommandLineOption shoes{
         QStringLiteral("shoes"),
         QStringLiteral("Shoes to deal, or roulette sessions of --spins spins (default 100)."),
-        QStringLiteral("n"), QStringLiteral("100"));
-    const QCommandLineOption spins(
+        QStringLiteral("n"), QStringLiteral("100")};
+    const QCommandLineOption spins{
         QStringLiteral("spins"),
         QStringLiteral("Spins of a dealt roulette session (default %1).").arg(kDefaultSpins),
-        QStringLiteral("n"), QString::number(kDefaultSpins));
-    const QCommandLineOption seed(QStringLiteral("seed"),
+        QStringLiteral("n"), QString::number(kDefaultSpins)};
+    const QCommandLineOption seed{QStringLiteral("seed"),
                                   QStringLiteral("Seed of the dealt shoes or spins (default 1)."),
-                                  QStringLiteral("n"), QStringLiteral("1"));
-    const QCommandLineOption jobs(
+                                  QStringLiteral("n"), QStringLiteral("1")};
+    const QCommandLineOption jobs{
         QStringLiteral("jobs"),
         QStringLiteral("Shoes played at once, one engine each (default: the number of "
                        "cores). The results do not depend on it."),
-        QStringLiteral("n"), QString::number(QThread::idealThreadCount()));
-    const QCommandLineOption shard(
+        QStringLiteral("n"), QString::number(QThread::idealThreadCount())};
+    const QCommandLineOption shard{
         QStringLiteral("shard"),
         QStringLiteral("Play only the K-th of N equal slices of the shoes (1/4 to 4/4); "
                        "noxsim merge combines the slices' JSON results."),
-        QStringLiteral("K/N"));
-    const QCommandLineOption method(QStringLiteral("method"),
+        QStringLiteral("K/N")};
+    const QCommandLineOption method{QStringLiteral("method"),
                                     QStringLiteral("Activate a method by name (repeatable)."),
-                                    QStringLiteral("name"));
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("Activate every method."));
-    const QCommandLineOption montante(
+                                    QStringLiteral("name")};
+    const QCommandLineOption all{QStringLiteral("all"), QStringLiteral("Activate every method.")};
+    const QCommandLineOption montante{
         QStringLiteral("montante"),
         QStringLiteral("Progression of a bet kind, e.g. cs=\"Masse égale\" (repeatable)."),
-        QStringLiteral("kind=name"));
-    const QCommandLineOption chip(QStringLiteral("chip"),
+        QStringLiteral("kind=name")};
+    const QCommandLineOption chip{QStringLiteral("chip"),
                                   QStringLiteral("Chip of a bet kind in currency units, e.g. cs=5."),
-                                  QStringLiteral("kind=amount"));
-    const QCommandLineOption capital(QStringLiteral("capital"),
+                                  QStringLiteral("kind=amount")};
+    const QCommandLineOption capital{QStringLiteral("capital"),
                                      QStringLiteral("Capital of every session (default 1000)."),
-                                     QStringLiteral("amount"));
-    const QCommandLineOption stopLoss(QStringLiteral("stop-loss"),
+                                     QStringLiteral("amount")};
+    const QCommandLineOption stopLoss{QStringLiteral("stop-loss"),
                                       QStringLiteral("Loss limit of a session (default 100)."),
-                                      QStringLiteral("amount"));
-    const QCommandLineOption takeProfit(QStringLiteral("take-profit"),
+                                      QStringLiteral("amount")};
+    const QCommandLineOption takeProfit{QStringLiteral("take-profit"),
                                         QStringLiteral("Gain limit of a session (default 100)."),
-                                        QStringLiteral("amount"));
-    const QCommandLineOption library(
+                                        QStringLiteral("amount")};
+    const QCommandLineOption library{
         QStringLiteral("library"),
         QStringLiteral("Progression library file to use instead of the built-in one."),
-        QStringLiteral("file"));
-    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("No progress bar."));
-    const QCommandLineOption listMethods(QStringLiteral("list-methods"),
-                                         QStringLiteral("List the methods and stop."));
-    const QCommandLineOption listMontantes(QStringLiteral("list-montantes"),
-                                           QStringLiteral("List the progressions and stop."));
-    parser.addOptions({game, shoes, spins, seed, jobs, shard, method, all, montante, chip, capital, stopLoss,
-                       takeProfit, library, quiet, listMethods, listMontantes});
-    parser.addOptions(outputOptions());
-    int exitCode = 0;
-    if (!parseCommandLine(parser, help, app.arguments(), &exitCode)) {
-        return exitCode;
-    }
+        QStringLiteral("file")};
+    const QCommandLineOption quiet{QStringLiteral("quiet"), QStringLiteral("No progress bar.")};
+    const QCommandLineOption listMethods{QStringLiteral("list-methods"),
+                                         QStringLiteral("List the methods and stop.")};
+    const QCommandLineOption listMontantes{QStringLiteral("list-montantes"),
+                                           QStringLiteral("List the progressions and stop.")};
+};
 
-    // Options.
+// What the options of a run ask for, checked.
+struct RunSettings {
     NoxSimulator::Config config;
-    const QString gameName = parser.value(game).toLower();
+    Output output;
+    int jobs = 1;
+    bool listing = false; // --list-methods or --list-montantes: no shoe is dealt
+};
+
+// Reads the game, the methods, the money, the report and the job count; false with the message.
+bool readRunSettings(const RunCommandLine &cl, RunSettings *settings, QString *error)
+{
+    const QCommandLineParser &parser = cl.parser;
+    NoxSimulator::Config &config = settings->config;
+    const QString gameName = parser.value(cl.game).toLower();
     if (gameName != u"baccarat" && gameName != u"roulette") {
-        return fail(QStringLiteral("unknown game \"%1\" (baccarat or roulette)").arg(parser.value(game)));
+        *error = QStringLiteral("unknown game \"%1\" (baccarat or roulette)").arg(parser.value(cl.game));
+        return false;
     }
     config.baccarat = gameName == u"baccarat";
-    config.methods = parser.values(method);
-    config.activateAll = parser.isSet(all);
-    QString error;
+    config.methods = parser.values(cl.method);
+    config.activateAll = parser.isSet(cl.all);
     QMap<QString, QString> montantes;
     QMap<QString, QString> chips;
-    if (!keyValues(parser.values(montante), "montante", &montantes, &error) ||
-        !keyValues(parser.values(chip), "chip", &chips, &error)) {
-        return fail(error);
+    if (!keyValues(parser.values(cl.montante), "montante", &montantes, error) ||
+        !keyValues(parser.values(cl.chip), "chip", &chips, error)) {
+        return false;
     }
     config.montantes = montantes;
-    config.library = parser.value(library);
+    config.library = parser.value(cl.library);
     for (auto it = chips.cbegin(); it != chips.cend(); ++it) {
         int cents = 0;
         if (!amount(it.value(), &cents)) {
-            return fail(QStringLiteral("bad chip amount \"%1\" for %2").arg(it.value(), it.key()));
+            *error = QStringLiteral("bad chip amount \"%1\" for %2").arg(it.value(), it.key());
+            return false;
         }
         config.chips.insert(it.key(), cents);
     }
     const QPair<const QCommandLineOption *, std::optional<int> *> amounts[] = {
-        {&capital, &config.capital}, {&stopLoss, &config.stopLoss}, {&takeProfit, &config.takeProfit}};
+        {&cl.capital, &config.capital},
+        {&cl.stopLoss, &config.stopLoss},
+        {&cl.takeProfit, &config.takeProfit}};
     for (const auto &[option, field] : amounts) {
         if (parser.isSet(*option)) {
             int cents = 0;
             if (!amount(parser.value(*option), &cents)) {
-                return fail(QStringLiteral("bad amount \"%1\" for --%2")
-                                .arg(parser.value(*option), option->names().first()));
+                *error = QStringLiteral("bad amount \"%1\" for --%2")
+                             .arg(parser.value(*option), option->names().first());
+                return false;
             }
             *field = cents;
         }
     }
-    Output output;
-    if (!readOutput(parser, &output, &error)) {
-        return fail(error);
+    if (!readOutput(parser, &settings->output, error)) {
+        return false;
     }
     bool ok = false;
-    const int jobCount = parser.value(jobs).toInt(&ok);
-    if (!ok || jobCount < 1 || jobCount > kMaxJobs) {
-        return fail(QStringLiteral("bad --jobs \"%1\" (1 to %2)").arg(parser.value(jobs)).arg(kMaxJobs));
+    settings->jobs = parser.value(cl.jobs).toInt(&ok);
+    if (!ok || settings->jobs < 1 || settings->jobs > kMaxJobs) {
+        *error = QStringLiteral("bad --jobs \"%1\" (1 to %2)").arg(parser.value(cl.jobs)).arg(kMaxJobs);
+        return false;
     }
-    const bool listing = parser.isSet(listMethods) || parser.isSet(listMontantes);
+    settings->listing = parser.isSet(cl.listMethods) || parser.isSet(cl.listMontantes);
+    return true;
+}
 
-    // The shoes: a file, or dealt ones.
-    Shoes source;
+// The shoes: the history file's, or dealt ones (none when only names are listed), and the
+// slice of a shard. False after the messages.
+bool loadShoes(const RunCommandLine &cl, const RunSettings &settings, Shoes *source)
+{
+    const QCommandLineParser &parser = cl.parser;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        return fail(QStringLiteral("one history file at most"));
+        fail(QStringLiteral("one history file at most"));
+        return false;
     }
+    bool ok = false;
     if (!positional.isEmpty()) {
-        if (!readHistory(positional.first(), config.baccarat, &source.file)) {
-            return kBadInput;
+        if (!readHistory(positional.first(), settings.config.baccarat, &source->file)) {
+            return false;
         }
-        source.count = source.file.shoeCount();
-    } else if (!listing) {
-        source.dealt = true;
-        source.count = parser.value(shoes).toInt(&ok);
-        if (!ok || source.count <= 0 || source.count > kMaxShoes) {
-            return fail(
-                QStringLiteral("bad --shoes \"%1\" (1 to %2)").arg(parser.value(shoes)).arg(kMaxShoes));
+        source->count = source->file.shoeCount();
+    } else if (!settings.listing) {
+        source->dealt = true;
+        source->count = parser.value(cl.shoes).toInt(&ok);
+        if (!ok || source->count <= 0 || source->count > kMaxShoes) {
+            fail(QStringLiteral("bad --shoes \"%1\" (1 to %2)").arg(parser.value(cl.shoes)).arg(kMaxShoes));
+            return false;
         }
-        source.seed = parser.value(seed).toULongLong(&ok);
+        source->seed = parser.value(cl.seed).toULongLong(&ok);
         if (!ok) {
-            return fail(QStringLiteral("bad --seed \"%1\"").arg(parser.value(seed)));
+            fail(QStringLiteral("bad --seed \"%1\"").arg(parser.value(cl.seed)));
+            return false;
         }
-        source.spins = parser.value(spins).toInt(&ok);
-        if (!ok || source.spins < 1 || source.spins > NoxEngine::kMaxPlayed) {
-            return fail(QStringLiteral("bad --spins \"%1\" (1 to %2)")
-                            .arg(parser.value(spins))
-                            .arg(NoxEngine::kMaxPlayed));
+        source->spins = parser.value(cl.spins).toInt(&ok);
+        if (!ok || source->spins < 1 || source->spins > NoxEngine::kMaxPlayed) {
+            fail(QStringLiteral("bad --spins \"%1\" (1 to %2)")
+                     .arg(parser.value(cl.spins))
+                     .arg(NoxEngine::kMaxPlayed));
+            return false;
         }
     }
-    qint64 first = 0;
-    qint64 end = source.count;
-    if (parser.isSet(shard) && !shardRange(parser.value(shard), source.count, &first, &end)) {
-        return fail(QStringLiteral("bad --shard \"%1\" (K/N with 1 <= K <= N)").arg(parser.value(shard)));
+    source->first = 0;
+    source->end = source->count;
+    if (parser.isSet(cl.shard) &&
+        !shardRange(parser.value(cl.shard), source->count, &source->first, &source->end)) {
+        fail(QStringLiteral("bad --shard \"%1\" (K/N with 1 <= K <= N)").arg(parser.value(cl.shard)));
+        return false;
     }
+    return true;
+}
 
-    // One simulator checks the configuration and describes the run.
-    QJsonObject run;
-    {
-        NoxSimulator simulator(config);
-        if (!simulator.prepare(&error)) {
-            return fail(error);
-        }
-        QTextStream out(stdout);
-        if (parser.isSet(listMethods)) {
-            for (const QString &name : simulator.methodNames()) {
-                out << name << '\n';
-            }
-            return 0;
-        }
-        if (parser.isSet(listMontantes)) {
-            for (const QString &name : simulator.montanteNames()) {
-                out << name << '\n';
-            }
-            return 0;
-        }
-        run.insert(QStringLiteral("settings"), simulator.settings());
+// Prints the names --list-methods or --list-montantes asks for.
+int listNames(const RunCommandLine &cl, const NoxSimulator &simulator)
+{
+    QTextStream out(stdout);
+    const QStringList names =
+        cl.parser.isSet(cl.listMethods) ? simulator.methodNames() : simulator.montanteNames();
+    for (const QString &name : names) {
+        out << name << '\n';
     }
+    return 0;
+}
+
+// What produced the shoes and how the engine is set: the shards of one run must agree on it.
+QJsonObject describeRun(const NoxSimulator &simulator, bool baccarat, const Shoes &source)
+{
+    QJsonObject run;
+    run.insert(QStringLiteral("settings"), simulator.settings());
     if (source.dealt) {
         run.insert(QStringLiteral("source"), QStringLiteral("dealt"));
         run.insert(QStringLiteral("seed"), QString::number(source.seed)); // 64 bits: beyond a JSON number
-        if (!config.baccarat) {
+        if (!baccarat) {
             run.insert(QStringLiteral("spins"), source.spins);
         }
     } else {
         run.insert(QStringLiteral("source"), QStringLiteral("history"));
-        run.insert(QStringLiteral("history"), historyDigest(source.file));
+        run.insert(QStringLiteral("history"), source.file.digest());
     }
+    return run;
+}
 
-    // The run.
-    Progress progress(!parser.isSet(quiet));
-    NoxSimResult result;
-    if (!NoxSimRun::play(config, run, shoeSource(source, config.baccarat), first, end - first, source.count,
-                         jobCount, &result, &error, [&](qint64 done) { progress.show(done, end - first); })) {
+// Plays the slice of shoes on the workers, with the progress bar unless `quiet`.
+bool play(const RunSettings &settings, const QJsonObject &run, const Shoes &source, bool quiet,
+          NoxSimResult *result, QString *error)
+{
+    Progress progress(!quiet);
+    const qint64 count = source.end - source.first;
+    return NoxSimRun::play(settings.config, run, shoeSource(source, settings.config.baccarat), source.first,
+                           count, source.count, settings.jobs, result, error,
+                           [&](qint64 done) { progress.show(done, count); });
+}
+
+// Read the options, load or deal the shoes, check the configuration (or list the names),
+// play, report.
+int runSimulation(const QCoreApplication &app)
+{
+    RunCommandLine commandLine;
+    int exitCode = 0;
+    if (!parseCommandLine(commandLine.parser, commandLine.help, app.arguments(), &exitCode)) {
+        return exitCode;
+    }
+    RunSettings settings;
+    QString error;
+    if (!readRunSettings(commandLine, &settings, &error)) {
         return fail(error);
     }
-    return report(result, output);
+    Shoes source;
+    if (!loadShoes(commandLine, settings, &source)) {
+        return kBadInput;
+    }
+    QJsonObject run;
+    {
+        // One simulator checks the configuration and describes the run; the workers make
+        // their own.
+        NoxSimulator simulator(settings.config);
+        if (!simulator.prepare(&error)) {
+            return fail(error);
+        }
+        if (settings.listing) {
+            return listNames(commandLine, simulator);
+        }
+        run = describeRun(simulator, settings.config.baccarat, source);
+    }
+    NoxSimResult result;
+    if (!play(settings, run, source, commandLine.parser.isSet(commandLine.quiet), &result, &error)) {
+        return fail(error);
+    }
+    return report(result, settings.output);
 }
 
 } // namespace

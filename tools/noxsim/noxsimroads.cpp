@@ -1,6 +1,6 @@
 #include "noxsimroads.h"
 
-#include "noxsimulator.h"
+#include "noxsimhistory.h"
 
 #include "core/noxhistoryreader.h"
 #include "roads/noxroads.h"
@@ -99,61 +99,6 @@ QJsonObject NoxSimRoads::shoeJson(const NoxRoads &roads)
     return shoe;
 }
 
-// The same reading and the same messages as a history file of a run: after the first refused
-// line the values are no longer kept, but the lines are still read to report them all.
-bool NoxSimRoads::readHistory(QIODevice *device, const QString &name, History *history)
-{
-    NoxHistoryReader::Options options;
-    options.baccarat = true;
-    options.tooLong = NoxHistoryReader::TooLongLines::Stop;
-    NoxHistoryReader reader(device, options);
-    qsizetype shoeStart = 0;
-    const auto endShoe = [&] {
-        if (history->values.size() > shoeStart) {
-            history->ends.append(history->values.size());
-            shoeStart = history->values.size();
-        }
-    };
-    NoxHistoryReader::Line line;
-    while (reader.next(&line)) {
-        if (reader.summary().refused > 0) {
-            continue;
-        }
-        if (line.status == NoxHistoryReader::Status::Blank) {
-            endShoe();
-        } else if (line.status == NoxHistoryReader::Status::Taken ||
-                   line.status == NoxHistoryReader::Status::Corrected) {
-            history->values.append(char(line.value));
-        }
-    }
-    endShoe();
-    const NoxHistoryReader::Summary &summary = reader.summary();
-    if (!summary.error.isEmpty() && !summary.stopped) {
-        fail(QStringLiteral("cannot read %1: %2").arg(name, summary.error));
-        return false;
-    }
-    if (summary.refused > 0) {
-        QTextStream err(stderr);
-        for (const NoxHistoryReader::Problem &p : summary.problems) {
-            err << name << ": " << NoxSimulator::describeProblem(p, true, options.maxLineLength) << Qt::endl;
-        }
-        if (summary.refused > summary.problems.size()) {
-            err << name << ": " << summary.refused - summary.problems.size() << " more lines do not parse"
-                << Qt::endl;
-        }
-        if (summary.stopped) {
-            err << name << ": reading stopped at line " << summary.lines << ": not a history file?"
-                << Qt::endl;
-        }
-        return false;
-    }
-    if (history->ends.isEmpty()) {
-        fail(QStringLiteral("%1 holds no result").arg(name));
-        return false;
-    }
-    return true;
-}
-
 int NoxSimRoads::run(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -189,8 +134,9 @@ int NoxSimRoads::run(const QStringList &arguments)
     if (!opened) {
         return fail(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
     }
-    History history;
-    if (!readHistory(&file, name, &history)) {
+    // The same reading and the same messages as a history file of a run.
+    NoxSimHistory history;
+    if (!NoxSimHistory::readReporting(&file, name, true, &history)) {
         return kBadInput;
     }
 
@@ -200,15 +146,13 @@ int NoxSimRoads::run(const QStringList &arguments)
     }
     out.write("{\"shoes\": [\n");
     NoxRoads roads;
-    qsizetype begin = 0;
-    for (qsizetype i = 0; i < history.ends.size(); ++i) {
+    for (qint64 i = 0; i < history.shoeCount(); ++i) {
         roads.clear();
-        for (qsizetype v = begin; v < history.ends.at(i); ++v) {
-            roads.append(history.values.at(v));
+        for (const char value : history.shoeBytes(i)) {
+            roads.append(value);
         }
-        begin = history.ends.at(i);
         out.write(QJsonDocument(shoeJson(roads)).toJson(QJsonDocument::Compact));
-        out.write(i + 1 < history.ends.size() ? ",\n" : "\n");
+        out.write(i + 1 < history.shoeCount() ? ",\n" : "\n");
     }
     out.write("]}\n");
     if (!out.flush()) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -23,18 +22,9 @@ class NoxRoads;
 class NoxSimRoads
 {
 public:
-    /// The results of a history and where each shoe ends.
-    struct History {
-        QByteArray values;
-        QList<qsizetype> ends; ///< one past the last value of each shoe
-    };
-
     /// Runs the command; `arguments` start with the program's name, "roads" left out. Returns
     /// the exit code.
     static int run(const QStringList &arguments);
-    /// Reads a history from `device` (open for reading), `name` naming it in the messages;
-    /// false after printing why to the standard error.
-    static bool readHistory(QIODevice *device, const QString &name, History *history);
     /// The JSON object of the current shoe of `roads`.
     [[nodiscard]] static QJsonObject shoeJson(const NoxRoads &roads);
 };

@@ -1,5 +1,7 @@
 #include "noxsimulator.h"
 
+#include "noxsimhistory.h"
+
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
@@ -290,45 +292,19 @@ bool NoxSimulator::parseHistory(const QString &text, bool baccarat, QList<QList<
     NoxHistoryReader::Options options;
     options.baccarat = baccarat;
     options.tooLong = NoxHistoryReader::TooLongLines::Skip;
-    NoxHistoryReader reader(&buffer, options);
-    QList<int> shoe;
-    const auto endShoe = [&] {
-        if (!shoe.isEmpty()) {
-            shoes->append(shoe);
-            shoe.clear();
-        }
-    };
-    const NoxHistoryReader::Summary summary = reader.readAll(
-        [&](int value) {
-            shoe.append(value);
-            if (shoe.size() == NoxEngine::kMaxPlayed) {
-                endShoe(); // the engine keeps at most this many values per session
-            }
-        },
-        endShoe);
-    endShoe();
-    for (const NoxHistoryReader::Problem &p : summary.problems) {
-        errors->append(describeProblem(p, baccarat, options.maxLineLength));
+    NoxSimHistory history;
+    const NoxHistoryReader::Summary summary = NoxSimHistory::read(&buffer, options, true, &history);
+    for (qint64 i = 0; i < history.shoeCount(); ++i) {
+        shoes->append(history.shoe(i));
     }
-    if (summary.refused > summary.problems.size()) {
-        errors->append(
-            QStringLiteral("%1 more lines do not parse").arg(summary.refused - summary.problems.size()));
-    }
+    errors->append(NoxSimHistory::problemMessages(summary, baccarat, options.maxLineLength));
     return summary.refused == 0;
 }
 
 QString NoxSimulator::describeProblem(const NoxHistoryReader::Problem &problem, bool baccarat,
                                       qsizetype maxLineLength)
 {
-    if (problem.tooLong) {
-        return QStringLiteral("line %1 is too long (more than %2 bytes)")
-            .arg(problem.line)
-            .arg(maxLineLength);
-    }
-    return QStringLiteral("line %1: \"%2\" is not a %3")
-        .arg(problem.line)
-        .arg(QString::fromUtf8(problem.text), baccarat ? QStringLiteral("baccarat result (T, P or B)")
-                                                       : QStringLiteral("roulette number (0 to 36)"));
+    return NoxSimHistory::describeProblem(problem, baccarat, maxLineLength);
 }
 
 } // namespace Nox

@@ -62,12 +62,13 @@ public:
     /// "kind: name" for every registered progression.
     [[nodiscard]] QStringList montanteNames() const;
 
-    /// Reads a played-history text with NoxHistoryReader: one result per line ("T", "P", "B" at
-    /// baccarat, 0 to 36 at roulette), "#" comments, blank lines between shoes. Errors name
-    /// their line (the first NoxHistoryReader::kKeptProblems, then how many more).
+    /// Reads a played-history text with NoxSimHistory::read(): one result per line ("T", "P",
+    /// "B" at baccarat, 0 to 36 at roulette), "#" comments, blank lines between shoes; a too
+    /// long line is refused and the reading goes on. Errors name their line (the first
+    /// NoxHistoryReader::kKeptProblems, then how many more).
     static bool parseHistory(const QString &text, bool baccarat, QList<QList<int>> *shoes,
                              QStringList *errors);
-    /// A refused line of a history as noxsim reports it.
+    /// A refused line of a history as noxsim reports it (NoxSimHistory::describeProblem()).
     static QString describeProblem(const NoxHistoryReader::Problem &problem, bool baccarat,
                                    qsizetype maxLineLength);
 

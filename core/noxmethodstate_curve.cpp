@@ -1,0 +1,315 @@
+// NoxMethodState: the profit curve, its tendency and trend signal, and the derived figures
+// (gaps, histogram, curve tails) each record adds.
+
+#include "core/noxmethodstate.h"
+
+#include "core/noxmethod.h"
+#include "core/noxmethodstate_p.h"
+
+#include <QMutexLocker>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+namespace Nox {
+
+namespace {
+
+// Least-squares slope of (x, y) points; a non-finite slope counts as 0.
+struct Fit {
+    double slope = 0.0;
+    double intercept = 0.0;
+    qint64 numerator = 0; ///< k·Σxy − Σx·Σy, the slope's exact numerator
+};
+
+/// The fit of `count` integer points y[0..count) at positions firstPosition, firstPosition + 1...
+/// The sums are exact integers, so they are taken in 64 bits and converted once: the result
+/// is the very same double as summing in double precision (every partial sum stays far below
+/// 2^53), for a fraction of the cost.
+Fit leastSquares(int firstPosition, int count, const int *y)
+{
+    // Σy and Σi·y are walked; Σx, Σx² and Σxy follow in closed form (x = f + i).
+    qint64 isy = 0;
+    qint64 isiy = 0;
+    for (int i = 0; i < count; ++i) {
+        isy += y[i];
+        isiy += qint64(i) * y[i];
+    }
+    const qint64 f = firstPosition;
+    const qint64 k = count;
+    const qint64 isx = k * f + k * (k - 1) / 2;
+    const qint64 isxx = k * f * f + f * k * (k - 1) + (k - 1) * k * (2 * k - 1) / 6;
+    const qint64 isxy = f * isy + isiy;
+    const double sx = double(isx);
+    const double sy = double(isy);
+    const double sxy = double(isxy);
+    const double sxx = double(isxx);
+    Fit fit;
+    fit.numerator = k * isxy - isx * isy;
+    const double dk = double(count);
+    fit.slope = (dk * sxy - sx * sy) / (dk * sxx - sx * sx);
+    if (!std::isfinite(fit.slope)) {
+        fit.slope = 0.0;
+    }
+    // The means are taken in single precision, as the chart lines always were.
+    const float meanY = float(sy / dk);
+    const float meanX = float(sx / dk);
+    fit.intercept = double(meanY) - double(meanX) * fit.slope;
+    if (!std::isfinite(fit.intercept)) {
+        fit.intercept = 0.0;
+    }
+    return fit;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Profit curve and tendency
+
+NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
+{
+    Curve c;
+    c.state = this;
+    c.closedSize = m_closedSize;
+    c.tailStart = m_closedSize - int(m_closedTail.size());
+    c.consumed = m_curveConsumed;
+    c.base = int(m_gaps.size()) * (m_pleinPayout + 1);
+    const int remaining = int(m_records.size()) - m_curveConsumed;
+    const int first = std::min(m_openGap + 1, remaining);
+    c.openPoints = first;
+    if (repeatedOpenGap) {
+        // The open gap is walked a second time over whatever records the first walk left
+        // (there are some only when neutral zeros shortened the gap counts).
+        c.openPoints += std::min(m_openGap + 1, remaining - first);
+    }
+    return c;
+}
+
+double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window) const
+{
+    const Curve c = curve(false);
+    const int n = c.size();
+    if (n < m_profile->tendencyMinPoints || n == 0) {
+        return kNaN;
+    }
+    const int k = std::min(m_profile->tendencyWindow, n);
+    const int first = n - k;
+    QVarLengthArray<int, 64> points(k);
+    c.copy(first, k, points.data());
+    const Fit fit = leastSquares(first + 1, k, points.data());
+    if (numerator && window) {
+        // The slope's integer numerator, for the coded storage.
+        *numerator = fit.numerator;
+        *window = k;
+    }
+    return m_profile->tendencyFactor * fit.slope;
+}
+
+void NoxMethodState::resetTendencyCoding()
+{
+    m_codeFactor = m_profile->tendencyFactor;
+    m_codeWindow = m_profile->tendencyWindow;
+}
+
+double NoxMethodState::decodeTendency(qint32 code) const
+{
+    return decodeWith(code, m_codeFactor, windowDenominator(m_codeWindow));
+}
+
+double NoxMethodState::tendencyAt(qsizetype index) const
+{
+    const qint32 code = m_tendencyCodes.at(index);
+    return code == kExceptionCode ? m_tendencyExceptions.value(index, kNaN) : decodeTendency(code);
+}
+
+void NoxMethodState::storeTendency(qsizetype index, double tendency, qint64 numerator, int window)
+{
+    qint32 code = kNaNCode;
+    if (!std::isnan(tendency)) {
+        code = kExceptionCode;
+        if (window == m_codeWindow && m_codeFactor == m_profile->tendencyFactor &&
+            numerator > kExceptionCode && numerator <= std::numeric_limits<qint32>::max()) {
+            const auto candidate = qint32(numerator);
+            if (std::bit_cast<quint64>(decodeTendency(candidate)) == std::bit_cast<quint64>(tendency)) {
+                code = candidate;
+            }
+        }
+        if (code == kExceptionCode) {
+            m_tendencyExceptions.insert(index, tendency);
+        }
+    }
+    m_tendencyCodes[index] = code;
+}
+
+bool NoxMethodState::trendSignal(const Curve &c) const
+{
+    const int n = c.size();
+    const int a = n < 60 ? m_profile->trendWindow : 30;
+    if (a <= 0 || n < a || n < 2 * a - 1) {
+        return false;
+    }
+    // Line 1 fits the newest a points, line 2 the b points before them: both read one copy.
+    const int first1 = n - a; // 0-based index of the first point of line 1
+    const int b = std::min(a, n - a);
+    const int first2 = first1 - b;
+    QVarLengthArray<int, 128> points(a + b);
+    c.copy(first2, a + b, points.data());
+    const Fit line1 = leastSquares(first1 + 1, a, points.data() + b);
+    if (!(line1.slope > 0)) {
+        return false;
+    }
+    const Fit line2 = leastSquares(first2 + 1, b, points.data());
+    if (!(line2.slope > 0)) {
+        return false;
+    }
+    const double at2 = line2.intercept + line2.slope * (n - a - 1);
+    const double at1 = line1.intercept + line1.slope * (n - a);
+    if (std::abs(at2 - at1) > 65) {
+        return false;
+    }
+    return points[a + b - 1] >= m_profile->trendProfitThreshold;
+}
+
+QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
+{
+    QMutexLocker lock(&m_method->mutex());
+    const Curve c = curve(repeatedOpenGap);
+    QList<int> points = closedPoints(m_closedSize);
+    points.reserve(c.size());
+    for (int i = m_closedSize; i < c.size(); ++i) {
+        points.append(c.at(i));
+    }
+    return points;
+}
+
+int NoxMethodState::numbersPrefixAt(qsizetype records) const
+{
+    if (records >= m_curveConsumed) {
+        return m_numbersTail.at(records - m_curveConsumed);
+    }
+    int prefix = m_numbersTail.first();
+    for (qsizetype j = m_curveConsumed; j > records; --j) {
+        prefix -= m_records.at(j - 1).numbers;
+    }
+    return prefix;
+}
+
+int NoxMethodState::closedTailCapacity() const
+{
+    // The trend lines read up to two windows back, the tendency one window.
+    return 2 * std::max({m_profile->trendWindow, 30, m_profile->tendencyWindow}) + 2;
+}
+
+QList<int> NoxMethodState::closedPoints(int count) const
+{
+    // Walks the closed gaps from the newest: gap w consumed the records after `cur - gap - 1`
+    // up to `cur`, one point per record at w credits, then the win's point at w + 1 credits.
+    count = std::clamp(count, 0, m_closedSize);
+    QList<int> points;
+    points.reserve(count);
+    const int step = m_pleinPayout + 1;
+    int cur = m_curveConsumed;
+    int prefix = numbersPrefixAt(cur);
+    for (qsizetype w = m_gaps.size() - 1; w >= 0 && points.size() < count; --w) {
+        const int gap = m_gaps.at(w);
+        points.append((int(w) + 1) * step - prefix);
+        for (int j = cur; j > cur - gap - 1 && points.size() < count; --j) {
+            points.append(int(w) * step - prefix);
+            prefix -= m_records.at(j - 1).numbers;
+        }
+        cur -= gap + 1;
+    }
+    std::reverse(points.begin(), points.end());
+    return points;
+}
+
+void NoxMethodState::consumeNumbersTail(int records)
+{
+    m_numbersTail.remove(0, records);
+    m_curveConsumed += records;
+}
+
+void NoxMethodState::restoreNumbersTail(int records)
+{
+    for (int k = 0; k < records; ++k) {
+        --m_curveConsumed;
+        m_numbersTail.prepend(m_numbersTail.first() - m_records.at(m_curveConsumed).numbers);
+    }
+}
+
+void NoxMethodState::clearDerived()
+{
+    m_newestTailValid = false;
+    m_newestTail.clear();
+    m_gapMeans.clear();
+    m_numbersTail = {0};
+    m_neutralCount = 0;
+    m_windowWins = 0;
+    m_windowNeutrals = 0;
+    m_gaps.clear();
+    m_winRecords.clear();
+    m_gapMax = 0;
+    m_openGap = 0;
+    m_buckets.fill(0);
+    m_histogramSize = 0;
+    m_closedSize = 0;
+    m_closedTail.clear();
+    m_curveConsumed = 0;
+}
+
+void NoxMethodState::accountRecord(qsizetype index)
+{
+    const PackedRecord &rec = m_records.at(index);
+    const bool win = (rec.flags & NoxCoupRecord::Win) != 0;
+    const bool neutral = (rec.flags & NoxCoupRecord::NeutralZero) != 0;
+    // The short-term window moves one record on.
+    countInWindow(index, 1);
+    if (index >= m_shortTermWindow) {
+        countInWindow(index - m_shortTermWindow, -1);
+    }
+    m_numbersTail.append(m_numbersTail.last() + rec.numbers);
+    m_neutralCount += neutral ? 1 : 0;
+    if (!win) {
+        if (!neutral) {
+            ++m_openGap;
+        }
+        return;
+    }
+    // The win closes the open gap (the gap it was recorded with).
+    const int gap = m_openGap;
+    m_gaps.append(gap);
+    m_winRecords.append(int(index));
+    m_gapMax = std::max(gap, m_gapMax);
+    const int bucket = std::min(gap, kHistogramCap);
+    ++m_buckets[std::size_t(bucket)];
+    m_histogramSize = std::max(m_histogramSize, bucket + 1);
+    m_openGap = 0;
+    // The closed gap consumes gap + 1 records (a count that skips neutral zeros, so it never
+    // runs past the records), then the win is credited.
+    const int step = m_pleinPayout + 1;
+    const int credits = int(m_gaps.size()) - 1;
+    for (int j = m_curveConsumed + 1; j <= m_curveConsumed + gap + 1; ++j) {
+        m_closedTail.append(credits * step - numbersPrefixAt(j));
+    }
+    consumeNumbersTail(gap + 1);
+    m_closedTail.append((credits + 1) * step - numbersPrefixAt(m_curveConsumed));
+    m_closedSize += gap + 2;
+    const int capacity = closedTailCapacity();
+    if (m_closedTail.size() > 2 * capacity) {
+        m_closedTail.remove(0, m_closedTail.size() - capacity);
+    }
+}
+
+void NoxMethodState::rebuildDerived()
+{
+    clearDerived();
+    for (qsizetype i = 0; i < m_records.size(); ++i) {
+        accountRecord(i);
+    }
+    recomputeBlocks();
+}
+
+} // namespace Nox

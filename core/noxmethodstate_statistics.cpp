@@ -1,0 +1,478 @@
+// NoxMethodState: the statistics read from the records: blocks and dominant gaps, the
+// short-term window, gaps and ratios, the tendency levels and the signals.
+
+#include "core/noxmethodstate.h"
+
+#include "core/noxmethod.h"
+#include "core/noxmethodstate_p.h"
+
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Nox {
+
+// ---------------------------------------------------------------------------------------------
+// Blocks
+
+void NoxMethodState::recomputeBlocks()
+{
+    const int size = m_histogramSize;
+    const int wins = int(m_gaps.size());
+    const int target = wins * m_method->blockPercentage() / 100 + 1;
+    // No block is wider than the histogram: a huge dominant count (a damaged setting) must not
+    // make this loop run for billions of widths or overflow start + maxWidth.
+    const int maxWidth = std::clamp(m_nbBlockDom, 4, kHistogramCap + 1);
+
+    int start = 0;
+    int end = -1;
+    int best = -1;
+    bool reached = false;
+    // Window sums from prefix sums of the histogram: prefix[b] = buckets[0..b).
+    std::array<int, kHistogramCap + 2> prefix{};
+    for (int b = 0; b < size; ++b) {
+        prefix[std::size_t(b) + 1] = prefix[std::size_t(b)] + m_buckets[std::size_t(b)];
+    }
+    for (int w = 1; w <= maxWidth && !reached; ++w) {
+        for (int s = 0; s + w <= size; ++s) {
+            const int sum = prefix[std::size_t(s + w)] - prefix[std::size_t(s)];
+            if (sum > best || sum >= target) {
+                if (sum > best) {
+                    best = sum;
+                }
+                start = s;
+                end = s + w - 1;
+            }
+        }
+        reached = best >= target;
+    }
+    if (!reached) {
+        end = start + maxWidth;
+    }
+    if (m_useCustomBlock) {
+        start = std::min(m_customBlockMin, m_customBlockMax);
+        end = std::min(m_customBlockMax, size - 1);
+    }
+    m_blockMin = std::max(0, start);
+    m_blockMax = std::min(size - 1, end);
+
+    m_doms.clear();
+    for (int n = 0; n < m_nbBlockDom; ++n) {
+        int pick = -1;
+        for (int b = m_blockMin; b <= m_blockMax; ++b) {
+            if (m_doms.contains(b)) {
+                continue;
+            }
+            if (pick < 0 || m_buckets[std::size_t(b)] > m_buckets[std::size_t(pick)]) {
+                pick = b;
+            }
+        }
+        if (pick < 0) {
+            break;
+        }
+        m_doms.append(pick);
+    }
+    if (m_profile->cutBlockAtDominant && !m_doms.isEmpty()) {
+        m_blockMax = *std::max_element(m_doms.cbegin(), m_doms.cend());
+    }
+}
+
+bool NoxMethodState::gapIsDominant(int gap) const
+{
+    return m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap);
+}
+
+int NoxMethodState::dominantLevelLocked(int maximum) const
+{
+    if (m_gaps.size() < 3) {
+        return 0;
+    }
+    int level = 0;
+    int run = 0;
+    for (qsizetype i = m_gaps.size() - 1; i >= 0; --i) {
+        if (gapIsDominant(m_gaps.at(i))) {
+            if (++run == 3) {
+                break;
+            }
+            continue;
+        }
+        if (level == 0) {
+            if (run != 2) {
+                break;
+            }
+            level = 1;
+        } else if (run == 2) {
+            ++level;
+        }
+        run = 0;
+        if (level >= maximum) {
+            break;
+        }
+    }
+    return std::min(level, maximum);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statistics
+
+int NoxMethodState::windowLength() const
+{
+    return std::min(m_shortTermWindow, int(m_records.size()));
+}
+
+void NoxMethodState::countInWindow(qsizetype index, int sign)
+{
+    const unsigned flags = m_records.at(index).flags;
+    m_windowWins += (flags & NoxCoupRecord::Win) ? sign : 0;
+    m_windowNeutrals += (flags & NoxCoupRecord::NeutralZero) ? sign : 0;
+}
+
+void NoxMethodState::recountWindow()
+{
+    m_windowWins = 0;
+    m_windowNeutrals = 0;
+    for (qsizetype i = m_records.size() - windowLength(); i < m_records.size(); ++i) {
+        countInWindow(i, 1);
+    }
+}
+
+double NoxMethodState::threshold() const
+{
+    return m_profile->tendencyThreshold + m_tendencyOffset;
+}
+
+double NoxMethodState::ecartMoyen() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return ecartMoyenLocked();
+}
+
+double NoxMethodState::ecartMoyenLocked() const
+{
+    const double wins = double(m_gaps.size());
+    const double mean = (double(m_records.size()) - wins) / (wins + 1);
+    return mean > 0 ? mean : 1.0;
+}
+
+double NoxMethodState::ecartMoyenCt() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    const int k = windowLength();
+    const double wins = m_windowWins;
+    const double mean = (k - wins) / (wins + 1);
+    return mean > 0 ? mean : 1.0;
+}
+
+double NoxMethodState::winRatio() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return winRatioLocked();
+}
+
+double NoxMethodState::winRatioLocked() const
+{
+    const int counted = int(m_records.size()) - m_neutralCount;
+    return counted == 0 ? 0.0 : double(m_gaps.size()) / counted * 100.0;
+}
+
+double NoxMethodState::shortTermWinRatio() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return shortTermWinRatioLocked();
+}
+
+double NoxMethodState::shortTermWinRatioLocked() const
+{
+    const int k = windowLength();
+    const int counted = k - m_windowNeutrals;
+    return counted == 0 ? 0.0 : double(m_windowWins) / counted * 100.0;
+}
+
+int NoxMethodState::shortTermWins() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return m_windowWins;
+}
+
+double NoxMethodState::nbNumMoyen() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return m_records.isEmpty() ? 0.0 : double(m_numbersTail.last()) / double(m_records.size());
+}
+
+double NoxMethodState::ratioTheorique() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return ratioTheoriqueLocked();
+}
+
+double NoxMethodState::ratioTheoriqueLocked() const
+{
+    const double mean = m_records.isEmpty() ? 0.0 : double(m_numbersTail.last()) / double(m_records.size());
+    return m_resultCount == 0 ? 0.0 : mean / m_resultCount * 100.0;
+}
+
+QList<int> NoxMethodState::gapList(bool withOpenGap) const
+{
+    QMutexLocker lock(&m_method->mutex());
+    QList<int> gaps;
+    gaps.reserve(m_gaps.size() + 1);
+    for (qsizetype w = 0; w < m_gaps.size(); ++w) {
+        gaps.append(m_gaps.at(w));
+    }
+    if (withOpenGap) {
+        gaps.append(m_openGap);
+    }
+    return gaps;
+}
+
+QList<int> NoxMethodState::ecarts(bool withOpenGap) const
+{
+    QMutexLocker lock(&m_method->mutex());
+    QList<int> histogram(m_buckets.begin(), m_buckets.begin() + m_histogramSize);
+    if (withOpenGap) {
+        const int bucket = std::min(m_openGap, kHistogramCap);
+        if (bucket >= histogram.size()) {
+            histogram.resize(bucket + 1, 0);
+        }
+        ++histogram[bucket];
+    }
+    return histogram;
+}
+
+double NoxMethodState::tendencyThreshold() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return threshold();
+}
+
+double NoxMethodState::tendanceValue() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return m_records.isEmpty() ? kNaN : tendencyAt(m_records.size() - 1);
+}
+
+NoxTendance NoxMethodState::tendanceOf(double x) const
+{
+    if (std::isnan(x)) {
+        return NoxTendance::none;
+    }
+    const double o = m_tendencyOffset;
+    const double t = m_profile->tendencyThreshold;
+    if (x > o + t) {
+        return NoxTendance::up;
+    }
+    if (x > o) {
+        return NoxTendance::inter;
+    }
+    if (x > o - t) {
+        return NoxTendance::mid;
+    }
+    return NoxTendance::down;
+}
+
+NoxTendance NoxMethodState::tendance() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    return m_records.isEmpty() ? NoxTendance::none : tendanceOf(tendencyAt(m_records.size() - 1));
+}
+
+double NoxMethodState::tendancePercent() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    const double x = m_records.isEmpty() ? kNaN : tendencyAt(m_records.size() - 1);
+    if (std::isnan(x)) {
+        return 0.5;
+    }
+    const double t = m_profile->tendencyThreshold;
+    return std::clamp((x - m_tendencyOffset + 2 * t) / (4 * t), 0.0, 1.0);
+}
+
+QPair<int, int> NoxMethodState::chartTendance() const
+{
+    return cached(CacheChartTendance, m_cacheChartTendance, [this]() -> QPair<int, int> {
+        if (m_records.isEmpty()) {
+            return {0, 0};
+        }
+        const double x = tendencyAt(m_records.size() - 1);
+        if (std::isnan(x) || x <= threshold()) {
+            return {0, 0};
+        }
+        const int n = int(m_records.size());
+        if (m_records.last().flags & NoxCoupRecord::TendencySignal) {
+            int wins = 0;
+            for (int i = n - 1, seen = 0; i >= 0 && seen < m_shortTermWindow; --i, ++seen) {
+                const PackedRecord &r = m_records.at(i);
+                if (!(r.flags & NoxCoupRecord::TendencySignal)) {
+                    break;
+                }
+                wins += (r.flags & NoxCoupRecord::Win) ? 1 : 0;
+            }
+            return {int(NoxTendance::up), wins};
+        }
+        int wins = 0;
+        for (int i = n - 1; i >= 0; --i) {
+            const double tendency = tendencyAt(i);
+            if (std::isnan(tendency) || tendency <= m_tendencyOffset) {
+                break;
+            }
+            if (isWinAt(i)) {
+                if (wins == 14) {
+                    break;
+                }
+                ++wins;
+            }
+        }
+        if (wins >= 6) {
+            return {int(NoxTendance::inter), wins - 5};
+        }
+        if (wins == 5) {
+            return {int(NoxTendance::mid), 0};
+        }
+        return {0, 0};
+    });
+}
+
+QList<NoxTendance> NoxMethodState::gapTendances() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    // A closed gap's mean tendency never changes: the means are kept once computed, so a list
+    // row costs the new gaps only, whatever the length of the evening.
+    const qsizetype wins = m_winRecords.size();
+    if (m_gapMeans.size() > wins) {
+        m_gapMeans.resize(wins);
+    }
+    int first = m_gapMeans.isEmpty() ? 0 : m_winRecords.at(m_gapMeans.size() - 1) + 1;
+    for (qsizetype w = m_gapMeans.size(); w < wins; ++w) {
+        const int last = m_winRecords.at(w);
+        double sum = 0;
+        for (int r = first; r <= last; ++r) {
+            sum += tendencyAt(r);
+        }
+        m_gapMeans.append(sum / (m_gaps.at(w) + 1));
+        first = last + 1;
+    }
+    QList<NoxTendance> levels;
+    levels.reserve(wins);
+    for (const double mean : std::as_const(m_gapMeans)) {
+        levels.append(tendanceOf(mean));
+    }
+    return levels;
+}
+
+int NoxMethodState::blocksSignalLevel() const
+{
+    return cached(CacheBlocksSignal, m_cacheBlocksSignal, [this] {
+        if (m_openGap > m_blockMax) {
+            return 0;
+        }
+        int level = 0;
+        for (qsizetype i = m_gaps.size() - 1; i >= 0 && level < 3; --i) {
+            if (m_gaps.at(i) <= m_blockMax) {
+                break;
+            }
+            ++level;
+        }
+        return level;
+    });
+}
+
+bool NoxMethodState::doubleSignal() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    const qsizetype n = m_records.size();
+    return n >= 2 && isWinAt(n - 1) && isWinAt(n - 2);
+}
+
+bool NoxMethodState::doubleConfirmedSignal() const
+{
+    return cached(CacheDoubleConfirmed, m_cacheDoubleConfirmed, [this] {
+        qsizetype i = m_records.size() - 1;
+        int skipped = 0;
+        while (i >= 0 && !isWinAt(i)) {
+            ++skipped;
+            --i;
+        }
+        if (i < 0 || skipped >= m_blockMax) {
+            return false;
+        }
+        int run = 0;
+        while (i >= 0 && isWinAt(i)) {
+            ++run;
+            --i;
+        }
+        return run % 3 == 0;
+    });
+}
+
+int NoxMethodState::dominantConfirmationLevel(int maximum) const
+{
+    if (maximum != 3) {
+        QMutexLocker lock(&m_method->mutex());
+        return dominantLevelLocked(maximum);
+    }
+    return cached(CacheDominant3, m_cacheDominant3, [this] { return dominantLevelLocked(3); });
+}
+
+int NoxMethodState::compteurMECount() const
+{
+    return cached(CacheCompteurME, m_cacheCompteurME, [this] {
+        int r = 0;
+        int w = 0;
+        const double t = threshold();
+        for (qsizetype i = m_records.size() - 1, seen = 0; i >= 0 && seen < m_shortTermWindow; --i, ++seen) {
+            const double tendency = tendencyAt(i);
+            if (std::isnan(tendency) || tendency <= t) {
+                break;
+            }
+            const unsigned flags = m_records.at(i).flags;
+            const int n = r + w;
+            w = (flags & NoxCoupRecord::Win) ? 1 : 0;
+            if (!(flags & NoxCoupRecord::ProfitPositive)) {
+                break;
+            }
+            r = n;
+        }
+        return r;
+    });
+}
+
+bool NoxMethodState::counterSignal() const
+{
+    QMutexLocker lock(&m_method->mutex());
+    if (m_records.isEmpty()) {
+        return false;
+    }
+    const double tendency = tendencyAt(m_records.size() - 1);
+    if (!(m_records.last().flags & NoxCoupRecord::ProfitPositive) || std::isnan(tendency) ||
+        tendency <= threshold()) {
+        return false;
+    }
+    return shortTermWinRatioLocked() - ratioTheoriqueLocked() >= m_ratioMargin;
+}
+
+int NoxMethodState::detectionFlags() const
+{
+    return cached(CacheDetectionFlags, m_cacheDetectionFlags, [this] {
+        int flags = 0;
+        if (m_blockMin <= m_openGap && m_openGap <= m_blockMax) {
+            flags |= DetectInBlock;
+            if (m_doms.contains(m_openGap)) {
+                flags |= DetectInDominantBlock;
+            }
+        }
+        if (shortTermWinRatioLocked() - ratioTheoriqueLocked() >= m_ratioMargin) {
+            flags |= DetectRatioSignal;
+        }
+        if (!m_records.isEmpty()) {
+            const unsigned newest = m_records.last().flags;
+            flags |= ((newest & NoxCoupRecord::ProfitPositive) ? DetectProfitPositive : 0) |
+                     ((newest & NoxCoupRecord::Win) ? DetectNewestWin : 0);
+        }
+        return flags;
+    });
+}
+
+} // namespace Nox
