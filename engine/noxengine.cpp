@@ -1,7 +1,13 @@
+// NoxEngine: the orchestrator. A coup is played, undone or cut here, the methods are loaded
+// and changed here, and the engine's parts do the rest: the task runner (noxtaskrunner.h)
+// runs every operation and fans a step out to the method states, the bet sheet
+// (noxbetsheet.h) turns the methods' proposals into bets, the progression registry
+// (noxmontanteregistry.h) holds the progressions. The bankroll, the settings, the journal and
+// the user methods are in the other noxengine_*.cpp files.
+
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
-#include "core/noxbetitem.h"
 #include "core/noxfavoritesinterface.h"
 #include "core/noxlogging.h"
 #include "core/noxmethod.h"
@@ -10,87 +16,26 @@
 #include "core/noxstepmetrics.h"
 #include "engine/noxjournalcodec.h"
 #include "engine/noxplayrefused.h"
-#include "engine/noxpoolrunnable.h"
 #include "methods/noxfactory.h"
-#include "money/noxmontante.h"
 
-#include <QElapsedTimer>
 #include <QJsonObject>
-#include <QMap>
 #include <QMutex>
-#include <QPromise>
-#include <QSet>
-#include <QThreadPool>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <limits>
-#include <mutex>
 #include <stdexcept>
 
 namespace Nox {
 
 namespace {
 std::atomic<NoxEngine *> s_instance{nullptr};
-std::atomic<int> s_taskCounter{0};
-/// How many engine tasks the current thread is running (an operation called from a task
-/// runs inline).
-thread_local int t_taskDepth = 0;
-/// The first exception a step of the current task caught; the task's future gets it.
-thread_local std::exception_ptr t_taskError;
-
-QString describe(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return QStringLiteral("unknown exception");
-    }
-}
-
-QFuture<void> failedFuture(const std::exception_ptr &error)
-{
-    QPromise<void> promise;
-    promise.start();
-    promise.setException(error);
-    promise.finish();
-    return promise.future();
-}
-
-QFuture<void> canceledFuture()
-{
-    QPromise<void> promise;
-    promise.start();
-    promise.future().cancel();
-    promise.finish();
-    return promise.future();
-}
-
 } // namespace
 
 QJsonObject journalChange(const char *op, const QJsonValue &value)
 {
     return {{QStringLiteral("op"), QLatin1String(op)}, {QStringLiteral("v"), value}};
 }
-
-namespace {
-
-/// Records an exception caught by a step so that the rest of the task still runs (the
-/// history and the states stay in step, the signals are emitted); the task's future gets it.
-void noteTaskError(const std::exception_ptr &error)
-{
-    if (t_taskDepth == 0) {
-        std::rethrow_exception(error);
-    }
-    if (!t_taskError) {
-        t_taskError = error;
-    }
-}
-} // namespace
 
 NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
     : QObject(parent)
@@ -107,21 +52,10 @@ NoxEngine::~NoxEngine()
 {
     // No new task from here on; the batches stop, the pending tasks are discarded and the
     // running one is waited for before anything is torn down.
-    d->stopping = true;
-    stopBatches();
-    {
-        std::lock_guard pools(d->poolMutex);
-        if (d->taskPool) {
-            d->taskPool->clear();
-        }
-    }
-    setAsync(false);
+    d->tasks.shutdown();
     // Orderly shutdown is the only time the store is written during a run.
     setPersistence(false);
     qDeleteAll(d->states);
-    for (const auto &list : std::as_const(d->montantes)) {
-        qDeleteAll(list);
-    }
     NoxEngine *self = this;
     s_instance.compare_exchange_strong(self, nullptr);
 }
@@ -152,202 +86,17 @@ ICalibration *NoxEngine::calibration() const
 
 void NoxEngine::setAsync(bool on)
 {
-    if (on) {
-        std::lock_guard pools(d->poolMutex);
-        if (!d->taskPool) {
-            d->methodPool = new QThreadPool;
-            d->methodPool->setMaxThreadCount(4);
-            d->taskPool = new QThreadPool;
-            d->taskPool->setMaxThreadCount(1);
-        }
-        d->async = true;
-        return;
-    }
-    std::unique_ptr<QThreadPool> tasks;
-    std::unique_ptr<QThreadPool> methods;
-    {
-        // Detached: new operations run inline from here on, serialised with the queued ones
-        // by the task mutex.
-        std::lock_guard pools(d->poolMutex);
-        d->async = false;
-        tasks.reset(std::exchange(d->taskPool, nullptr));
-        methods.reset(std::exchange(d->methodPool, nullptr));
-    }
-    if (tasks) {
-        tasks->waitForDone();
-    }
-    // An inline task that took the method pool before the detach is done with it once it
-    // releases the task mutex.
-    {
-        std::lock_guard gate(d->taskMutex);
-    }
-    if (methods) {
-        methods->waitForDone();
-    }
+    d->tasks.setAsync(on);
 }
 
 bool NoxEngine::isAsync() const
 {
-    return d->async;
-}
-
-std::exception_ptr NoxEngine::runGuarded(const std::function<void()> &task)
-{
-    std::lock_guard gate(d->taskMutex);
-    ++t_taskDepth;
-    std::exception_ptr outer = std::exchange(t_taskError, nullptr);
-    try {
-        task();
-    } catch (...) {
-        if (!t_taskError) {
-            t_taskError = std::current_exception();
-        }
-    }
-    --t_taskDepth;
-    std::exception_ptr error = std::exchange(t_taskError, outer);
-    if (error) {
-        qCWarning(lcNoxEngine).noquote() << QStringLiteral("Task failed: %1").arg(describe(error));
-    }
-    return error;
-}
-
-QFuture<void> NoxEngine::runTask(std::function<void()> task)
-{
-    if (d->stopping) {
-        return canceledFuture();
-    }
-    if (t_taskDepth == 0) {
-        std::lock_guard pools(d->poolMutex);
-        if (d->taskPool) {
-            auto promise = std::make_shared<QPromise<void>>();
-            QFuture<void> future = promise->future();
-            promise->start();
-            noxStartOnPool(d->taskPool, [this, promise, task = std::move(task)] {
-                const int n = s_taskCounter.fetch_add(1);
-                qCDebug(lcNoxEngine).noquote() << QStringLiteral("RUNNING %1").arg(n);
-                if (const std::exception_ptr error = runGuarded(task)) {
-                    promise->setException(error);
-                }
-                qCDebug(lcNoxEngine).noquote() << QStringLiteral("DONE %1").arg(n);
-                noxTaskDoneRelease();
-                promise->finish();
-            });
-            return future;
-        }
-    }
-    if (const std::exception_ptr error = runGuarded(task)) {
-        return failedFuture(error);
-    }
-    return QtFuture::makeReadyFuture();
-}
-
-QThreadPool *NoxEngine::methodPool() const
-{
-    std::lock_guard pools(d->poolMutex);
-    return d->methodPool;
+    return d->tasks.isAsync();
 }
 
 void NoxEngine::setParallelStepThreshold(qint64 ns)
 {
-    d->parallelThresholdNs = ns < 0 ? NoxEnginePrivate::kDefaultParallelThresholdNs : ns;
-}
-
-void NoxEngine::forEachState(const QList<NoxMethodState *> &states,
-                             const std::function<void(NoxMethodState *)> &fn)
-{
-    std::mutex errorMutex;
-    std::exception_ptr error;
-    // A method that throws must not stop the others: every state sees every value.
-    const auto guarded = [&](NoxMethodState *s) {
-        try {
-            fn(s);
-        } catch (...) {
-            std::lock_guard lock(errorMutex);
-            if (!error) {
-                error = std::current_exception();
-            }
-        }
-    };
-    const qsizetype n = states.size();
-    QThreadPool *pool = n > 1 ? methodPool() : nullptr;
-    const qint64 perState = d->stepNsPerState.load(std::memory_order_relaxed);
-    const bool fanOut = pool && perState * n >= d->parallelThresholdNs.load(std::memory_order_relaxed);
-    // Each helper takes a contiguous chunk of at least kMinChunk states at a time: one
-    // hand-over per chunk, not per state.
-    constexpr qsizetype kMinChunk = 4;
-    const int helpers =
-        fanOut ? int(std::min<qsizetype>(pool->maxThreadCount(), (n + kMinChunk - 1) / kMinChunk)) - 1 : 0;
-    // The time spent in the states themselves (summed over the threads, hand-overs left
-    // out), so that the estimate is the step's serial cost whichever way it ran.
-    std::atomic<qint64> busyNs{0};
-    if (helpers <= 0) {
-        QElapsedTimer clock;
-        clock.start();
-        for (NoxMethodState *s : states) {
-            guarded(s);
-        }
-        busyNs = clock.nsecsElapsed();
-    } else {
-        const qsizetype chunk = std::max(kMinChunk, n / (4 * (helpers + 1)));
-        std::atomic<qsizetype> next{0};
-        const auto work = [&] {
-            QElapsedTimer clock;
-            clock.start();
-            for (qsizetype first = next.fetch_add(chunk); first < n; first = next.fetch_add(chunk)) {
-                const qsizetype last = std::min(n, first + chunk);
-                for (qsizetype i = first; i < last; ++i) {
-                    guarded(states.at(i));
-                }
-            }
-            busyNs.fetch_add(clock.nsecsElapsed(), std::memory_order_relaxed);
-        };
-        std::mutex doneMutex;
-        std::condition_variable done;
-        int running = helpers;
-        for (int i = 0; i < helpers; ++i) {
-            noxStartOnPool(pool, [&] {
-                work();
-                std::lock_guard lock(doneMutex);
-                if (--running == 0) {
-                    done.notify_one();
-                }
-            });
-        }
-        work(); // the task thread works too
-        std::unique_lock lock(doneMutex);
-        done.wait(lock, [&] { return running == 0; });
-    }
-    if (n > 0) {
-        const qint64 sample = busyNs.load(std::memory_order_relaxed) / n;
-        const qint64 old = d->stepNsPerState.load(std::memory_order_relaxed);
-        d->stepNsPerState.store(old == 0 ? sample : (7 * old + sample) / 8, std::memory_order_relaxed);
-    }
-    if (error) {
-        noteTaskError(error);
-    }
-}
-
-void NoxEngine::forEachStateInStages(const QList<NoxMethodState *> &states,
-                                     const std::function<void(NoxMethodState *)> &fn)
-{
-    const auto isAuto = [](NoxMethodState *s) {
-        return s->method()->type() == NoxMethodType::automatic;
-    };
-    forEachState(states, [&](NoxMethodState *s) {
-        if (!isAuto(s)) {
-            fn(s);
-        }
-    });
-    // Automatic methods read the others' fresh results, so they run after all of them.
-    for (NoxMethodState *s : states) {
-        if (isAuto(s)) {
-            try {
-                fn(s);
-            } catch (...) {
-                noteTaskError(std::current_exception());
-            }
-        }
-    }
+    d->tasks.setParallelThreshold(ns);
 }
 
 void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value,
@@ -356,7 +105,7 @@ void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState
     const int count = index >= 0 ? index + 1 : int(values.size());
     // Shared by the automatic methods, which run one after another once the others are done.
     NoxStepMetrics metrics(states);
-    forEachStateInStages(states, [&](NoxMethodState *s) {
+    d->tasks.forEachStateInStages(states, [&](NoxMethodState *s) {
         NoxSnapshotContext context(values, states, s, count);
         if (s->method()->type() == NoxMethodType::automatic) {
             context.setStepMetrics(&metrics);
@@ -369,13 +118,13 @@ void NoxEngine::replay(const QList<int> &values, const QList<NoxMethodState *> &
                        const QList<NoxMethodState *> &rebuilt)
 {
     const QList<int> empty;
-    forEachState(rebuilt, [&](NoxMethodState *s) {
+    d->tasks.forEachState(rebuilt, [&](NoxMethodState *s) {
         NoxSnapshotContext context(empty, states, s, 0);
         s->resetState(false, context);
     });
     for (int i = 0; i < values.size(); ++i) {
         const int count = i + 1;
-        forEachStateInStages(rebuilt, [&](NoxMethodState *s) {
+        d->tasks.forEachStateInStages(rebuilt, [&](NoxMethodState *s) {
             NoxSnapshotContext context(values, states, s, count);
             s->processValue(values.at(i), context);
         });
@@ -393,10 +142,10 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
 {
     if (!isValidValue(value)) {
         // Never journaled nor played: a value that is no result of the game is a caller's fault.
-        return failedFuture(std::make_exception_ptr(std::invalid_argument(
+        return NoxTaskRunner::failedFuture(std::make_exception_ptr(std::invalid_argument(
             QStringLiteral("%1 is not a result of the game").arg(value).toStdString())));
     }
-    return runTask([this, value, notify] {
+    return d->tasks.run([this, value, notify] {
         if (!playCoup(value, notify)) {
             throw NoxPlayRefused(playRefusal().toStdString());
         }
@@ -495,67 +244,9 @@ bool NoxEngine::playCoup(int value, bool notify)
 QFuture<void> NoxEngine::playValues(const QList<int> &values)
 {
     const qsizetype before = notifications().size();
-    auto promise = std::make_shared<QPromise<void>>();
-    QFuture<void> future = promise->future();
-    promise->start();
-    promise->setProgressRange(0, int(values.size()));
-    if (!d->async) {
-        playBatch(values, before, *promise);
-        promise->finish();
-        return future;
-    }
-    {
-        std::lock_guard lock(d->batchMutex);
-        if (d->stopping) {
-            future.cancel();
-            promise->finish();
-            return future;
-        }
-        d->batches.append(promise);
-    }
-    noxStartOnPool(QThreadPool::globalInstance(), [this, values, before, promise] {
-        playBatch(values, before, *promise);
-        promise->finish();
-        std::lock_guard lock(d->batchMutex);
-        d->batches.removeOne(promise);
-        d->batchDone.notify_all();
-    });
-    return future;
-}
-
-void NoxEngine::playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise)
-{
-    // A few coups per task: the hand-over to the task thread is paid once per chunk, and a
-    // result entered meanwhile still waits at most one chunk.
-    constexpr qsizetype kChunk = 32;
-    for (qsizetype first = 0; first < values.size() && !promise.isCanceled() && !d->stopping;
-         first += kChunk) {
-        const qsizetype last = std::min(values.size(), first + kChunk);
-        waitQuietly(runTask([this, &values, &promise, first, last] {
-            for (qsizetype i = first; i < last; ++i) {
-                if (promise.isCanceled() || d->stopping) {
-                    return;
-                }
-                if (!playCoup(values.at(i), false)) {
-                    promise.future().cancel(); // the rest would be refused as well
-                    return;
-                }
-                promise.setProgressValue(int(i + 1));
-            }
-        }));
-    }
-    if (!d->stopping) {
-        emitBatchEnd(notificationsBefore);
-    }
-}
-
-void NoxEngine::stopBatches()
-{
-    std::unique_lock lock(d->batchMutex);
-    for (const auto &promise : std::as_const(d->batches)) {
-        promise->future().cancel();
-    }
-    d->batchDone.wait(lock, [this] { return d->batches.isEmpty(); });
+    return d->tasks.runBatch(
+        values, [this](int value) { return playCoup(value, false); },
+        [this, before] { emitBatchEnd(before); });
 }
 
 void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)
@@ -571,7 +262,7 @@ void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)
 
 QFuture<void> NoxEngine::cancelPlay()
 {
-    return runTask([this] {
+    return d->tasks.run([this] {
         QList<int> values;
         QList<NoxMethodState *> states;
         int removed = 0;
@@ -588,7 +279,7 @@ QFuture<void> NoxEngine::cancelPlay()
             states = d->states;
         }
         emit playedValuesChanged();
-        forEachStateInStages(states, [&](NoxMethodState *s) {
+        d->tasks.forEachStateInStages(states, [&](NoxMethodState *s) {
             NoxSnapshotContext context(values, states, s, int(values.size()));
             s->unplayValue(removed, context);
         });
@@ -604,7 +295,7 @@ QFuture<void> NoxEngine::cancelPlay()
 
 void NoxEngine::restart(bool resetMoney, bool clearHistory)
 {
-    waitQuietly(runTask([this, resetMoney, clearHistory] { restartInTask(resetMoney, clearHistory); }));
+    waitQuietly(d->tasks.run([this, resetMoney, clearHistory] { restartInTask(resetMoney, clearHistory); }));
 }
 
 void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
@@ -621,16 +312,12 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
             d->financial.capitalMax = d->financial.capital;
             d->financial.capitalMin = d->financial.capital;
             d->notifications.clear();
-            for (const auto &list : std::as_const(d->montantes)) {
-                for (NoxMontante *m : list) {
-                    m->reset();
-                }
-            }
+            d->montantes.resetAll();
         }
         states = d->states;
         if (clearHistory) {
             const QList<int> values = d->played;
-            forEachState(states, [&](NoxMethodState *s) {
+            d->tasks.forEachState(states, [&](NoxMethodState *s) {
                 NoxSnapshotContext context(values, states, s, int(values.size()));
                 s->resetState(s != d->favoritesState, context);
             });
@@ -655,7 +342,7 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
 
 QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
 {
-    return runTask([this, toKeep] {
+    return d->tasks.run([this, toKeep] {
         QList<int> values;
         QList<NoxMethodState *> states;
         {
@@ -688,7 +375,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
 
 void NoxEngine::loadMethods()
 {
-    waitQuietly(runTask([this] {
+    waitQuietly(d->tasks.run([this] {
         QList<NoxMethodState *> removed;
         {
             QMutexLocker lock(&d->mutex);
@@ -900,13 +587,13 @@ void NoxEngine::setNotificationRead(int index, bool read)
 NoxBetList NoxEngine::computeBets(int value, bool resetProgressions)
 {
     QMutexLocker lock(&d->mutex);
-    return computeBetsLocked(value, resetProgressions);
+    return value < 0 ? d->proposeBets(resetProgressions) : d->settleBets(value, resetProgressions).bets;
 }
 
 NoxBetList NoxEngine::itemsToPlay() const
 {
     QMutexLocker lock(&d->mutex);
-    return const_cast<NoxEngine *>(this)->computeBetsLocked(-1, false);
+    return d->proposeBets();
 }
 
 void NoxEngine::updateItemsToPlay()
@@ -923,436 +610,13 @@ void NoxEngine::updateItemsToPlay()
             d->favoritesState->publish();
         }
     }
-    const NoxBetList bets = computeBetsLocked(-1, false);
+    const NoxBetList bets = d->proposeBets();
     qint64 total = 0;
     for (const NoxBet &bet : bets) {
         total += bet.bet;
     }
     // Kept in the int range: a total that large is refused by the money guard anyway.
     d->financial.mise = d->suspended ? 0 : int(std::min<qint64>(total, std::numeric_limits<int>::max()));
-}
-
-namespace {
-
-/// What the aggregation gathers for one bet kind.
-struct BetKind {
-    int count = 0;
-    bool accounted = false;
-    bool won = false;
-    bool recovery = false;
-    int multiplier = 1;
-};
-
-/// A small map kept as a sorted array on the stack: a coup stakes a few items of a few kinds,
-/// so this spares the aggregation, which runs twice per coup, every allocation.
-template<typename K, typename V, int Prealloc>
-class FlatMap
-{
-public:
-    using Entry = std::pair<K, V>;
-
-    [[nodiscard]] V *find(K key)
-    {
-        Entry *it = lowerBound(key);
-        return it != m_entries.end() && it->first == key ? &it->second : nullptr;
-    }
-    [[nodiscard]] V value(K key, V fallback = V{}) const
-    {
-        const Entry *it = lowerBound(key);
-        return it != m_entries.end() && it->first == key ? it->second : fallback;
-    }
-    [[nodiscard]] bool contains(K key) const
-    {
-        const Entry *it = lowerBound(key);
-        return it != m_entries.end() && it->first == key;
-    }
-    /// The value of key, inserted as `initial` when missing.
-    V &operator()(K key, V initial = V{})
-    {
-        Entry *it = lowerBound(key);
-        if (it == m_entries.end() || it->first != key) {
-            it = m_entries.insert(it, Entry{key, initial});
-        }
-        return it->second;
-    }
-    [[nodiscard]] qsizetype size() const { return m_entries.size(); }
-    [[nodiscard]] Entry *begin() { return m_entries.begin(); }
-    [[nodiscard]] Entry *end() { return m_entries.end(); }
-    [[nodiscard]] const Entry *begin() const { return m_entries.begin(); }
-    [[nodiscard]] const Entry *end() const { return m_entries.end(); }
-
-private:
-    [[nodiscard]] Entry *lowerBound(K key)
-    {
-        return std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                [](const Entry &e, K k) { return e.first < k; });
-    }
-    [[nodiscard]] const Entry *lowerBound(K key) const
-    {
-        return std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                [](const Entry &e, K k) { return e.first < k; });
-    }
-
-    QVarLengthArray<Entry, Prealloc> m_entries;
-};
-
-/// The units of every item, by kind, before progressions and chips turn them into money.
-struct StakeSheet {
-    FlatMap<int, int, 64> units;
-    FlatMap<NoxMethodType, BetKind, 8> kinds;
-    FlatMap<int, bool, 16> centres;
-};
-
-/// Collects the units of every active method allowed by the play mode. A per-method cs
-/// progression sizes each method once per coup: the same multiplier goes on every cs item
-/// of the method, and the coup is recorded once for the method, with that multiplier, after
-/// all its items were settled.
-StakeSheet collectStakes(const NoxEnginePrivate &d, int value)
-{
-    StakeSheet sheet;
-    const int mask = d.config.playModeMask();
-    NoxMontante *csMontante = d.currentMontantes.value(NoxMethodType::cs);
-    NoxMontante *perMethod = csMontante && csMontante->perMethod() ? csMontante : nullptr;
-
-    for (NoxMethodState *s : d.states) {
-        if (!s->isActive()) {
-            continue;
-        }
-        // What is staked, taken from the published proposal without copying its lists.
-        const bool numberMode = s->numberMode();
-        QVarLengthArray<NoxBetItemID, 48> items;
-        bool inBlock = false;
-        bool inDominantBlock = false;
-        bool neutral = false;
-        int centre = -1;
-        s->withProposal([&](const NoxMethodProposal &p) {
-            inBlock = p.inBlock;
-            inDominantBlock = p.inDominantBlock;
-            neutral = value >= 0 && p.isNeutralZero(value);
-            centre = p.centerNumber;
-            if (numberMode) {
-                for (int n : p.coveredNumbers) {
-                    items.append(NoxBetItemID(n));
-                }
-            } else {
-                items.append(p.items.constData(), p.items.size());
-            }
-        });
-        if (s != d.favoritesState) {
-            const int have = s->playModeFlags() | (inBlock ? NoxEngineConfig::PlayInBlock : 0) |
-                             (inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
-            if (mask & ~have) {
-                continue;
-            }
-        }
-        int methodUnits = 0; // 0: not asked yet
-        int csWins = 0;
-        int csLosses = 0;
-        for (NoxBetItemID id : items) {
-            const NoxBetItem &row = betItem(id);
-            int u = 1;
-            if (row.type() == NoxMethodType::cs && perMethod) {
-                if (methodUnits == 0) {
-                    methodUnits = perMethod->computeMise(1, s->method());
-                }
-                u = methodUnits;
-                (row.wins(value) ? csWins : csLosses) += 1;
-            }
-            if (int *units = sheet.units.find(int(id))) {
-                if (row.type() != NoxMethodType::plein) {
-                    *units += u; // several methods on one number still bet it once
-                }
-            } else {
-                sheet.units(int(id), u);
-            }
-            BetKind *kind = sheet.kinds.find(row.type());
-            if (!kind) {
-                kind = &sheet.kinds(row.type());
-                kind->accounted = neutral;
-            }
-            ++kind->count;
-            if (value >= 0 && row.wins(value)) {
-                kind->won = true;
-            }
-        }
-        // A coup that neither gains nor loses for the method (as many of its chances won as
-        // lost) leaves its progression where it was.
-        if (value >= 0 && !neutral && methodUnits > 0 && csWins != csLosses) {
-            perMethod->applyResult(methodUnits, csWins > csLosses, 1, s->method());
-        }
-        if (centre >= 0) {
-            sheet.centres(centre, true);
-        }
-    }
-    return sheet;
-}
-
-/// Kind-wide progressions: one multiplier per kind, recorded with the stake just computed.
-void applyProgressions(const NoxEnginePrivate &d, StakeSheet &sheet, int value, bool resetProgressions)
-{
-    for (auto &[type, kind] : sheet.kinds) {
-        NoxMontante *m = d.currentMontantes.value(type);
-        if (!m) {
-            continue;
-        }
-        if (resetProgressions) {
-            m->reset();
-        }
-        if (!m->perMethod()) {
-            kind.multiplier = m->computeMise(kind.count, nullptr);
-            if (value >= 0 && !kind.accounted) {
-                m->applyResult(kind.multiplier, kind.won, kind.count, nullptr);
-            }
-        }
-        kind.recovery = m->isPerso() && m->inRecovery();
-    }
-}
-
-/// The cs netting option: of two opposite chances only the difference is staked.
-void netOppositeChances(StakeSheet &sheet)
-{
-    const QPair<NoxBetItemID, NoxBetItemID> pairs[] = {{NoxBetItemID::CS_N, NoxBetItemID::CS_R},
-                                                       {NoxBetItemID::CS_P, NoxBetItemID::CS_I},
-                                                       {NoxBetItemID::CS_1_18, NoxBetItemID::CS_19_36}};
-    for (const auto &[first, second] : pairs) {
-        const int a = sheet.units.value(int(first), 0);
-        const int b = sheet.units.value(int(second), 0);
-        if (a >= 1 && a >= b) {
-            sheet.units(int(first)) = a - b;
-            sheet.units(int(second)) = 0;
-        } else if (b >= 1 && b >= a) {
-            sheet.units(int(second)) = b - a;
-            sheet.units(int(first)) = 0;
-        }
-    }
-}
-
-/// units × chip × multiplier in 64 bits, kept in [0, INT_MAX]: a stake that large is far
-/// beyond the money guard, which then refuses the coup. A negative chip (a damaged setting)
-/// stakes nothing rather than turning a loss into a gain.
-int stakeOf(int units, int chip, int multiplier)
-{
-    const qint64 stake = qint64(units) * std::max(0, chip) * multiplier;
-    return int(std::clamp<qint64>(stake, 0, std::numeric_limits<int>::max()));
-}
-
-NoxBetList buildBets(const NoxEnginePrivate &d, const StakeSheet &sheet)
-{
-    const NoxMethodProposal favorites = d.favoritesState ? d.favoritesState->proposal() : NoxMethodProposal{};
-    const bool favoritesActive = d.favoritesState && d.favoritesState->isActive();
-    NoxBetList bets;
-    bets.reserve(sheet.units.size());
-    for (const auto &[key, units] : sheet.units) {
-        const NoxBetItemID id = NoxBetItemID(key);
-        const NoxMethodType type = betItem(id).type();
-        const BetKind kind = sheet.kinds.value(type);
-        NoxBet bet;
-        bet.id = id;
-        bet.bet = stakeOf(units, d.financial.config(type).jeton, kind.multiplier);
-        if (sheet.centres.contains(key)) {
-            bet.flags |= NoxBet::CenterNumber;
-        }
-        if (favoritesActive &&
-            (favorites.items.contains(id) || (key <= 36 && favorites.coveredNumbers.contains(key)))) {
-            bet.flags |= NoxBet::Favorite;
-        }
-        if (bet.bet > 0) {
-            bet.flags |= (d.suspended ? NoxBet::Suspended : 0) | (kind.recovery ? NoxBet::Recovery : 0);
-        }
-        bets.append(bet);
-    }
-    return bets;
-}
-
-} // namespace
-
-NoxBetList NoxEngine::computeBetsLocked(int value, bool resetProgressions)
-{
-    if (d->suspended) {
-        value = -1;
-    }
-    StakeSheet sheet = collectStakes(*d, value);
-    applyProgressions(*d, sheet, value, resetProgressions);
-    if (d->financial.cs.diff0) {
-        netOppositeChances(sheet);
-    }
-    return buildBets(*d, sheet);
-}
-
-void NoxEngine::settleCoup(int value)
-{
-    const NoxBetList bets = computeBetsLocked(value, false);
-    NoxFinancial &f = d->financial;
-    qint64 capital = f.capital;
-    if (!d->suspended) {
-        for (const NoxBet &bet : bets) {
-            if (isPushed(bet.id, value, d->baccaratMode)) {
-                continue;
-            }
-            const NoxBetItem &row = betItem(bet.id);
-            capital += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
-        }
-    }
-    if (capital != f.capital) {
-        if (capital > f.capital) {
-            for (NoxMethodType type :
-                 {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col, NoxMethodType::douz,
-                  NoxMethodType::sixain, NoxMethodType::trans, NoxMethodType::cheval, NoxMethodType::carre}) {
-                NoxMethodeTypeConfig &chips = f.config(type);
-                // Only kinds with their own chip record (cs, col, douz, sixain, trans) honour it.
-                const bool ownRecord = &chips != &f.plein;
-                if (ownRecord && chips.stopProfit) {
-                    if (NoxMontante *m = d->currentMontantes.value(type)) {
-                        m->reset();
-                    }
-                }
-                chips.jeton = chips.jetonOrigine;
-            }
-        }
-        const bool lost = capital < f.capital;
-        f.capital = capital;
-        f.capitalMin = std::min(f.capitalMin, capital);
-        f.capitalMax = std::max(f.capitalMax, capital);
-        (lost ? d->stats.betLossCount : d->stats.betWinCount) += 1;
-        const qint64 profit = f.capital - f.capitalOrigine;
-        if (profit >= f.takeProfit) {
-            addLimitNotification(
-                NoxNotification::GainLimit,
-                QStringLiteral("Félicitation vous avez atteind votre limite de gain\nProfit : "), profit);
-        }
-        // What would remain if the stake already placed for the next coup were lost.
-        const qint64 remaining = f.capital - f.mise - f.capitalOrigine;
-        if (f.stopLoss >= remaining) {
-            addLimitNotification(
-                NoxNotification::LossLimit,
-                QStringLiteral("Attention le prochain coup vous mènera sous votre limite de perte\nPerte : "),
-                remaining);
-        }
-        d->stats.record(profit, f.mise);
-    }
-    d->stats.betTotal += f.mise;
-    d->stats.betMax = std::max(d->stats.betMax, f.mise);
-}
-
-void NoxEngine::addLimitNotification(int type, const QString &title, qint64 amount)
-{
-    if (hasNotification(type)) {
-        return;
-    }
-    d->notifications.append({title + QString::asprintf("%.2f", double(amount) / 100.0),
-                             QStringLiteral("Il est recommandé de terminer votre session"), type, false});
-}
-
-NoxEngineConfig NoxEngine::config() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->config;
-}
-
-void NoxEngine::setConfig(const NoxEngineConfig &config)
-{
-    bool statesChanged = false;
-    QList<NoxMethodState *> states;
-    {
-        QMutexLocker lock(&d->mutex);
-        NoxEngineConfig &c = d->config;
-        const NoxEngineConfig before = c;
-        states = d->states;
-        if (c.shortTermCount != config.shortTermCount) {
-            c.shortTermCount = config.shortTermCount;
-            for (NoxMethodState *s : states) {
-                s->setShortTermWindow(c.shortTermCount);
-            }
-            statesChanged = true;
-        }
-        if (c.signalMask() != config.signalMask()) {
-            c.signalDouble0 = config.signalDouble0;
-            c.signalBlocks = config.signalBlocks;
-            c.signalEcartMax = config.signalEcartMax;
-            c.signalTendanceBack = config.signalTendanceBack;
-            c.signalBlocDominantConfirme = config.signalBlocDominantConfirme;
-            c.compteurME = config.compteurME;
-            c.signalScores = config.signalScores;
-            for (NoxMethodState *s : states) {
-                s->setSignalMask(c.signalMask());
-            }
-            statesChanged = true;
-        }
-        c.signalBlocDominant = config.signalBlocDominant;
-        c.truncateCount = config.truncateCount;
-        if (c.playModeMask() != config.playModeMask()) {
-            c.playInBlock = config.playInBlock;
-            c.playInBlockDom = config.playInBlockDom;
-            c.playQuick = config.playQuick;
-            c.playSplit = config.playSplit;
-        }
-        c.playPro = config.playPro;
-        c.smartQuickMode = config.smartQuickMode;
-        c.smartQuickModeIsolate = config.smartQuickModeIsolate;
-        if (!(before == c)) {
-            noteChangeLocked(journalChange("config", NoxJournalCodec::toJson(c)),
-                             NoxEnginePrivate::SettingsStore);
-        }
-        updateItemsToPlay();
-    }
-    if (statesChanged) {
-        clearCaches(states);
-        emit methodStatesChanged();
-    }
-    emit itemsToPlayChanged();
-}
-
-NoxFinancial NoxEngine::financial() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->financial;
-}
-
-void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
-{
-    {
-        QMutexLocker lock(&d->mutex);
-        const NoxFinancial &old = d->financial;
-        bool changed = old.perso.addZero != financial.perso.addZero;
-        for (NoxMethodType type : {NoxMethodType::cs, NoxMethodType::col, NoxMethodType::douz,
-                                   NoxMethodType::sixain, NoxMethodType::trans}) {
-            changed = changed || old.config(type).modeNum != financial.config(type).modeNum ||
-                      old.config(type).addZero != financial.config(type).addZero;
-        }
-        if (!(d->financial == financial)) {
-            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(financial)),
-                             NoxEnginePrivate::SettingsStore);
-        }
-        d->financial = financial;
-        if (changed) {
-            for (NoxMethodState *s : std::as_const(d->states)) {
-                const NoxMethod *m = s->method();
-                const NoxMethodType type = m->type();
-                if (type == NoxMethodType::automatic) {
-                    continue;
-                }
-                if (type == NoxMethodType::plein) {
-                    if (m->subtype() == NoxMethodSubType::purpleperso4) {
-                        s->setZeroOption(financial.perso.addZero);
-                    }
-                    continue;
-                }
-                // Kinds without their own chip record (cheval, carré) have neither option.
-                const bool own = &financial.config(type) != &financial.plein;
-                const NoxMethodeTypeConfig &chips = financial.config(type);
-                s->setNumberMode(own && chips.modeNum);
-                s->setZeroOption(own && chips.modeNum && chips.addZero);
-            }
-        }
-        updateItemsToPlay();
-    }
-    emit itemsToPlayChanged();
-}
-
-NoxFinancialStats NoxEngine::financialStats() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->stats;
 }
 
 } // namespace Nox

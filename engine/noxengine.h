@@ -13,15 +13,11 @@
 #include <QObject>
 #include <QUrl>
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 
-template<typename T>
-class QPromise;
 class QJsonObject;
-class QThreadPool;
 
 namespace Nox {
 
@@ -257,28 +253,16 @@ signals:
     void notificationsChanged();
 
 private:
-    /// Queues the task (async) or runs it inline. An exception it throws, or one that a step
-    /// caught from a method, is logged and stored in the returned future; the engine goes on.
-    /// After destruction began, returns a cancelled future and runs nothing.
-    QFuture<void> runTask(std::function<void()> task);
-    /// Runs the task with the task mutex held; returns what it threw.
-    std::exception_ptr runGuarded(const std::function<void()> &task);
-    [[nodiscard]] QThreadPool *methodPool() const;
-    void playBatch(const QList<int> &values, qsizetype notificationsBefore, QPromise<void> &promise);
     /// One coup, on the task thread (the body of playValueInternal()); false when it was
     /// refused at the limits.
     bool playCoup(int value, bool notify);
     /// The reason and the remedy when the next result would be refused (engine lock held).
     [[nodiscard]] QPair<QString, QString> refusalLocked() const;
-    /// Cancels every running batch and waits until each has returned.
-    void stopBatches();
-    void forEachState(const QList<NoxMethodState *> &states, const std::function<void(NoxMethodState *)> &fn);
-    /// Non-automatic states in parallel, then the automatic ones in list order.
-    void forEachStateInStages(const QList<NoxMethodState *> &states,
-                              const std::function<void(NoxMethodState *)> &fn);
     void processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value, int index);
-    NoxBetList computeBetsLocked(int value, bool resetProgressions);
+    /// Settles the bets on the table against `value`: the progressions, the capital with its
+    /// limits and the statistics (engine lock held).
     void settleCoup(int value);
+    /// Refreshes the methods the bets depend on and the stake of the next coup (lock held).
     void updateItemsToPlay();
     [[nodiscard]] bool hasNotification(int type) const;
     /// Adds a limit warning unless one of its type is already listed (engine lock held).
@@ -330,13 +314,9 @@ private:
     void removeStates(const std::function<bool(const NoxMethodState *)> &remove);
     /// Hands a new user method to the engine with its zero option and stored settings.
     void addUserMethodState(NoxMethodState *state);
-    /// Registers without the user-progression copies (lock held).
-    void registerMontanteLocked(NoxMethodType type, NoxMontante *montante);
-    /// Takes the progression out of every list and deletes it (lock held).
-    void removeMontanteLocked(NoxMontante *montante);
-    [[nodiscard]] NoxMontante *findMontanteLocked(NoxMethodType type, int montanteId) const;
-    /// Journals the kind's new current progression (lock held).
-    void noteMontanteLocked(NoxMethodType type, const NoxMontante *montante);
+    /// Makes `montante` the kind's current progression and journals it when that changes it
+    /// (lock held).
+    void setCurrentMontanteLocked(NoxMethodType type, NoxMontante *montante);
     /// Gives the state the next catalogue index and lists it (lock held).
     void appendStateLocked(NoxMethodState *state);
 

@@ -157,7 +157,8 @@ QByteArray NoxEngine::baselineLocked(bool exact) const
     json.insert(QStringLiteral("config"), NoxJournalCodec::toJson(d->config));
     json.insert(QStringLiteral("suspended"), d->suspended);
     QJsonArray montantes;
-    for (auto it = d->currentMontantes.cbegin(); it != d->currentMontantes.cend(); ++it) {
+    const QMap<NoxMethodType, NoxMontante *> &current = d->montantes.currentByKind();
+    for (auto it = current.cbegin(); it != current.cend(); ++it) {
         montantes.append(QJsonArray{int(it.key()), it.value()->montanteId(), it.value()->name()});
     }
     json.insert(QStringLiteral("montantes"), montantes);
@@ -210,15 +211,11 @@ void NoxEngine::applyBaseline(const QJsonObject &json)
     for (const QJsonValue &v : json.value(QLatin1String("montantes")).toArray()) {
         const QJsonArray m = v.toArray();
         const auto type = NoxMethodType(m.at(0).toInt());
-        NoxMontante *byId = findMontanteLocked(type, m.at(1).toInt(-1));
-        NoxMontante *chosen = byId && byId->name() == m.at(2).toString() ? byId : nullptr;
-        for (NoxMontante *candidate : d->montantes.value(type)) {
-            if (!chosen && candidate->name() == m.at(2).toString()) {
-                chosen = candidate;
-            }
-        }
+        const QString name = m.at(2).toString();
+        NoxMontante *byId = d->montantes.find(type, m.at(1).toInt(-1));
+        NoxMontante *chosen = byId && byId->name() == name ? byId : d->montantes.findByName(type, name);
         if (chosen) {
-            d->currentMontantes.insert(type, chosen);
+            d->montantes.setCurrent(type, chosen);
         }
     }
     QHash<QString, NoxMethodState *> byKey;
@@ -306,7 +303,7 @@ void NoxEngine::writeStores(unsigned stores)
             store = d->settings.get();
             financial = d->financial;
             config = d->config;
-            montantes = d->currentMontanteNames();
+            montantes = d->montantes.currentNames();
             methods.reserve(d->states.size());
             for (const NoxMethodState *s : std::as_const(d->states)) {
                 methods.append({s->method()->key(), NoxEngineSettings::MethodSettings::of(*s)});
@@ -360,7 +357,7 @@ QFuture<void> NoxEngine::restoreInterruptedSession()
     if (!session) {
         return QtFuture::makeReadyFuture();
     }
-    return runTask([this, session = *session] { replaySession(session); });
+    return d->tasks.run([this, session = *session] { replaySession(session); });
 }
 
 void NoxEngine::replaySession(const NoxInterruptedSession &session)
@@ -383,7 +380,7 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
         QMutexLocker lock(&d->mutex);
         states = d->states;
         const QList<int> none;
-        forEachState(states, [&](NoxMethodState *s) {
+        d->tasks.forEachState(states, [&](NoxMethodState *s) {
             NoxSnapshotContext context(none, states, s, 0);
             s->resetState(false, context);
         });
@@ -531,7 +528,7 @@ bool NoxEngine::replayChange(const QJsonObject &change)
         bool sameName = false;
         {
             QMutexLocker lock(&d->mutex);
-            const NoxMontante *m = findMontanteLocked(type, id);
+            const NoxMontante *m = d->montantes.find(type, id);
             sameName = m && m->name() == name;
         }
         return sameName ? selectMontanteById(type, id) : (selectMontante(type, name), true);

@@ -1,106 +1,231 @@
-// NoxEngine: the progression registry and the progression library.
+// NoxEngine: the bankroll (the financial configuration, the money of a settled coup with its
+// limit warnings, the statistics), the input of the bet sheet, and the progressions, which
+// the registry holds.
 
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
-#include "core/noxlogging.h"
+#include "core/noxmethod.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxenginesettings.h"
-#include "money/martingaleclassique.h"
-#include "money/montante7boules.h"
-#include "money/montantecs.h"
+#include "engine/noxjournalcodec.h"
 #include "money/montanteperso.h"
-#include "money/noxmontantelibrary.h"
-#include "money/recup3pertes.h"
+#include "money/noxmontante.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace Nox {
 
-namespace {
+// --- The bankroll --------------------------------------------------------------------------------
 
-// The kinds under which user progressions are looked up for an edit.
-constexpr NoxMethodType kLibraryKinds[] = {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col,
-                                           NoxMethodType::douz, NoxMethodType::sixain};
-
-} // namespace
-
-NoxEngineSettings::MontanteNames NoxEnginePrivate::currentMontanteNames() const
+void NoxEngine::settleCoup(int value)
 {
-    NoxEngineSettings::MontanteNames names;
-    for (auto it = currentMontantes.cbegin(); it != currentMontantes.cend(); ++it) {
-        names.insert(it.key(), it.value()->name());
+    NoxFinancial &f = d->financial;
+    const qint64 capital = f.capital + d->settleBets(value).capitalChange;
+    if (capital != f.capital) {
+        if (capital > f.capital) {
+            for (NoxMethodType type :
+                 {NoxMethodType::plein, NoxMethodType::cs, NoxMethodType::col, NoxMethodType::douz,
+                  NoxMethodType::sixain, NoxMethodType::trans, NoxMethodType::cheval, NoxMethodType::carre}) {
+                NoxMethodeTypeConfig &chips = f.config(type);
+                // Only kinds with their own chip record (cs, col, douz, sixain, trans) honour it.
+                const bool ownRecord = &chips != &f.plein;
+                if (ownRecord && chips.stopProfit) {
+                    if (NoxMontante *m = d->montantes.current(type)) {
+                        m->reset();
+                    }
+                }
+                chips.jeton = chips.jetonOrigine;
+            }
+        }
+        const bool lost = capital < f.capital;
+        f.capital = capital;
+        f.capitalMin = std::min(f.capitalMin, capital);
+        f.capitalMax = std::max(f.capitalMax, capital);
+        (lost ? d->stats.betLossCount : d->stats.betWinCount) += 1;
+        const qint64 profit = f.capital - f.capitalOrigine;
+        if (profit >= f.takeProfit) {
+            addLimitNotification(
+                NoxNotification::GainLimit,
+                QStringLiteral("Félicitation vous avez atteind votre limite de gain\nProfit : "), profit);
+        }
+        // What would remain if the stake already placed for the next coup were lost.
+        const qint64 remaining = f.capital - f.mise - f.capitalOrigine;
+        if (f.stopLoss >= remaining) {
+            addLimitNotification(
+                NoxNotification::LossLimit,
+                QStringLiteral("Attention le prochain coup vous mènera sous votre limite de perte\nPerte : "),
+                remaining);
+        }
+        d->stats.record(profit, f.mise);
     }
-    return names;
+    d->stats.betTotal += f.mise;
+    d->stats.betMax = std::max(d->stats.betMax, f.mise);
 }
 
-void NoxEngine::registerMontanteLocked(NoxMethodType type, NoxMontante *montante)
+void NoxEngine::addLimitNotification(int type, const QString &title, qint64 amount)
 {
-    if (montante->montanteId() < 0) {
-        montante->setMontanteId(d->nextMontanteId++);
+    if (hasNotification(type)) {
+        return;
     }
-    auto it = d->montantes.find(type);
-    if (it == d->montantes.end()) {
-        it = d->montantes.insert(type, {});
-        d->currentMontantes.insert(type, montante);
-    }
-    it->append(montante);
+    d->notifications.append({title + QString::asprintf("%.2f", double(amount) / 100.0),
+                             QStringLiteral("Il est recommandé de terminer votre session"), type, false});
 }
+
+NoxFinancial NoxEngine::financial() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->financial;
+}
+
+void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        const NoxFinancial &old = d->financial;
+        bool changed = old.perso.addZero != financial.perso.addZero;
+        for (NoxMethodType type : {NoxMethodType::cs, NoxMethodType::col, NoxMethodType::douz,
+                                   NoxMethodType::sixain, NoxMethodType::trans}) {
+            changed = changed || old.config(type).modeNum != financial.config(type).modeNum ||
+                      old.config(type).addZero != financial.config(type).addZero;
+        }
+        if (!(d->financial == financial)) {
+            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(financial)),
+                             NoxEnginePrivate::SettingsStore);
+        }
+        d->financial = financial;
+        if (changed) {
+            for (NoxMethodState *s : std::as_const(d->states)) {
+                const NoxMethod *m = s->method();
+                const NoxMethodType type = m->type();
+                if (type == NoxMethodType::automatic) {
+                    continue;
+                }
+                if (type == NoxMethodType::plein) {
+                    if (m->subtype() == NoxMethodSubType::purpleperso4) {
+                        s->setZeroOption(financial.perso.addZero);
+                    }
+                    continue;
+                }
+                // Kinds without their own chip record (cheval, carré) have neither option.
+                const bool own = &financial.config(type) != &financial.plein;
+                const NoxMethodeTypeConfig &chips = financial.config(type);
+                s->setNumberMode(own && chips.modeNum);
+                s->setZeroOption(own && chips.modeNum && chips.addZero);
+            }
+        }
+        updateItemsToPlay();
+    }
+    emit itemsToPlayChanged();
+}
+
+NoxFinancialStats NoxEngine::financialStats() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->stats;
+}
+
+void NoxEngine::resetFinancialStats()
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        d->stats = NoxFinancialStats{};
+        noteChangeLocked(journalChange("resetStats", {}), 0);
+        updateItemsToPlay();
+    }
+    emit itemsToPlayChanged();
+}
+
+// --- The bet sheet's input ----------------------------------------------------------------------
+
+void NoxEnginePrivate::fillBetSheet(NoxBetSheet::Input &input) const
+{
+    for (NoxMethodState *s : states) {
+        if (!s->isActive()) {
+            continue;
+        }
+        NoxBetSheet::Method &m = input.addMethod();
+        m.playModeFlags = s->playModeFlags();
+        m.favorites = s == favoritesState;
+        m.method = s->method();
+        // What is staked, taken from the published proposal without copying its lists.
+        const bool numberMode = s->numberMode();
+        s->withProposal([&](const NoxMethodProposal &p) {
+            m.inBlock = p.inBlock;
+            m.inDominantBlock = p.inDominantBlock;
+            m.neutralZero = p.neutralZeroProfile && !p.coversZero;
+            m.centre = p.centerNumber;
+            if (numberMode) {
+                for (int n : p.coveredNumbers) {
+                    input.addItem(NoxBetItemID(n));
+                }
+            } else {
+                for (NoxBetItemID id : p.items) {
+                    input.addItem(id);
+                }
+            }
+            if (m.favorites) {
+                // Shared, not copied: the bets they cover are flagged.
+                input.favoriteItems = p.items;
+                input.favoriteNumbers = p.coveredNumbers;
+            }
+        });
+    }
+    input.playModeMask = config.playModeMask();
+    input.netOppositeChances = financial.cs.diff0;
+    input.suspended = suspended;
+    input.baccarat = baccaratMode;
+    for (NoxMethodType type :
+         {NoxMethodType::plein, NoxMethodType::col, NoxMethodType::douz, NoxMethodType::sixain,
+          NoxMethodType::trans, NoxMethodType::cheval, NoxMethodType::carre, NoxMethodType::cs}) {
+        input.setChip(type, financial.config(type).jeton);
+    }
+    const QMap<NoxMethodType, NoxMontante *> &current = montantes.currentByKind();
+    for (auto it = current.cbegin(); it != current.cend(); ++it) {
+        input.setProgression(it.key(), it.value());
+    }
+}
+
+NoxBetList NoxEnginePrivate::proposeBets(bool restartProgressions)
+{
+    NoxBetSheet::Input input;
+    fillBetSheet(input);
+    input.restartProgressions = restartProgressions;
+    return NoxBetSheet::propose(input);
+}
+
+NoxBetSheet::Settlement NoxEnginePrivate::settleBets(int value, bool restartProgressions)
+{
+    NoxBetSheet::Input input;
+    fillBetSheet(input);
+    input.restartProgressions = restartProgressions;
+    return NoxBetSheet::settle(input, value);
+}
+
+// --- Progressions -------------------------------------------------------------------------------
 
 void NoxEngine::addMontante(NoxMethodType type, NoxMontante *montante)
 {
     QMutexLocker lock(&d->mutex);
-    if (montante->isPerso()) {
-        auto *perso = static_cast<MontantePerso *>(montante);
-        if (d->baccaratMode) {
-            perso->setPayout(8); // the tie pays 8 to 1
-        }
-        NoxMethodParameterList parameters;
-        perso->getParameters(parameters);
-        const QPair<NoxMethodType, int> copies[] = {{NoxMethodType::cs, 2},
-                                                    {NoxMethodType::col, 3},
-                                                    {NoxMethodType::douz, 3},
-                                                    {NoxMethodType::sixain, 6},
-                                                    {NoxMethodType::trans, 12}};
-        for (const auto &[kind, payout] : copies) {
-            auto *copy = new MontantePerso(perso->name());
-            copy->setParameters(parameters);
-            copy->setPayout(payout);
-            registerMontanteLocked(kind, copy);
-        }
-    }
-    registerMontanteLocked(type, montante);
+    d->montantes.add(type, montante, d->baccaratMode);
 }
 
 void NoxEngine::registerBuiltinMontantes()
 {
-    const QString martingale = QStringLiteral("Martingale classique");
-    const QString flat = QStringLiteral("Masse égale");
-    if (d->baccaratMode) {
-        addMontante(NoxMethodType::plein, new MartingaleClassique(martingale, 9, 2));
-        addMontante(NoxMethodType::plein, new NoxMontante(flat, false));
-        addMontante(NoxMethodType::cs, new MontanteCS(martingale));
-        addMontante(NoxMethodType::cs, new NoxMontante(flat, true));
-        addMontante(NoxMethodType::cs,
-                    new MartingaleClassique(QStringLiteral("Martingale classique (commune)"), 2, 2));
+    QMutexLocker lock(&d->mutex);
+    d->montantes.addBuiltins(d->baccaratMode);
+}
+
+void NoxEngine::setCurrentMontanteLocked(NoxMethodType type, NoxMontante *montante)
+{
+    if (!d->montantes.setCurrent(type, montante)) {
         return;
     }
-    addMontante(NoxMethodType::plein, new MartingaleClassique(martingale, 36, 2));
-    addMontante(NoxMethodType::plein, new NoxMontante(flat, false));
-    addMontante(NoxMethodType::plein, new Montante7Boules(QStringLiteral("Montante en 7 Boules")));
-    addMontante(NoxMethodType::plein, new Recup3Pertes(QStringLiteral("Montante récupération en 3 pertes")));
-    addMontante(NoxMethodType::cs, new MontanteCS(martingale));
-    addMontante(NoxMethodType::cs, new NoxMontante(flat, true));
-    const QPair<NoxMethodType, QPair<int, int>> groups[] = {{NoxMethodType::col, {3, 1}},
-                                                            {NoxMethodType::trans, {12, 1}},
-                                                            {NoxMethodType::sixain, {6, 1}},
-                                                            {NoxMethodType::douz, {3, 1}},
-                                                            {NoxMethodType::carre, {9, 2}}};
-    for (const auto &[kind, values] : groups) {
-        addMontante(kind, new MartingaleClassique(martingale, values.first, values.second));
-        addMontante(kind, new NoxMontante(flat, false));
-    }
+    QJsonObject change = journalChange("montante", {});
+    change.insert(QStringLiteral("type"), int(type));
+    change.insert(QStringLiteral("id"), montante->montanteId());
+    change.insert(QStringLiteral("name"), montante->name());
+    noteChangeLocked(change, NoxEnginePrivate::SettingsStore);
 }
 
 bool NoxEngine::selectMontante(NoxMethodType type, const QString &name)
@@ -109,89 +234,53 @@ bool NoxEngine::selectMontante(NoxMethodType type, const QString &name)
         return false;
     }
     QMutexLocker lock(&d->mutex);
-    for (NoxMontante *m : d->montantes.value(type)) {
-        if (m->name() == name) {
-            if (d->currentMontantes.value(type) != m) {
-                d->currentMontantes.insert(type, m);
-                noteMontanteLocked(type, m);
-            }
-            return true;
-        }
+    NoxMontante *m = d->montantes.findByName(type, name);
+    if (!m) {
+        return false;
     }
-    return false;
-}
-
-NoxMontante *NoxEngine::findMontanteLocked(NoxMethodType type, int montanteId) const
-{
-    for (NoxMontante *m : d->montantes.value(type)) {
-        if (m->montanteId() == montanteId) {
-            return m;
-        }
-    }
-    return nullptr;
+    setCurrentMontanteLocked(type, m);
+    return true;
 }
 
 bool NoxEngine::selectMontanteById(NoxMethodType type, int montanteId)
 {
     {
         QMutexLocker lock(&d->mutex);
-        NoxMontante *m = findMontanteLocked(type, montanteId);
+        NoxMontante *m = d->montantes.find(type, montanteId);
         if (!m) {
             return false;
         }
-        if (d->currentMontantes.value(type) != m) {
-            d->currentMontantes.insert(type, m);
-            noteMontanteLocked(type, m);
-        }
+        setCurrentMontanteLocked(type, m);
         updateItemsToPlay();
     }
     emit itemsToPlayChanged();
     return true;
 }
 
-void NoxEngine::noteMontanteLocked(NoxMethodType type, const NoxMontante *montante)
-{
-    QJsonObject change = journalChange("montante", {});
-    change.insert(QStringLiteral("type"), int(type));
-    change.insert(QStringLiteral("id"), montante->montanteId());
-    change.insert(QStringLiteral("name"), montante->name());
-    noteChangeLocked(change, NoxEnginePrivate::SettingsStore);
-}
-
 QString NoxEngine::currentMontanteName(NoxMethodType type) const
 {
     QMutexLocker lock(&d->mutex);
-    const NoxMontante *m = d->currentMontantes.value(type);
+    const NoxMontante *m = d->montantes.current(type);
     return m ? m->name() : QString();
 }
 
 QList<QPair<int, QString>> NoxEngine::montanteList(NoxMethodType type) const
 {
     QMutexLocker lock(&d->mutex);
-    QList<QPair<int, QString>> list;
-    for (const NoxMontante *m : d->montantes.value(type)) {
-        list.append({m->montanteId(), m->name()});
-    }
-    return list;
+    return d->montantes.list(type);
 }
 
 QList<int> NoxEngine::userMontanteIds() const
 {
     QMutexLocker lock(&d->mutex);
-    QList<int> ids;
-    for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {
-        if (m->isPerso()) {
-            ids.append(m->montanteId());
-        }
-    }
-    return ids;
+    return d->montantes.userIds();
 }
 
 NoxMethodParameterList NoxEngine::montanteParameters(int montanteId) const
 {
     QMutexLocker lock(&d->mutex);
     NoxMethodParameterList parameters;
-    if (const NoxMontante *m = findMontanteLocked(NoxMethodType::plein, montanteId)) {
+    if (const NoxMontante *m = d->montantes.find(NoxMethodType::plein, montanteId)) {
         m->getParameters(parameters);
     }
     return parameters;
@@ -201,7 +290,7 @@ NoxMethodParameterList NoxEngine::montanteDetails(int montanteId) const
 {
     QMutexLocker lock(&d->mutex);
     NoxMethodParameterList details;
-    if (const NoxMontante *m = findMontanteLocked(NoxMethodType::plein, montanteId)) {
+    if (const NoxMontante *m = d->montantes.find(NoxMethodType::plein, montanteId)) {
         m->getDetails(details);
     }
     return details;
@@ -211,7 +300,7 @@ NoxMethodParameterList NoxEngine::currentMontanteDetails() const
 {
     QMutexLocker lock(&d->mutex);
     NoxMethodParameterList details;
-    if (const NoxMontante *m = d->currentMontantes.value(NoxMethodType::plein)) {
+    if (const NoxMontante *m = d->montantes.current(NoxMethodType::plein)) {
         m->getDetails(details);
     }
     return details;
@@ -227,50 +316,28 @@ int NoxEngine::upsertUserMontante(int montanteId, const NoxMethodParameterList &
         noteUnreplayable("montante", NoxEnginePrivate::LibraryStore);
         return m->montanteId();
     }
-    int found = -1;
     {
         QMutexLocker lock(&d->mutex);
-        for (NoxMethodType type : kLibraryKinds) {
-            if (NoxMontante *m = findMontanteLocked(type, montanteId)) {
-                m->setParameters(parameters);
-                updateItemsToPlay();
-                found = montanteId;
-                break;
-            }
+        NoxMontante *m = d->montantes.findForEdit(montanteId);
+        if (!m) {
+            return -1;
         }
+        m->setParameters(parameters);
+        updateItemsToPlay();
     }
-    if (found >= 0) {
-        noteUnreplayable("montante", NoxEnginePrivate::LibraryStore);
-    }
-    return found;
-}
-
-void NoxEngine::removeMontanteLocked(NoxMontante *montante)
-{
-    for (auto it = d->montantes.begin(); it != d->montantes.end(); ++it) {
-        if (!it->removeOne(montante)) {
-            continue;
-        }
-        if (d->currentMontantes.value(it.key()) == montante) {
-            if (it->isEmpty()) {
-                d->currentMontantes.remove(it.key());
-            } else {
-                d->currentMontantes.insert(it.key(), it->first());
-            }
-        }
-    }
-    delete montante;
+    noteUnreplayable("montante", NoxEnginePrivate::LibraryStore);
+    return montanteId;
 }
 
 bool NoxEngine::removeUserMontante(int montanteId)
 {
     {
         QMutexLocker lock(&d->mutex);
-        NoxMontante *m = findMontanteLocked(NoxMethodType::plein, montanteId);
+        NoxMontante *m = d->montantes.find(NoxMethodType::plein, montanteId);
         if (!m || !m->isPerso()) {
             return false;
         }
-        removeMontanteLocked(m);
+        d->montantes.remove(m);
         updateItemsToPlay();
     }
     noteUnreplayable("montante", NoxEnginePrivate::LibraryStore | NoxEnginePrivate::SettingsStore);
@@ -282,19 +349,9 @@ void NoxEngine::resetMontante()
 {
     {
         QMutexLocker lock(&d->mutex);
-        computeBetsLocked(-1, true);
+        // Drawing the sheet with restartProgressions restarts the kinds in play.
+        (void)d->proposeBets(true);
         noteChangeLocked(journalChange("resetMontante", {}), 0);
-        updateItemsToPlay();
-    }
-    emit itemsToPlayChanged();
-}
-
-void NoxEngine::resetFinancialStats()
-{
-    {
-        QMutexLocker lock(&d->mutex);
-        d->stats = NoxFinancialStats{};
-        noteChangeLocked(journalChange("resetStats", {}), 0);
         updateItemsToPlay();
     }
     emit itemsToPlayChanged();
@@ -310,65 +367,23 @@ QString NoxEngine::montanteLibraryPath() const
 
 bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *error)
 {
+    const bool ownFile = url.isEmpty();
     NoxMontanteLibrary::List loaded;
-    QString why;
-    bool ok = true;
-    if (!url.isEmpty()) {
-        if (!NoxMontanteLibrary::read(localPathOf(url), &loaded, &why)) {
-            qCWarning(lcNoxMoney).noquote()
-                << QStringLiteral("Cannot load %1: %2").arg(localPathOf(url), why);
-            if (error) {
-                *error = why;
-            }
-            return false;
-        }
-    } else {
-        const QString path = montanteLibraryPath();
-        if (QFile::exists(path) && !NoxMontanteLibrary::read(path, &loaded, &why)) {
-            // Keep the damaged file for the user: the next save would overwrite it.
-            const QString aside = path + QStringLiteral(".damaged");
-            QFile::remove(aside);
-            QFile::copy(path, aside);
-            qCWarning(lcNoxMoney).noquote()
-                << QStringLiteral("Cannot load %1 (%2); kept as %3, reading the built-in library")
-                       .arg(path, why, aside);
-            if (error) {
-                *error = why;
-            }
-            ok = false;
-            loaded.clear();
-            NoxMontanteLibrary::read(QStringLiteral(":/data/montantes.dat"), &loaded);
-        } else if (!QFile::exists(path) &&
-                   !NoxMontanteLibrary::read(QStringLiteral(":/data/montantes.dat"), &loaded, &why)) {
-            if (error) {
-                *error = why;
-            }
-            return false;
-        }
+    const NoxMontanteRegistry::LibraryRead read = NoxMontanteRegistry::readLibrary(
+        ownFile ? montanteLibraryPath() : localPathOf(url), ownFile, &loaded, error);
+    if (read == NoxMontanteRegistry::LibraryRead::Failed) {
+        return false;
     }
-
-    if (clearFirst) {
-        QMutexLocker lock(&d->mutex);
-        QList<NoxMontante *> perso;
-        for (const auto &list : std::as_const(d->montantes)) {
-            for (NoxMontante *m : list) {
-                if (m->isPerso()) {
-                    perso.append(m);
-                }
-            }
-        }
-        for (NoxMontante *m : std::as_const(perso)) {
-            removeMontanteLocked(m);
-        }
-    }
-    for (auto &m : loaded) {
-        addMontante(NoxMethodType::plein, m.release());
-    }
-
-    // The current progressions named in the settings are selected again.
     NoxEngineSettings::MontanteNames names;
     {
         QMutexLocker lock(&d->mutex);
+        if (clearFirst) {
+            d->montantes.removeUser();
+        }
+        for (auto &m : loaded) {
+            d->montantes.add(NoxMethodType::plein, m.release(), d->baccaratMode);
+        }
+        // The current progressions named in the settings are selected again.
         if (d->settings) {
             NoxFinancial financial = d->financial;
             NoxEngineSettings::readFinancial(*d->settings, financial, names);
@@ -381,11 +396,11 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
         QMutexLocker lock(&d->mutex);
         updateItemsToPlay();
     }
-    if (!url.isEmpty()) {
+    if (!ownFile) {
         noteUnreplayable("library", NoxEnginePrivate::LibraryStore | NoxEnginePrivate::SettingsStore);
     }
     emit itemsToPlayChanged();
-    return ok;
+    return read == NoxMontanteRegistry::LibraryRead::Read;
 }
 
 bool NoxEngine::saveMontanteLibrary(const QUrl &url, QString *error)
@@ -394,14 +409,8 @@ bool NoxEngine::saveMontanteLibrary(const QUrl &url, QString *error)
     QByteArray text;
     {
         // Serialised under the lock, written without it: a slow disk never holds up a coup.
-        QList<const MontantePerso *> perso;
         QMutexLocker lock(&d->mutex);
-        for (const NoxMontante *m : d->montantes.value(NoxMethodType::plein)) {
-            if (m->isPerso()) {
-                perso.append(static_cast<const MontantePerso *>(m));
-            }
-        }
-        text = NoxMontanteLibrary::serialize(perso);
+        text = d->montantes.serializeUser();
     }
     return NoxMontanteLibrary::writeText(path, text, error);
 }

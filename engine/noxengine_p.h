@@ -3,11 +3,13 @@
 #include "calibration/noxcalibration.h"
 #include "core/noxnotification.h"
 #include "core/noxsettingsstore.h"
+#include "engine/noxbetsheet.h"
 #include "engine/noxdeferredwriter.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxenginesettings.h"
-#include "engine/noxpoolrunnable.h"
+#include "engine/noxmontanteregistry.h"
 #include "engine/noxsessionjournal.h"
+#include "engine/noxtaskrunner.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
 
@@ -16,12 +18,8 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
-#include <QPromise>
-#include <QThreadPool>
 #include <QUrl>
 
-#include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -29,55 +27,41 @@
 namespace Nox {
 
 class NoxMethodState;
-class NoxMontante;
 
-/// The engine's data. Everything but the pools, the batches and the flags is guarded by
-/// `mutex`.
+/// The engine's data and its parts: the task runner, the progression registry and the bet
+/// sheet drawn from them. Everything but the runner, the writer and the calibration (each
+/// with its own lock) is guarded by `mutex`, the engine lock.
 ///
-/// Lock order: `taskMutex` (held by a running task), then `mutex` (the engine lock), then a
-/// method's mutex. `poolMutex` and `batchMutex` are leaves: nothing else is taken under them.
+/// Lock order: the task mutex (NoxTaskRunner, held by a running task), then `mutex`, then a
+/// method's mutex. The leaves take nothing under them: the runner's pool and batch mutexes,
+/// and a method state's publish lock (the bet sheet reads the published proposals under it,
+/// with the engine lock held and no method's mutex); `writerMutex` takes only the writer's
+/// own lock under it.
+///
+/// Every change that the session journal records is journaled in the critical section of
+/// `mutex` that makes it, so no coup is settled between a change and its journal line.
 struct NoxEnginePrivate {
     /// The files the writer keeps up to date.
     enum Store : unsigned { SettingsStore = 1, UserMethodsStore = 2, LibraryStore = 4, AllStores = 7 };
     /// At most one write of each file per interval: a burst of changes is written once.
     static constexpr std::chrono::milliseconds kWriteInterval{1000};
 
+    /// The serial queue of operations and the method pool (its own locks).
+    NoxTaskRunner tasks;
     NoxEngineConfig config;
     NoxFinancial financial;
     NoxFinancialStats stats;
     QList<int> played;
     QList<NoxMethodState *> states;
     QMap<int, NoxMethodState *> statesById;
-    QMap<NoxMethodType, QList<NoxMontante *>> montantes;
-    QMap<NoxMethodType, NoxMontante *> currentMontantes;
+    /// Every progression by kind, the current ones and the library file.
+    NoxMontanteRegistry montantes;
     QList<NoxNotification> notifications;
     mutable QMutex mutex;
-    /// Held by every task while it runs, queued or inline: tasks never overlap, even while
-    /// the queue drains after async was switched off. Recursive: a task may run another
-    /// operation inline.
-    std::recursive_mutex taskMutex;
-    /// Guards the two pool pointers: tasks read them while setAsync() detaches them.
-    mutable std::mutex poolMutex;
-    QThreadPool *methodPool = nullptr;
-    QThreadPool *taskPool = nullptr;
-    /// Mean time one state took in a step (ns, smoothed): a step whose estimated work is below
-    /// `parallelThresholdNs` runs on the task thread alone, where waking the helpers would
-    /// cost more than they save.
-    std::atomic<qint64> stepNsPerState{0};
-    std::atomic<qint64> parallelThresholdNs{kDefaultParallelThresholdNs};
-    static constexpr qint64 kDefaultParallelThresholdNs = 250000;
-    /// Set by the destructor: no task is queued any more and the batches stop.
-    std::atomic<bool> stopping{false};
-    /// The batches of playValues() still running on the global pool.
-    std::mutex batchMutex;
-    std::condition_variable batchDone;
-    QList<std::shared_ptr<QPromise<void>>> batches;
     NoxMethodState *favoritesState = nullptr;
     NoxMethodState *autoState = nullptr;
-    std::atomic<bool> async{false};
     bool baccaratMode = true;
     bool suspended = false;
-    int nextMontanteId = 0;
     std::unique_ptr<NoxSettingsStore> settings;
     /// Open while persistence is on: every change of the history is appended to it.
     std::unique_ptr<NoxSessionJournal> journal;
@@ -97,23 +81,19 @@ struct NoxEnginePrivate {
     std::unique_ptr<NoxCalibration> calibration = std::make_unique<NoxCalibration>();
     QString profileName;
 
-    /// The name of each kind's current progression (mutex held).
-    [[nodiscard]] NoxEngineSettings::MontanteNames currentMontanteNames() const;
+    // --- The bet sheet (mutex held) ----------------------------------------------------------
+    /// The sheet's input: the active methods' published proposals, the options, the chips and
+    /// the current progressions.
+    void fillBetSheet(NoxBetSheet::Input &input) const;
+    /// The bets of the next coup (restartProgressions: the progressions of the kinds in play
+    /// start over).
+    [[nodiscard]] NoxBetList proposeBets(bool restartProgressions = false);
+    /// The bets of the result `value` and their money, with the progressions moved.
+    [[nodiscard]] NoxBetSheet::Settlement settleBets(int value, bool restartProgressions = false);
 };
 
 /// A change of a setting as the journal records it: {"op": op, "v": value}.
 [[nodiscard]] QJsonObject journalChange(const char *op, const QJsonValue &value);
-
-/// Waits for an engine future whose failure the task that failed has already logged: an
-/// exception stays with the operation that threw it and never reaches the caller's thread.
-inline void waitQuietly(QFuture<void> future)
-{
-    try {
-        future.waitForFinished();
-    } catch (...) {
-    }
-    noxTaskDoneAcquire();
-}
 
 /// The file of a URL the user picked; a plain path passes through.
 inline QString localPathOf(const QUrl &url)

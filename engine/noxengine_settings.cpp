@@ -1,4 +1,4 @@
-// NoxEngine: per-method options, settings persistence and visibility profiles.
+// NoxEngine: per-method options, the engine options, settings persistence and visibility profiles.
 
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
@@ -38,7 +38,7 @@ bool noFile(QString *error)
 
 QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParameterList &parameters)
 {
-    return runTask([this, methodId, parameters] {
+    return d->tasks.run([this, methodId, parameters] {
         NoxMethodState *state = methodState(methodId);
         auto *iface = state ? dynamic_cast<NoxMethodParameterInterface *>(state->method()) : nullptr;
         if (!iface) {
@@ -83,7 +83,7 @@ QFuture<void> NoxEngine::setMethodParameters(int methodId, const NoxMethodParame
 
 QFuture<void> NoxEngine::setAutoSortType(int sortType)
 {
-    return runTask([this, sortType] {
+    return d->tasks.run([this, sortType] {
         QList<int> values;
         QList<NoxMethodState *> states;
         {
@@ -206,6 +206,67 @@ void NoxEngine::setMethodNbBlockDom(int methodId, int count)
                  [count](NoxMethodState *s) { return s->setNbBlockDom(count); });
 }
 
+// --- Engine options ------------------------------------------------------------------------------
+
+NoxEngineConfig NoxEngine::config() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->config;
+}
+
+void NoxEngine::setConfig(const NoxEngineConfig &config)
+{
+    bool statesChanged = false;
+    QList<NoxMethodState *> states;
+    {
+        QMutexLocker lock(&d->mutex);
+        NoxEngineConfig &c = d->config;
+        const NoxEngineConfig before = c;
+        states = d->states;
+        if (c.shortTermCount != config.shortTermCount) {
+            c.shortTermCount = config.shortTermCount;
+            for (NoxMethodState *s : states) {
+                s->setShortTermWindow(c.shortTermCount);
+            }
+            statesChanged = true;
+        }
+        if (c.signalMask() != config.signalMask()) {
+            c.signalDouble0 = config.signalDouble0;
+            c.signalBlocks = config.signalBlocks;
+            c.signalEcartMax = config.signalEcartMax;
+            c.signalTendanceBack = config.signalTendanceBack;
+            c.signalBlocDominantConfirme = config.signalBlocDominantConfirme;
+            c.compteurME = config.compteurME;
+            c.signalScores = config.signalScores;
+            for (NoxMethodState *s : states) {
+                s->setSignalMask(c.signalMask());
+            }
+            statesChanged = true;
+        }
+        c.signalBlocDominant = config.signalBlocDominant;
+        c.truncateCount = config.truncateCount;
+        if (c.playModeMask() != config.playModeMask()) {
+            c.playInBlock = config.playInBlock;
+            c.playInBlockDom = config.playInBlockDom;
+            c.playQuick = config.playQuick;
+            c.playSplit = config.playSplit;
+        }
+        c.playPro = config.playPro;
+        c.smartQuickMode = config.smartQuickMode;
+        c.smartQuickModeIsolate = config.smartQuickModeIsolate;
+        if (!(before == c)) {
+            noteChangeLocked(journalChange("config", NoxJournalCodec::toJson(c)),
+                             NoxEnginePrivate::SettingsStore);
+        }
+        updateItemsToPlay();
+    }
+    if (statesChanged) {
+        clearCaches(states);
+        emit methodStatesChanged();
+    }
+    emit itemsToPlayChanged();
+}
+
 // --- Settings store ------------------------------------------------------------------------------
 
 bool NoxEngine::setPersistence(bool on, const QString &organisation)
@@ -281,7 +342,7 @@ void NoxEngine::loadSettings()
         }
         financial = d->financial;
         config = d->config;
-        montantes = d->currentMontanteNames();
+        montantes = d->montantes.currentNames();
         NoxEngineSettings::readFinancial(*d->settings, financial, montantes);
         NoxEngineSettings::readConfig(*d->settings, config);
     }

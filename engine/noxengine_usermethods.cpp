@@ -57,7 +57,7 @@ QString NoxEngine::userMethodsPath() const
 
 void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &remove)
 {
-    waitQuietly(runTask([this, &remove] {
+    waitQuietly(d->tasks.run([this, &remove] {
         QList<NoxMethodState *> removed;
         {
             QMutexLocker lock(&d->mutex);
@@ -107,7 +107,7 @@ void NoxEngine::addUserMethodState(NoxMethodState *state)
         states = d->states;
     }
     // A method added during a session starts with the history already played.
-    waitQuietly(runTask([&] { replay(values, states, {state}); }));
+    waitQuietly(d->tasks.run([&] { replay(values, states, {state}); }));
     noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
 }
 
@@ -235,7 +235,7 @@ int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<i
         states = d->states;
     }
     // New numbers, new statistics: the method is replayed over the history.
-    waitQuietly(runTask([&] { replay(values, states, {state}); }));
+    waitQuietly(d->tasks.run([&] { replay(values, states, {state}); }));
     noteUnreplayable("methods", NoxEnginePrivate::UserMethodsStore | NoxEnginePrivate::SettingsStore);
     {
         QMutexLocker lock(&d->mutex);

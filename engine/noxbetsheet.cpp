@@ -1,0 +1,205 @@
+#include "engine/noxbetsheet.h"
+
+#include "core/noxbetitem.h"
+#include "engine/noxengineconfig.h"
+#include "engine/noxflatmap.h"
+#include "money/noxmontante.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace Nox {
+
+namespace {
+
+/// What the sheet gathers for one bet kind.
+struct BetKind {
+    int count = 0;
+    bool accounted = false;
+    bool won = false;
+    bool recovery = false;
+    int multiplier = 1;
+};
+
+/// The units of every item, by kind, before progressions and chips turn them into money.
+struct StakeSheet {
+    NoxFlatMap<int, int, 64> units;
+    NoxFlatMap<NoxMethodType, BetKind, 8> kinds;
+    NoxFlatMap<int, bool, 16> centres;
+};
+
+/// Collects the units of every method the play mode allows. A per-method cs progression sizes
+/// each method once per coup: the same multiplier goes on every cs item of the method, and
+/// the coup is recorded once for the method, with that multiplier, after all its items.
+StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
+{
+    StakeSheet sheet;
+    NoxMontante *csMontante = in.progression(NoxMethodType::cs);
+    NoxMontante *perMethod = csMontante && csMontante->perMethod() ? csMontante : nullptr;
+
+    const NoxBetItemID *next = in.items.constData();
+    for (const NoxBetSheet::Method &m : in.methods) {
+        const NoxBetItemID *first = next;
+        const NoxBetItemID *last = first + m.itemCount;
+        next = last;
+        if (!m.favorites) {
+            const int have = m.playModeFlags | (m.inBlock ? NoxEngineConfig::PlayInBlock : 0) |
+                             (m.inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
+            if (in.playModeMask & ~have) {
+                continue;
+            }
+        }
+        const bool neutral = value == 0 && m.neutralZero;
+        int methodUnits = 0; // 0: not asked yet
+        int csWins = 0;
+        int csLosses = 0;
+        for (const NoxBetItemID *it = first; it != last; ++it) {
+            const NoxBetItemID id = *it;
+            const NoxBetItem &row = betItem(id);
+            int u = 1;
+            if (row.type() == NoxMethodType::cs && perMethod) {
+                if (methodUnits == 0) {
+                    methodUnits = perMethod->computeMise(1, m.method);
+                }
+                u = methodUnits;
+                (row.wins(value) ? csWins : csLosses) += 1;
+            }
+            if (int *units = sheet.units.find(int(id))) {
+                if (row.type() != NoxMethodType::plein) {
+                    *units += u; // several methods on one number still bet it once
+                }
+            } else {
+                sheet.units(int(id), u);
+            }
+            BetKind *kind = sheet.kinds.find(row.type());
+            if (!kind) {
+                kind = &sheet.kinds(row.type());
+                kind->accounted = neutral;
+            }
+            ++kind->count;
+            if (value >= 0 && row.wins(value)) {
+                kind->won = true;
+            }
+        }
+        // A coup that neither gains nor loses for the method (as many of its chances won as
+        // lost) leaves its progression where it was.
+        if (value >= 0 && !neutral && methodUnits > 0 && csWins != csLosses) {
+            perMethod->applyResult(methodUnits, csWins > csLosses, 1, m.method);
+        }
+        if (m.centre >= 0) {
+            sheet.centres(m.centre, true);
+        }
+    }
+    return sheet;
+}
+
+/// Kind-wide progressions: one multiplier per kind, recorded with the stake just computed.
+void applyProgressions(const NoxBetSheet::Input &in, StakeSheet &sheet, int value)
+{
+    for (auto &[type, kind] : sheet.kinds) {
+        NoxMontante *m = in.progression(type);
+        if (!m) {
+            continue;
+        }
+        if (in.restartProgressions) {
+            m->reset();
+        }
+        if (!m->perMethod()) {
+            kind.multiplier = m->computeMise(kind.count, nullptr);
+            if (value >= 0 && !kind.accounted) {
+                m->applyResult(kind.multiplier, kind.won, kind.count, nullptr);
+            }
+        }
+        kind.recovery = m->isPerso() && m->inRecovery();
+    }
+}
+
+/// The cs netting option: of two opposite chances only the difference is staked.
+void netOppositeChances(StakeSheet &sheet)
+{
+    const std::pair<NoxBetItemID, NoxBetItemID> pairs[] = {{NoxBetItemID::CS_N, NoxBetItemID::CS_R},
+                                                           {NoxBetItemID::CS_P, NoxBetItemID::CS_I},
+                                                           {NoxBetItemID::CS_1_18, NoxBetItemID::CS_19_36}};
+    for (const auto &[first, second] : pairs) {
+        const int a = sheet.units.value(int(first), 0);
+        const int b = sheet.units.value(int(second), 0);
+        if (a >= 1 && a >= b) {
+            sheet.units(int(first)) = a - b;
+            sheet.units(int(second)) = 0;
+        } else if (b >= 1 && b >= a) {
+            sheet.units(int(second)) = b - a;
+            sheet.units(int(first)) = 0;
+        }
+    }
+}
+
+/// units × chip × multiplier in 64 bits, kept in [0, INT_MAX]: a stake that large is far
+/// beyond the money guard, which then refuses the coup. A negative chip (a damaged setting)
+/// stakes nothing rather than turning a loss into a gain.
+int stakeOf(int units, int chip, int multiplier)
+{
+    const qint64 stake = qint64(units) * std::max(0, chip) * multiplier;
+    return int(std::clamp<qint64>(stake, 0, std::numeric_limits<int>::max()));
+}
+
+NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet)
+{
+    NoxBetList bets;
+    bets.reserve(sheet.units.size());
+    for (const auto &[key, units] : sheet.units) {
+        const NoxBetItemID id = NoxBetItemID(key);
+        const NoxMethodType type = betItem(id).type();
+        const BetKind kind = sheet.kinds.value(type);
+        NoxBet bet;
+        bet.id = id;
+        bet.bet = stakeOf(units, in.chip(type), kind.multiplier);
+        if (sheet.centres.contains(key)) {
+            bet.flags |= NoxBet::CenterNumber;
+        }
+        if (in.favoriteItems.contains(id) || (key <= 36 && in.favoriteNumbers.contains(key))) {
+            bet.flags |= NoxBet::Favorite;
+        }
+        if (bet.bet > 0) {
+            bet.flags |= (in.suspended ? NoxBet::Suspended : 0) | (kind.recovery ? NoxBet::Recovery : 0);
+        }
+        bets.append(bet);
+    }
+    return bets;
+}
+
+} // namespace
+
+NoxBetList NoxBetSheet::draw(const Input &input, int value)
+{
+    StakeSheet sheet = collectStakes(input, value);
+    applyProgressions(input, sheet, value);
+    if (input.netOppositeChances) {
+        netOppositeChances(sheet);
+    }
+    return buildBets(input, sheet);
+}
+
+NoxBetList NoxBetSheet::propose(const Input &input)
+{
+    return draw(input, -1);
+}
+
+NoxBetSheet::Settlement NoxBetSheet::settle(const Input &input, int value)
+{
+    Settlement result;
+    if (input.suspended) {
+        result.bets = draw(input, -1);
+        return result;
+    }
+    result.bets = draw(input, value);
+    for (const NoxBet &bet : std::as_const(result.bets)) {
+        if (isPushed(bet.id, value, input.baccarat)) {
+            continue;
+        }
+        const NoxBetItem &row = betItem(bet.id);
+        result.capitalChange += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
+    }
+    return result;
+}
+
+} // namespace Nox
