@@ -1271,10 +1271,6 @@
         <translation>Steps</translation>
     </message>
     <message>
-        <source>(1 – %1, séparés par des virgules)</source>
-        <translation>(1 – %1, separated by commas)</translation>
-    </message>
-    <message>
         <source>En cas de gain</source>
         <translation>After a win</translation>
     </message>
@@ -1321,6 +1317,10 @@
     <message>
         <source>Progression files (*.dat)</source>
         <translation>Progression files (*.dat)</translation>
+    </message>
+    <message>
+        <source>(%1 – %2, séparés par des virgules)</source>
+        <translation>(%1 – %2, separated by commas)</translation>
     </message>
 </context>
 <context>
