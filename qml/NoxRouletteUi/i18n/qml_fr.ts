@@ -1192,6 +1192,13 @@
         <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
         <translation>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</translation>
     </message>
+    <message numerus="yes">
+        <source>Lecture du fichier interrompue après %n lignes : %1.</source>
+        <translation>
+            <numerusform>Lecture du fichier interrompue après %n ligne : %1.</numerusform>
+            <numerusform>Lecture du fichier interrompue après %n lignes : %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UIWrapper</name>
