@@ -40,9 +40,9 @@ QString MontantePerso::storableName(const QString &name)
 
 int MontantePerso::sumFrom(int index) const
 {
-    return saturated(std::accumulate(m_deficitRecups.cbegin() +
-                                         std::clamp<qsizetype>(index, 0, m_deficitRecups.size()),
-                                     m_deficitRecups.cend(), qint64(0)));
+    return saturated(
+        std::accumulate(m_deficitRecups.cbegin() + std::clamp<qsizetype>(index, 0, m_deficitRecups.size()),
+                        m_deficitRecups.cend(), qint64(0)));
 }
 
 int MontantePerso::computeMise(int nbItems, const NoxMethod *)
@@ -65,7 +65,8 @@ void MontantePerso::computeMiseRecup(int nbItems)
     m_currentDeficitRecup = std::max(m_currentDeficitRecup, 0);
     const int part = m_deficitRecups.value(m_currentDeficitRecupIdx, 1);
     const int items = std::clamp(nbItems, 0, m_payout - 1);
-    m_currentMiseRecup = recoveringMultiplier(saturated(qint64(part) + m_currentDeficitRecup), m_payout, items);
+    m_currentMiseRecup =
+        recoveringMultiplier(saturated(qint64(part) + m_currentDeficitRecup), m_payout, items);
 }
 
 void MontantePerso::split(int amount)
@@ -168,7 +169,7 @@ void MontantePerso::reset()
 {
     m_currentPalier = 0;
     m_modeRecup = false;
-    m_recupLossDivider = std::clamp(m_recupLossDivider, 1, 100);
+    m_recupLossDivider = kRecupLossDividerBounds.clamp(m_recupLossDivider);
     m_deficitRecups = QList<int>(m_recupLossDivider, 1);
     m_currentDeficitRecupIdx = 0;
     m_currentDeficitRecup = 0;
@@ -242,7 +243,7 @@ void MontantePerso::setParameters(const NoxMethodParameterList &parameters)
             } else if (n == u"nbWinRecalcul") {
                 m_nbWinRecalcul = v.toInt();
             } else if (n == u"recupLossDivider") {
-                m_recupLossDivider = std::clamp(v.toInt(), 1, 100);
+                m_recupLossDivider = kRecupLossDividerBounds.clamp(v.toInt());
                 reset();
             }
         } else if (v.type() == NoxValue::Type::Bool) {

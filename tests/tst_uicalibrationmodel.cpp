@@ -1,4 +1,5 @@
 #include "calibration/noxcalibration.h"
+#include "uicalibrationcapture.h"
 #include "uicalibrationitem.h"
 #include "uicalibrationmodel.h"
 
@@ -48,6 +49,9 @@ private slots:
     void doubleButtonKeepsItsPause();
     void unknownKeysChangeNothing();
     void outlivesItsCalibration();
+    void captureWritesEveryStepInOneChange();
+    void captureOfChipsKeepsTheirValuesAndRun();
+    void captureRefusesAKeyThatNamesNoItem();
 
 private:
     void run(const QString &script);
@@ -190,6 +194,76 @@ void TestUICalibrationModel::outlivesItsCalibration()
     run(QStringLiteral("calibration.b_tie = {x: 1, y: 2, active: true}; calibration.mouseClickDelay = 80"));
     m_model->onCalibrationChanged();
     QCOMPARE(m_model->value(QStringLiteral("mouseClickDelay")).toInt(), 80);
+}
+
+// The dialog's "Valider": the captured points reach the store in one change, each place
+// calibrated, every other field as stored; a step without its click yet is not calibrated.
+void TestUICalibrationModel::captureWritesEveryStepInOneChange()
+{
+    UICalibrationCapture capture;
+    QSignalSpy finished(&capture, &UICalibrationCapture::finished);
+    capture.start(3);
+    capture.collect(QPoint(100, 200));
+    capture.collect(QPoint(300, 210));
+    QSignalSpy changes(m_calibration, &ICalibration::calibrationChanged);
+    const QStringList steps{QStringLiteral("b_player"), QStringLiteral("b_banker"), QStringLiteral("b_tie")};
+    // Two of three steps: the third place is marked not calibrated.
+    NoxCalibrationItem tie = *m_calibration->calibrationItem(Id::B_TIE);
+    tie.active = true;
+    tie.x = 5;
+    m_calibration->setCalibrationItems({tie});
+    changes.clear();
+    QVERIFY(capture.writeTo(m_model, steps));
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(m_calibration->calibrationItem(Id::B_PLAYER)->x, 100.0);
+    QCOMPARE(m_calibration->calibrationItem(Id::B_PLAYER)->y, 200.0);
+    QVERIFY(m_calibration->calibrationItem(Id::B_PLAYER)->active);
+    QCOMPARE(m_calibration->calibrationItem(Id::B_BANKER)->x, 300.0);
+    QVERIFY(m_calibration->calibrationItem(Id::B_BANKER)->active);
+    QVERIFY(!m_calibration->calibrationItem(Id::B_TIE)->active);
+    QCOMPARE(m_calibration->calibrationItem(Id::B_TIE)->x, 5.0);
+    // The map mirrors the store at once, as the screens read it.
+    QCOMPARE(entry(*m_model, QStringLiteral("b_banker")).x(), 300.0);
+    QVERIFY(entry(*m_model, QStringLiteral("b_player")).active());
+
+    capture.collect(QPoint(200, 220));
+    QCOMPARE(finished.size(), 1);
+    capture.collect(QPoint(999, 999)); // beyond the last step: ignored
+    QVERIFY(capture.writeTo(m_model, steps));
+    QCOMPARE(m_calibration->calibrationItem(Id::B_TIE)->x, 200.0);
+    QCOMPARE(m_calibration->calibrationItem(Id::B_TIE)->y, 220.0);
+    QVERIFY(m_calibration->calibrationItem(Id::B_TIE)->active);
+}
+
+// Chips keep their values and the run from JETON_1: calibrating the chips
+// the player has leaves the others off.
+void TestUICalibrationModel::captureOfChipsKeepsTheirValuesAndRun()
+{
+    run(QStringLiteral("calibration.jeton_2 = {active: true}"));
+    QCOMPARE(m_calibration->jetonValues().mid(0, 3), QList<int>({10, 50, 0}));
+    UICalibrationCapture capture;
+    capture.start(2);
+    capture.collect(QPoint(10, 400));
+    capture.collect(QPoint(70, 400));
+    QVERIFY(capture.writeTo(m_model, {QStringLiteral("jeton_1"), QStringLiteral("jeton_2")}));
+    QCOMPARE(m_calibration->jetonValues().mid(0, 3), QList<int>({10, 50, 0}));
+    QCOMPARE(m_calibration->calibrationItem(Id::JETON_1)->x, 10.0);
+    QCOMPARE(m_calibration->calibrationItem(Id::JETON_2)->x, 70.0);
+    QCOMPARE(m_calibration->calibrationItem(Id::JETON_2)->y, 400.0);
+}
+
+void TestUICalibrationModel::captureRefusesAKeyThatNamesNoItem()
+{
+    UICalibrationCapture capture;
+    capture.start(2);
+    capture.collect(QPoint(1, 2));
+    capture.collect(QPoint(3, 4));
+    QSignalSpy changes(m_calibration, &ICalibration::calibrationChanged);
+    QVERIFY(!capture.writeTo(m_model, {QStringLiteral("b_player"), QStringLiteral("mouseClickDelay")}));
+    QVERIFY(!capture.writeTo(m_model, {QStringLiteral("b_player"), QStringLiteral("nonsense")}));
+    QVERIFY(!capture.writeTo(nullptr, {QStringLiteral("b_player")}));
+    QCOMPARE(changes.size(), 0);
+    QVERIFY(!m_calibration->calibrationItem(Id::B_PLAYER)->active);
 }
 
 QTEST_GUILESS_MAIN(TestUICalibrationModel)

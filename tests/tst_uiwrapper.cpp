@@ -438,6 +438,35 @@ private slots:
         QTRY_VERIFY(ui.importMessage().startsWith(QStringLiteral("Impossible de lire le fichier")));
     }
 
+    /// A file that opens but cannot be read says so, with the lines read before the error.
+    void aFileThatCannotBeReadSaysWhy()
+    {
+        // Reading a process's memory from address 0 fails with an I/O error on Linux.
+        const QString unreadable = QStringLiteral("/proc/self/mem");
+        QFile probe(unreadable);
+        if (!probe.open(QIODevice::ReadOnly)) {
+            QSKIP("no /proc/self/mem to read");
+        }
+        char byte = 0;
+        if (probe.read(&byte, 1) >= 0) {
+            QSKIP("/proc/self/mem reads at address 0 here");
+        }
+        const QString why = probe.errorString();
+        probe.close();
+        EngineRoot root;
+        UIWrapper ui(&root);
+        QSignalSpy message(&ui, &UIWrapper::importMessageChanged);
+        ui.addPlayedItemsFile(unreadable, QJSValue());
+        QTRY_VERIFY(!ui.historyImport()->isReading());
+        QTRY_VERIFY(!ui.importMessage().isEmpty());
+        const QString text = ui.importMessage();
+        QVERIFY2(text.contains(QStringLiteral("Lecture du fichier interrompue après 0 lignes : ")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(why), qPrintable(text + u" / " + why));
+        QVERIFY(text.startsWith(QStringLiteral("0 résultats ajoutés.")));
+        QVERIFY(root.engine()->playedValues().isEmpty());
+    }
+
     void aFileBeingReadCanBeCancelledAndTheEventLoopRuns()
     {
         EngineRoot root;

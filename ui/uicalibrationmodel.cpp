@@ -53,6 +53,32 @@ Nox::NoxBetItemID UICalibrationModel::idOf(const QString &key)
     return ok ? Nox::NoxBetItemID(id) : Nox::NoxBetItemID::none;
 }
 
+bool UICalibrationModel::setPoints(const QStringList &keys, const QList<QPoint> &points)
+{
+    if (!m_calibration) {
+        return false;
+    }
+    Nox::NoxCalibrationItemList items;
+    items.reserve(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const Nox::NoxBetItemID id = idOf(keys.at(i));
+        const std::optional<Nox::NoxCalibrationItem> stored =
+            id == Nox::NoxBetItemID::none ? std::nullopt : m_calibration->calibrationItem(id);
+        if (!stored) {
+            return false;
+        }
+        Nox::NoxCalibrationItem item = *stored;
+        item.active = i < points.size();
+        if (item.active) {
+            item.x = points.at(i).x();
+            item.y = points.at(i).y();
+        }
+        items.append(item);
+    }
+    m_calibration->setCalibrationItems(items);
+    return true;
+}
+
 void UICalibrationModel::onCalibrationChanged()
 {
     if (!m_calibration) {

@@ -2,7 +2,9 @@
 
 #include "calibration/noxcalibrationitem.h"
 
+#include <QPoint>
 #include <QPointer>
+#include <QStringList>
 #include <QtQml/QQmlPropertyMap>
 #include <QtQml/qqmlregistration.h>
 
@@ -40,6 +42,12 @@ public:
     [[nodiscard]] static QString keyOf(Nox::NoxBetItemID id);
     /// The id of an item key; none when the key names no item.
     [[nodiscard]] static Nox::NoxBetItemID idOf(const QString &key);
+
+    /// The points captured for the places `keys` (`points[i]` for `keys[i]`), written to the
+    /// store in one change: each place gets its point and is marked calibrated, a key beyond
+    /// the points is marked not calibrated; every other field keeps its stored value. False,
+    /// and nothing written, without a store or when a key names no item of its list.
+    bool setPoints(const QStringList &keys, const QList<QPoint> &points);
 
 public slots:
     /// Replaces each item entry that differs from the store's item, then sets the option keys.

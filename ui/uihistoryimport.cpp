@@ -125,8 +125,13 @@ void UIHistoryImport::importFile(const QString &pathOrUrl, const QJSValue &callb
     emit readingChanged();
     m_progressTimer.start();
     // The worker holds the job too: it outlives this object's pointer until the reading ends.
-    m_readWatcher.setFuture(
-        QtConcurrent::run([job, room = room()] { return readValues(*job->reader, room); }));
+    m_readWatcher.setFuture(QtConcurrent::run([job, room = room()] {
+        Read read = readValues(*job->reader, room);
+        if (!read.outcome.summary.error.isEmpty()) {
+            read.outcome.readError = job->file.errorString();
+        }
+        return read;
+    }));
 }
 
 void UIHistoryImport::cancel()
@@ -222,6 +227,11 @@ QString UIHistoryImport::describe(const Outcome &o)
             list += QStringLiteral("…");
         }
         parts << tr("%n lignes illisibles ignorées (n° %1).", nullptr, int(s.refused)).arg(list);
+    }
+    if (!o.readError.isEmpty()) {
+        parts << tr("Lecture du fichier interrompue après %n lignes : %1.", nullptr,
+                    int(std::min<qint64>(s.lines, INT_MAX)))
+                     .arg(o.readError);
     }
     if (!o.canceled) {
         // What was read but not added: beyond the engine's room, or refused by it.

@@ -53,6 +53,9 @@ public:
         bool canceled = false;
         bool full = false; ///< the engine's history reached its limit
         QString openError;
+        /// Why the file could not be read to its end (the device's error); what was read
+        /// before is played.
+        QString readError;
     };
 
     explicit UIHistoryImport(Nox::NoxEngine *engine, QObject *parent = nullptr);

@@ -1,5 +1,7 @@
 #include "uiinputrules.h"
 
+#include "money/montanteperso.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -8,6 +10,12 @@
 #include <limits>
 
 namespace {
+
+/// A whole count typed as it is stored, within `bounds`.
+UIInputRules::Rule counted(const Nox::MontantePerso::Bounds &bounds)
+{
+    return {double(bounds.minimum), double(bounds.maximum), 0, 1};
+}
 
 const QHash<QString, UIInputRules::Rule> &rules()
 {
@@ -27,9 +35,10 @@ const QHash<QString, UIInputRules::Rule> &rules()
         {QStringLiteral("nbBlockDom"), {1, 20, 0, 1}},
         // Shown in seconds, kept in milliseconds: 10 ms to 2 s between the clicks of a bet.
         {QStringLiteral("clickDelay"), {0.01, 2, 3, 1000}},
-        {QStringLiteral("recupDivider"), {1, 100, 0, 1}},
-        {QStringLiteral("recupTours"), {1, 100, 0, 1}},
-        {QStringLiteral("recupWins"), {1, 100, 0, 1}},
+        // The recovery counts of a user progression, in its own ranges.
+        {QStringLiteral("recupDivider"), counted(Nox::MontantePerso::kRecupLossDividerBounds)},
+        {QStringLiteral("recupTours"), counted(Nox::MontantePerso::kNbToursMontanteBounds)},
+        {QStringLiteral("recupWins"), counted(Nox::MontantePerso::kNbWinRecalculBounds)},
     };
     return table;
 }

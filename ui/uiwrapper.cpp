@@ -13,6 +13,7 @@
 #include "input/noxinput.h"
 #include "methods/noxnumberlistparser.h"
 #include "uiappsettings.h"
+#include "uibet.h"
 #include "uicalibrationmodel.h"
 #include "uidisplaysession.h"
 #include "uiengineconfig.h"
@@ -385,7 +386,7 @@ void UIWrapper::onItemsToPlayChanged()
             return;
         }
         const Nox::NoxBet *bet = byId.value(id);
-        const int flags = bet ? (bet->flags | 1) : 0;
+        const int flags = bet ? (bet->flags | UIBet::Marked) : 0;
         const int stake = bet ? bet->bet : 0;
         bool changed = false;
         if (entry->value(kFlags).toInt() != flags) {

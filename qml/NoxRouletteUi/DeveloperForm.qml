@@ -13,7 +13,8 @@ ColumnLayout {
         font.pixelSize: Theme.fontSizes.small
     }
     Label {
-        text: qsTr("Pages : %1").arg(UINavigator.pages.join(" › "))
+        // A QStringList is a JavaScript array here, which qmllint 6.4 does not know.
+        text: qsTr("Pages : %1").arg(UINavigator.pages.join(" › ")) // qmllint disable type
         font.pixelSize: Theme.fontSizes.small
     }
     Label {

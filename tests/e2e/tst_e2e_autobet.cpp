@@ -29,6 +29,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -73,6 +74,7 @@ private slots:
     void cleanupTestCase();
     void calibrateThenBet();
     void controlStopShowsWhatTheTableHolds();
+    void calibrationTakesOneClickPerStepOutsideTheWindow();
 
 private:
     QQuickItem *item(const char *objectName) const;
@@ -81,6 +83,11 @@ private:
     QStringList tableLog() const;
     QPoint place(const QString &name) const;
     void calibrate(const char *button, const QStringList &places, int steps);
+    /// The stored point of a place of the calibration, as the bet placement reads it.
+    [[nodiscard]] std::optional<QPoint> storedPoint(Nox::NoxBetItemID id) const;
+    /// The calibration dialog's popup and one of its items (the footer holds the buttons).
+    [[nodiscard]] QObject *calibrationDialog() const;
+    [[nodiscard]] QQuickItem *dialogItem(const char *region, const char *objectName) const;
 
     QTemporaryDir m_dir;
     QProcess m_table;
@@ -232,6 +239,37 @@ void TestEndToEndBet::calibrate(const char *button, const QStringList &places, i
     QTRY_VERIFY(!QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
 }
 
+std::optional<QPoint> TestEndToEndBet::storedPoint(Nox::NoxBetItemID id) const
+{
+    const std::optional<Nox::NoxCalibrationItem> stored = m_engine->calibration()->calibrationItem(id);
+    if (!stored || !stored->active) {
+        return std::nullopt;
+    }
+    return QPoint(int(stored->x), int(stored->y));
+}
+
+QObject *TestEndToEndBet::calibrationDialog() const
+{
+    // A popup of the calibration section, which a repeater made: among the objects of the
+    // section that holds the calibration buttons.
+    QQuickItem *page = item("settingsPage");
+    for (QQuickItem *up = page ? itemIn(page, "tableCalibrationButton") : nullptr; up;
+         up = up->parentItem()) {
+        if (QObject *dialog = up->findChild<QObject *>(QStringLiteral("calibrationDialog"))) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+QQuickItem *TestEndToEndBet::dialogItem(const char *region, const char *objectName) const
+{
+    QObject *dialog = calibrationDialog();
+    return dialog ? itemIn(qvariant_cast<QQuickItem *>(QQmlProperty::read(dialog, QLatin1String(region))),
+                           objectName)
+                  : nullptr;
+}
+
 void TestEndToEndBet::calibrateThenBet()
 {
     // Settings, section "Calibration".
@@ -269,6 +307,15 @@ void TestEndToEndBet::calibrateThenBet()
         QCOMPARE(item.property(QStringLiteral("y")).toInt(), expected.y());
         QVERIFY(item.property(QStringLiteral("active")).toBool());
     }
+    // And the store the bets click from holds them, the double button included.
+    using Id = Nox::NoxBetItemID;
+    const std::pair<Id, const char *> stored[] = {{Id::B_PLAYER, "PLAYER"}, {Id::B_BANKER, "BANKER"},
+                                                  {Id::B_TIE, "TIE"},       {Id::JETON_1, "JETON_1"},
+                                                  {Id::JETON_2, "JETON_2"}, {Id::X_DBL, "DOUBLE"}};
+    for (const auto &[id, name] : stored) {
+        QCOMPARE(storedPoint(id), std::optional<QPoint>(place(QLatin1String(name))));
+    }
+    QCOMPARE(storedPoint(Id::JETON_3), std::nullopt);
 
     // Back to the play screen; the BANKER method bets on every coup, 0.60 a chip.
     m_navigator->goBackToPage(QStringLiteral("/home"), {}, true);
@@ -381,6 +428,79 @@ void TestEndToEndBet::controlStopShowsWhatTheTableHolds()
     QVERIFY(QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
     clickItem(itemIn(footer, "acceptButton"));
     QTRY_VERIFY(!QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+}
+
+// The shipped dialog, opened from the settings: each real click outside the program's window
+// gives the current step its point, a click on the program's own window and clicks beyond the
+// last step are not taken, "Annuler" keeps the stored points and "Valider" stores exactly the
+// clicks, in the order of the steps.
+void TestEndToEndBet::calibrationTakesOneClickPerStepOutsideTheWindow()
+{
+    using Id = Nox::NoxBetItemID;
+    clickItem(item("settingsButton"));
+    QTRY_VERIFY(item("settingsPage"));
+    QQuickItem *page = item("settingsPage");
+    QTRY_VERIFY(!QQmlProperty::read(item("app"), QStringLiteral("busy")).toBool());
+    if (!itemIn(page, "tableCalibrationButton") || !itemIn(page, "tableCalibrationButton")->isVisible()) {
+        clickItem(itemIn(itemIn(page, "section2"), "sectionHeader"));
+    }
+    QTRY_VERIFY(itemIn(page, "tableCalibrationButton") &&
+                itemIn(page, "tableCalibrationButton")->isVisible());
+    QObject *dialog = calibrationDialog();
+    QVERIFY(dialog);
+    const QPoint player = place(QStringLiteral("PLAYER"));
+    const QPoint banker = place(QStringLiteral("BANKER"));
+    const QPoint tie = place(QStringLiteral("TIE"));
+    QCOMPARE(storedPoint(Id::B_PLAYER), std::optional<QPoint>(player));
+
+    // Cancelled after one click: nothing is stored.
+    clickItem(itemIn(page, "tableCalibrationButton"));
+    QTRY_VERIFY(QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+    QTRY_VERIFY(QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
+    realClick(tie);
+    QTRY_COMPARE(QQmlProperty::read(dialog, QStringLiteral("index")).toInt(), 1);
+    clickItem(dialogItem("footer", "rejectButton"));
+    QTRY_VERIFY(!QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+    QVERIFY(!QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
+    QCOMPARE(storedPoint(Id::B_PLAYER), std::optional<QPoint>(player));
+
+    // The steps are PLAYER, BANKER, TIE: the spots are clicked the other way round, with a
+    // click on the dialog's own text between them and one more spot after the last step.
+    clickItem(itemIn(page, "tableCalibrationButton"));
+    QTRY_VERIFY(QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+    QTRY_VERIFY(QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
+    QCOMPARE(QQmlProperty::read(dialog, QStringLiteral("index")).toInt(), 0);
+    realClick(tie);
+    QTRY_COMPARE(QQmlProperty::read(dialog, QStringLiteral("index")).toInt(), 1);
+    QQuickItem *notice = dialogItem("contentItem", "notice");
+    QVERIFY(notice);
+    realClick(centreOf(notice)); // on the program's window: not a point of the table
+    QTest::qWait(300);
+    QCOMPARE(QQmlProperty::read(dialog, QStringLiteral("index")).toInt(), 1);
+    realClick(banker);
+    realClick(player);
+    QTRY_VERIFY(QQmlProperty::read(dialog, QStringLiteral("done")).toBool());
+    realClick(place(QStringLiteral("DOUBLE")));
+    QTest::qWait(300);
+    QCOMPARE(QQmlProperty::read(dialog, QStringLiteral("index")).toInt(), 3);
+    QCOMPARE(QQmlProperty::read(dialogItem("contentItem", "stepTitle"), QStringLiteral("text")).toString(),
+             QStringLiteral("Terminé"));
+    // The dialog shows the capture's positions.
+    const QVariantList positions = QQmlProperty::read(dialog, QStringLiteral("positions")).toList();
+    QCOMPARE(positions.size(), 3);
+    QCOMPARE(positions.at(0).toPoint(), tie);
+    const QString shots = qEnvironmentVariable("NOX_E2E_SHOTS");
+    if (!shots.isEmpty()) {
+        QVERIFY(m_window->grabWindow().save(shots + QStringLiteral("/calibration_done.png")));
+    }
+    clickItem(dialogItem("footer", "acceptButton"));
+    QTRY_VERIFY(!QQmlProperty::read(dialog, QStringLiteral("opened")).toBool());
+    QVERIFY(!QQmlProperty::read(m_window, QStringLiteral("mouseCapture")).toBool());
+
+    QCOMPARE(storedPoint(Id::B_PLAYER), std::optional<QPoint>(tie));
+    QCOMPARE(storedPoint(Id::B_BANKER), std::optional<QPoint>(banker));
+    QCOMPARE(storedPoint(Id::B_TIE), std::optional<QPoint>(player));
+    QCOMPARE(storedPoint(Id::X_DBL), std::optional<QPoint>(place(QStringLiteral("DOUBLE"))));
 }
 
 QTEST_MAIN(TestEndToEndBet)

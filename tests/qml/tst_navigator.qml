@@ -53,6 +53,24 @@ Item {
             compare(UINavigator.currentPage, "/home")
         }
 
+        // A page asks the window to move and resize itself (AppPage's requests, connected by
+        // App for each page it shows, the pushed ones included).
+        function test_pagesMoveAndResizeTheWindow() {
+            const x = win.x
+            const y = win.y
+            win.app.currentItem.appMoveRequest(5, 7)
+            compare(win.x, x + 5)
+            compare(win.y, y + 7)
+            UINavigator.enterPage("/settings", {}, true)
+            tryCompare(win.app, "busy", false)
+            compare(currentPageId(), "/settings")
+            win.app.currentItem.appResizeRequest(420, 700)
+            compare(win.width, 420)
+            compare(win.height, 700)
+            win.app.currentItem.appMoveRequest(-5, -7)
+            compare(win.x, x)
+        }
+
         function test_enterTwicePushesOnce() {
             UINavigator.enterPage("/settings", {}, true)
             UINavigator.enterPage("/settings", {}, true)

@@ -20,6 +20,23 @@ Item {
         }
     }
 
+    Component {
+        id: rowComponent
+        MethodRow {
+            width: 430
+            index: 0
+            name: "Row"
+            color: "white"
+            score: 0
+            ecart: 0
+            ecartMax: 0
+            tendance: 0
+            methodId: 1
+            active: false
+            flags: 0
+        }
+    }
+
     TestCase {
         id: test
         name: "PlayScreen"
@@ -124,6 +141,50 @@ Item {
             const entry = UIWrapper.keypad["4002"]
             compare(stake.visible, entry.bet > 0)
             compare(key.stake, entry.bet)
+        }
+
+        // The keys read their entries by the item ids of the engine, and a bet listed for the
+        // next coup marks its key; the values are those stored files and the engine use.
+        function test_keysReadTheirEntriesByItemId() {
+            compare([UIBet.Tie, UIBet.Player, UIBet.Banker], [4000, 4001, 4002])
+            compare([UIBet.Marked, UIBet.CenterNumber, UIBet.Favorite, UIBet.Suspended, UIBet.Recovery],
+                    [1, 2, 4, 8, 16])
+            const keys = {keyTie: "4000", keyPlayer: "4001", keyBanker: "4002"}
+            for (const name in keys) {
+                verify(child(name).entry, name)
+                compare(child(name).entry, UIWrapper.keypad[keys[name]], name)
+                compare(child(name).entry.value, Number(keys[name]), name)
+            }
+            const banker = UIWrapper.getMethodId("BANKER")
+            UIWrapper.setMethodActive(banker, true)
+            UIWrapper.play(2)
+            tryVerify(() => (UIWrapper.keypad["4002"].flags & 1) !== 0)
+            verify(child("keyBanker").marked)
+            verify(!child("keyPlayer").marked)
+            compare(child("keyBanker").stake, UIWrapper.keypad["4002"].bet)
+            UIWrapper.setMethodActive(banker, false)
+            tryVerify(() => !child("keyBanker").marked)
+        }
+
+        // A method row reads its highlights from the model's flag values, which keep their bits.
+        function test_methodRowReadsTheNamedFlags() {
+            compare([UIMethodListModel.InBloc, UIMethodListModel.InBlocDom, UIMethodListModel.UseNotif,
+                     UIMethodListModel.HasParameters, UIMethodListModel.Highlighted, UIMethodListModel.Positive,
+                     UIMethodListModel.HasDetails, UIMethodListModel.UseCustomBlock, UIMethodListModel.Focus,
+                     UIMethodListModel.HasPattern, UIMethodListModel.SplitVisible],
+                    [0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80, 0x100, 0x200, 0x400])
+            const row = createTemporaryObject(rowComponent, root, {flags: 0x10 | 0x02 | 0x100})
+            verify(row)
+            verify(row.highlightedRow)
+            verify(row.inBlocDom)
+            verify(!row.inBloc)
+            verify(!row.positive)
+            verify(!row.hasDetails)
+            compare(row.background.border.width, 1)
+            row.flags = 0x01 | 0x20 | 0x40
+            verify(!row.highlightedRow)
+            verify(row.inBloc && row.positive && row.hasDetails)
+            compare(row.background.border.width, 0)
         }
 
         function test_notificationShownOnceAndMarkedRead() {

@@ -83,19 +83,19 @@ UIMainWindow {
             UIWrapper.calibration["jeton_3"] = { itemId: chip.itemId, value: chip.value, x: chip.x, y: chip.y, active: true }
             item = openSection(2)
             item.openChips()
-            item.dialog.positions = [Qt.point(240, 610)]
+            item.dialog.capture.collect(Qt.point(240, 610))
             break
         }
         case "settings_calibration_table": {
             item = openSection(2)
             item.openTable()
-            item.dialog.positions = [Qt.point(612, 431)]
+            item.dialog.capture.collect(Qt.point(612, 431))
             break
         }
         case "settings_calibration_done": {
             item = openSection(2)
             item.openDouble()
-            item.dialog.positions = [Qt.point(1500, 120)]
+            item.dialog.capture.collect(Qt.point(1500, 120))
             break
         }
         case "settings_calibration_preview": {

@@ -79,6 +79,8 @@ ColumnLayout {
 
     Repeater {
         model: 8
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: RowLayout {
             id: chipRow
             required property int index
@@ -99,6 +101,7 @@ ColumnLayout {
                 onCommitted: (v) => root.writeItem(chipRow.key, "value", v | 0)
             }
         }
+        // qmllint enable unqualified
     }
 
     Button {
@@ -132,6 +135,7 @@ ColumnLayout {
         rowSpacing: 0
         Repeater {
             model: [["PLAYER", "b_player"], ["BANKER", "b_banker"], ["TIE", "b_tie"], [qsTr("Doubler"), "x_dbl"]]
+            // qmllint disable unqualified
             delegate: Label {
                 required property var modelData
                 Layout.fillWidth: true
@@ -139,6 +143,7 @@ ColumnLayout {
                 color: Theme.colors.textMuted
                 font.pixelSize: Theme.fontSizes.small
             }
+            // qmllint enable unqualified
         }
     }
 

@@ -16,7 +16,7 @@ RowLayout {
         label: qsTr("PLAYER")
         baseColor: Theme.colors.player
         lightColor: Theme.colors.playerLight
-        entry: UIWrapper.keypad["4001"]
+        entry: UIWrapper.keypad[UIBet.Player]
         onClicked: UIWrapper.play(1)
     }
     KeypadKey {
@@ -26,7 +26,7 @@ RowLayout {
         label: qsTr("TIE")
         baseColor: Theme.colors.tie
         lightColor: Theme.colors.tieLight
-        entry: UIWrapper.keypad["4000"]
+        entry: UIWrapper.keypad[UIBet.Tie]
         onClicked: UIWrapper.play(0)
     }
     KeypadKey {
@@ -36,7 +36,7 @@ RowLayout {
         label: qsTr("BANKER")
         baseColor: Theme.colors.banker
         lightColor: Theme.colors.bankerLight
-        entry: UIWrapper.keypad["4002"]
+        entry: UIWrapper.keypad[UIBet.Banker]
         onClicked: UIWrapper.play(2)
     }
 }

@@ -1,10 +1,11 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import NoxRouletteModel
 import Theme
 
 // One result key. The stake proposed on it shows on the key when there is one; a key to be
-// played now (flag bit 0) wears a gold ring.
+// played now (UIBet.Marked) wears a gold ring.
 AbstractButton {
     id: key
 
@@ -14,7 +15,7 @@ AbstractButton {
     property var entry // the keypad entry: {value, flags, bet}
 
     readonly property int stake: entry ? entry.bet : 0
-    readonly property bool marked: entry ? (entry.flags & 1) !== 0 : false
+    readonly property bool marked: entry ? (entry.flags & UIBet.Marked) !== 0 : false
 
     implicitHeight: Theme.metrics.keyHeight
     Accessible.name: label

@@ -24,11 +24,11 @@ ItemDelegate {
     signal chartRequested(int methodId, string name)
     signal detailsRequested(int methodId, string name)
 
-    readonly property bool highlightedRow: (flags & 0x10) !== 0
-    readonly property bool positive: (flags & 0x20) !== 0
-    readonly property bool inBloc: (flags & 0x01) !== 0
-    readonly property bool inBlocDom: (flags & 0x02) !== 0
-    readonly property bool hasDetails: (flags & 0x40) !== 0
+    readonly property bool highlightedRow: (flags & UIMethodListModel.Highlighted) !== 0
+    readonly property bool positive: (flags & UIMethodListModel.Positive) !== 0
+    readonly property bool inBloc: (flags & UIMethodListModel.InBloc) !== 0
+    readonly property bool inBlocDom: (flags & UIMethodListModel.InBlocDom) !== 0
+    readonly property bool hasDetails: (flags & UIMethodListModel.HasDetails) !== 0
 
     implicitHeight: Theme.metrics.rowHeight
     padding: 0
@@ -38,7 +38,7 @@ ItemDelegate {
 
     background: Rectangle {
         color: row.highlightedRow ? Theme.colors.highlight : row.index % 2 ? Theme.colors.surface : "transparent"
-        border.width: (row.flags & 0x100) !== 0 ? 1 : 0
+        border.width: (row.flags & UIMethodListModel.Focus) !== 0 ? 1 : 0
         border.color: Theme.colors.accent
         Rectangle {
             width: 3

@@ -22,6 +22,8 @@ RowLayout {
             {name: "quick", text: qsTr("Quick"), objectName: "modeQuick"},
             {name: "split", text: qsTr("Split"), objectName: "modeSplit"}
         ]
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: Button {
             required property var modelData
             objectName: modelData.objectName
@@ -32,6 +34,7 @@ RowLayout {
             font.pixelSize: Theme.fontSizes.body
             onClicked: bar.modeChosen(modelData.name)
         }
+        // qmllint enable unqualified
     }
     Item { Layout.fillWidth: true }
     IconButton {

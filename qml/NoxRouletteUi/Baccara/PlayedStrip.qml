@@ -15,6 +15,8 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     implicitHeight: 30
 
+    // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+    // qmllint disable unqualified
     delegate: Rectangle {
         required property int index
         required property int value
@@ -35,6 +37,7 @@ ListView {
             font.weight: Font.Bold
         }
     }
+    // qmllint enable unqualified
 
     Label {
         anchors.verticalCenter: parent.verticalCenter

@@ -95,11 +95,14 @@ ColumnLayout {
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
         reuseItems: true
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: MethodRow {
             width: list.width
             onChartRequested: (id, name) => view.chartRequested(id, name)
             onDetailsRequested: (id, name) => view.detailsRequested(id, name)
         }
+        // qmllint enable unqualified
 
         Label {
             anchors.centerIn: parent

@@ -28,6 +28,8 @@ ColumnLayout {
         Repeater {
             id: tiles
             model: view.methods
+            // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+            // qmllint disable unqualified
             delegate: Rectangle {
                 id: tile
                 required property int index
@@ -84,6 +86,7 @@ ColumnLayout {
                     }
                 }
             }
+            // qmllint enable unqualified
         }
     }
 

@@ -45,7 +45,8 @@ AppPage {
         { title: qsTr("Permanences"), content: playedValues, shown: true },
         { title: qsTr("Egalité"), content: tie, shown: true },
         { title: qsTr("Autres"), content: other, shown: true },
-        { title: qsTr("Developer"), content: developer, shown: typeof debug !== "undefined" && debug === true }
+        // "debug" is a context property of the program (app/main.cpp).
+        { title: qsTr("Developer"), content: developer, shown: typeof debug !== "undefined" && debug === true } // qmllint disable unqualified
     ]
 
     Timer {
@@ -96,6 +97,8 @@ AppPage {
             Repeater {
                 id: sectionRepeater
                 model: page.sectionModel
+                // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+                // qmllint disable unqualified
                 delegate: SettingsSection {
                     required property var modelData
                     required property int index
@@ -113,6 +116,7 @@ AppPage {
                         }
                     }
                 }
+                // qmllint enable unqualified
             }
         }
     }

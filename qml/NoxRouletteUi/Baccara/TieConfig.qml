@@ -15,7 +15,8 @@ ColumnLayout {
         UIWrapper.summary
         return methodId >= 0 ? UIWrapper.getMethodDetails(methodId) : ({})
     }
-    readonly property var montanteNames: UIWrapper.montantes["plein"] || []
+    // The facade's maps are QVariantMaps, whose keys qmllint 6.4 cannot know.
+    readonly property var montanteNames: UIWrapper.montantes["plein"] || [] // qmllint disable type
 
     spacing: Theme.metrics.spacing
 
@@ -48,11 +49,12 @@ ColumnLayout {
                 [qsTr("Résultats"), UIWrapper.summary.played]
             ]
             delegate: RowLayout {
+                id: valueRow
                 required property var modelData
                 Layout.fillWidth: true
-                Label { Layout.fillWidth: true; text: modelData[0]; color: Theme.colors.textMuted }
+                Label { Layout.fillWidth: true; text: valueRow.modelData[0]; color: Theme.colors.textMuted }
                 Label {
-                    text: modelData[1] !== undefined ? String(modelData[1]) : "–"
+                    text: valueRow.modelData[1] !== undefined ? String(valueRow.modelData[1]) : "–"
                     Layout.rightMargin: Theme.metrics.spacing
                 }
             }
@@ -80,7 +82,7 @@ ColumnLayout {
         objectName: "tieMontanteCombo"
         Layout.fillWidth: true
         model: root.montanteNames
-        currentIndex: root.montanteNames.indexOf(UIWrapper.currentMontantes["plein"])
+        currentIndex: root.montanteNames.indexOf(UIWrapper.currentMontantes["plein"]) // qmllint disable type
         onActivated: UIWrapper.setCurrentMontante("plein", currentText)
     }
 }

@@ -49,23 +49,23 @@ StackView {
     replaceEnter: pushEnter
     replaceExit: pushExit
 
-    // Pages may ask the window to move, resize or minimise itself.
+    // Pages may ask the window to move, resize or minimise itself: an AppPage has the signals.
     function connectPage(page: Item) {
         if (!page || connectedPages.indexOf(page) >= 0)
             return
         connectedPages.push(page)
-        if (page.appMoveRequest)
-            page.appMoveRequest.connect((dx, dy) => {
-                stack.applicationWindow.x += dx
-                stack.applicationWindow.y += dy
-            })
-        if (page.appResizeRequest)
-            page.appResizeRequest.connect((w, h) => {
-                stack.applicationWindow.width = w
-                stack.applicationWindow.height = h
-            })
-        if (page.appMinimizeRequest)
-            page.appMinimizeRequest.connect(() => stack.applicationWindow.showMinimized())
+        const appPage = page as AppPage
+        if (!appPage)
+            return
+        appPage.appMoveRequest.connect((dx, dy) => {
+            stack.applicationWindow.x += dx
+            stack.applicationWindow.y += dy
+        })
+        appPage.appResizeRequest.connect((w, h) => {
+            stack.applicationWindow.width = w
+            stack.applicationWindow.height = h
+        })
+        appPage.appMinimizeRequest.connect(() => stack.applicationWindow.showMinimized())
     }
 
     function fitWindowToPage() {

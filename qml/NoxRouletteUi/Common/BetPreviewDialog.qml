@@ -54,13 +54,16 @@ NoxDialog {
         clip: true
         model: dialog.clicks
         ScrollBar.vertical: ScrollBar {}
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: RowLayout {
+            id: clickRow
             required property var modelData
             required property int index
             width: ListView.view.width
             spacing: Theme.metrics.spacing
             Label {
-                text: (index + 1) + "."
+                text: (clickRow.index + 1) + "."
                 color: Theme.colors.textMuted
                 Layout.preferredWidth: 24
             }
@@ -68,17 +71,19 @@ NoxDialog {
                 Layout.fillWidth: true
                 elide: Text.ElideRight
                 // A chip click takes the chip; a place click puts down the chip in hand.
-                text: modelData.itemId === modelData.chip || modelData.name.startsWith("JETON_")
-                      ? qsTr("Prendre %1 (%2)").arg(dialog.placeName(modelData.name)).arg(dialog.money(modelData.chipValue))
-                      : modelData.chipValue > 0
-                        ? qsTr("Poser %1 sur %2").arg(dialog.money(modelData.chipValue)).arg(dialog.placeName(modelData.name))
-                        : qsTr("Cliquer %1").arg(dialog.placeName(modelData.name))
+                readonly property var click: clickRow.modelData
+                text: click.itemId === click.chip || click.name.startsWith("JETON_")
+                      ? qsTr("Prendre %1 (%2)").arg(dialog.placeName(click.name)).arg(dialog.money(click.chipValue))
+                      : click.chipValue > 0
+                        ? qsTr("Poser %1 sur %2").arg(dialog.money(click.chipValue)).arg(dialog.placeName(click.name))
+                        : qsTr("Cliquer %1").arg(dialog.placeName(click.name))
             }
             Label {
-                text: modelData.x + ", " + modelData.y
+                text: clickRow.modelData.x + ", " + clickRow.modelData.y
                 color: Theme.colors.textMuted
                 font.pixelSize: Theme.fontSizes.small
             }
         }
+        // qmllint enable unqualified
     }
 }

@@ -7,7 +7,8 @@ import Theme
 // A calibration dialog: one step per place of the casino table. While it is open, clicks
 // outside the program's window are captured; each one gives the position of the current step
 // and moves to the next. Clicks after the last step are ignored. "Valider" writes the
-// positions into the calibration and marks the places calibrated.
+// positions into the calibration and marks the places calibrated. The steps and the writing
+// are UICalibrationCapture's; the dialog connects it to the window and shows where it is.
 NoxDialog {
     id: dialog
 
@@ -16,11 +17,12 @@ NoxDialog {
     property var titles: []
     // The window that captures the clicks (the main window of the program).
     property var captureWindow: UIWrapper.mainWindow
-    // The calibration map the positions are written into.
+    // The calibration the positions are written into.
     property var calibration: UIWrapper.calibration
-    property var positions: []
-    readonly property int index: positions.length
-    readonly property bool done: steps.length > 0 && index >= steps.length
+    readonly property UICalibrationCapture capture: UICalibrationCapture {}
+    readonly property var positions: capture.positions
+    readonly property int index: capture.index
+    readonly property bool done: capture.stepCount > 0 && capture.done
     property var __connectedWindow: null
 
     objectName: "calibrationDialog"
@@ -30,17 +32,11 @@ NoxDialog {
     acceptVisible: done
     rejectText: qsTr("Annuler")
 
-    function collect(position: point) {
-        if (index >= steps.length)
-            return
-        positions = positions.concat([Qt.point(position.x, position.y)])
-    }
-
     function startCapture() {
-        positions = []
         stopCapture()
+        capture.start(steps.length)
         if (captureWindow) {
-            captureWindow.capturedClick.connect(dialog.collect)
+            captureWindow.capturedClick.connect(capture.collect)
             __connectedWindow = captureWindow
             captureWindow.mouseCapture = true
         }
@@ -49,29 +45,14 @@ NoxDialog {
     function stopCapture() {
         if (__connectedWindow) {
             __connectedWindow.mouseCapture = false
-            __connectedWindow.capturedClick.disconnect(dialog.collect)
+            __connectedWindow.capturedClick.disconnect(capture.collect)
             __connectedWindow = null
-        }
-    }
-
-    // Every step item is first written back inactive, then with its position and active.
-    function writePositions() {
-        if (!calibration)
-            return
-        for (const key of steps) {
-            const item = calibration[key]
-            calibration[key] = { itemId: item.itemId, value: item.value, x: item.x, y: item.y, active: false }
-        }
-        for (let i = 0; i < steps.length && i < positions.length; ++i) {
-            const item = calibration[steps[i]]
-            calibration[steps[i]] = { itemId: item.itemId, value: item.value,
-                                      x: positions[i].x, y: positions[i].y, active: true }
         }
     }
 
     onOpened: startCapture()
     onClosed: stopCapture()
-    onAccepted: writePositions()
+    onAccepted: capture.writeTo(calibration, steps)
     Component.onDestruction: stopCapture()
 
     Label {
@@ -90,6 +71,8 @@ NoxDialog {
     }
     Repeater {
         model: dialog.positions
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: Label {
             required property point modelData
             required property int index
@@ -99,6 +82,7 @@ NoxDialog {
             elide: Text.ElideRight
             Layout.fillWidth: true
         }
+        // qmllint enable unqualified
     }
     MessageText {
         objectName: "notice"

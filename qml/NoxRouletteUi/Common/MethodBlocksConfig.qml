@@ -84,7 +84,7 @@ MethodConfigPage {
         }
         Switch {
             objectName: "useCustomBlockSwitch"
-            checked: (row.flags & 0x80) !== 0
+            checked: (row.flags & UIMethodListModel.UseCustomBlock) !== 0
             onToggled: UIWrapper.setMethodConfigValue(row.methodId, "useCustomBlock", checked)
         }
     }

@@ -78,6 +78,8 @@ NoxDialog {
 
             Repeater {
                 model: bars.shown
+                // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+                // qmllint disable unqualified
                 Item {
                     id: column
                     required property int index
@@ -105,6 +107,7 @@ NoxDialog {
                         font.pixelSize: Theme.fontSizes.small
                     }
                 }
+                // qmllint enable unqualified
             }
         }
         Rectangle {

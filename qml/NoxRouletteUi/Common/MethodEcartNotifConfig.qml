@@ -64,7 +64,7 @@ MethodConfigPage {
         }
         Switch {
             objectName: "useNotifSwitch"
-            checked: (row.flags & 0x04) !== 0
+            checked: (row.flags & UIMethodListModel.UseNotif) !== 0
             onToggled: UIWrapper.setMethodConfigValue(row.methodId, "useNotif", checked)
         }
     }

@@ -43,6 +43,8 @@ NoxDialog {
 
     Repeater {
         model: dialog.parameters.length
+        // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+        // qmllint disable unqualified
         delegate: Loader {
             id: editor
             required property int index
@@ -82,5 +84,6 @@ NoxDialog {
                 }
             }
         }
+        // qmllint enable unqualified
     }
 }

@@ -41,7 +41,7 @@ RowLayout {
     }
     CheckBox {
         objectName: "splitSwitch"
-        checked: (row.flags & 0x400) !== 0
+        checked: (row.flags & UIMethodListModel.SplitVisible) !== 0
         ToolTip.visible: hovered
         ToolTip.text: qsTr("Vue partagée")
         onToggled: UIWrapper.setMethodSplitVisible(row.methodId, checked)

@@ -18,6 +18,8 @@ ColumnLayout {
         Layout.fillWidth: true
         onClicked: UINavigator.enterPage(page)
     }
+    // The ids of this file inside an inline component are unqualified names to qmllint 6.4.
+    // qmllint disable unqualified
     component ConfigSwitch: Switch {
         required property string key
         objectName: key + "Switch"
@@ -25,6 +27,7 @@ ColumnLayout {
         checked: root.config[key]
         onToggled: root.config[key] = checked
     }
+    // qmllint enable unqualified
 
     NavButton { objectName: "ecartNotifButton"; page: "/settings/methods/ecartnotif"; text: qsTr("Notification des grands écarts") }
     NavButton { objectName: "blocksButton"; page: "/settings/methods/blocks"; text: qsTr("Définition des blocs") }

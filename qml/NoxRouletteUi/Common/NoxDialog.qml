@@ -71,10 +71,14 @@ Dialog {
         bottomPadding: 4
     }
 
+    // The body alias needs the content's id, which makes Controls create it at once rather
+    // than deferred; it replaces the style's content item either way.
+    // qmllint disable deferred-property-id
     contentItem: ColumnLayout {
         id: content
         spacing: Theme.metrics.spacing
     }
+    // qmllint enable deferred-property-id
 
     footer: RowLayout {
         spacing: Theme.metrics.spacing

@@ -116,6 +116,8 @@ NoxDialog {
             objectName: "fileRow_" + fileName
             width: ListView.view.width
             highlighted: ListView.isCurrentItem
+            // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+            // qmllint disable unqualified
             onClicked: {
                 if (row.fileIsDir) {
                     dialog.openFolder(row.fileUrl)
@@ -125,6 +127,7 @@ NoxDialog {
                 }
             }
             onDoubleClicked: if (!row.fileIsDir) dialog.accept()
+            // qmllint enable unqualified
 
             contentItem: RowLayout {
                 spacing: Theme.metrics.spacing

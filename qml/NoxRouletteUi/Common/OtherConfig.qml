@@ -31,7 +31,8 @@ ColumnLayout {
         Layout.fillWidth: true
         text: qsTr("Rester au premier plan")
         enabled: UIWrapper.mainWindow !== null
-        checked: UIWrapper.mainWindow ? UIWrapper.mainWindow.stayOnTop : false
+        // The main window is a UIMainWindow (of the shell); the facade gives it as a QQuickWindow.
+        checked: UIWrapper.mainWindow ? UIWrapper.mainWindow.stayOnTop : false // qmllint disable type
         onToggled: if (UIWrapper.mainWindow) UIWrapper.mainWindow.stayOnTop = checked
     }
     RowLayout {

@@ -209,7 +209,7 @@ ColumnLayout {
                 }
                 onLengthChanged: {
                     if (length > UIWrapper.historyImport.textLimit)
-                        text = UIWrapper.historyImport.fitPaste(text, 0).text
+                        text = UIWrapper.historyImport.fitPaste(text, 0).text // qmllint disable type
                 }
             }
         }

@@ -12,7 +12,7 @@ ColumnLayout {
     property string title
     property bool expanded: false
     property Component content
-    readonly property Item item: loader.item
+    readonly property Item item: loader.item as Item
 
     signal toggled()
 

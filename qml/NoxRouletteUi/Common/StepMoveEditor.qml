@@ -1,27 +1,32 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import NoxRouletteModel
 import Theme
 
 // The step move of a progression after a win or a loss: back to the first step (−9999),
-// back n steps (−n) or forward n steps (+n).
+// back n steps (−n) or forward n steps (+n). The encoding and the range of n are UIStepMove's.
 ColumnLayout {
     id: root
 
     property string label
     // The stored move: −9999, −n or +n.
-    property int move: -9999
-    readonly property int restartMove: -9999
-    readonly property int mode: move === restartMove ? 0 : move < 0 ? 1 : 2
-    readonly property int count: move === restartMove ? 1 : Math.max(1, Math.abs(move))
+    property int move: stepMove.backToStart
+    readonly property int restartMove: stepMove.backToStart
+    readonly property int mode: stepMove.mode
+    readonly property int count: stepMove.count
 
     signal edited(int move)
 
     spacing: 2
 
     function compose(newMode: int, n: int): int {
-        const steps = Math.max(1, Math.min(99, n)) | 0
-        return newMode === 0 ? restartMove : newMode === 1 ? -steps : steps
+        return stepMove.compose(newMode, n)
+    }
+
+    UIStepMove {
+        id: stepMove
+        move: root.move
     }
 
     Label {
@@ -40,9 +45,10 @@ ColumnLayout {
         }
         SpinBox {
             objectName: "moveCount"
-            enabled: root.mode !== 0
+            enabled: root.mode !== UIStepMove.Restart
             opacity: enabled ? 1 : 0.4
-            from: 1; to: 99
+            from: stepMove.countRange.minimum
+            to: stepMove.countRange.maximum
             editable: true
             value: root.count
             onValueModified: root.edited(root.compose(root.mode, value))

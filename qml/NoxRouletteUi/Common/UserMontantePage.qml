@@ -6,30 +6,33 @@ import Theme
 
 // "Montante perso": the player's own progressions. A progression picked in the list is loaded
 // into the editor (steps, moves after a win and a loss, recovery options); "Enregistrer"
-// creates or updates it, "Supprimer" removes it. Every value is checked where it is typed.
+// creates or updates it, "Supprimer" removes it. Every value is checked where it is typed. The
+// fields, their ranges and defaults and the saving are UIUserMontanteEditor's.
 AppPage {
     id: page
 
+    property alias editor: montanteEditor
     // The progression in the editor: −1 for a new one.
-    property int montanteId: -1
+    property alias montanteId: montanteEditor.montanteId
     property var montantes: UIWrapper.getUserMontantes()
-    property string name: ""
-    property string steps: "1,2,4"
-    property int nbPaliersBack: -9999
-    property int nbPaliersBackPerte: 1
-    property bool recupEnabled: false
-    property int recupLossDivider: 3
-    property int nbToursMontante: 4
-    property bool recupRecompute: false
-    property int nbWinRecalcul: 3
+    property alias name: montanteEditor.name
+    property alias steps: montanteEditor.steps
+    property alias nbPaliersBack: montanteEditor.nbPaliersBack
+    property alias nbPaliersBackPerte: montanteEditor.nbPaliersBackPerte
+    property alias recupEnabled: montanteEditor.recupEnabled
+    property alias recupLossDivider: montanteEditor.recupLossDivider
+    property alias nbToursMontante: montanteEditor.nbToursMontante
+    property alias recupRecompute: montanteEditor.recupRecompute
+    property alias nbWinRecalcul: montanteEditor.nbWinRecalcul
     property alias nameField: nameInput
     property alias stepsField: stepsInput
     property alias importDialog: importDialog
     property alias libraryDialog: libraryDialog
     property alias importReport: importReport
     property alias fileErrorDialog: fileErrorDialog
-    readonly property int maxNameLength: 127
-    readonly property int maxStep: 10000
+    readonly property int maxNameLength: editor.nameMaxLength
+    readonly property int maxStep: editor.stepRange.maximum
+    readonly property bool canSave: editor.canSave
 
     objectName: "userMontantePage"
     title: qsTr("Montante perso")
@@ -39,69 +42,26 @@ AppPage {
     }
 
     function select(id: int) {
-        const m = UIWrapper.getUserMontante(id)
-        montanteId = id
-        name = m.name || ""
-        steps = m.steps || ""
-        nbPaliersBack = m.nbPaliersBack !== undefined ? m.nbPaliersBack : -9999
-        nbPaliersBackPerte = m.nbPaliersBackPerte !== undefined ? m.nbPaliersBackPerte : 1
-        recupEnabled = !!m.recupEnabled
-        recupLossDivider = m.recupLossDivider || 3
-        nbToursMontante = m.nbToursMontante || 4
-        recupRecompute = !!m.recupRecompute
-        nbWinRecalcul = m.nbWinRecalcul || 3
+        editor.load(id)
     }
 
     function clear() {
-        montanteId = -1
-        name = ""
-        steps = "1,2,4"
-        nbPaliersBack = -9999
-        nbPaliersBackPerte = 1
-        recupEnabled = false
-        recupLossDivider = 3
-        nbToursMontante = 4
-        recupRecompute = false
-        nbWinRecalcul = 3
+        editor.clear()
     }
 
-    // The steps as stored: whole numbers from 1 to maxStep joined by commas; pieces that are
-    // not numbers are dropped, numbers outside the range are clamped.
     function normalizedSteps(text: string): string {
-        return text.split(/[,;\s]+/).filter(p => /^\d+$/.test(p))
-                   .map(p => Math.max(1, Math.min(maxStep, parseInt(p, 10)))).join(",")
+        return editor.normalizedSteps(text)
     }
 
-    // The name as stored: Latin-1 printable characters, at most maxNameLength of them.
     function normalizedName(text: string): string {
-        return text.replace(/[^\x20-\x7e\xa0-\xff]/g, "").trim().substring(0, maxNameLength)
+        return editor.normalizedName(text)
     }
 
-    readonly property bool canSave: normalizedName(name).length > 0 && normalizedSteps(steps).length > 0
-
+    // A library that could not be written says why; the progression stays in the editor.
     function save() {
-        const model = {
-            name: normalizedName(name),
-            steps: normalizedSteps(steps),
-            nbPaliersBack: nbPaliersBack | 0,
-            nbPaliersBackPerte: nbPaliersBackPerte | 0,
-            recupEnabled: recupEnabled,
-            recupLossDivider: Math.max(1, Math.min(100, recupLossDivider)) | 0,
-            nbToursMontante: Math.max(1, Math.min(100, nbToursMontante)) | 0,
-            recupRecompute: recupRecompute,
-            nbWinRecalcul: Math.max(1, Math.min(100, nbWinRecalcul)) | 0
-        }
-        if (!UIWrapper.upsertUserMontante(montanteId, model))
+        if (!editor.save())
             fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
-        if (montanteId < 0) {
-            // The new progression is the last one of the list.
-            const last = montantes[montantes.length - 1]
-            if (last)
-                select(last.montanteId)
-        } else {
-            select(montanteId)
-        }
     }
 
     // The import says what it took and refused, as an error when it took nothing.
@@ -123,10 +83,14 @@ AppPage {
     function remove() {
         if (montanteId < 0)
             return
-        if (!UIWrapper.removeUserMontante(montanteId))
+        if (!editor.remove())
             fileErrorDialog.show(UIWrapper.fileMessage)
         refreshList()
-        clear()
+    }
+
+    UIUserMontanteEditor {
+        id: montanteEditor
+        facade: UIWrapper
     }
 
     ScrollView {
@@ -183,7 +147,7 @@ AppPage {
             }
 
             Label {
-                text: qsTr("Paliers") + "  " + qsTr("(1 – %1, séparés par des virgules)").arg(page.maxStep)
+                text: qsTr("Paliers") + "  " + qsTr("(%1 – %2, séparés par des virgules)").arg(montanteEditor.stepRange.minimum).arg(page.maxStep)
                 color: Theme.colors.textMuted
                 font.pixelSize: Theme.fontSizes.small
                 wrapMode: Text.WordWrap

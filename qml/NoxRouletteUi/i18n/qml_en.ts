@@ -1192,6 +1192,13 @@
         <source>Texte trop long : %1 caractères sur %2 ont été collés, le reste est refusé. Pour une longue permanence, utilisez « Importer un fichier ».</source>
         <translation>Text too long: %1 of %2 characters were pasted, the rest is refused. For a long history, use “Import a file”.</translation>
     </message>
+    <message numerus="yes">
+        <source>Lecture du fichier interrompue après %n lignes : %1.</source>
+        <translation>
+            <numerusform>Reading of the file stopped after %n line: %1.</numerusform>
+            <numerusform>Reading of the file stopped after %n lines: %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UIWrapper</name>
@@ -1271,10 +1278,6 @@
         <translation>Steps</translation>
     </message>
     <message>
-        <source>(1 – %1, séparés par des virgules)</source>
-        <translation>(1 – %1, separated by commas)</translation>
-    </message>
-    <message>
         <source>En cas de gain</source>
         <translation>After a win</translation>
     </message>
@@ -1321,6 +1324,10 @@
     <message>
         <source>Progression files (*.dat)</source>
         <translation>Progression files (*.dat)</translation>
+    </message>
+    <message>
+        <source>(%1 – %2, séparés par des virgules)</source>
+        <translation>(%1 – %2, separated by commas)</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,8 @@ T.ComboBox {
         return value === undefined || value === null ? "" : String(value)
     }
 
+    // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
+    // qmllint disable unqualified
     delegate: ItemDelegate {
         required property var model
         required property int index
@@ -42,6 +44,7 @@ T.ComboBox {
         highlighted: control.highlightedIndex === index
         hoverEnabled: control.hoverEnabled
     }
+    // qmllint enable unqualified
 
     indicator: ColorImage {
         x: control.width - width - 6

@@ -20,7 +20,8 @@ T.SpinBox {
     editable: true
 
     validator: IntValidator {
-        locale: control.locale.name
+        // QLocale's properties have no declaration that qmllint 6.4 reads.
+        locale: control.locale.name // qmllint disable type
         bottom: Math.min(control.from, control.to)
         top: Math.max(control.from, control.to)
     }
