@@ -54,6 +54,8 @@ UIAppSettings::UIAppSettings(QObject *parent, int intervalMs)
         m_values.insert(key, settings.value(key));
     }
     m_timer.setSingleShot(true);
+    // A coarse timer may fire 5 % early, which would write twice within one interval.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &UIAppSettings::writePending);
 
     m_writer = new UIAppSettingsWriter(m_fileName, &m_inFlight);
