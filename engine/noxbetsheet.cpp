@@ -1,7 +1,6 @@
 #include "engine/noxbetsheet.h"
 
 #include "core/noxbetitem.h"
-#include "engine/noxengineconfig.h"
 #include "engine/noxflatmap.h"
 #include "money/noxmontante.h"
 
@@ -42,12 +41,8 @@ StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
         const NoxBetItemID *first = next;
         const NoxBetItemID *last = first + m.itemCount;
         next = last;
-        if (!m.favorites) {
-            const int have = m.playModeFlags | (m.inBlock ? NoxEngineConfig::PlayInBlock : 0) |
-                             (m.inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
-            if (in.playModeMask & ~have) {
-                continue;
-            }
+        if ((in.playModeMask & ~m.playModes) && !m.favorites) {
+            continue;
         }
         const bool neutral = value == 0 && m.neutralZero;
         int methodUnits = 0; // 0: not asked yet
@@ -56,13 +51,14 @@ StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
         for (const NoxBetItemID *it = first; it != last; ++it) {
             const NoxBetItemID id = *it;
             const NoxBetItem &row = betItem(id);
+            const bool won = value >= 0 && row.wins(value);
             int u = 1;
             if (row.type() == NoxMethodType::cs && perMethod) {
                 if (methodUnits == 0) {
                     methodUnits = perMethod->computeMise(1, m.method);
                 }
                 u = methodUnits;
-                (row.wins(value) ? csWins : csLosses) += 1;
+                (won ? csWins : csLosses) += 1;
             }
             if (int *units = sheet.units.find(int(id))) {
                 if (row.type() != NoxMethodType::plein) {
@@ -77,7 +73,7 @@ StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
                 kind->accounted = neutral;
             }
             ++kind->count;
-            if (value >= 0 && row.wins(value)) {
+            if (won) {
                 kind->won = true;
             }
         }
@@ -142,17 +138,19 @@ int stakeOf(int units, int chip, int multiplier)
     return int(std::clamp<qint64>(stake, 0, std::numeric_limits<int>::max()));
 }
 
-NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet)
+/// The bets in item order; with `capitalChange`, what they win or lose on `value` (a pushed
+/// bet neither).
+NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet, int value, qint64 *capitalChange)
 {
     NoxBetList bets;
     bets.reserve(sheet.units.size());
     for (const auto &[key, units] : sheet.units) {
         const NoxBetItemID id = NoxBetItemID(key);
-        const NoxMethodType type = betItem(id).type();
-        const BetKind kind = sheet.kinds.value(type);
+        const NoxBetItem &row = betItem(id);
+        const BetKind kind = sheet.kinds.value(row.type());
         NoxBet bet;
         bet.id = id;
-        bet.bet = stakeOf(units, in.chip(type), kind.multiplier);
+        bet.bet = stakeOf(units, in.chip(row.type()), kind.multiplier);
         if (sheet.centres.contains(key)) {
             bet.flags |= NoxBet::CenterNumber;
         }
@@ -162,6 +160,9 @@ NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet)
         if (bet.bet > 0) {
             bet.flags |= (in.suspended ? NoxBet::Suspended : 0) | (kind.recovery ? NoxBet::Recovery : 0);
         }
+        if (capitalChange && !isPushed(id, value, in.baccarat)) {
+            *capitalChange += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
+        }
         bets.append(bet);
     }
     return bets;
@@ -169,36 +170,26 @@ NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet)
 
 } // namespace
 
-NoxBetList NoxBetSheet::draw(const Input &input, int value)
+NoxBetList NoxBetSheet::draw(const Input &input, int value, qint64 *capitalChange)
 {
     StakeSheet sheet = collectStakes(input, value);
     applyProgressions(input, sheet, value);
     if (input.netOppositeChances) {
         netOppositeChances(sheet);
     }
-    return buildBets(input, sheet);
+    return buildBets(input, sheet, value, capitalChange);
 }
 
 NoxBetList NoxBetSheet::propose(const Input &input)
 {
-    return draw(input, -1);
+    return draw(input, -1, nullptr);
 }
 
 NoxBetSheet::Settlement NoxBetSheet::settle(const Input &input, int value)
 {
     Settlement result;
-    if (input.suspended) {
-        result.bets = draw(input, -1);
-        return result;
-    }
-    result.bets = draw(input, value);
-    for (const NoxBet &bet : std::as_const(result.bets)) {
-        if (isPushed(bet.id, value, input.baccarat)) {
-            continue;
-        }
-        const NoxBetItem &row = betItem(bet.id);
-        result.capitalChange += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
-    }
+    // Suspended, the coup is shown but neither recorded nor paid.
+    result.bets = input.suspended ? draw(input, -1, nullptr) : draw(input, value, &result.capitalChange);
     return result;
 }
 

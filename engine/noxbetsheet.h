@@ -30,6 +30,9 @@ class NoxMontante;
 ///   recorded once per coup with the count of items;
 /// - a zero that a method does not cover, under a profile where it is neutral, moves neither
 ///   that method's progression nor that of a kind the method is the first to stake;
+/// - with netOppositeChances, of two opposite simple chances only the difference is staked
+///   (the other stays listed, with no stake);
+/// - a stake is units × chip × multiplier, kept in [0, INT_MAX]: a negative chip stakes nothing;
 /// - a suspended sheet settles nothing: it moves no progression and changes no capital;
 /// - at baccarat a tie returns the player and banker stakes (they move the progressions as
 ///   losses, but not the capital).
@@ -42,24 +45,26 @@ class NoxBetSheet
 public:
     /// What the sheet reads of one active method.
     struct Method {
+        const NoxMethod *method = nullptr; ///< whose stake a per-method progression sizes
         /// Its staked items: the next itemCount entries of Input::items (in number mode the
         /// covered numbers, as pleins).
-        qsizetype itemCount = 0;
-        int playModeFlags = 0;             ///< its list bits (NoxMethodState::PlayMode)
-        bool inBlock = false;              ///< its current gap is inside its block
-        bool inDominantBlock = false;      ///< ... inside a dominant block
-        bool neutralZero = false;          ///< a zero it does not cover is neither won nor lost for it
-        bool favorites = false;            ///< the favourites method: staked whatever the play mode
-        int centre = -1;                   ///< its centre number, -1 for none
-        const NoxMethod *method = nullptr; ///< whose stake a per-method progression sizes
+        int itemCount = 0;
+        /// Where it plays, in the bits of the play-mode mask (NoxEngineConfig::PlayMask): the
+        /// lists that show it, PlayInBlock when its current gap is inside its block,
+        /// PlayInBlockDom inside a dominant block. It is staked when it has every bit of the mask.
+        int playModes = 0;
+        int centre = -1;          ///< its centre number, -1 for none
+        bool neutralZero = false; ///< a zero it does not cover is neither won nor lost for it
+        bool favorites = false;   ///< the favourites method: staked whatever the play mode
     };
 
     /// The kinds are indexed by their NoxMethodType value (plein 0 … cs 10).
     static constexpr int kKindSlots = 11;
 
     struct Input {
-        /// The active methods in the engine's order, each followed in `items` by its items.
-        QVarLengthArray<Method, 32> methods;
+        /// The active methods in the engine's order, and their items one method after another.
+        /// Room for a whole catalogue on the stack: the sheet is drawn twice per coup.
+        QVarLengthArray<Method, 128> methods;
         QVarLengthArray<NoxBetItemID, 256> items;
         /// The items and numbers of the favourites method when it is active (the bets they
         /// cover are flagged), empty otherwise.
@@ -76,13 +81,19 @@ public:
         std::array<int, kKindSlots> chips{};
         std::array<NoxMontante *, kKindSlots> progressions{};
 
-        /// Appends an active method, to be filled in; its items follow with addItem().
-        Method &addMethod()
+        /// Appends an active method, to be filled in; its items follow with addItems().
+        Method &addMethod() { return methods.emplace_back(); }
+        /// Appends items to the last method added.
+        void addItems(const NoxBetItemID *first, qsizetype count)
         {
-            methods.append(Method());
-            return methods.back();
+            if (count == 1) {
+                items.append(*first); // most methods stake one item: no copy call for it
+            } else {
+                items.append(first, count);
+            }
+            methods.back().itemCount += int(count);
         }
-        /// Appends an item to the last method added.
+        /// Appends one item to the last method added.
         void addItem(NoxBetItemID id)
         {
             items.append(id);
@@ -131,8 +142,9 @@ public:
     }
 
 private:
-    /// value -1: propose; otherwise settle `value` in the progressions.
-    [[nodiscard]] static NoxBetList draw(const Input &input, int value);
+    /// value -1: propose; otherwise settle `value` in the progressions, and with
+    /// `capitalChange` in the money.
+    [[nodiscard]] static NoxBetList draw(const Input &input, int value, qint64 *capitalChange);
 };
 
 } // namespace Nox

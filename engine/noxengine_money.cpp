@@ -145,24 +145,22 @@ void NoxEnginePrivate::fillBetSheet(NoxBetSheet::Input &input) const
             continue;
         }
         NoxBetSheet::Method &m = input.addMethod();
-        m.playModeFlags = s->playModeFlags();
+        const int lists = s->playModeFlags(); // the list bits are those of the mask
         m.favorites = s == favoritesState;
         m.method = s->method();
         // What is staked, taken from the published proposal without copying its lists.
         const bool numberMode = s->numberMode();
         s->withProposal([&](const NoxMethodProposal &p) {
-            m.inBlock = p.inBlock;
-            m.inDominantBlock = p.inDominantBlock;
-            m.neutralZero = p.neutralZeroProfile && !p.coversZero;
+            m.playModes = lists | (p.inBlock ? NoxEngineConfig::PlayInBlock : 0) |
+                          (p.inDominantBlock ? NoxEngineConfig::PlayInBlockDom : 0);
+            m.neutralZero = p.neutralZeroProfile & !p.coversZero;
             m.centre = p.centerNumber;
             if (numberMode) {
                 for (int n : p.coveredNumbers) {
                     input.addItem(NoxBetItemID(n));
                 }
             } else {
-                for (NoxBetItemID id : p.items) {
-                    input.addItem(id);
-                }
+                input.addItems(p.items.constData(), p.items.size());
             }
             if (m.favorites) {
                 // Shared, not copied: the bets they cover are flagged.

@@ -66,7 +66,7 @@ Sheet::Method &addMethod(Sheet::Input &in, std::initializer_list<NoxBetItemID> i
                          const NoxMethod *method = nullptr)
 {
     Sheet::Method &m = in.addMethod();
-    m.playModeFlags = NoxEngineConfig::PlayNormal;
+    m.playModes = NoxEngineConfig::PlayNormal;
     m.method = method;
     for (NoxBetItemID id : items) {
         in.addItem(id);
@@ -347,18 +347,18 @@ private slots:
     {
         Sheet::Input in = rouletteInput();
         in.playModeMask = NoxEngineConfig::PlayNormal | NoxEngineConfig::PlayInBlock;
-        addMethod(in, {NoxBetItemID::DZ1}).inBlock = true;
+        addMethod(in, {NoxBetItemID::DZ1}).playModes |= NoxEngineConfig::PlayInBlock;
         addMethod(in, {NoxBetItemID::DZ2}); // out of its block
-        Sheet::Method &quick = addMethod(in, {NoxBetItemID::DZ3});
-        quick.playModeFlags = NoxEngineConfig::PlayQuickList; // not in the normal list
-        quick.inBlock = true;
+        // In its block, but not in the normal list.
+        addMethod(in, {NoxBetItemID::DZ3}).playModes =
+            NoxEngineConfig::PlayQuickList | NoxEngineConfig::PlayInBlock;
         const NoxBetList bets = Sheet::propose(in);
         QCOMPARE(bets.size(), 1);
         QCOMPARE(stakeOn(bets, NoxBetItemID::DZ1), 10);
 
         in.playModeMask = NoxEngineConfig::PlayNormal | NoxEngineConfig::PlayInBlockDom;
         QVERIFY(Sheet::propose(in).isEmpty());
-        in.methods[0].inDominantBlock = true;
+        in.methods[0].playModes |= NoxEngineConfig::PlayInBlockDom;
         QCOMPARE(stakeOn(Sheet::propose(in), NoxBetItemID::DZ1), 10);
     }
 
@@ -368,12 +368,12 @@ private slots:
         // The favourites method is staked even outside the list in play.
         Sheet::Method &favorites = addMethod(in, {NoxBetItemID::N5});
         favorites.favorites = true;
-        favorites.playModeFlags = 0;
+        favorites.playModes = 0;
         in.favoriteItems = {NoxBetItemID::DZ1};
         in.favoriteNumbers = {5, 9};
         addMethod(in, {NoxBetItemID::DZ1, NoxBetItemID::N7, NoxBetItemID::N9}).centre = 7;
         Sheet::Method &hidden = addMethod(in, {NoxBetItemID::N8});
-        hidden.playModeFlags = 0;
+        hidden.playModes = 0;
         hidden.centre = 9; // not in play: its centre flags nothing
 
         const NoxBetList bets = Sheet::propose(in);
