@@ -75,8 +75,49 @@ void NoxEngine::setBaccaratMode(bool baccaratMode)
     {
         QMutexLocker lock(&d->mutex);
         d->baccaratMode = baccaratMode;
+        rebuildRoadsLocked(d->roads.shoeStarts());
     }
     d->calibration->setBaccaratMode(baccaratMode);
+    emit roadsChanged();
+}
+
+void NoxEngine::rebuildRoadsLocked(const QList<qsizetype> &shoeStarts)
+{
+    const bool results = std::all_of(d->played.cbegin(), d->played.cend(),
+                                     [](int v) { return v >= NoxRoads::kTie && v <= NoxRoads::kBanker; });
+    if (d->baccaratMode && results) {
+        d->roads.rebuild(d->played, shoeStarts);
+    } else {
+        d->roads.clear();
+    }
+}
+
+QFuture<void> NoxEngine::startNewShoe()
+{
+    return d->tasks.run([this] {
+        {
+            QMutexLocker lock(&d->mutex);
+            if (!d->baccaratMode || !d->roads.newShoe()) {
+                return;
+            }
+            if (d->journal) {
+                d->journal->recordNewShoe();
+            }
+        }
+        emit roadsChanged();
+    });
+}
+
+QList<qsizetype> NoxEngine::shoeStarts() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->roads.shoeStarts();
+}
+
+NoxRoads NoxEngine::roads() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->roads;
 }
 
 ICalibration *NoxEngine::calibration() const
@@ -212,6 +253,9 @@ bool NoxEngine::playCoup(int value, bool notify)
         const qsizetype before = d->notifications.size();
         settleCoup(value);
         d->played.append(value);
+        if (d->baccaratMode) {
+            d->roads.append(value);
+        }
         if (d->journal) {
             d->journal->recordPlay(value);
         }
@@ -221,6 +265,7 @@ bool NoxEngine::playCoup(int value, bool notify)
     }
     if (notify) {
         emit playedValuesChanged();
+        emit roadsChanged();
         if (notificationsGrew) {
             emit notificationsChanged();
         }
@@ -252,6 +297,7 @@ QFuture<void> NoxEngine::playValues(const QList<int> &values)
 void NoxEngine::emitBatchEnd(qsizetype notificationsBefore)
 {
     emit playedValuesChanged();
+    emit roadsChanged();
     emit itemsToPlayChanged();
     clearCaches(methodStates());
     emit methodStatesChanged();
@@ -272,6 +318,9 @@ QFuture<void> NoxEngine::cancelPlay()
                 return;
             }
             removed = d->played.takeLast();
+            if (d->baccaratMode) {
+                d->roads.pop();
+            }
             if (d->journal) {
                 d->journal->recordUndo();
             }
@@ -279,6 +328,7 @@ QFuture<void> NoxEngine::cancelPlay()
             states = d->states;
         }
         emit playedValuesChanged();
+        emit roadsChanged();
         d->tasks.forEachStateInStages(states, [&](NoxMethodState *s) {
             NoxSnapshotContext context(values, states, s, int(values.size()));
             s->unplayValue(removed, context);
@@ -305,6 +355,7 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
         QMutexLocker lock(&d->mutex);
         if (clearHistory) {
             d->played.clear();
+            d->roads.clear();
         }
         if (resetMoney) {
             d->stats = NoxFinancialStats{};
@@ -334,6 +385,9 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
         }
     }
     emit playedValuesChanged();
+    if (clearHistory) {
+        emit roadsChanged();
+    }
     emit itemsToPlayChanged();
     clearCaches(states);
     emit methodStatesChanged();
@@ -353,7 +407,16 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
             if (keep < 0 || d->played.isEmpty() || d->played.size() <= keep) {
                 return;
             }
-            d->played.remove(0, d->played.size() - keep);
+            const qsizetype cut = d->played.size() - keep;
+            d->played.remove(0, cut);
+            // The shoes of what is left: a boundary at or before the cut goes with it.
+            QList<qsizetype> starts;
+            for (qsizetype start : d->roads.shoeStarts()) {
+                if (start > cut) {
+                    starts.append(start - cut);
+                }
+            }
+            rebuildRoadsLocked(starts);
             if (d->journal) {
                 d->journal->recordTruncate(keep);
             }
@@ -361,6 +424,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
             states = d->states;
         }
         emit playedValuesChanged();
+        emit roadsChanged();
         replay(values, states, states);
         emit playedValuesChanged();
         {

@@ -22,6 +22,7 @@ class QJsonObject;
 namespace Nox {
 
 class ICalibration;
+class NoxRoads;
 class NoxMethodState;
 struct NoxJournalEntry;
 class NoxMontante;
@@ -90,6 +91,20 @@ public:
     /// Keeps the last toKeep values; a negative toKeep means the configured truncateCount,
     /// and a count that is still negative keeps everything.
     QFuture<void> truncatePlayedItems(int toKeep);
+
+    // --- Shoes and the scoreboard (baccarat edition) -----------------------------------------
+    /// Starts a new shoe after the last result, as one task ordered with the plays; nothing
+    /// happens when the current shoe has no result yet, or in the roulette edition. The shoe
+    /// boundaries are kept with the history: an undo goes back across one (undoing the first
+    /// coup of a shoe leaves that shoe empty, the next undo goes into the previous shoe), a
+    /// truncation keeps those of what is left, clearing the history removes them, and the
+    /// session journal records them. The methods do not see them.
+    QFuture<void> startNewShoe();
+    /// Where each shoe after the first starts: increasing positions in 1 to
+    /// playedValues().size().
+    [[nodiscard]] QList<qsizetype> shoeStarts() const;
+    /// A copy of the current scoreboard (the roads of the last shoe), for a view.
+    [[nodiscard]] NoxRoads roads() const;
 
     /// (Re)loads the method catalogue of the engine's game; user methods are kept.
     void loadMethods();
@@ -251,6 +266,9 @@ signals:
     void methodStatesChanged();
     void methodStateChanged(int idx);
     void notificationsChanged();
+    /// The scoreboard changed: a result played, undone or cut, a new shoe, the history cleared
+    /// or restored. Emitted from the task thread (once at the end of a batch).
+    void roadsChanged();
 
 private:
     /// One coup, on the task thread (the body of playValueInternal()); false when it was
@@ -308,6 +326,9 @@ private:
     [[nodiscard]] NoxMethodState *stateByKeyLocked(const QString &key) const;
     /// The body of restart(), on the task thread.
     void restartInTask(bool resetMoney, bool clearHistory);
+    /// Computes the scoreboard again from the history and `shoeStarts` (engine lock held); empty
+    /// outside the baccarat edition.
+    void rebuildRoadsLocked(const QList<qsizetype> &shoeStarts);
     /// Whether `value` is a result of the engine's game.
     [[nodiscard]] bool isValidValue(int value) const;
     /// Takes the states `remove` accepts out of the engine and deletes them, as one task.

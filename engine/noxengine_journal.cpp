@@ -142,7 +142,8 @@ void NoxEngine::openJournal()
 void NoxEngine::startJournalLocked(bool exact)
 {
     if (d->journal) {
-        d->journal->start(d->played, editionName(d->baccaratMode), baselineLocked(exact));
+        d->journal->start(d->played, editionName(d->baccaratMode), baselineLocked(exact),
+                          d->roads.shoeStarts());
     }
 }
 
@@ -431,6 +432,9 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
         case 'U':
             cancelPlay();
             break;
+        case 'N':
+            startNewShoe();
+            break;
         case 'T':
             truncatePlayedItems(int(e.a));
             break;
@@ -493,6 +497,7 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
     }
     QFile::remove(journalPath() + kInterruptedSuffix);
     emit playedValuesChanged();
+    emit roadsChanged();
     emit itemsToPlayChanged();
     clearCaches(methodStates());
     emit methodStatesChanged();

@@ -12,6 +12,7 @@
 #include "engine/noxtaskrunner.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
+#include "roads/noxroads.h"
 
 #include <QFuture>
 #include <QJsonObject>
@@ -52,6 +53,9 @@ struct NoxEnginePrivate {
     NoxFinancial financial;
     NoxFinancialStats stats;
     QList<int> played;
+    /// The scoreboard of the baccarat edition, kept with `played`: the same results and where
+    /// each shoe starts (empty in the roulette edition).
+    NoxRoads roads;
     QList<NoxMethodState *> states;
     QMap<int, NoxMethodState *> statesById;
     /// Every progression by kind, the current ones and the library file.

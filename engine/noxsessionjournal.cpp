@@ -60,7 +60,8 @@ QString NoxSessionJournal::path() const
     return m_path;
 }
 
-bool NoxSessionJournal::start(const QList<int> &values, const QString &edition, const QByteArray &baseline)
+bool NoxSessionJournal::start(const QList<int> &values, const QString &edition, const QByteArray &baseline,
+                              const QList<qsizetype> &shoeStarts)
 {
     {
         QMutexLocker lock(&m_mutex);
@@ -80,8 +81,17 @@ bool NoxSessionJournal::start(const QList<int> &values, const QString &edition, 
     if (!baseline.isEmpty()) {
         text += "B " + encoded(baseline) + ' ' + now() + '\n';
     }
-    for (int v : values) {
-        text += "P " + QByteArray::number(v) + ' ' + now() + '\n';
+    qsizetype shoe = 0;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        for (; shoe < shoeStarts.size() && shoeStarts.at(shoe) <= i; ++shoe) {
+            if (shoeStarts.at(shoe) == i && i > 0) {
+                text += "N " + now() + '\n';
+            }
+        }
+        text += "P " + QByteArray::number(values.at(i)) + ' ' + now() + '\n';
+    }
+    if (shoeStarts.contains(values.size()) && !values.isEmpty()) {
+        text += "N " + now() + '\n';
     }
     append(text);
     QMutexLocker lock(&m_mutex);
@@ -141,6 +151,11 @@ void NoxSessionJournal::recordSettled(qint64 capital, qint64 mise)
 void NoxSessionJournal::recordUndo()
 {
     append("U " + now() + '\n');
+}
+
+void NoxSessionJournal::recordNewShoe()
+{
+    append("N " + now() + '\n');
 }
 
 void NoxSessionJournal::recordTruncate(int kept)
@@ -261,13 +276,33 @@ NoxInterruptedSession NoxSessionJournal::parse(const QByteArray &text, bool *clo
             if (!session.values.isEmpty()) {
                 session.values.removeLast();
             }
+            // A shoe that started after the new last result goes with it; one that starts
+            // right after it stays (an empty new shoe).
+            while (!session.shoeStarts.isEmpty() && session.shoeStarts.last() > session.values.size()) {
+                session.shoeStarts.removeLast();
+            }
+            break;
+        case 'N':
+            known = fields.size() == 2;
+            if (known && !session.values.isEmpty() &&
+                (session.shoeStarts.isEmpty() || session.shoeStarts.last() < session.values.size())) {
+                session.shoeStarts.append(session.values.size());
+            }
             break;
         case 'T':
             known = fields.size() == 3 && first && firstValue >= 0;
             if (known) {
                 entry.a = firstValue;
                 if (firstValue < session.values.size()) {
-                    session.values.remove(0, session.values.size() - firstValue);
+                    const qsizetype cut = session.values.size() - firstValue;
+                    session.values.remove(0, cut);
+                    QList<qsizetype> kept;
+                    for (qsizetype start : std::as_const(session.shoeStarts)) {
+                        if (start > cut) {
+                            kept.append(start - cut);
+                        }
+                    }
+                    session.shoeStarts = kept;
                 }
             }
             break;

@@ -28,6 +28,9 @@ struct NoxJournalEntry {
 /// history stood at its last recorded change, and what is needed to play it again exactly.
 struct NoxInterruptedSession {
     QList<int> values;
+    /// Where each shoe after the first starts in `values` (increasing, each in 1 to
+    /// values.size()).
+    QList<qsizetype> shoeStarts;
     QDateTime lastChange; ///< UTC time of the last recorded event
     /// "baccarat" or "roulette"; empty in a journal written before editions were recorded.
     QString edition;
@@ -53,6 +56,7 @@ struct NoxInterruptedSession {
 ///     P <value> <ms>         a result played
 ///     Q <capital> <mise> <ms> the capital and the next stake once that result was settled
 ///     U <ms>                 the last result undone
+///     N <ms>                 a new shoe starts after the last result
 ///     T <kept> <ms>          the history cut to its last <kept> results
 ///     R <money> <ms>         a restart that kept the history (1: money reset)
 ///     K <change> <ms>        a change of a setting (JSON, percent-encoded)
@@ -79,11 +83,14 @@ public:
 
     [[nodiscard]] QString path() const;
     /// Starts the journal anew (rewrites the file): a new session of `edition` whose state is
-    /// `baseline`, followed by the results `values` already played.
-    bool start(const QList<int> &values, const QString &edition = {}, const QByteArray &baseline = {});
+    /// `baseline`, followed by the results `values` already played, with a new shoe before
+    /// each position of `shoeStarts`.
+    bool start(const QList<int> &values, const QString &edition = {}, const QByteArray &baseline = {},
+               const QList<qsizetype> &shoeStarts = {});
     void recordPlay(int value);
     void recordSettled(qint64 capital, qint64 mise);
     void recordUndo();
+    void recordNewShoe();
     void recordTruncate(int kept);
     void recordRestart(bool resetMoney = true);
     void recordChange(const QByteArray &json);
