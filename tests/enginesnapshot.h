@@ -10,6 +10,7 @@
 #include "methods/methodeauto.h"
 #include "methods/methodpattern.h"
 #include "money/noxfinancial.h"
+#include "roads/noxroads.h"
 
 #include <QStringList>
 
@@ -175,6 +176,27 @@ inline QStringList describeEngine(const NoxEngine &engine)
         played << QString::number(v);
     }
     out << QStringLiteral("played=") + played.join(QString());
+    QStringList shoes;
+    for (qsizetype start : engine.shoeStarts()) {
+        shoes << QString::number(start);
+    }
+    out << QStringLiteral("shoes=") + shoes.join(QLatin1Char(','));
+    const NoxRoads roads = engine.roads();
+    QStringList heights;
+    for (int h : roads.bigRoadHeights()) {
+        heights << QString::number(h);
+    }
+    QString marks;
+    for (auto kind : {NoxDerivedRoad::Kind::BigEyeBoy, NoxDerivedRoad::Kind::SmallRoad,
+                      NoxDerivedRoad::Kind::CockroachPig}) {
+        for (NoxRoadMark m : roads.derivedRoad(kind).marks()) {
+            marks += m == NoxRoadMark::red ? QLatin1Char('R') : QLatin1Char('B');
+        }
+        marks += QLatin1Char('/');
+    }
+    out << QStringLiteral("roads=%1 columns=%2 marks=%3")
+               .arg(QString::fromLatin1(roads.shoe().toByteArray().toHex()), heights.join(QLatin1Char(',')),
+                    marks);
     const NoxEngineConfig c = engine.config();
     out << QStringLiteral("config=%1/%2 mask=%3 signals=%4")
                .arg(c.shortTermCount)

@@ -66,7 +66,9 @@ void playEvening(NoxEngine &engine, QRandomGenerator &rng, int actions,
     }
     for (int i = 0; i < actions; ++i) {
         const int r = int(rng.bounded(100));
-        if (r < 66) {
+        if (r < 2) {
+            engine.startNewShoe().waitForFinished();
+        } else if (r < 66) {
             if (engine.playRefusal().isEmpty()) {
                 engine.playValueInternal(randomCoup(rng)).waitForFinished();
             } else {
