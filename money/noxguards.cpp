@@ -1,0 +1,67 @@
+#include "money/noxguards.h"
+
+#include <QCoreApplication>
+
+namespace Nox {
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("NoxGuards", text);
+}
+
+QString amount(qint64 cents)
+{
+    return QString::asprintf("%.2f", double(cents) / 100.0);
+}
+} // namespace
+
+QString NoxGuards::refusal(qint64 smallestChip) const
+{
+    const auto count = [](int value) {
+        return value >= 0 && value <= kMaxCount;
+    };
+    const auto money = [](qint64 value) {
+        return value >= 0 && value <= kMaxAmount;
+    };
+    if (!count(losingStreak)) {
+        return tr("Pertes de suite : entre 0 (désactivé) et %1.").arg(kMaxCount);
+    }
+    if (!count(stakedCoups)) {
+        return tr("Coups misés : entre 0 (désactivé) et %1.").arg(kMaxCount);
+    }
+    if (sessionMinutes < 0 || sessionMinutes > kMaxMinutes) {
+        return tr("Durée de session : entre 0 (désactivé) et %1 minutes.").arg(kMaxMinutes);
+    }
+    if (!money(trailingTrigger) || !money(trailingDrop)) {
+        return tr("Stop suiveur : des montants entre 0 et %1.").arg(amount(kMaxAmount));
+    }
+    if (trailingDrop > 0 && trailingTrigger == 0) {
+        return tr("Stop suiveur : choisissez le gain qui l'arme.");
+    }
+    if (trailingTrigger > 0 && trailingDrop == 0) {
+        return tr("Stop suiveur : choisissez le recul qui arrête.");
+    }
+    if (trailingDrop > trailingTrigger) {
+        return tr("Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2).")
+            .arg(amount(trailingDrop), amount(trailingTrigger));
+    }
+    if (!money(maxStake)) {
+        return tr("Mise maximale : entre 0 (désactivé) et %1.").arg(amount(kMaxAmount));
+    }
+    if (maxStake > 0 && maxStake < smallestChip) {
+        return tr("Mise maximale : au moins le plus petit jeton (%1).").arg(amount(smallestChip));
+    }
+    if (!money(tableLimitPlayer) || !money(tableLimitBanker) || !money(tableLimitTie)) {
+        return tr("Limites de la table : entre 0 (aucune) et %1.").arg(amount(kMaxAmount));
+    }
+    return {};
+}
+
+bool NoxGuards::stopsAnything() const
+{
+    return lossLimitStops || gainLimitStops || losingStreak > 0 || stakedCoups > 0 || sessionMinutes > 0 ||
+           trailingTrigger > 0;
+}
+
+} // namespace Nox
