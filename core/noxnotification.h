@@ -8,8 +8,8 @@
 /// The presentation layer shows the first unread one.
 struct NoxNotification {
     /// PlayLimit: a result refused at the limits of the engine; Restore: what a restore of an
-    /// interrupted session could not give back.
-    enum NoxNotificationType { GainLimit = 1, LossLimit = 2, PlayLimit = 3, Restore = 4 };
+    /// interrupted session could not give back; GuardStop: a session guard stopped the betting.
+    enum NoxNotificationType { GainLimit = 1, LossLimit = 2, PlayLimit = 3, Restore = 4, GuardStop = 5 };
 
     QString title;
     QString content;

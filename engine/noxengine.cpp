@@ -43,6 +43,7 @@ NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
 {
     d->baccaratMode = baccaratMode;
     d->calibration->setBaccaratMode(baccaratMode);
+    d->guards.startSession(d->clock->nowMs());
     NoxEngine *expected = nullptr;
     s_instance.compare_exchange_strong(expected, this);
     qRegisterMetaType<NoxBetList>();
@@ -318,6 +319,7 @@ QFuture<void> NoxEngine::cancelPlay()
                 return;
             }
             removed = d->played.takeLast();
+            d->guards.undo();
             if (d->baccaratMode) {
                 d->roads.pop();
             }
@@ -356,6 +358,7 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
         if (clearHistory) {
             d->played.clear();
             d->roads.clear();
+            d->guards.keepLast(0);
         }
         if (resetMoney) {
             d->stats = NoxFinancialStats{};
@@ -364,6 +367,13 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
             d->financial.capitalMin = d->financial.capital;
             d->notifications.clear();
             d->montantes.resetAll();
+            // A new bankroll is a new session for the guards: their counts and clock start
+            // again, and a stop they made ends.
+            d->guards.startSession(d->clock->nowMs());
+            if (d->guardStop) {
+                d->guardStop.reset();
+                d->suspended = false;
+            }
         }
         states = d->states;
         if (clearHistory) {
@@ -417,6 +427,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
                 }
             }
             rebuildRoadsLocked(starts);
+            d->guards.keepLast(keep);
             if (d->journal) {
                 d->journal->recordTruncate(keep);
             }
@@ -618,6 +629,9 @@ void NoxEngine::setSuspended(bool suspended)
 {
     {
         QMutexLocker lock(&d->mutex);
+        if (!suspended) {
+            d->guardStop.reset();
+        }
         if (d->suspended != suspended) {
             d->suspended = suspended;
             noteChangeLocked(journalChange("suspended", suspended), 0);

@@ -22,6 +22,7 @@ class QJsonObject;
 namespace Nox {
 
 class ICalibration;
+class NoxClock;
 class NoxRoads;
 class NoxMethodState;
 struct NoxJournalEntry;
@@ -120,8 +121,18 @@ public:
     [[nodiscard]] QList<NoxNotification> notifications() const;
     [[nodiscard]] QList<int> playedValues() const;
 
+    /// Suspends or resumes the betting. Resuming also ends a stop of a session guard (a rule
+    /// that still holds stops again at the next settled coup).
     void setSuspended(bool suspended);
     [[nodiscard]] bool isSuspended() const;
+    /// Why a session guard suspended the betting (for example "Arrêt : 6 pertes de suite
+    /// (limite 6)"), until the player resumes or starts a new bankroll; "" when none did. The
+    /// guards (NoxFinancial::guards) are checked after every settled coup while the betting is
+    /// not suspended; a stop suspends it and adds a notification naming the rule.
+    [[nodiscard]] QString guardStop() const;
+    /// The clock the session time is read from (the system's by default; not owned, must
+    /// outlive the engine). The session restarts at the clock's time.
+    void setClock(const NoxClock *clock);
     /// Marks the notification at `index` of notifications() read or unread.
     void setNotificationRead(int index, bool read);
     [[nodiscard]] NoxBetList computeBets(int value, bool resetProgressions);
@@ -280,6 +291,9 @@ private:
     /// Settles the bets on the table against `value`: the progressions, the capital with its
     /// limits and the statistics (engine lock held).
     void settleCoup(int value);
+    /// Counts the settled coup for the session guards and, unless the betting is already
+    /// suspended, suspends it when a guard holds (engine lock held).
+    void checkGuardsLocked(bool staked, qint64 capitalChange);
     /// Refreshes the methods the bets depend on and the stake of the next coup (lock held).
     void updateItemsToPlay();
     [[nodiscard]] bool hasNotification(int type) const;

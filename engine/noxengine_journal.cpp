@@ -157,6 +157,7 @@ QByteArray NoxEngine::baselineLocked(bool exact) const
     json.insert(QStringLiteral("financial"), NoxJournalCodec::toJson(d->financial));
     json.insert(QStringLiteral("config"), NoxJournalCodec::toJson(d->config));
     json.insert(QStringLiteral("suspended"), d->suspended);
+    json.insert(QStringLiteral("sessionStart"), double(d->guards.sessionStartMs()));
     QJsonArray montantes;
     const QMap<NoxMethodType, NoxMontante *> &current = d->montantes.currentByKind();
     for (auto it = current.cbegin(); it != current.cend(); ++it) {
@@ -209,6 +210,9 @@ void NoxEngine::applyBaseline(const QJsonObject &json)
     d->financial = financial;
     NoxJournalCodec::read(json.value(QLatin1String("config")).toObject(), d->config);
     d->suspended = json.value(QLatin1String("suspended")).toBool(d->suspended);
+    // The session guards' clock goes on from the session's start, not from the restore.
+    d->guards.setSessionStartMs(
+        qint64(json.value(QLatin1String("sessionStart")).toDouble(double(d->guards.sessionStartMs()))));
     for (const QJsonValue &v : json.value(QLatin1String("montantes")).toArray()) {
         const QJsonArray m = v.toArray();
         const auto type = NoxMethodType(m.at(0).toInt());

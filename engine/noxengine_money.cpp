@@ -5,6 +5,7 @@
 #include "engine/noxengine.h"
 #include "engine/noxengine_p.h"
 
+#include "core/noxlogging.h"
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxenginesettings.h"
@@ -21,6 +22,8 @@ namespace Nox {
 void NoxEngine::settleCoup(int value)
 {
     NoxFinancial &f = d->financial;
+    const bool staked = f.mise > 0;
+    const qint64 capitalBefore = f.capital;
     const qint64 capital = f.capital + d->settleBets(value).capitalChange;
     if (capital != f.capital) {
         if (capital > f.capital) {
@@ -61,6 +64,42 @@ void NoxEngine::settleCoup(int value)
     }
     d->stats.betTotal += f.mise;
     d->stats.betMax = std::max(d->stats.betMax, f.mise);
+    checkGuardsLocked(staked, f.capital - capitalBefore);
+}
+
+void NoxEngine::checkGuardsLocked(bool staked, qint64 capitalChange)
+{
+    const NoxFinancial &f = d->financial;
+    const qint64 result = f.capital - f.capitalOrigine;
+    d->guards.settle(staked, capitalChange, result);
+    if (d->suspended || !f.guards.stopsAnything()) {
+        return;
+    }
+    std::optional<NoxGuardStop> stop =
+        d->guards.check(f.guards, result, f.stopLoss, f.takeProfit, d->clock->nowMs());
+    if (!stop) {
+        return;
+    }
+    qCInfo(lcNoxEngine).noquote() << stop->reason;
+    d->suspended = true;
+    d->notifications.append({stop->reason,
+                             tr("Les mises sont suspendues. Reprenez quand vous le décidez : une règle qui "
+                                "tient encore arrête de nouveau au coup suivant."),
+                             NoxNotification::GuardStop, false});
+    d->guardStop = std::move(stop);
+}
+
+QString NoxEngine::guardStop() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->guardStop ? d->guardStop->reason : QString();
+}
+
+void NoxEngine::setClock(const NoxClock *clock)
+{
+    QMutexLocker lock(&d->mutex);
+    d->clock = clock ? clock : &NoxClock::system();
+    d->guards.startSession(d->clock->nowMs());
 }
 
 void NoxEngine::addLimitNotification(int type, const QString &title, qint64 amount)
@@ -89,11 +128,17 @@ void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
             changed = changed || old.config(type).modeNum != financial.config(type).modeNum ||
                       old.config(type).addZero != financial.config(type).addZero;
         }
-        if (!(d->financial == financial)) {
-            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(financial)),
+        NoxFinancial taken = financial;
+        // Guards out of their ranges are never taken, not even in part: the ones in force stay.
+        if (const QString why = taken.guards.refusal(0); !why.isEmpty()) {
+            qCWarning(lcNoxEngine).noquote() << QStringLiteral("Guards refused: %1").arg(why);
+            taken.guards = old.guards;
+        }
+        if (!(d->financial == taken)) {
+            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(taken)),
                              NoxEnginePrivate::SettingsStore);
         }
-        d->financial = financial;
+        d->financial = taken;
         if (changed) {
             for (NoxMethodState *s : std::as_const(d->states)) {
                 const NoxMethod *m = s->method();

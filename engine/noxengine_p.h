@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/noxcalibration.h"
+#include "core/noxclock.h"
 #include "core/noxnotification.h"
 #include "core/noxsettingsstore.h"
 #include "engine/noxbetsheet.h"
@@ -12,6 +13,8 @@
 #include "engine/noxtaskrunner.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
+#include "money/noxguardstop.h"
+#include "money/noxguardtracker.h"
 #include "roads/noxroads.h"
 
 #include <QFuture>
@@ -61,6 +64,12 @@ struct NoxEnginePrivate {
     /// Every progression by kind, the current ones and the library file.
     NoxMontanteRegistry montantes;
     QList<NoxNotification> notifications;
+    /// What the session guards count, one record per coup of `played`.
+    NoxGuardTracker guards;
+    /// The guard that suspended the betting, until the player resumes.
+    std::optional<NoxGuardStop> guardStop;
+    /// The clock of the session time (not owned).
+    const NoxClock *clock = &NoxClock::system();
     mutable QMutex mutex;
     NoxMethodState *favoritesState = nullptr;
     NoxMethodState *autoState = nullptr;

@@ -1,5 +1,6 @@
 #include "engine/noxenginesettings.h"
 
+#include "core/noxlogging.h"
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "core/noxsettingsstore.h"
@@ -105,6 +106,7 @@ void NoxEngineSettings::readFinancial(const NoxSettingsStore &store, NoxFinancia
             montantes[s.type] = store.readString(key(s.section, "montante"), montantes.value(s.type));
         }
     }
+    readGuards(store, financial.guards);
 }
 
 void NoxEngineSettings::writeFinancial(NoxSettingsStore &store, const NoxFinancial &financial,
@@ -124,7 +126,49 @@ void NoxEngineSettings::writeFinancial(NoxSettingsStore &store, const NoxFinanci
             store.setValue(key(s.section, "montante"), montantes.value(s.type));
         }
     }
+    writeGuards(store, financial.guards);
 }
+
+// The guards' fields, under "guards/" with their names.
+#define NOX_GUARD_BOOLS(X) X(lossLimitStops) X(gainLimitStops)
+#define NOX_GUARD_NUMBERS(X)                                                                                 \
+    X(losingStreak)                                                                                          \
+    X(stakedCoups) X(sessionMinutes) X(trailingTrigger) X(trailingDrop) X(maxStake) X(tableLimitPlayer)      \
+        X(tableLimitBanker) X(tableLimitTie)
+
+void NoxEngineSettings::readGuards(const NoxSettingsStore &store, NoxGuards &guards)
+{
+    NoxGuards read = guards;
+#define NOX_READ_BOOL(field) read.field = store.readBool(key("guards/", #field), read.field);
+#define NOX_READ_NUMBER(field) read.field = store.readInt(key("guards/", #field), int(read.field));
+    NOX_GUARD_BOOLS(NOX_READ_BOOL)
+    NOX_GUARD_NUMBERS(NOX_READ_NUMBER)
+#undef NOX_READ_BOOL
+#undef NOX_READ_NUMBER
+    const bool refused =
+        store.readBool(key("guards/", "maxStakeRefused"), read.maxStakeRule == NoxGuards::StakeRule::Refuse);
+    read.maxStakeRule = refused ? NoxGuards::StakeRule::Refuse : NoxGuards::StakeRule::Cap;
+    // A damaged or hand-edited file never sets a rule half: the guards stay as they were.
+    if (const QString why = read.refusal(0); !why.isEmpty()) {
+        qCWarning(lcNoxEngine).noquote() << QStringLiteral("Stored guards ignored: %1").arg(why);
+        return;
+    }
+    guards = read;
+}
+
+void NoxEngineSettings::writeGuards(NoxSettingsStore &store, const NoxGuards &guards)
+{
+#define NOX_WRITE_BOOL(field) store.setValue(key("guards/", #field), guards.field);
+#define NOX_WRITE_NUMBER(field) store.setValue(key("guards/", #field), int(guards.field));
+    NOX_GUARD_BOOLS(NOX_WRITE_BOOL)
+    NOX_GUARD_NUMBERS(NOX_WRITE_NUMBER)
+#undef NOX_WRITE_BOOL
+#undef NOX_WRITE_NUMBER
+    store.setValue(key("guards/", "maxStakeRefused"), guards.maxStakeRule == NoxGuards::StakeRule::Refuse);
+}
+
+#undef NOX_GUARD_BOOLS
+#undef NOX_GUARD_NUMBERS
 
 void NoxEngineSettings::readConfig(const NoxSettingsStore &store, NoxEngineConfig &config)
 {

@@ -41,6 +41,10 @@ public:
                               MontanteNames &montantes);
     static void writeFinancial(NoxSettingsStore &store, const NoxFinancial &financial,
                                const MontanteNames &montantes);
+    /// The session guards (read and written with the financial settings). A stored set that
+    /// the guards' rules refuse is ignored whole: the guards stay as they were.
+    static void readGuards(const NoxSettingsStore &store, NoxGuards &guards);
+    static void writeGuards(NoxSettingsStore &store, const NoxGuards &guards);
     static void readConfig(const NoxSettingsStore &store, NoxEngineConfig &config);
     static void writeConfig(NoxSettingsStore &store, const NoxEngineConfig &config);
     static void readMethod(const NoxSettingsStore &store, const QString &methodKey, MethodSettings &settings);

@@ -11,6 +11,11 @@ void put(QJsonObject &json, const char *key, qint64 v)
     json.insert(QLatin1String(key), double(v)); // exact: every amount is far below 2^53
 }
 
+void put(QJsonObject &json, const char *key, int v)
+{
+    put(json, key, qint64(v));
+}
+
 void put(QJsonObject &json, const char *key, bool v)
 {
     json.insert(QLatin1String(key), v);
@@ -67,6 +72,34 @@ constexpr ChipRecord kChipRecords[] = {{"plein", &NoxFinancial::plein},   {"cs",
                                        {"sixain", &NoxFinancial::sixain}, {"trans", &NoxFinancial::trans},
                                        {"perso", &NoxFinancial::perso}};
 
+// The guards' fields, named as in the settings store.
+#define NOX_GUARD_FIELDS(X)                                                                                  \
+    X(lossLimitStops)                                                                                        \
+    X(gainLimitStops) X(losingStreak) X(stakedCoups) X(sessionMinutes) X(trailingTrigger) X(trailingDrop)    \
+        X(maxStake) X(tableLimitPlayer) X(tableLimitBanker) X(tableLimitTie)
+
+QJsonObject guardsToJson(const NoxGuards &g)
+{
+    QJsonObject json;
+#define NOX_PUT(field) put(json, #field, g.field);
+    NOX_GUARD_FIELDS(NOX_PUT)
+#undef NOX_PUT
+    put(json, "maxStakeRefused", g.maxStakeRule == NoxGuards::StakeRule::Refuse);
+    return json;
+}
+
+void readGuards(const QJsonObject &json, NoxGuards &g)
+{
+#define NOX_GET(field) get(json, #field, g.field);
+    NOX_GUARD_FIELDS(NOX_GET)
+#undef NOX_GET
+    bool refused = g.maxStakeRule == NoxGuards::StakeRule::Refuse;
+    get(json, "maxStakeRefused", refused);
+    g.maxStakeRule = refused ? NoxGuards::StakeRule::Refuse : NoxGuards::StakeRule::Cap;
+}
+
+#undef NOX_GUARD_FIELDS
+
 } // namespace
 
 QJsonObject NoxJournalCodec::toJson(const NoxFinancial &f)
@@ -82,6 +115,7 @@ QJsonObject NoxJournalCodec::toJson(const NoxFinancial &f)
     for (const ChipRecord &r : kChipRecords) {
         json.insert(QLatin1String(r.key), chipsToJson(f.*r.member));
     }
+    json.insert(QStringLiteral("guards"), guardsToJson(f.guards));
     return json;
 }
 
@@ -97,12 +131,14 @@ void NoxJournalCodec::read(const QJsonObject &json, NoxFinancial &f)
     for (const ChipRecord &r : kChipRecords) {
         readChips(json.value(QLatin1String(r.key)).toObject(), f.*r.member);
     }
+    readGuards(json.value(QLatin1String("guards")).toObject(), f.guards);
 }
 
 // The fields of the engine options, named as in the settings store.
 #define NOX_CONFIG_FIELDS(X)                                                                                 \
     X(shortTermCount)                                                                                        \
-    X(truncateCount) X(playInBlock) X(playInBlockDom) X(playQuick) X(playSplit) X(playPro) X(smartQuickMode) \
+    X(truncateCount)                                                                                         \
+    X(playInBlock) X(playInBlockDom) X(playQuick) X(playSplit) X(playPro) X(smartQuickMode)                  \
         X(smartQuickModeIsolate) X(signalDouble0) X(signalBlocks) X(signalEcartMax) X(signalTendanceBack)    \
             X(signalBlocDominant) X(signalBlocDominantConfirme) X(compteurME) X(signalScores)
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/noxenums.h"
+#include "money/noxguards.h"
 #include "money/noxmethodetypeconfig.h"
 
 #include <QtGlobal>
@@ -27,6 +28,8 @@ struct NoxFinancial {
     NoxMethodeTypeConfig sixain;
     NoxMethodeTypeConfig trans;
     NoxMethodeTypeConfig perso;
+    /// The session guards: stop rules and stake limits, all off by default.
+    NoxGuards guards;
 
     /// The record that serves a bet kind: cs, col, douz, sixain and trans have their own,
     /// every other kind uses plein.

@@ -55,6 +55,14 @@ QStringList describeRoads(const NoxRoads &roads)
     return out;
 }
 
+// QList's == hands a null pointer to memcmp when both lists are empty (Qt 6.4), which the
+// undefined-behaviour checker rightly reports.
+template<typename T>
+bool same(const QList<T> &a, const QList<T> &b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+
 // The history as the player sees it, kept beside the engine by the rules of its operations.
 struct History {
     QList<int> values;
@@ -149,8 +157,8 @@ private slots:
                 engine.playValueInternal(value).waitForFinished();
             }
             const QString where = QStringLiteral("step %1 (%2)").arg(step).arg(op);
-            QVERIFY2(engine.playedValues() == model.values, qPrintable(where));
-            QVERIFY2(engine.shoeStarts() == model.starts, qPrintable(where));
+            QVERIFY2(same(engine.playedValues(), model.values), qPrintable(where));
+            QVERIFY2(same(engine.shoeStarts(), model.starts), qPrintable(where));
             const NoxRoads roads = engine.roads();
             NoxRoads fromScratch;
             fromScratch.rebuild(model.values, model.starts);

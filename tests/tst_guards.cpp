@@ -1,6 +1,11 @@
 // The session guards: each rule at its boundary, undo and truncation taking coups back
 // exactly, and the settings that cannot be taken.
 
+#include "testsupport.h"
+
+#include "core/noxclock.h"
+#include "core/noxnotification.h"
+#include "engine/noxengine.h"
 #include "money/noxguards.h"
 #include "money/noxguardtracker.h"
 
@@ -36,6 +41,36 @@ struct Session {
         return tracker.check(g, result, kStopLoss, kTakeProfit, nowMs);
     }
 };
+
+// A clock the test sets by hand.
+class HandClock final : public NoxClock
+{
+public:
+    qint64 now = kStart;
+    [[nodiscard]] qint64 nowMs() const override { return now; }
+};
+
+// An engine that stakes one chip on BANKER every coup; PLAYER loses it.
+void stakeOnBanker(NoxEngine &engine, const NoxGuards &guards)
+{
+    engine.addMethodState(
+        NoxTest::fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+    engine.restart(true, true);
+    engine.setMethodActive(0, true);
+    NoxFinancial f = engine.financial();
+    f.guards = guards;
+    engine.setFinancialConfig(f);
+}
+
+int guardNotifications(const NoxEngine &engine)
+{
+    const QList<NoxNotification> all = engine.notifications();
+    return int(std::count_if(all.cbegin(), all.cend(),
+                             [](const NoxNotification &n) { return n.type == NoxNotification::GuardStop; }));
+}
+
+constexpr int kPlayer = 1;
+constexpr int kBanker = 2;
 
 } // namespace
 
@@ -301,6 +336,132 @@ private slots:
         g.tableLimitBanker = NoxGuards::kMaxAmount;
         QCOMPARE(g.refusal(100), QString());
         QVERIFY(g.stopsAnything());
+    }
+
+    // The engine stops at the guard, says why, stays stopped until the player resumes, and a
+    // rule that still holds stops again at the next settled coup.
+    void theEngineStopsAndSaysWhy()
+    {
+        NoxEngine engine(true);
+        engine.setAsync(false);
+        NoxGuards g;
+        g.losingStreak = 3;
+        stakeOnBanker(engine, g);
+        engine.playValueInternal(kPlayer);
+        engine.playValueInternal(kPlayer);
+        QVERIFY(!engine.isSuspended());
+        QCOMPARE(engine.guardStop(), QString());
+        engine.playValueInternal(kPlayer);
+        QVERIFY(engine.isSuspended());
+        QCOMPARE(engine.guardStop(), QStringLiteral("Arrêt : 3 pertes de suite (limite 3)"));
+        QCOMPARE(guardNotifications(engine), 1);
+        QCOMPARE(engine.financial().mise, 0); // nothing is proposed while stopped
+        engine.playValueInternal(kPlayer);    // a coup without a stake: no second stop
+        QCOMPARE(guardNotifications(engine), 1);
+
+        engine.setSuspended(false);
+        QCOMPARE(engine.guardStop(), QString());
+        QVERIFY(engine.financial().mise > 0);
+        engine.playValueInternal(kPlayer); // still losing: the rule holds again
+        QVERIFY(engine.isSuspended());
+        QCOMPARE(engine.guardStop(), QStringLiteral("Arrêt : 4 pertes de suite (limite 3)"));
+        QCOMPARE(guardNotifications(engine), 2);
+
+        // Undone, the coup is un-counted: after resuming, one more loss is needed.
+        engine.cancelPlay();
+        engine.cancelPlay(); // the coup without a stake
+        engine.cancelPlay();
+        engine.setSuspended(false);
+        engine.playValueInternal(kBanker);
+        engine.playValueInternal(kPlayer);
+        engine.playValueInternal(kPlayer);
+        QVERIFY(!engine.isSuspended());
+        engine.playValueInternal(kPlayer);
+        QVERIFY(engine.isSuspended());
+        // A new bankroll is a new session: the stop ends with it.
+        engine.restart(true, false);
+        QVERIFY(!engine.isSuspended());
+        QCOMPARE(engine.guardStop(), QString());
+    }
+
+    // The session time is read off the engine's clock, from the start of the bankroll.
+    void sessionTimeOnTheEnginesClock()
+    {
+        HandClock clock;
+        NoxEngine engine(true);
+        engine.setAsync(false);
+        engine.setClock(&clock);
+        NoxGuards g;
+        g.sessionMinutes = 1;
+        stakeOnBanker(engine, g);
+        clock.now += 59999;
+        engine.playValueInternal(kBanker);
+        QVERIFY(!engine.isSuspended());
+        clock.now += 1;
+        engine.playValueInternal(kBanker);
+        QCOMPARE(engine.guardStop(), QStringLiteral("Arrêt : 1 min de session (limite 1 min)"));
+        engine.restart(true, true);
+        engine.playValueInternal(kBanker);
+        QVERIFY(!engine.isSuspended());
+    }
+
+    // Guards out of range are refused whole; the ones in force stay.
+    void refusedGuardsAreNotTaken()
+    {
+        NoxEngine engine(true);
+        engine.setAsync(false);
+        NoxGuards g;
+        g.losingStreak = 4;
+        stakeOnBanker(engine, g);
+        NoxFinancial f = engine.financial();
+        f.guards.losingStreak = 2;
+        f.guards.trailingTrigger = 100;
+        f.guards.trailingDrop = 200;
+        f.stopLoss = -5000;
+        engine.setFinancialConfig(f);
+        QCOMPARE(engine.financial().guards, g);
+        QCOMPARE(engine.financial().stopLoss, -5000);
+    }
+
+    // The guards are on disk with the settings, and a stop comes back with the evening after a
+    // crash, reason included.
+    void guardsSurviveARestart()
+    {
+        QTemporaryDir dir;
+        NoxTest::useSandbox(dir);
+        const QString org = QStringLiteral("NoxGuardsTest");
+        NoxGuards g;
+        g.losingStreak = 2;
+        g.gainLimitStops = true;
+        g.trailingTrigger = 5000;
+        g.trailingDrop = 1000;
+        g.maxStake = 2500;
+        g.maxStakeRule = NoxGuards::StakeRule::Refuse;
+        g.tableLimitTie = 10000;
+        QString path;
+        QByteArray crashed;
+        {
+            NoxEngine engine(true);
+            engine.setAsync(true);
+            engine.setPersistence(true, org);
+            stakeOnBanker(engine, g);
+            engine.playValueInternal(kPlayer);
+            engine.playValueInternal(kPlayer).waitForFinished();
+            QCOMPARE(engine.guardStop(), QStringLiteral("Arrêt : 2 pertes de suite (limite 2)"));
+            path = engine.journalPath();
+            crashed = NoxTest::readFile(path);
+        }
+        QVERIFY(NoxTest::writeFile(path, crashed)); // as a crash leaves it
+        NoxEngine engine(true);
+        engine.setAsync(true);
+        engine.addMethodState(
+            NoxTest::fixedState(QStringLiteral("BANKER"), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        engine.setPersistence(true, org);
+        QCOMPARE(engine.financial().guards, g);
+        QVERIFY(engine.interruptedSession());
+        engine.restoreInterruptedSession().waitForFinished();
+        QVERIFY(engine.isSuspended());
+        QCOMPARE(engine.guardStop(), QStringLiteral("Arrêt : 2 pertes de suite (limite 2)"));
     }
 };
 
