@@ -168,6 +168,54 @@ NoxBetList buildBets(const NoxBetSheet::Input &in, const StakeSheet &sheet, int 
     return bets;
 }
 
+/// The table's limit on an item, 0 for none.
+qint64 tableLimit(const NoxBetSheet::Input &in, NoxBetItemID id)
+{
+    switch (id) {
+    case NoxBetItemID::B_BANKER:
+        return in.limitBanker;
+    case NoxBetItemID::B_PLAYER:
+        return in.limitPlayer;
+    case NoxBetItemID::B_TIE:
+        return in.limitTie;
+    default:
+        return 0;
+    }
+}
+
+/// The table limits and the largest stake per coup, on bets drawn without them. Returns the
+/// bets keep their order and flags.
+void applyLimits(const NoxBetSheet::Input &in, NoxBetList &bets)
+{
+    qint64 total = 0;
+    for (NoxBet &bet : bets) {
+        const qint64 limit = tableLimit(in, bet.id);
+        if (limit > 0 && bet.bet > limit) {
+            bet.bet = 0;
+            bet.flags |= NoxBet::OutOfLimits;
+        }
+        total += bet.bet;
+    }
+    if (in.maxStake <= 0 || total <= in.maxStake) {
+        return;
+    }
+    for (NoxBet &bet : bets) {
+        if (bet.bet == 0) {
+            continue;
+        }
+        if (in.refuseAboveMaxStake) {
+            bet.bet = 0;
+            bet.flags |= NoxBet::OverMaxStake;
+        } else {
+            // The same share of the largest stake, in whole chips of the bet's kind.
+            const qint64 chip = std::max(1, in.chip(betItem(bet.id).type()));
+            const qint64 share = qint64(bet.bet) * in.maxStake / total;
+            bet.bet = int(share / chip * chip);
+            bet.flags |= NoxBet::Capped;
+        }
+    }
+}
+
 } // namespace
 
 NoxBetList NoxBetSheet::draw(const Input &input, int value, qint64 *capitalChange)
@@ -177,7 +225,23 @@ NoxBetList NoxBetSheet::draw(const Input &input, int value, qint64 *capitalChang
     if (input.netOppositeChances) {
         netOppositeChances(sheet);
     }
-    return buildBets(input, sheet, value, capitalChange);
+    const bool limited =
+        input.maxStake > 0 || input.limitBanker > 0 || input.limitPlayer > 0 || input.limitTie > 0;
+    if (!limited) {
+        return buildBets(input, sheet, value, capitalChange);
+    }
+    // The limits act on the stakes, so the money is counted on what stays on the table.
+    NoxBetList bets = buildBets(input, sheet, value, nullptr);
+    applyLimits(input, bets);
+    if (capitalChange) {
+        for (const NoxBet &bet : bets) {
+            if (!isPushed(bet.id, value, input.baccarat)) {
+                const NoxBetItem &row = betItem(bet.id);
+                *capitalChange += row.wins(value) ? row.gain(bet.bet) : -qint64(bet.bet);
+            }
+        }
+    }
+    return bets;
 }
 
 NoxBetList NoxBetSheet::propose(const Input &input)

@@ -35,7 +35,11 @@ class NoxMontante;
 /// - a stake is units × chip × multiplier, kept in [0, INT_MAX]: a negative chip stakes nothing;
 /// - a suspended sheet settles nothing: it moves no progression and changes no capital;
 /// - at baccarat a tie returns the player and banker stakes (they move the progressions as
-///   losses, but not the capital).
+///   losses, but not the capital);
+/// - a bet above the table's limit on its item is listed as OutOfLimits with no stake; then,
+///   when the coup's total is above the largest stake, every bet is either lowered in the same
+///   proportion to a whole number of its chip (Capped) or, when the player chose to refuse, left
+///   with no stake (OverMaxStake). What is settled is what would be placed.
 ///
 /// Thread rules: no state of its own; the engine calls it with its lock held, which guards
 /// the progressions the input points to. The input is filled without the methods' mutexes
@@ -77,6 +81,13 @@ public:
         /// The current progression of every kind in play starts over while the sheet is drawn
         /// (after the per-method stakes were asked, before the kind-wide ones).
         bool restartProgressions = false;
+        /// The table's limit on BANKER, PLAYER and TIE (hundredths, 0: none), and the largest
+        /// stake of a coup (0: none) with whether a coup above it is refused or lowered.
+        qint64 limitBanker = 0;
+        qint64 limitPlayer = 0;
+        qint64 limitTie = 0;
+        qint64 maxStake = 0;
+        bool refuseAboveMaxStake = false;
         /// Base chip (hundredths) and current progression (none: a multiplier of 1) per kind.
         std::array<int, kKindSlots> chips{};
         std::array<NoxMontante *, kKindSlots> progressions{};

@@ -218,6 +218,12 @@ void NoxEnginePrivate::fillBetSheet(NoxBetSheet::Input &input) const
     input.netOppositeChances = financial.cs.diff0;
     input.suspended = suspended;
     input.baccarat = baccaratMode;
+    const NoxGuards &limits = financial.guards;
+    input.limitBanker = limits.tableLimitBanker;
+    input.limitPlayer = limits.tableLimitPlayer;
+    input.limitTie = limits.tableLimitTie;
+    input.maxStake = limits.maxStake;
+    input.refuseAboveMaxStake = limits.maxStakeRule == NoxGuards::StakeRule::Refuse;
     for (NoxMethodType type :
          {NoxMethodType::plein, NoxMethodType::col, NoxMethodType::douz, NoxMethodType::sixain,
           NoxMethodType::trans, NoxMethodType::cheval, NoxMethodType::carre, NoxMethodType::cs}) {

@@ -157,6 +157,57 @@ private slots:
         QCOMPARE(Sheet::settle(sides, 0).capitalChange, -200);
     }
 
+    // A bet above the table's limit on its item is shown as out of limits and not placed;
+    // the other bets stay, and only what stays is paid.
+    void tableLimitsPerItem()
+    {
+        Sheet::Input in = baccaratInput();
+        addMethod(in, {NoxBetItemID::B_BANKER, NoxBetItemID::B_TIE});
+        addMethod(in, {NoxBetItemID::B_BANKER});
+        in.limitBanker = 200; // exactly the stake: placed
+        in.limitTie = 49;     // one hundredth below the tie's 50: not placed
+        Sheet::Settlement tie = Sheet::settle(in, 0);
+        QCOMPARE(*betOn(tie.bets, NoxBetItemID::B_BANKER), (NoxBet{NoxBetItemID::B_BANKER, 200, 0}));
+        QCOMPARE(*betOn(tie.bets, NoxBetItemID::B_TIE),
+                 (NoxBet{NoxBetItemID::B_TIE, 0, NoxBet::OutOfLimits}));
+        QCOMPARE(tie.capitalChange, 0); // the banker pushed, the tie was not on the table
+        QCOMPARE(Sheet::settle(in, 1).capitalChange, -200);
+        in.limitBanker = 199;
+        QCOMPARE(stakeOn(Sheet::propose(in), NoxBetItemID::B_BANKER), 0);
+        QCOMPARE(Sheet::settle(in, 2).capitalChange, 0);
+    }
+
+    // Above the largest stake per coup the whole coup is lowered, in whole chips, or refused.
+    void largestStakePerCoup()
+    {
+        Sheet::Input in = rouletteInput(); // chips of 10
+        addMethod(in, {NoxBetItemID::N17, NoxBetItemID::DZ1});
+        addMethod(in, {NoxBetItemID::DZ1, NoxBetItemID::CS_R});
+        // 10 on 17, 20 on the first dozen, 10 on red: 40 in all.
+        in.maxStake = 40;
+        QCOMPARE(Sheet::propose(in), Sheet::propose([&] {
+                     Sheet::Input free = in;
+                     free.maxStake = 0;
+                     return free;
+                 }()));
+        in.maxStake = 30;
+        NoxBetList capped = Sheet::propose(in);
+        // 30/40 of each stake, down to a whole chip: 7.5 -> 0, 15 -> 10, 7.5 -> 0.
+        QCOMPARE(stakeOn(capped, NoxBetItemID::N17), 0);
+        QCOMPARE(stakeOn(capped, NoxBetItemID::DZ1), 10);
+        QCOMPARE(stakeOn(capped, NoxBetItemID::CS_R), 0);
+        for (const NoxBet &b : capped) {
+            QVERIFY(b.flags & NoxBet::Capped);
+        }
+        QCOMPARE(Sheet::settle(in, 5).capitalChange, 20); // the dozen's 10 won twice over
+        in.refuseAboveMaxStake = true;
+        for (const NoxBet &b : Sheet::propose(in)) {
+            QCOMPARE(b.bet, 0);
+            QVERIFY(b.flags & NoxBet::OverMaxStake);
+        }
+        QCOMPARE(Sheet::settle(in, 17).capitalChange, 0);
+    }
+
     void tieCountsAsALossForTheProgressions()
     {
         Sheet::Input in = baccaratInput();

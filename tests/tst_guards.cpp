@@ -405,6 +405,32 @@ private slots:
         QVERIFY(!engine.isSuspended());
     }
 
+    // The stake limits act on what the engine proposes and on what it settles.
+    void stakeLimitsInTheEngine()
+    {
+        NoxEngine engine(true);
+        engine.setAsync(false);
+        stakeOnBanker(engine, {});
+        const int stake = engine.financial().mise;
+        QVERIFY(stake > 0);
+        NoxFinancial f = engine.financial();
+        f.guards.tableLimitBanker = stake - 1;
+        engine.setFinancialConfig(f);
+        QCOMPARE(engine.financial().mise, 0);
+        QCOMPARE(engine.itemsToPlay().value(0).flags & NoxBet::OutOfLimits, int(NoxBet::OutOfLimits));
+        const qint64 capital = engine.financial().capital;
+        engine.playValueInternal(kPlayer);
+        QCOMPARE(engine.financial().capital, capital); // nothing was on the table
+        f.guards.tableLimitBanker = 0;
+        f.guards.maxStake = stake - 1;
+        f.guards.maxStakeRule = NoxGuards::StakeRule::Refuse;
+        engine.setFinancialConfig(f);
+        QCOMPARE(engine.financial().mise, 0);
+        f.guards.maxStake = stake;
+        engine.setFinancialConfig(f);
+        QCOMPARE(engine.financial().mise, stake);
+    }
+
     // Guards out of range are refused whole; the ones in force stay.
     void refusedGuardsAreNotTaken()
     {
