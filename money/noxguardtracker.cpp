@@ -83,15 +83,16 @@ std::optional<NoxGuardStop> NoxGuardTracker::check(const NoxGuards &guards, qint
                                 .arg(signedAmount(result - c.highestResult), signedAmount(c.highestResult),
                                      amount(guards.trailingDrop))};
     }
+    // French and English agree on the singular for one coup.
     if (guards.losingStreak > 0 && c.losingStreak >= guards.losingStreak) {
-        return NoxGuardStop{
-            Rule::LosingStreak,
-            tr("Arrêt : %1 pertes de suite (limite %2)").arg(c.losingStreak).arg(guards.losingStreak)};
+        const char *text = c.losingStreak == 1 ? "Arrêt : %1 perte de suite (limite %2)"
+                                               : "Arrêt : %1 pertes de suite (limite %2)";
+        return NoxGuardStop{Rule::LosingStreak, tr(text).arg(c.losingStreak).arg(guards.losingStreak)};
     }
     if (guards.stakedCoups > 0 && c.stakedCoups >= guards.stakedCoups) {
-        return NoxGuardStop{
-            Rule::StakedCoups,
-            tr("Arrêt : %1 coups misés (limite %2)").arg(c.stakedCoups).arg(guards.stakedCoups)};
+        const char *text =
+            c.stakedCoups == 1 ? "Arrêt : %1 coup misé (limite %2)" : "Arrêt : %1 coups misés (limite %2)";
+        return NoxGuardStop{Rule::StakedCoups, tr(text).arg(c.stakedCoups).arg(guards.stakedCoups)};
     }
     if (guards.sessionMinutes > 0) {
         const qint64 minutes = std::max<qint64>(nowMs - m_sessionStartMs, 0) / 60000;

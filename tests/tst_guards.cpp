@@ -125,7 +125,10 @@ private slots:
         if (fires) {
             QCOMPARE(byStreak->rule, Rule::LosingStreak);
             QCOMPARE(byStreak->reason,
-                     QStringLiteral("Arrêt : %1 pertes de suite (limite %2)").arg(coups).arg(limit));
+                     QStringLiteral("Arrêt : %1 %2 de suite (limite %3)")
+                         .arg(coups)
+                         .arg(coups == 1 ? QStringLiteral("perte") : QStringLiteral("pertes"))
+                         .arg(limit));
         }
         QCOMPARE(losing.check(staked).has_value(), fires);
         QCOMPARE(mixed.check(staked).has_value(), fires);

@@ -996,6 +996,42 @@ private slots:
         QCOMPARE(ui.methodList()->rowCount(), rows);
     }
 
+    // A session guard that stopped the betting: the dashboard shows its reason and "Miser"
+    // refuses with it, clicking nothing, until the player resumes.
+    void aGuardStopRefusesTheBetWithItsReason()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        NoxTest::RecordingInput input;
+        ui.setBetInput(&input);
+        Nox::ICalibration *calibration = root.engine()->calibration();
+        Nox::NoxCalibrationItemList items = calibration->calibrationItems();
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            items[i].x = 100 + int(i) * 40;
+            items[i].y = 200;
+            items[i].active = true;
+        }
+        calibration->setCalibrationItems(items);
+        ui.setMethodActive(methodIdOf(*root.engine(), QStringLiteral("BANKER")), true);
+        Nox::NoxFinancial f = root.engine()->financial();
+        f.guards.losingStreak = 1;
+        root.engine()->setFinancialConfig(f);
+        root.engine()->playValueInternal(1).waitForFinished(); // PLAYER: the banker stake is lost
+        settle();
+        const QString reason = QStringLiteral("Arrêt : 1 perte de suite (limite 1)");
+        QCOMPARE(ui.summary().value<UISummary>().guardStop, reason);
+        QVERIFY(ui.summary().value<UISummary>().suspended);
+        QVERIFY(!ui.bet());
+        QCOMPARE(ui.betError(), reason);
+        QCOMPARE(input.clickCount, 0);
+        ui.resume();
+        settle();
+        QCOMPARE(ui.summary().value<UISummary>().guardStop, QString());
+        QVERIFY(ui.bet());
+        QVERIFY(input.clickCount > 0);
+    }
+
     void betPlacesTheProposedStakesOrSaysWhyNot()
     {
         EngineRoot root;

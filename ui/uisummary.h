@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 /// The numbers of the play screen's dashboard, copied into a QVariant for QML.
 class UISummary
@@ -14,6 +15,7 @@ class UISummary
     Q_PROPERTY(double profit MEMBER profit)
     Q_PROPERTY(double sansMise MEMBER sansMise)
     Q_PROPERTY(bool suspended MEMBER suspended)
+    Q_PROPERTY(QString guardStop MEMBER guardStop)
 
 public:
     int played = 0;
@@ -24,6 +26,8 @@ public:
     double profit = 0;   ///< capital - starting capital - stake
     double sansMise = 0; ///< capital - starting capital
     bool suspended = false;
+    /// Why a session guard suspended the betting, until the player resumes ("" when none).
+    QString guardStop;
 
     friend bool operator==(const UISummary &, const UISummary &) = default;
 };

@@ -457,6 +457,7 @@ void UIWrapper::onPlayedItemsChanged()
     m_summary.sansMise = financial.capital - financial.capitalOrigine;
     m_summary.profit = financial.capital - financial.capitalOrigine - financial.mise;
     m_summary.suspended = m_engine->isSuspended();
+    m_summary.guardStop = m_engine->guardStop();
 
     const Nox::NoxFinancialStats stats = m_engine->financialStats();
     emit summaryChanged(summary());
@@ -1247,6 +1248,11 @@ bool UIWrapper::bet()
     }
     if (!m_betInput) {
         setBetError(tr("La mise automatique n'est pas disponible : la souris ne peut pas être commandée."));
+        return false;
+    }
+    // A session guard stopped the betting: nothing is placed until the player resumes.
+    if (const QString stop = m_engine->guardStop(); !stop.isEmpty()) {
+        setBetError(stop);
         return false;
     }
     const Nox::NoxBetResult result = placement()->place(m_engine->computeBets(-1, false));
