@@ -420,13 +420,7 @@ QFuture<void> NoxEngine::truncatePlayedItems(int toKeep)
             const qsizetype cut = d->played.size() - keep;
             d->played.remove(0, cut);
             // The shoes of what is left: a boundary at or before the cut goes with it.
-            QList<qsizetype> starts;
-            for (qsizetype start : d->roads.shoeStarts()) {
-                if (start > cut) {
-                    starts.append(start - cut);
-                }
-            }
-            rebuildRoadsLocked(starts);
+            rebuildRoadsLocked(NoxRoads::startsAfterCut(d->roads.shoeStarts(), cut));
             d->guards.keepLast(keep);
             if (d->journal) {
                 d->journal->recordTruncate(keep);

@@ -2,6 +2,7 @@
 
 #include "core/noxlogging.h"
 #include "engine/noxdeferredwriter.h"
+#include "roads/noxroads.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -296,13 +297,7 @@ NoxInterruptedSession NoxSessionJournal::parse(const QByteArray &text, bool *clo
                 if (firstValue < session.values.size()) {
                     const qsizetype cut = session.values.size() - firstValue;
                     session.values.remove(0, cut);
-                    QList<qsizetype> kept;
-                    for (qsizetype start : std::as_const(session.shoeStarts)) {
-                        if (start > cut) {
-                            kept.append(start - cut);
-                        }
-                    }
-                    session.shoeStarts = kept;
+                    session.shoeStarts = NoxRoads::startsAfterCut(session.shoeStarts, cut);
                 }
             }
             break;

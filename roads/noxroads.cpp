@@ -192,4 +192,15 @@ std::optional<NoxRoadMark> NoxRoads::ask(int winner, NoxDerivedRoad::Kind kind) 
                                    heights.back() + 1);
 }
 
+QList<qsizetype> NoxRoads::startsAfterCut(const QList<qsizetype> &shoeStarts, qsizetype cut)
+{
+    QList<qsizetype> kept;
+    for (qsizetype start : shoeStarts) {
+        if (start > cut) {
+            kept.append(start - cut);
+        }
+    }
+    return kept;
+}
+
 } // namespace Nox

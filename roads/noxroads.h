@@ -66,6 +66,10 @@ public:
     /// any order, repeats allowed) where a shoe starts. Computes the last shoe's roads.
     void rebuild(const QList<int> &results, const QList<qsizetype> &shoeStarts);
 
+    /// The shoe starts of what is left when the first `cut` results of a history are cut off:
+    /// a start at or before the cut goes with it, the others move back by `cut`.
+    [[nodiscard]] static QList<qsizetype> startsAfterCut(const QList<qsizetype> &shoeStarts, qsizetype cut);
+
     /// The whole history, one value per byte, and where each shoe after the first starts
     /// (increasing, each in 1 to results().size()).
     [[nodiscard]] const QByteArray &results() const { return m_results; }
