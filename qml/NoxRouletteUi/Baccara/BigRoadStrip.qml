@@ -31,7 +31,7 @@ Rectangle {
         objectName: "stripEmpty"
         anchors.centerIn: parent
         visible: strip.roads.coupCount === 0
-        text: qsTr("Aucun résultat : entrez le premier coup sur le clavier.")
+        text: qsTr("Sabot %1 : aucun coup").arg(strip.roads.shoeNumber)
         color: Theme.colors.textMuted
         font.pixelSize: Theme.fontSizes.small
     }

@@ -115,16 +115,16 @@
         <source>Grande route du sabot en cours</source>
         <translation>Big road of the current shoe</translation>
     </message>
-    <message>
-        <source>Aucun résultat : entrez le premier coup sur le clavier.</source>
-        <translation>No result yet: enter the first coup on the keypad.</translation>
-    </message>
     <message numerus="yes">
         <source>%n TIE avant le premier résultat</source>
         <translation>
             <numerusform>%n TIE before the first result</numerusform>
             <numerusform>%n TIEs before the first result</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sabot %1 : aucun coup</source>
+        <translation>Shoe %1: no coup yet</translation>
     </message>
 </context>
 <context>

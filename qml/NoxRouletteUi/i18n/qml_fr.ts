@@ -115,16 +115,16 @@
         <source>Grande route du sabot en cours</source>
         <translation>Grande route du sabot en cours</translation>
     </message>
-    <message>
-        <source>Aucun résultat : entrez le premier coup sur le clavier.</source>
-        <translation>Aucun résultat : entrez le premier coup sur le clavier.</translation>
-    </message>
     <message numerus="yes">
         <source>%n TIE avant le premier résultat</source>
         <translation>
             <numerusform>%n TIE avant le premier résultat</numerusform>
             <numerusform>%n TIE avant le premier résultat</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sabot %1 : aucun coup</source>
+        <translation>Sabot %1 : aucun coup</translation>
     </message>
 </context>
 <context>
