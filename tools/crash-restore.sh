@@ -131,9 +131,9 @@ click 73 220                        # "Masse égale"
 shot 01-financial
 click 22 $header_y                  # back to the play screen
 click $quick_x $mode_y
-click 40 322                        # PLAYER
-click 177 322                       # BANKER
-click 315 322                       # AUTO Hawks
+click 40 396                        # PLAYER
+click 177 396                       # BANKER
+click 315 396                       # AUTO Hawks
 shot 02-quick
 click $pro_x $mode_y
 for x in $banker_x $player_x $player_x $banker_x $tie_x $banker_x $banker_x $player_x $banker_x \

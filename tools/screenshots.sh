@@ -47,7 +47,7 @@ win_x=$X
 win_y=$Y
 
 # Layout of the play screen at 430 x 720 (AppPage header 40, dashboard 130, played strip 30,
-# mode bar 34, buttons 34 and keypad 72 at the bottom, 12 px margins, 8 px spacing).
+# mode bar 34, big road 66, buttons 34 and keypad 72 at the bottom, 12 px margins, 8 px spacing).
 click() { # x y, relative to the window
     xdotool mousemove --sync $((win_x + $1)) $((win_y + $2)) click 1
     sleep 0.4
@@ -142,7 +142,7 @@ shot 08-profit-chart
 click $chart_toggle_x $mode_y
 
 # 5. The chart dialog of the first method of the Pro list, then Escape.
-click 371 358
+click 371 433
 shot 09-chart-dialog
 xdotool key Escape
 sleep 0.4

@@ -26,6 +26,7 @@
 #include "uimethodlistmodel.h"
 #include "uinotificationmodel.h"
 #include "uiplayedlistmodel.h"
+#include "uiroads.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -217,6 +218,7 @@ UIWrapper::UIWrapper(QObject *parent)
 
     buildKeypad();
     m_playedItems = new UIPlayedListModel(this);
+    m_roads = new UIRoads(m_engine, this);
     m_historyImport = new UIHistoryImport(m_engine, this);
     connect(m_historyImport, &UIHistoryImport::messageChanged, this, &UIWrapper::importMessageChanged);
 
@@ -726,6 +728,11 @@ void UIWrapper::truncatePlayedItems(int toKeep)
         return;
     }
     m_engine->truncatePlayedItems(toKeep < 0 ? m_engine->config().truncateCount : toKeep);
+}
+
+void UIWrapper::newShoe()
+{
+    m_roads->newShoe();
 }
 
 void UIWrapper::setMethodActive(int id, bool active)

@@ -24,6 +24,7 @@ class UIMethodChartModel;
 class UIMethodListModel;
 class UINotificationModel;
 class UIPlayedListModel;
+class UIRoads;
 
 namespace Nox {
 class NoxBetPlacement;
@@ -55,12 +56,15 @@ class UIWrapper : public QObject
     Q_MOC_INCLUDE("uimethodlistmodel.h")
     Q_MOC_INCLUDE("uinotificationmodel.h")
     Q_MOC_INCLUDE("uiplayedlistmodel.h")
+    Q_MOC_INCLUDE("uiroads.h")
     Q_MOC_INCLUDE(<QQuickWindow>)
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(QVariantMap keypad READ keypad WRITE setKeypad NOTIFY keypadChanged)
     Q_PROPERTY(int test READ test NOTIFY testChanged)
     Q_PROPERTY(UIPlayedListModel *playedItems READ playedItems WRITE setPlayedItems NOTIFY playedItemsChanged)
+    /// The scoreboard of the current shoe (baccarat edition; empty in the roulette edition).
+    Q_PROPERTY(UIRoads *roads READ roads CONSTANT)
     Q_PROPERTY(QVariant summary READ summary NOTIFY summaryChanged)
     Q_PROPERTY(QVariant methodConfig READ methodConfig NOTIFY methodConfigChanged)
     Q_PROPERTY(QQuickWindow *mainWindow READ mainWindow CONSTANT)
@@ -107,6 +111,7 @@ public:
     [[nodiscard]] int test() const { return m_test; }
     [[nodiscard]] UIPlayedListModel *playedItems() const { return m_playedItems; }
     void setPlayedItems(UIPlayedListModel *model);
+    [[nodiscard]] UIRoads *roads() const { return m_roads; }
     [[nodiscard]] QVariant summary() const { return QVariant::fromValue(m_summary); }
     [[nodiscard]] const UISummary &summaryRecord() const { return m_summary; }
     [[nodiscard]] QVariant methodConfig() const;
@@ -194,6 +199,8 @@ public slots:
     void resetFinancialStats();
     void resetMontante();
     void truncatePlayedItems(int toKeep = -1);
+    /// Starts a new shoe after the last result; nothing while the current shoe is empty.
+    void newShoe();
     void setMethodActive(int id, bool active);
     void setMethodVisible(int id, bool visible);
     void setMethodSplitVisible(int id, bool visible);
@@ -301,6 +308,7 @@ private:
     UIFilteredMethodListModel *m_quickMethods = nullptr;
     UIFilteredMethodListModel *m_splitMethods = nullptr;
     UIPlayedListModel *m_playedItems = nullptr;
+    UIRoads *m_roads = nullptr;
     QVariantMap m_keypad;
     QList<int> m_marked; ///< identifiers the previous items-to-play refresh listed, in its order
     int m_test = 0;

@@ -4,14 +4,17 @@ import QtQuick.Layouts
 import NoxRouletteUi.Common
 import Theme
 
-// The play mode (Pro, Quick, Split) and the switch between methods and the profit chart.
+// The play mode (Pro, Quick, Split), the scoreboard of the shoe (Routes: a view, the mode in
+// play stays) and the switch between methods and the profit chart.
 RowLayout {
     id: bar
 
     property string mode: "pro"
     property bool chartShown: false
+    property bool routesShown: false
 
     signal modeChosen(string mode)
+    signal routesChosen()
     signal chartToggled()
 
     spacing: 4
@@ -20,7 +23,8 @@ RowLayout {
         model: [
             {name: "pro", text: qsTr("Pro"), objectName: "modePro"},
             {name: "quick", text: qsTr("Quick"), objectName: "modeQuick"},
-            {name: "split", text: qsTr("Split"), objectName: "modeSplit"}
+            {name: "split", text: qsTr("Split"), objectName: "modeSplit"},
+            {name: "routes", text: qsTr("Routes"), objectName: "modeRoutes"}
         ]
         // The ids of this file inside a delegate are unqualified names to qmllint 6.4.
         // qmllint disable unqualified
@@ -28,11 +32,11 @@ RowLayout {
             required property var modelData
             objectName: modelData.objectName
             text: modelData.text
-            checked: bar.mode === modelData.name
+            checked: modelData.name === "routes" ? bar.routesShown : !bar.routesShown && bar.mode === modelData.name
             flat: !checked
-            Layout.preferredWidth: 70
+            Layout.preferredWidth: Math.max(56, implicitWidth)
             font.pixelSize: Theme.fontSizes.body
-            onClicked: bar.modeChosen(modelData.name)
+            onClicked: modelData.name === "routes" ? bar.routesChosen() : bar.modeChosen(modelData.name)
         }
         // qmllint enable unqualified
     }
@@ -41,7 +45,7 @@ RowLayout {
         objectName: "chartToggle"
         iconName: bar.chartShown ? "view_list" : "show_chart"
         tip: bar.chartShown ? qsTr("Méthodes") : qsTr("Courbe des profits")
-        checked: bar.chartShown
+        checked: bar.chartShown && !bar.routesShown
         onClicked: bar.chartToggled()
     }
 }

@@ -15,6 +15,8 @@ AppPage {
     property string mode: "pro"
     property string lastMainMode: "pro"
     property bool chartShown: false
+    // The scoreboard of the shoe in place of the method views; the mode in play stays.
+    property bool routesShown: false
 
     objectName: "playScreen"
     title: qsTr("Baccarat")
@@ -39,6 +41,7 @@ AppPage {
         config.playQuick = newMode === "quick"
         config.playSplit = newMode === "split"
         mode = newMode
+        routesShown = false
     }
 
     function openChart(methodId: int, name: string) {
@@ -79,14 +82,25 @@ AppPage {
             Layout.fillWidth: true
             mode: screen.mode
             chartShown: screen.chartShown
+            routesShown: screen.routesShown
             onModeChosen: m => screen.chooseMode(m)
-            onChartToggled: screen.chartShown = !screen.chartShown
+            onRoutesChosen: screen.routesShown = true
+            onChartToggled: {
+                screen.chartShown = screen.routesShown || !screen.chartShown
+                screen.routesShown = false
+            }
+        }
+
+        // The big road in every view but Routes, which shows it larger.
+        BigRoadStrip {
+            Layout.fillWidth: true
+            visible: !screen.routesShown
         }
 
         StackLayout {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            currentIndex: screen.chartShown ? 3 : screen.mode === "quick" ? 1 : screen.mode === "split" ? 2 : 0
+            currentIndex: screen.routesShown ? 4 : screen.chartShown ? 3 : screen.mode === "quick" ? 1 : screen.mode === "split" ? 2 : 0
 
             ProView {
                 onChartRequested: (id, name) => screen.openChart(id, name)
@@ -101,6 +115,7 @@ AppPage {
                 onCloseRequested: screen.chooseMode(screen.lastMainMode)
             }
             ProfitPanel {}
+            RoutesView {}
         }
 
         RowLayout {

@@ -21,6 +21,25 @@
     </message>
 </context>
 <context>
+    <name>AskButton</name>
+    <message>
+        <source>B ?</source>
+        <translation>B?</translation>
+    </message>
+    <message>
+        <source>P ?</source>
+        <translation>P?</translation>
+    </message>
+    <message>
+        <source>Ce qu&apos;un BANKER ajouterait aux routes (sans le jouer)</source>
+        <translation>What a BANKER would add to the roads (without playing it)</translation>
+    </message>
+    <message>
+        <source>Ce qu&apos;un PLAYER ajouterait aux routes (sans le jouer)</source>
+        <translation>What a PLAYER would add to the roads (without playing it)</translation>
+    </message>
+</context>
+<context>
     <name>BetButton</name>
     <message>
         <source>Miser</source>
@@ -88,6 +107,24 @@
     <message>
         <source>Cliquer %1</source>
         <translation>Click %1</translation>
+    </message>
+</context>
+<context>
+    <name>BigRoadStrip</name>
+    <message>
+        <source>Grande route du sabot en cours</source>
+        <translation>Big road of the current shoe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TIE avant le premier résultat</source>
+        <translation>
+            <numerusform>%n TIE before the first result</numerusform>
+            <numerusform>%n TIEs before the first result</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sabot %1 : aucun coup</source>
+        <translation>Shoe %1: no coup yet</translation>
     </message>
 </context>
 <context>
@@ -571,6 +608,10 @@
         <source>Courbe des profits</source>
         <translation>Profit curve</translation>
     </message>
+    <message>
+        <source>Routes</source>
+        <translation>Roads</translation>
+    </message>
 </context>
 <context>
     <name>NotificationConfig</name>
@@ -1006,6 +1047,52 @@
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
         <translation>Restore replays these results in the engine. New session drops them.</translation>
+    </message>
+</context>
+<context>
+    <name>RoutesView</name>
+    <message>
+        <source>Sabot %1</source>
+        <translation>Shoe %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s)</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucun coup</source>
+        <translation>no coup yet</translation>
+    </message>
+    <message>
+        <source>Perles : chaque coup dans l&apos;ordre, de haut en bas</source>
+        <translation>Bead plate: every coup in order, top to bottom</translation>
+    </message>
+    <message>
+        <source>Grande route : une colonne par série, les TIE barrés en vert</source>
+        <translation>Big road: one column per run, TIEs as a green slash</translation>
+    </message>
+    <message>
+        <source>Big Eye Boy : rouge quand la grande route se répète, bleu quand elle rompt</source>
+        <translation>Big eye boy: red when the big road repeats itself, blue when it breaks</translation>
+    </message>
+    <message>
+        <source>Small Road : compare deux colonnes plus loin</source>
+        <translation>Small road: compares two columns back</translation>
+    </message>
+    <message>
+        <source>Cockroach Pig : compare trois colonnes plus loin</source>
+        <translation>Cockroach pig: compares three columns back</translation>
+    </message>
+    <message>
+        <source>Nouveau sabot</source>
+        <translation>New shoe</translation>
+    </message>
+    <message>
+        <source>Commencer des routes neuves : l&apos;historique et les méthodes continuent</source>
+        <translation>Start fresh roads: the history and the methods go on</translation>
     </message>
 </context>
 <context>

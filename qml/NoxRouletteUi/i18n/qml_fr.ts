@@ -21,6 +21,25 @@
     </message>
 </context>
 <context>
+    <name>AskButton</name>
+    <message>
+        <source>B ?</source>
+        <translation>B ?</translation>
+    </message>
+    <message>
+        <source>P ?</source>
+        <translation>P ?</translation>
+    </message>
+    <message>
+        <source>Ce qu&apos;un BANKER ajouterait aux routes (sans le jouer)</source>
+        <translation>Ce qu&apos;un BANKER ajouterait aux routes (sans le jouer)</translation>
+    </message>
+    <message>
+        <source>Ce qu&apos;un PLAYER ajouterait aux routes (sans le jouer)</source>
+        <translation>Ce qu&apos;un PLAYER ajouterait aux routes (sans le jouer)</translation>
+    </message>
+</context>
+<context>
     <name>BetButton</name>
     <message>
         <source>Miser</source>
@@ -88,6 +107,24 @@
     <message>
         <source>Cliquer %1</source>
         <translation>Cliquer %1</translation>
+    </message>
+</context>
+<context>
+    <name>BigRoadStrip</name>
+    <message>
+        <source>Grande route du sabot en cours</source>
+        <translation>Grande route du sabot en cours</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TIE avant le premier résultat</source>
+        <translation>
+            <numerusform>%n TIE avant le premier résultat</numerusform>
+            <numerusform>%n TIE avant le premier résultat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sabot %1 : aucun coup</source>
+        <translation>Sabot %1 : aucun coup</translation>
     </message>
 </context>
 <context>
@@ -571,6 +608,10 @@
         <source>Courbe des profits</source>
         <translation>Courbe des profits</translation>
     </message>
+    <message>
+        <source>Routes</source>
+        <translation>Routes</translation>
+    </message>
 </context>
 <context>
     <name>NotificationConfig</name>
@@ -1006,6 +1047,52 @@
     <message>
         <source>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</source>
         <translation>Restaurer rejoue ces résultats dans le moteur. Nouvelle session les abandonne.</translation>
+    </message>
+</context>
+<context>
+    <name>RoutesView</name>
+    <message>
+        <source>Sabot %1</source>
+        <translation>Sabot %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s)</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucun coup</source>
+        <translation>aucun coup</translation>
+    </message>
+    <message>
+        <source>Perles : chaque coup dans l&apos;ordre, de haut en bas</source>
+        <translation>Perles : chaque coup dans l&apos;ordre, de haut en bas</translation>
+    </message>
+    <message>
+        <source>Grande route : une colonne par série, les TIE barrés en vert</source>
+        <translation>Grande route : une colonne par série, les TIE barrés en vert</translation>
+    </message>
+    <message>
+        <source>Big Eye Boy : rouge quand la grande route se répète, bleu quand elle rompt</source>
+        <translation>Big Eye Boy : rouge quand la grande route se répète, bleu quand elle rompt</translation>
+    </message>
+    <message>
+        <source>Small Road : compare deux colonnes plus loin</source>
+        <translation>Small Road : compare deux colonnes plus loin</translation>
+    </message>
+    <message>
+        <source>Cockroach Pig : compare trois colonnes plus loin</source>
+        <translation>Cockroach Pig : compare trois colonnes plus loin</translation>
+    </message>
+    <message>
+        <source>Nouveau sabot</source>
+        <translation>Nouveau sabot</translation>
+    </message>
+    <message>
+        <source>Commencer des routes neuves : l&apos;historique et les méthodes continuent</source>
+        <translation>Commencer des routes neuves : l&apos;historique et les méthodes continuent</translation>
     </message>
 </context>
 <context>
