@@ -5,7 +5,7 @@
 namespace Nox {
 
 namespace {
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("NoxGuards", text);
 }
@@ -25,35 +25,46 @@ QString NoxGuards::refusal(qint64 smallestChip) const
         return value >= 0 && value <= kMaxAmount;
     };
     if (!count(losingStreak)) {
-        return tr("Pertes de suite : entre 0 (désactivé) et %1.").arg(kMaxCount);
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Pertes de suite : entre 0 (désactivé) et %1."))
+            .arg(kMaxCount);
     }
     if (!count(stakedCoups)) {
-        return tr("Coups misés : entre 0 (désactivé) et %1.").arg(kMaxCount);
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Coups misés : entre 0 (désactivé) et %1."))
+            .arg(kMaxCount);
     }
     if (sessionMinutes < 0 || sessionMinutes > kMaxMinutes) {
-        return tr("Durée de session : entre 0 (désactivé) et %1 minutes.").arg(kMaxMinutes);
+        return translated(
+                   QT_TRANSLATE_NOOP("NoxGuards", "Durée de session : entre 0 (désactivé) et %1 minutes."))
+            .arg(kMaxMinutes);
     }
     if (!money(trailingTrigger) || !money(trailingDrop)) {
-        return tr("Stop suiveur : des montants entre 0 et %1.").arg(amount(kMaxAmount));
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : des montants entre 0 et %1."))
+            .arg(amount(kMaxAmount));
     }
     if (trailingDrop > 0 && trailingTrigger == 0) {
-        return tr("Stop suiveur : choisissez le gain qui l'arme.");
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le gain qui l'arme."));
     }
     if (trailingTrigger > 0 && trailingDrop == 0) {
-        return tr("Stop suiveur : choisissez le recul qui arrête.");
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le recul qui arrête."));
     }
     if (trailingDrop > trailingTrigger) {
-        return tr("Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2).")
+        return translated(
+                   QT_TRANSLATE_NOOP(
+                       "NoxGuards", "Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2)."))
             .arg(amount(trailingDrop), amount(trailingTrigger));
     }
     if (!money(maxStake)) {
-        return tr("Mise maximale : entre 0 (désactivé) et %1.").arg(amount(kMaxAmount));
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : entre 0 (désactivé) et %1."))
+            .arg(amount(kMaxAmount));
     }
     if (maxStake > 0 && maxStake < smallestChip) {
-        return tr("Mise maximale : au moins le plus petit jeton (%1).").arg(amount(smallestChip));
+        return translated(
+                   QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : au moins le plus petit jeton (%1)."))
+            .arg(amount(smallestChip));
     }
     if (!money(tableLimitPlayer) || !money(tableLimitBanker) || !money(tableLimitTie)) {
-        return tr("Limites de la table : entre 0 (aucune) et %1.").arg(amount(kMaxAmount));
+        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Limites de la table : entre 0 (aucune) et %1."))
+            .arg(amount(kMaxAmount));
     }
     return {};
 }

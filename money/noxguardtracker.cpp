@@ -7,7 +7,7 @@
 namespace Nox {
 
 namespace {
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("NoxGuards", text);
 }
@@ -69,37 +69,49 @@ std::optional<NoxGuardStop> NoxGuardTracker::check(const NoxGuards &guards, qint
     using Rule = NoxGuardStop::Rule;
     const Counts &c = counts();
     if (guards.lossLimitStops && result <= stopLoss) {
-        return NoxGuardStop{Rule::LossLimit, tr("Arrêt : limite de perte atteinte (%1, limite %2)")
-                                                 .arg(signedAmount(result), signedAmount(stopLoss))};
+        return NoxGuardStop{
+            Rule::LossLimit,
+            translated(QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : limite de perte atteinte (%1, limite %2)"))
+                .arg(signedAmount(result), signedAmount(stopLoss))};
     }
     if (guards.gainLimitStops && result >= takeProfit) {
-        return NoxGuardStop{Rule::GainLimit, tr("Arrêt : limite de gain atteinte (%1, limite %2)")
-                                                 .arg(signedAmount(result), signedAmount(takeProfit))};
+        return NoxGuardStop{
+            Rule::GainLimit,
+            translated(QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : limite de gain atteinte (%1, limite %2)"))
+                .arg(signedAmount(result), signedAmount(takeProfit))};
     }
     if (guards.trailingTrigger > 0 && c.highestResult >= guards.trailingTrigger &&
         c.highestResult - result >= guards.trailingDrop) {
-        return NoxGuardStop{Rule::TrailingStop,
-                            tr("Arrêt : stop suiveur, %1 depuis le plus haut de %2 (recul permis %3)")
-                                .arg(signedAmount(result - c.highestResult), signedAmount(c.highestResult),
-                                     amount(guards.trailingDrop))};
+        return NoxGuardStop{
+            Rule::TrailingStop,
+            translated(
+                QT_TRANSLATE_NOOP("NoxGuards",
+                                  "Arrêt : stop suiveur, %1 depuis le plus haut de %2 (recul permis %3)"))
+                .arg(signedAmount(result - c.highestResult), signedAmount(c.highestResult),
+                     amount(guards.trailingDrop))};
     }
     // French and English agree on the singular for one coup.
     if (guards.losingStreak > 0 && c.losingStreak >= guards.losingStreak) {
-        const char *text = c.losingStreak == 1 ? "Arrêt : %1 perte de suite (limite %2)"
-                                               : "Arrêt : %1 pertes de suite (limite %2)";
-        return NoxGuardStop{Rule::LosingStreak, tr(text).arg(c.losingStreak).arg(guards.losingStreak)};
+        const char *text = c.losingStreak == 1
+                               ? QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : %1 perte de suite (limite %2)")
+                               : QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : %1 pertes de suite (limite %2)");
+        return NoxGuardStop{Rule::LosingStreak,
+                            translated(text).arg(c.losingStreak).arg(guards.losingStreak)};
     }
     if (guards.stakedCoups > 0 && c.stakedCoups >= guards.stakedCoups) {
-        const char *text =
-            c.stakedCoups == 1 ? "Arrêt : %1 coup misé (limite %2)" : "Arrêt : %1 coups misés (limite %2)";
-        return NoxGuardStop{Rule::StakedCoups, tr(text).arg(c.stakedCoups).arg(guards.stakedCoups)};
+        const char *text = c.stakedCoups == 1
+                               ? QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : %1 coup misé (limite %2)")
+                               : QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : %1 coups misés (limite %2)");
+        return NoxGuardStop{Rule::StakedCoups, translated(text).arg(c.stakedCoups).arg(guards.stakedCoups)};
     }
     if (guards.sessionMinutes > 0) {
         const qint64 minutes = std::max<qint64>(nowMs - m_sessionStartMs, 0) / 60000;
         if (minutes >= guards.sessionMinutes) {
             return NoxGuardStop{
                 Rule::SessionTime,
-                tr("Arrêt : %1 min de session (limite %2 min)").arg(minutes).arg(guards.sessionMinutes)};
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Arrêt : %1 min de session (limite %2 min)"))
+                    .arg(minutes)
+                    .arg(guards.sessionMinutes)};
         }
     }
     return std::nullopt;

@@ -161,6 +161,19 @@ AppPage {
             }
         }
 
+        // Why a session guard stopped the betting, shown until the player resumes ("Reprendre").
+        Label {
+            objectName: "guardStop"
+            readonly property string reason: UIWrapper.summary ? UIWrapper.summary.guardStop : ""
+            visible: reason.length > 0
+            text: reason + qsTr(" : les mises sont suspendues, « Reprendre » pour continuer.")
+            color: Theme.colors.warning
+            font.weight: Font.DemiBold
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+        }
+
         // Said above the keys while they take no result (the history or the money at its
         // limit), with what to do.
         Label {

@@ -707,6 +707,81 @@
     </message>
 </context>
 <context>
+    <name>NoxGuards</name>
+    <message>
+        <source>Pertes de suite : entre 0 (désactivé) et %1.</source>
+        <translation>Losses in a row: between 0 (off) and %1.</translation>
+    </message>
+    <message>
+        <source>Coups misés : entre 0 (désactivé) et %1.</source>
+        <translation>Coups staked: between 0 (off) and %1.</translation>
+    </message>
+    <message>
+        <source>Durée de session : entre 0 (désactivé) et %1 minutes.</source>
+        <translation>Session length: between 0 (off) and %1 minutes.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : des montants entre 0 et %1.</source>
+        <translation>Trailing stop: amounts between 0 and %1.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : choisissez le gain qui l&apos;arme.</source>
+        <translation>Trailing stop: choose the gain that arms it.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : choisissez le recul qui arrête.</source>
+        <translation>Trailing stop: choose the fall that stops.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l&apos;arme (%2).</source>
+        <translation>Trailing stop: the fall (%1) cannot exceed the gain that arms it (%2).</translation>
+    </message>
+    <message>
+        <source>Mise maximale : entre 0 (désactivé) et %1.</source>
+        <translation>Largest stake: between 0 (off) and %1.</translation>
+    </message>
+    <message>
+        <source>Mise maximale : au moins le plus petit jeton (%1).</source>
+        <translation>Largest stake: at least the smallest chip (%1).</translation>
+    </message>
+    <message>
+        <source>Limites de la table : entre 0 (aucune) et %1.</source>
+        <translation>Table limits: between 0 (none) and %1.</translation>
+    </message>
+    <message>
+        <source>Arrêt : limite de perte atteinte (%1, limite %2)</source>
+        <translation>Stop: loss limit reached (%1, limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : limite de gain atteinte (%1, limite %2)</source>
+        <translation>Stop: gain limit reached (%1, limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : stop suiveur, %1 depuis le plus haut de %2 (recul permis %3)</source>
+        <translation>Stop: trailing stop, %1 from the high of %2 (fall allowed %3)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 perte de suite (limite %2)</source>
+        <translation>Stop: %1 loss in a row (limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 pertes de suite (limite %2)</source>
+        <translation>Stop: %1 losses in a row (limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 coup misé (limite %2)</source>
+        <translation>Stop: %1 coup staked (limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 coups misés (limite %2)</source>
+        <translation>Stop: %1 coups staked (limit %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 min de session (limite %2 min)</source>
+        <translation>Stop: %1 min of session (limit %2 min)</translation>
+    </message>
+</context>
+<context>
     <name>NoxMontanteLibrary</name>
     <message>
         <source>enregistrement incomplet à l&apos;octet %1</source>
@@ -846,6 +921,10 @@
     <message>
         <source>Mise interrompue</source>
         <translation>Bet stopped</translation>
+    </message>
+    <message>
+        <source> : les mises sont suspendues, « Reprendre » pour continuer.</source>
+        <translation>: betting is suspended, “Resume” to go on.</translation>
     </message>
 </context>
 <context>

@@ -707,6 +707,81 @@
     </message>
 </context>
 <context>
+    <name>NoxGuards</name>
+    <message>
+        <source>Pertes de suite : entre 0 (désactivé) et %1.</source>
+        <translation>Pertes de suite : entre 0 (désactivé) et %1.</translation>
+    </message>
+    <message>
+        <source>Coups misés : entre 0 (désactivé) et %1.</source>
+        <translation>Coups misés : entre 0 (désactivé) et %1.</translation>
+    </message>
+    <message>
+        <source>Durée de session : entre 0 (désactivé) et %1 minutes.</source>
+        <translation>Durée de session : entre 0 (désactivé) et %1 minutes.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : des montants entre 0 et %1.</source>
+        <translation>Stop suiveur : des montants entre 0 et %1.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : choisissez le gain qui l&apos;arme.</source>
+        <translation>Stop suiveur : choisissez le gain qui l'arme.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : choisissez le recul qui arrête.</source>
+        <translation>Stop suiveur : choisissez le recul qui arrête.</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l&apos;arme (%2).</source>
+        <translation>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2).</translation>
+    </message>
+    <message>
+        <source>Mise maximale : entre 0 (désactivé) et %1.</source>
+        <translation>Mise maximale : entre 0 (désactivé) et %1.</translation>
+    </message>
+    <message>
+        <source>Mise maximale : au moins le plus petit jeton (%1).</source>
+        <translation>Mise maximale : au moins le plus petit jeton (%1).</translation>
+    </message>
+    <message>
+        <source>Limites de la table : entre 0 (aucune) et %1.</source>
+        <translation>Limites de la table : entre 0 (aucune) et %1.</translation>
+    </message>
+    <message>
+        <source>Arrêt : limite de perte atteinte (%1, limite %2)</source>
+        <translation>Arrêt : limite de perte atteinte (%1, limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : limite de gain atteinte (%1, limite %2)</source>
+        <translation>Arrêt : limite de gain atteinte (%1, limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : stop suiveur, %1 depuis le plus haut de %2 (recul permis %3)</source>
+        <translation>Arrêt : stop suiveur, %1 depuis le plus haut de %2 (recul permis %3)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 perte de suite (limite %2)</source>
+        <translation>Arrêt : %1 perte de suite (limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 pertes de suite (limite %2)</source>
+        <translation>Arrêt : %1 pertes de suite (limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 coup misé (limite %2)</source>
+        <translation>Arrêt : %1 coup misé (limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 coups misés (limite %2)</source>
+        <translation>Arrêt : %1 coups misés (limite %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt : %1 min de session (limite %2 min)</source>
+        <translation>Arrêt : %1 min de session (limite %2 min)</translation>
+    </message>
+</context>
+<context>
     <name>NoxMontanteLibrary</name>
     <message>
         <source>enregistrement incomplet à l&apos;octet %1</source>
@@ -846,6 +921,10 @@
     <message>
         <source>Mise interrompue</source>
         <translation>Mise interrompue</translation>
+    </message>
+    <message>
+        <source> : les mises sont suspendues, « Reprendre » pour continuer.</source>
+        <translation> : les mises sont suspendues, « Reprendre » pour continuer.</translation>
     </message>
 </context>
 <context>
