@@ -191,6 +191,9 @@ QFuture<void> NoxTaskRunner::runBatch(const QList<int> &values, std::function<bo
     noxStartOnPool(QThreadPool::globalInstance(),
                    [this, values, playOne = std::move(playOne), finished = std::move(finished), promise] {
                        playBatch(values, playOne, finished, *promise);
+                       // As a task's end: what the batch's last signals wrote is seen by the
+                       // waiter of its future.
+                       noxTaskDoneRelease();
                        promise->finish();
                        std::lock_guard lock(m_batchMutex);
                        m_batches.removeOne(promise);
