@@ -7,6 +7,7 @@
 #
 #     tests/x11run.sh tools/crash-restore.sh build/app/noxbaccarat shots/
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/noxwindow.sh"
 
 app=${1:?usage: crash-restore.sh path/to/noxbaccarat output-directory}
 out=${2:?usage: crash-restore.sh path/to/noxbaccarat output-directory}
@@ -40,12 +41,7 @@ header_y=20
 start_app() { # log-name
     "$app" >>"$out/$1.log" 2>&1 &
     app_pid=$!
-    wid=""
-    for _ in $(seq 150); do
-        wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
+    nox_wait_window || true
     if [ -z "$wid" ]; then
         cat "$out/$1.log" >&2
         fail "the window did not appear"

@@ -5,6 +5,7 @@
 #
 #     tests/x11run.sh tools/damaged-start.sh build/app/noxbaccarat shots/
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/noxwindow.sh"
 
 app=${1:?usage: damaged-start.sh path/to/noxbaccarat output-directory}
 out=${2:?usage: damaged-start.sh path/to/noxbaccarat output-directory}
@@ -37,12 +38,7 @@ cp "$dir/engine.ini" "$out/engine.ini.orig"
 
 "$app" >"$out/damaged.log" 2>&1 &
 app_pid=$!
-wid=""
-for _ in $(seq 150); do
-    wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
+nox_wait_window || true
 [ -n "$wid" ] || { cat "$out/damaged.log" >&2; fail "the window did not appear"; exit 1; }
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$wid")"

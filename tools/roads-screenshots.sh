@@ -13,6 +13,7 @@
 # The shots are named <lang>-<scale>x-<step>.png. Exit code 0 when the window appeared and the
 # log has no QML error. The settings live in a fresh temporary directory.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/noxwindow.sh"
 
 app=${1:?usage: roads-screenshots.sh path/to/noxbaccarat output-directory}
 out=${2:?usage: roads-screenshots.sh path/to/noxbaccarat output-directory}
@@ -37,12 +38,7 @@ log="$out/$lang-${scale}x-app.log"
 "$app" >"$log" 2>&1 &
 app_pid=$!
 
-wid=""
-for _ in $(seq 150); do
-    wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
+nox_wait_window || true
 if [ -z "$wid" ]; then
     echo "FAIL: the window did not appear" >&2
     cat "$log" >&2

@@ -8,6 +8,7 @@
 #
 # Exit code 0 when every check passes. The settings live in a fresh temporary directory.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/noxwindow.sh"
 
 app=${1:?usage: screenshots.sh path/to/noxbaccarat output-directory}
 out=${2:?usage: screenshots.sh path/to/noxbaccarat output-directory}
@@ -31,12 +32,7 @@ fail() {
 "$app" >"$out/app.log" 2>&1 &
 app_pid=$!
 
-wid=""
-for _ in $(seq 150); do
-    wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
+nox_wait_window || true
 if [ -z "$wid" ]; then
     echo "FAIL: the window did not appear" >&2
     cat "$out/app.log" >&2

@@ -14,6 +14,7 @@
 #
 # Exit code 0 when every check passes. The settings live in a fresh temporary directory.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/noxwindow.sh"
 
 app=${1:?usage: window-check.sh path/to/noxbaccarat output-directory}
 out=${2:?usage: window-check.sh path/to/noxbaccarat output-directory}
@@ -43,12 +44,7 @@ start() {
     export DISPLAY="$base_display.$1"
     "$app" >>"$out/window-check.log" 2>&1 &
     app_pid=$!
-    wid=""
-    for _ in $(seq 150); do
-        wid=$(xdotool search --name '^Baccarat$' 2>/dev/null | head -n 1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
+    nox_wait_window || true
     if [ -z "$wid" ]; then
         echo "FAIL: the window did not appear on screen $1" >&2
         cat "$out/window-check.log" >&2
