@@ -8,6 +8,7 @@
 #include "methods/noxstatesink.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
+#include "money/noxguardstop.h"
 
 #include <QFuture>
 #include <QObject>
@@ -109,6 +110,11 @@ public:
 
     /// (Re)loads the method catalogue of the engine's game; user methods are kept.
     void loadMethods();
+    /// Drops every method but those named and the candidates an automatic method among them
+    /// ranks, so that a backtest of a few methods costs what they cost. The methods kept play
+    /// exactly as in the whole catalogue. Returns the names that match no method (nothing is
+    /// dropped then).
+    QStringList retainMethods(const QStringList &names);
     /// Hands a state over: assigns the next catalogue index and the engine's defaults.
     void addMethodState(NoxMethodState *state) override;
     [[nodiscard]] QList<NoxMethodState *> methodStates() const override;
@@ -130,6 +136,8 @@ public:
     /// guards (NoxFinancial::guards) are checked after every settled coup while the betting is
     /// not suspended; a stop suspends it and adds a notification naming the rule.
     [[nodiscard]] QString guardStop() const;
+    /// The rule behind guardStop(), for a backtest that counts the sessions each rule ended.
+    [[nodiscard]] std::optional<NoxGuardStop> guardStopRule() const;
     /// The clock the session time is read from (the system's by default; not owned, must
     /// outlive the engine). The session restarts at the clock's time.
     void setClock(const NoxClock *clock);
@@ -157,6 +165,9 @@ public:
     bool selectMontanteById(NoxMethodType type, int montanteId);
     /// The name of the kind's current progression, empty for none.
     [[nodiscard]] QString currentMontanteName(NoxMethodType type) const;
+    /// A copy of the kind's current progression started over, for a table of its steps; null
+    /// for a kind without one.
+    [[nodiscard]] std::unique_ptr<NoxMontante> currentMontanteCopy(NoxMethodType type) const;
     /// Identifier and name of the kind's progressions, in registration order.
     [[nodiscard]] QList<QPair<int, QString>> montanteList(NoxMethodType type) const;
     /// Identifiers of the user progressions (type plein), in registration order.

@@ -95,6 +95,12 @@ QString NoxEngine::guardStop() const
     return d->guardStop ? d->guardStop->reason : QString();
 }
 
+std::optional<NoxGuardStop> NoxEngine::guardStopRule() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->guardStop;
+}
+
 void NoxEngine::setClock(const NoxClock *clock)
 {
     QMutexLocker lock(&d->mutex);
@@ -311,6 +317,21 @@ QString NoxEngine::currentMontanteName(NoxMethodType type) const
     QMutexLocker lock(&d->mutex);
     const NoxMontante *m = d->montantes.current(type);
     return m ? m->name() : QString();
+}
+
+std::unique_ptr<NoxMontante> NoxEngine::currentMontanteCopy(NoxMethodType type) const
+{
+    std::unique_ptr<NoxMontante> copy;
+    {
+        QMutexLocker lock(&d->mutex);
+        const NoxMontante *m = d->montantes.current(type);
+        if (!m) {
+            return nullptr;
+        }
+        copy = m->clone();
+    }
+    copy->reset();
+    return copy;
 }
 
 QList<QPair<int, QString>> NoxEngine::montanteList(NoxMethodType type) const

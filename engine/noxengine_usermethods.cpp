@@ -8,6 +8,7 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "core/noxresource.h"
+#include "methods/methodeauto.h"
 #include "methods/noxfactory.h"
 #include "methods/noxnumberlistparser.h"
 
@@ -182,6 +183,43 @@ bool NoxEngine::saveUserMethods(const QUrl &url, QString *error)
         return false;
     }
     return true;
+}
+
+QStringList NoxEngine::retainMethods(const QStringList &names)
+{
+    const QList<NoxMethodState *> states = methodStates();
+    QSet<const NoxMethodState *> kept;
+    QStringList unknown;
+    for (const QString &name : names) {
+        const auto it = std::find_if(states.begin(), states.end(), [&name](const NoxMethodState *s) {
+            return s->method()->name() == name;
+        });
+        if (it == states.end()) {
+            unknown.append(name);
+            continue;
+        }
+        kept.insert(*it);
+        const auto *automatic = dynamic_cast<const MethodeAuto *>((*it)->method());
+        if (!automatic) {
+            continue;
+        }
+        // An automatic method ranks its candidates, or every method of the catalogue that is
+        // not automatic and has a subtype; it needs them all to choose as it would.
+        const QSet<int> &candidates = automatic->candidateIndexes();
+        for (const NoxMethodState *s : states) {
+            const NoxMethod *m = s->method();
+            if (candidates.isEmpty()
+                    ? m->type() != NoxMethodType::automatic && m->subtype() != NoxMethodSubType::none
+                    : candidates.contains(m->index())) {
+                kept.insert(s);
+            }
+        }
+    }
+    if (!unknown.isEmpty()) {
+        return unknown;
+    }
+    removeStates([&kept](const NoxMethodState *s) { return !kept.contains(s); });
+    return {};
 }
 
 void NoxEngine::removeUserMethod(int methodId)

@@ -75,10 +75,13 @@ constexpr ChipRecord kChipRecords[] = {{"plein", &NoxFinancial::plein},   {"cs",
 // The guards' fields, named as in the settings store.
 #define NOX_GUARD_FIELDS(X)                                                                                  \
     X(lossLimitStops)                                                                                        \
-    X(gainLimitStops) X(losingStreak) X(stakedCoups) X(sessionMinutes) X(trailingTrigger) X(trailingDrop)    \
-        X(maxStake) X(tableLimitPlayer) X(tableLimitBanker) X(tableLimitTie)
+    X(gainLimitStops)                                                                                        \
+    X(losingStreak) X(stakedCoups) X(sessionMinutes) X(trailingTrigger) X(trailingDrop) X(maxStake)          \
+        X(tableLimitPlayer) X(tableLimitBanker) X(tableLimitTie)
 
-QJsonObject guardsToJson(const NoxGuards &g)
+} // namespace
+
+QJsonObject NoxJournalCodec::toJson(const NoxGuards &g)
 {
     QJsonObject json;
 #define NOX_PUT(field) put(json, #field, g.field);
@@ -88,7 +91,7 @@ QJsonObject guardsToJson(const NoxGuards &g)
     return json;
 }
 
-void readGuards(const QJsonObject &json, NoxGuards &g)
+void NoxJournalCodec::read(const QJsonObject &json, NoxGuards &g)
 {
 #define NOX_GET(field) get(json, #field, g.field);
     NOX_GUARD_FIELDS(NOX_GET)
@@ -99,8 +102,6 @@ void readGuards(const QJsonObject &json, NoxGuards &g)
 }
 
 #undef NOX_GUARD_FIELDS
-
-} // namespace
 
 QJsonObject NoxJournalCodec::toJson(const NoxFinancial &f)
 {
@@ -115,7 +116,7 @@ QJsonObject NoxJournalCodec::toJson(const NoxFinancial &f)
     for (const ChipRecord &r : kChipRecords) {
         json.insert(QLatin1String(r.key), chipsToJson(f.*r.member));
     }
-    json.insert(QStringLiteral("guards"), guardsToJson(f.guards));
+    json.insert(QStringLiteral("guards"), toJson(f.guards));
     return json;
 }
 
@@ -131,16 +132,17 @@ void NoxJournalCodec::read(const QJsonObject &json, NoxFinancial &f)
     for (const ChipRecord &r : kChipRecords) {
         readChips(json.value(QLatin1String(r.key)).toObject(), f.*r.member);
     }
-    readGuards(json.value(QLatin1String("guards")).toObject(), f.guards);
+    read(json.value(QLatin1String("guards")).toObject(), f.guards);
 }
 
 // The fields of the engine options, named as in the settings store.
 #define NOX_CONFIG_FIELDS(X)                                                                                 \
     X(shortTermCount)                                                                                        \
     X(truncateCount)                                                                                         \
-    X(playInBlock) X(playInBlockDom) X(playQuick) X(playSplit) X(playPro) X(smartQuickMode)                  \
-        X(smartQuickModeIsolate) X(signalDouble0) X(signalBlocks) X(signalEcartMax) X(signalTendanceBack)    \
-            X(signalBlocDominant) X(signalBlocDominantConfirme) X(compteurME) X(signalScores)
+    X(playInBlock)                                                                                           \
+    X(playInBlockDom) X(playQuick) X(playSplit) X(playPro) X(smartQuickMode) X(smartQuickModeIsolate)        \
+        X(signalDouble0) X(signalBlocks) X(signalEcartMax) X(signalTendanceBack) X(signalBlocDominant)       \
+            X(signalBlocDominantConfirme) X(compteurME) X(signalScores)
 
 QJsonObject NoxJournalCodec::toJson(const NoxEngineConfig &c)
 {

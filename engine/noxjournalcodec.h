@@ -19,6 +19,8 @@ class NoxJournalCodec
 public:
     [[nodiscard]] static QJsonObject toJson(const NoxFinancial &financial);
     static void read(const QJsonObject &json, NoxFinancial &financial);
+    [[nodiscard]] static QJsonObject toJson(const NoxGuards &guards);
+    static void read(const QJsonObject &json, NoxGuards &guards);
     [[nodiscard]] static QJsonObject toJson(const NoxEngineConfig &config);
     static void read(const QJsonObject &json, NoxEngineConfig &config);
     [[nodiscard]] static QJsonValue toJson(const NoxValue &value);

@@ -20,6 +20,10 @@ public:
     int computeMise(int nbItems, const NoxMethod *method) override;
     void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
     void reset() override { m_deficit = 0; }
+    [[nodiscard]] std::unique_ptr<NoxMontante> clone() const override
+    {
+        return std::make_unique<MartingaleClassique>(*this);
+    }
 
     [[nodiscard]] int payout() const { return m_payout; }
     [[nodiscard]] int target() const { return m_target; }

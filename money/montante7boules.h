@@ -16,6 +16,10 @@ public:
     int computeMise(int nbItems, const NoxMethod *method) override;
     void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
     void reset() override;
+    [[nodiscard]] std::unique_ptr<NoxMontante> clone() const override
+    {
+        return std::make_unique<Montante7Boules>(*this);
+    }
 
     [[nodiscard]] double total() const { return m_total; }
     [[nodiscard]] int count() const { return m_count; }

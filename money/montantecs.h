@@ -17,6 +17,10 @@ public:
     int computeMise(int nbItems, const NoxMethod *method) override;
     void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
     void reset() override { m_lossCounts.clear(); }
+    [[nodiscard]] std::unique_ptr<NoxMontante> clone() const override
+    {
+        return std::make_unique<MontanteCS>(*this);
+    }
 
     [[nodiscard]] int lossCount(const NoxMethod *method) const;
 

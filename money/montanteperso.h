@@ -70,6 +70,10 @@ public:
     int computeMise(int nbItems, const NoxMethod *method) override;
     void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
     void reset() override;
+    [[nodiscard]] std::unique_ptr<NoxMontante> clone() const override
+    {
+        return std::make_unique<MontantePerso>(*this);
+    }
     void getParameters(NoxMethodParameterList &parameters) const override;
     void getDetails(NoxMethodParameterList &details) const override;
     void setParameters(const NoxMethodParameterList &parameters) override;

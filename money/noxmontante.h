@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace Nox {
 
 class NoxMethod;
@@ -40,6 +42,12 @@ public:
     }
     /// Starts over.
     virtual void reset() {}
+    /// A copy with its progress, owned by the caller (a table of steps is computed on one away
+    /// from the engine's own).
+    [[nodiscard]] virtual std::unique_ptr<NoxMontante> clone() const
+    {
+        return std::make_unique<NoxMontante>(*this);
+    }
     virtual void getParameters(NoxMethodParameterList &parameters) const { parameters.clear(); }
     virtual void getDetails(NoxMethodParameterList &details) const { details.clear(); }
     virtual void setParameters(const NoxMethodParameterList &parameters) { Q_UNUSED(parameters) }

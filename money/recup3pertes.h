@@ -17,6 +17,10 @@ public:
     int computeMise(int nbItems, const NoxMethod *method) override;
     void applyResult(int mise, bool won, int nbItems, const NoxMethod *method) override;
     void reset() override;
+    [[nodiscard]] std::unique_ptr<NoxMontante> clone() const override
+    {
+        return std::make_unique<Recup3Pertes>(*this);
+    }
 
     [[nodiscard]] const QList<int> &losses() const { return m_losses; }
     [[nodiscard]] int window() const { return m_window; }

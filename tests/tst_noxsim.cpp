@@ -569,8 +569,8 @@ private slots:
     {
         NoxSimBankroll b;
         b.capital = 100000;
-        NoxSimBankroll::Session s1{80, 2500, 98000, 103000, 40, 35, true, false};
-        NoxSimBankroll::Session s2{75, -9000, 91000, 100500, 30, 44, false, true};
+        NoxSimBankroll::Session s1{80, 2500, 98000, 103000, 40, 35, true, false, false, {}};
+        NoxSimBankroll::Session s2{75, -9000, 91000, 100500, 30, 44, false, true, false, {}};
         b.addSession(s1);
         b.addStake(500, {0.4, -5.3, 240000});
         b.addStake(1500, {0.4, -15.9, 2160000});
@@ -608,7 +608,7 @@ private slots:
         NoxSimBankroll big;
         big.capital = 100000;
         const qint64 high = qint64(100'000'000) * 36;
-        big.addSession({1, high - 100000, 100000, high, 1, 0, true, false});
+        big.addSession({1, high - 100000, 100000, high, 1, 0, true, false, false, {}});
         QCOMPARE(big.highestCapital(), high);
         QVERIFY(NoxSimBankroll::fromJson(big.toJson(), &back));
         QCOMPARE(back.highestCapital(), high);
@@ -822,6 +822,89 @@ private slots:
         QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), history}, &out, &err), 2);
         QCOMPARE(runNoxsim({QStringLiteral("merge"), shards.at(0), shards.at(1)}, &out, &err), 0);
         QVERIFY(err.contains(QStringLiteral("not the whole run")));
+    }
+
+    // The guards and --only on the command line: the counts in the report and the JSON, the
+    // shards of a guarded run merge, and guards that do not fit are refused with the reason.
+    void guardsAndOnlyOnTheCommandLine()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString out;
+        QString err;
+        const QStringList guarded{QStringLiteral("--shoes"),
+                                  QStringLiteral("12"),
+                                  QStringLiteral("--seed"),
+                                  QStringLiteral("3"),
+                                  QStringLiteral("--only"),
+                                  QStringLiteral("BANKER"),
+                                  QStringLiteral("--method"),
+                                  QStringLiteral("BANKER"),
+                                  QStringLiteral("--montante"),
+                                  QStringLiteral("cs=Martingale classique"),
+                                  QStringLiteral("--losing-streak"),
+                                  QStringLiteral("4"),
+                                  QStringLiteral("--session-minutes"),
+                                  QStringLiteral("30"),
+                                  QStringLiteral("--table-limit"),
+                                  QStringLiteral("banker=50"),
+                                  QStringLiteral("--quiet")};
+        const QString whole = dir.filePath(QStringLiteral("g.json"));
+        QCOMPARE(runNoxsim(guarded + QStringList{QStringLiteral("--json"), whole}, &out, &err), 0);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QVERIFY2(out.contains(QStringLiteral("sessions a guard stopped 12: ")), qPrintable(out));
+        const QJsonObject root = QJsonDocument::fromJson(readAll(whole)).object();
+        QCOMPARE(root.value(QStringLiteral("methods")).toArray().size(), 1);
+        const QJsonObject counts = root.value(QStringLiteral("bankroll"))
+                                       .toObject()
+                                       .value(QStringLiteral("guardSessions"))
+                                       .toObject();
+        QCOMPARE(counts.value(QStringLiteral("losingStreak")).toInt() +
+                     counts.value(QStringLiteral("sessionTime")).toInt(),
+                 12);
+        const QJsonObject settings =
+            root.value(QStringLiteral("run")).toObject().value(QStringLiteral("settings")).toObject();
+        QCOMPARE(settings.value(QStringLiteral("guards"))
+                     .toObject()
+                     .value(QStringLiteral("tableLimitBanker"))
+                     .toInt(),
+                 5000);
+        QCOMPARE(settings.value(QStringLiteral("only")).toArray(), QJsonArray{QStringLiteral("BANKER")});
+        QStringList shards;
+        for (int k = 1; k <= 2; ++k) {
+            shards << dir.filePath(QStringLiteral("s%1.json").arg(k));
+            QCOMPARE(runNoxsim(guarded + QStringList{QStringLiteral("--shard"), QStringLiteral("%1/2").arg(k),
+                                                     QStringLiteral("--json"), shards.last()},
+                               &out, &err),
+                     0);
+        }
+        const QString merged = dir.filePath(QStringLiteral("m.json"));
+        QCOMPARE(
+            runNoxsim({QStringLiteral("merge"), shards.at(1), shards.at(0), QStringLiteral("--json"), merged},
+                      &out, &err),
+            0);
+        QCOMPARE(readAll(merged), readAll(whole));
+
+        const QList<QPair<QStringList, QString>> refused{
+            {{QStringLiteral("--trailing-trigger"), QStringLiteral("5"), QStringLiteral("--trailing-drop"),
+              QStringLiteral("8")},
+             QStringLiteral("the guards cannot be used")},
+            {{QStringLiteral("--max-stake"), QStringLiteral("0.05"), QStringLiteral("--method"),
+              QStringLiteral("BANKER")},
+             QStringLiteral("the guards cannot be used")},
+            {{QStringLiteral("--refuse-above-max-stake")}, QStringLiteral("needs --max-stake")},
+            {{QStringLiteral("--table-limit"), QStringLiteral("zero=5")},
+             QStringLiteral("unknown item \"zero\"")},
+            {{QStringLiteral("--losing-streak"), QStringLiteral("-2")}, QStringLiteral("bad count")},
+            {{QStringLiteral("--only"), QStringLiteral("PLAYER"), QStringLiteral("--method"),
+              QStringLiteral("BANKER")},
+             QStringLiteral("name it with --only")},
+        };
+        for (const auto &[args, message] : refused) {
+            QCOMPARE(
+                runNoxsim(args + QStringList{QStringLiteral("--shoes"), QStringLiteral("1")}, &out, &err), 2);
+            QVERIFY2(err.contains(message), qPrintable(args.join(u' ') + QStringLiteral(": ") + err));
+        }
     }
 
     void badHistoriesEndWithAMessage()

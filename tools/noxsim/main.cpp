@@ -289,8 +289,35 @@ struct RunCommandLine {
             "(noxsim roads --help)."));
         parser.addPositionalArgument(QStringLiteral("history"),
                                      QStringLiteral("History file to replay (omit to deal shoes or spins)."));
-        parser.addOptions({game, shoes, spins, seed, jobs, shard, method, all, montante, chip, capital,
-                           stopLoss, takeProfit, library, quiet, listMethods, listMontantes});
+        parser.addOptions({game,
+                           shoes,
+                           spins,
+                           seed,
+                           jobs,
+                           shard,
+                           method,
+                           all,
+                           only,
+                           montante,
+                           chip,
+                           capital,
+                           stopLoss,
+                           takeProfit,
+                           library,
+                           stopAtLossLimit,
+                           stopAtGainLimit,
+                           losingStreak,
+                           stakedCoups,
+                           sessionMinutes,
+                           coupSeconds,
+                           trailingTrigger,
+                           trailingDrop,
+                           maxStake,
+                           refuseAboveMaxStake,
+                           tableLimit,
+                           quiet,
+                           listMethods,
+                           listMontantes});
         parser.addOptions(outputOptions());
     }
 
@@ -323,6 +350,12 @@ struct RunCommandLine {
                                     QStringLiteral("Activate a method by name (repeatable)."),
                                     QStringLiteral("name")};
     const QCommandLineOption all{QStringLiteral("all"), QStringLiteral("Activate every method.")};
+    const QCommandLineOption only{
+        QStringLiteral("only"),
+        QStringLiteral("Evaluate only this method (repeatable) and the methods an automatic one among them "
+                       "ranks; the others are not played at all, so a backtest costs what its methods cost. "
+                       "--method and --all then choose among these."),
+        QStringLiteral("name")};
     const QCommandLineOption montante{
         QStringLiteral("montante"),
         QStringLiteral("Progression of a bet kind, e.g. cs=\"Masse égale\" (repeatable)."),
@@ -343,6 +376,45 @@ struct RunCommandLine {
         QStringLiteral("library"),
         QStringLiteral("Progression library file to use instead of the built-in one."),
         QStringLiteral("file")};
+    // The session guards: each stops the betting of a session (the methods play on).
+    const QCommandLineOption stopAtLossLimit{QStringLiteral("stop-at-loss-limit"),
+                                             QStringLiteral("Stop a session's betting at its loss limit.")};
+    const QCommandLineOption stopAtGainLimit{QStringLiteral("stop-at-gain-limit"),
+                                             QStringLiteral("Stop a session's betting at its gain limit.")};
+    const QCommandLineOption losingStreak{QStringLiteral("losing-streak"),
+                                          QStringLiteral("Stop after this many losing coups in a row."),
+                                          QStringLiteral("n")};
+    const QCommandLineOption stakedCoups{QStringLiteral("staked-coups"),
+                                         QStringLiteral("Stop after this many coups played with a stake."),
+                                         QStringLiteral("n")};
+    const QCommandLineOption sessionMinutes{QStringLiteral("session-minutes"),
+                                            QStringLiteral("Stop once a session has lasted this many minutes "
+                                                           "(at --coup-seconds a coup)."),
+                                            QStringLiteral("n")};
+    const QCommandLineOption coupSeconds{
+        QStringLiteral("coup-seconds"),
+        QStringLiteral("Simulated time of a coup for --session-minutes (default %1).")
+            .arg(NoxSimulator::kDefaultCoupSeconds),
+        QStringLiteral("n")};
+    const QCommandLineOption trailingTrigger{
+        QStringLiteral("trailing-trigger"),
+        QStringLiteral("Arm the trailing stop once the result has reached this amount."),
+        QStringLiteral("amount")};
+    const QCommandLineOption trailingDrop{
+        QStringLiteral("trailing-drop"),
+        QStringLiteral("Armed trailing stop: stop when the result falls this far below its highest point."),
+        QStringLiteral("amount")};
+    const QCommandLineOption maxStake{
+        QStringLiteral("max-stake"),
+        QStringLiteral("Largest stake of a coup: a larger one is lowered to it."), QStringLiteral("amount")};
+    const QCommandLineOption refuseAboveMaxStake{
+        QStringLiteral("refuse-above-max-stake"),
+        QStringLiteral("With --max-stake: a larger coup is not placed at all instead of lowered.")};
+    const QCommandLineOption tableLimit{
+        QStringLiteral("table-limit"),
+        QStringLiteral("The table's maximum on an item, e.g. banker=500 (player, banker, tie; repeatable): "
+                       "a larger stake on it is not placed."),
+        QStringLiteral("item=amount")};
     const QCommandLineOption quiet{QStringLiteral("quiet"), QStringLiteral("No progress bar.")};
     const QCommandLineOption listMethods{QStringLiteral("list-methods"),
                                          QStringLiteral("List the methods and stop.")};
@@ -357,6 +429,76 @@ struct RunSettings {
     int jobs = 1;
     bool listing = false; // --list-methods or --list-montantes: no shoe is dealt
 };
+
+// Reads the session guards; false with the message. Whether they fit together is the
+// simulator's check, the one the settings of the application make.
+bool readGuards(const RunCommandLine &cl, NoxSimulator::Config *config, QString *error)
+{
+    const QCommandLineParser &parser = cl.parser;
+    NoxGuards &g = config->guards;
+    g.lossLimitStops = parser.isSet(cl.stopAtLossLimit);
+    g.gainLimitStops = parser.isSet(cl.stopAtGainLimit);
+    const QPair<const QCommandLineOption *, int *> counts[] = {{&cl.losingStreak, &g.losingStreak},
+                                                               {&cl.stakedCoups, &g.stakedCoups},
+                                                               {&cl.sessionMinutes, &g.sessionMinutes},
+                                                               {&cl.coupSeconds, &config->coupSeconds}};
+    for (const auto &[option, field] : counts) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        bool ok = false;
+        *field = parser.value(*option).toInt(&ok);
+        if (!ok || *field < 0) {
+            *error = QStringLiteral("bad count \"%1\" for --%2")
+                         .arg(parser.value(*option), option->names().first());
+            return false;
+        }
+    }
+    const QPair<const QCommandLineOption *, qint64 *> amounts[] = {{&cl.trailingTrigger, &g.trailingTrigger},
+                                                                   {&cl.trailingDrop, &g.trailingDrop},
+                                                                   {&cl.maxStake, &g.maxStake}};
+    for (const auto &[option, field] : amounts) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        int cents = 0;
+        if (!amount(parser.value(*option), &cents) || cents < 0) {
+            *error = QStringLiteral("bad amount \"%1\" for --%2")
+                         .arg(parser.value(*option), option->names().first());
+            return false;
+        }
+        *field = cents;
+    }
+    g.maxStakeRule =
+        parser.isSet(cl.refuseAboveMaxStake) ? NoxGuards::StakeRule::Refuse : NoxGuards::StakeRule::Cap;
+    if (parser.isSet(cl.refuseAboveMaxStake) && g.maxStake == 0) {
+        *error = QStringLiteral("--refuse-above-max-stake needs --max-stake");
+        return false;
+    }
+    QMap<QString, QString> limits;
+    if (!keyValues(parser.values(cl.tableLimit), "table-limit", &limits, error)) {
+        return false;
+    }
+    for (auto it = limits.cbegin(); it != limits.cend(); ++it) {
+        const QString item = it.key().toLower();
+        qint64 *field = item == u"player"   ? &g.tableLimitPlayer
+                        : item == u"banker" ? &g.tableLimitBanker
+                        : item == u"tie"    ? &g.tableLimitTie
+                                            : nullptr;
+        int cents = 0;
+        if (!field) {
+            *error =
+                QStringLiteral("unknown item \"%1\" for --table-limit (player, banker, tie)").arg(it.key());
+            return false;
+        }
+        if (!amount(it.value(), &cents) || cents <= 0) {
+            *error = QStringLiteral("bad table limit \"%1\" for %2").arg(it.value(), it.key());
+            return false;
+        }
+        *field = cents;
+    }
+    return true;
+}
 
 // Reads the game, the methods, the money, the report and the job count; false with the message.
 bool readRunSettings(const RunCommandLine &cl, RunSettings *settings, QString *error)
@@ -401,6 +543,10 @@ bool readRunSettings(const RunCommandLine &cl, RunSettings *settings, QString *e
             }
             *field = cents;
         }
+    }
+    config.only = parser.values(cl.only);
+    if (!readGuards(cl, &config, error)) {
+        return false;
     }
     if (!readOutput(parser, &settings->output, error)) {
         return false;
@@ -546,7 +692,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("noxsim"));
-    QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false"));
+    // The engine tells of every guard stop at info level; a backtest counts them instead.
+    QLoggingCategory::setFilterRules(QStringLiteral("nox.*.debug=false\nnox.engine.info=false"));
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && arguments.at(1) == u"merge") {
         return runMerge(QStringList{arguments.first()} + arguments.mid(2));

@@ -98,6 +98,25 @@ QString chanceNote(const NoxSimResult &result)
         .arg(beyond);
 }
 
+QString guardName(NoxGuardStop::Rule rule)
+{
+    switch (rule) {
+    case NoxGuardStop::Rule::LossLimit:
+        return QStringLiteral("loss limit");
+    case NoxGuardStop::Rule::GainLimit:
+        return QStringLiteral("gain limit");
+    case NoxGuardStop::Rule::TrailingStop:
+        return QStringLiteral("trailing stop");
+    case NoxGuardStop::Rule::LosingStreak:
+        return QStringLiteral("losing streak");
+    case NoxGuardStop::Rule::StakedCoups:
+        return QStringLiteral("staked coups");
+    case NoxGuardStop::Rule::SessionTime:
+        return QStringLiteral("session time");
+    }
+    return {};
+}
+
 QString bankrollSection(const NoxSimResult &result, bool baccarat)
 {
     const NoxSimBankroll &b = result.bankroll;
@@ -124,6 +143,16 @@ QString bankrollSection(const NoxSimResult &result, bool baccarat)
         out += QStringLiteral(
                    "  sessions that stopped betting when a stake passed the engine's money limit %1\n")
                    .arg(b.moneyLimitSessions());
+    }
+    if (result.run.value(QStringLiteral("settings")).toObject().contains(QStringLiteral("guards"))) {
+        QStringList rules;
+        for (int i = 0; i < NoxSimBankroll::kGuardRules; ++i) {
+            const auto rule = NoxGuardStop::Rule(i);
+            rules << QStringLiteral("%1 %2").arg(guardName(rule)).arg(b.guardSessions(rule));
+        }
+        out += QStringLiteral("  sessions a guard stopped %1: %2\n")
+                   .arg(b.guardSessions())
+                   .arg(rules.join(u", "));
     }
     out += QStringLiteral("  coups won %1, lost %2; total staked %3; largest stake of the run %4\n")
                .arg(b.coupsWon())

@@ -5,13 +5,16 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
+#include "engine/noxjournalcodec.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QMetaEnum>
 
 #include <algorithm>
+#include <limits>
 
 namespace Nox {
 
@@ -84,6 +87,13 @@ bool NoxSimulator::prepare(QString *error)
         return false;
     }
 
+    if (!m_config.only.isEmpty()) {
+        const QStringList unknown = m_engine->retainMethods(m_config.only);
+        if (!unknown.isEmpty()) {
+            *error = QStringLiteral("unknown method \"%1\" (--list-methods shows them)").arg(unknown.first());
+            return false;
+        }
+    }
     m_states = m_engine->methodStates();
     if (m_states.isEmpty()) {
         *error = QStringLiteral("this build has no method catalogue for %1")
@@ -95,7 +105,9 @@ bool NoxSimulator::prepare(QString *error)
             return s->method()->name() == name;
         });
         if (it == m_states.end()) {
-            *error = QStringLiteral("unknown method \"%1\" (--list-methods shows them)").arg(name);
+            *error = m_config.only.isEmpty()
+                         ? QStringLiteral("unknown method \"%1\" (--list-methods shows them)").arg(name)
+                         : QStringLiteral("method \"%1\" is not evaluated (name it with --only)").arg(name);
             return false;
         }
     }
@@ -129,6 +141,23 @@ bool NoxSimulator::prepare(QString *error)
             QStringLiteral("the capital is above the engine's limit of %1").arg(NoxEngine::kMaxMoney / 100);
         return false;
     }
+    // The smallest chip the active methods stake with.
+    int smallestChip = std::numeric_limits<int>::max();
+    for (const NoxMethodState *s : std::as_const(m_states)) {
+        if (m_config.activateAll || m_config.methods.contains(s->method()->name())) {
+            smallestChip = std::min(smallestChip, f.config(s->method()->type()).jetonOrigine);
+        }
+    }
+    if (const QString refused = m_config.guards.refusal(smallestChip); !refused.isEmpty()) {
+        *error = QStringLiteral("the guards cannot be used: %1").arg(refused);
+        return false;
+    }
+    if (m_config.coupSeconds <= 0) {
+        *error = QStringLiteral("a coup must take at least one second");
+        return false;
+    }
+    f.guards = m_config.guards;
+    m_engine->setClock(&m_clock);
     m_engine->setFinancialConfig(f);
     m_financial = m_engine->financial();
 
@@ -157,6 +186,7 @@ bool NoxSimulator::prepare(QString *error)
 
 void NoxSimulator::startSession()
 {
+    m_clock.set(0);
     m_engine->setFinancialConfig(m_financial);
     // Money, progressions and warnings start again; so do the methods (which also
     // deactivates them).
@@ -184,17 +214,7 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
     session.coups = int(values.size());
     bool closed = false;
     const auto closeMoney = [&] {
-        const NoxFinancial f = m_engine->financial();
-        const NoxFinancialStats stats = m_engine->financialStats();
-        session.result = qint64(f.capital) - f.capitalOrigine;
-        session.lowestCapital = f.capitalMin;
-        session.highestCapital = f.capitalMax;
-        session.coupsWon = stats.betWinCount;
-        session.coupsLost = stats.betLossCount;
-        for (const NoxNotification &n : m_engine->notifications()) {
-            session.gainLimit = session.gainLimit || n.type == NoxNotification::GainLimit;
-            session.lossLimit = session.lossLimit || n.type == NoxNotification::LossLimit;
-        }
+        readMoney(&session);
         closed = true;
     };
     qsizetype played = 0;
@@ -214,6 +234,7 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
         int stake = m_engine->financial().mise;
         NoxChanceModel::Coup chance =
             stake > 0 ? m_chance->bets(m_engine->itemsToPlay()) : NoxChanceModel::Coup{};
+        m_clock.advance(qint64(m_config.coupSeconds) * 1000);
         m_engine->playValueInternal(v, true);
         if (refused()) {
             // The engine refuses a coup whose stake and capital pass its money limit. The
@@ -244,6 +265,47 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
     ++into->shoeCount;
 }
 
+void NoxSimulator::readMoney(NoxSimBankroll::Session *session) const
+{
+    const NoxFinancial f = m_engine->financial();
+    const NoxFinancialStats stats = m_engine->financialStats();
+    session->result = qint64(f.capital) - f.capitalOrigine;
+    session->lowestCapital = f.capitalMin;
+    session->highestCapital = f.capitalMax;
+    session->coupsWon = stats.betWinCount;
+    session->coupsLost = stats.betLossCount;
+    for (const NoxNotification &n : m_engine->notifications()) {
+        session->gainLimit = session->gainLimit || n.type == NoxNotification::GainLimit;
+        session->lossLimit = session->lossLimit || n.type == NoxNotification::LossLimit;
+    }
+    if (const std::optional<NoxGuardStop> stop = m_engine->guardStopRule()) {
+        session->guardStop = stop->rule;
+    }
+}
+
+NoxSimBankroll::Session NoxSimulator::playSession(const QList<int> &values)
+{
+    startSession();
+    NoxSimBankroll::Session session;
+    qsizetype played = 0;
+    for (int v : values) {
+        if (m_engine->isSuspended()) {
+            break;
+        }
+        m_clock.advance(qint64(m_config.coupSeconds) * 1000);
+        m_engine->playValueInternal(v, true);
+        if (m_engine->playedValues().size() == played) {
+            // A stake and the capital past the engine's money limit: the session stops there.
+            session.moneyLimit = true;
+            break;
+        }
+        ++played;
+    }
+    session.coups = int(played);
+    readMoney(&session);
+    return session;
+}
+
 QJsonObject NoxSimulator::settings() const
 {
     QJsonObject montantes;
@@ -255,11 +317,26 @@ QJsonObject NoxSimulator::settings() const
         }
         chips.insert(kindKey(kind), m_financial.config(kind).jetonOrigine / 100.0);
     }
-    return QJsonObject{
+    QJsonObject settings{
         {QStringLiteral("game"), m_config.baccarat ? QStringLiteral("baccarat") : QStringLiteral("roulette")},
         {QStringLiteral("montantes"), montantes},
         {QStringLiteral("chips"), chips},
         {QStringLiteral("library"), libraryDigest(m_config.library)}};
+    // Written only when set, so that the results of runs without them still compare equal.
+    if (!m_config.only.isEmpty()) {
+        QStringList only = m_config.only;
+        only.sort();
+        only.removeDuplicates();
+        settings.insert(QStringLiteral("only"), QJsonArray::fromStringList(only));
+    }
+    if (m_config.guards != NoxGuards{}) {
+        QJsonObject guards = NoxJournalCodec::toJson(m_config.guards);
+        if (m_config.guards.sessionMinutes > 0) {
+            guards.insert(QStringLiteral("coupSeconds"), m_config.coupSeconds);
+        }
+        settings.insert(QStringLiteral("guards"), guards);
+    }
+    return settings;
 }
 
 QStringList NoxSimulator::methodNames() const

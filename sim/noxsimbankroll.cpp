@@ -29,6 +29,9 @@ void NoxSimBankroll::addSession(const Session &s)
     one.m_gainLimitSessions = s.gainLimit ? 1 : 0;
     one.m_lossLimitSessions = s.lossLimit ? 1 : 0;
     one.m_moneyLimitSessions = s.moneyLimit ? 1 : 0;
+    if (s.guardStop) {
+        one.m_guardSessions[size_t(*s.guardStop)] = 1;
+    }
     append(one);
 }
 
@@ -52,6 +55,9 @@ void NoxSimBankroll::append(const NoxSimBankroll &other)
     m_gainLimitSessions += other.m_gainLimitSessions;
     m_lossLimitSessions += other.m_lossLimitSessions;
     m_moneyLimitSessions += other.m_moneyLimitSessions;
+    for (size_t i = 0; i < m_guardSessions.size(); ++i) {
+        m_guardSessions[i] += other.m_guardSessions[i];
+    }
     m_expected += other.m_expected;
     m_variance += other.m_variance;
 }
@@ -67,8 +73,41 @@ bool sumFits(T a, T b)
 
 } // namespace
 
+const char *NoxSimBankroll::guardKey(NoxGuardStop::Rule rule)
+{
+    switch (rule) {
+    case NoxGuardStop::Rule::LossLimit:
+        return "lossLimit";
+    case NoxGuardStop::Rule::GainLimit:
+        return "gainLimit";
+    case NoxGuardStop::Rule::TrailingStop:
+        return "trailingStop";
+    case NoxGuardStop::Rule::LosingStreak:
+        return "losingStreak";
+    case NoxGuardStop::Rule::StakedCoups:
+        return "stakedCoups";
+    case NoxGuardStop::Rule::SessionTime:
+        return "sessionTime";
+    }
+    return "";
+}
+
+qint64 NoxSimBankroll::guardSessions() const
+{
+    qint64 total = 0;
+    for (qint64 n : m_guardSessions) {
+        total += n;
+    }
+    return total;
+}
+
 bool NoxSimBankroll::canAppend(const NoxSimBankroll &other) const
 {
+    for (size_t i = 0; i < m_guardSessions.size(); ++i) {
+        if (!sumFits(m_guardSessions[i], other.m_guardSessions[i])) {
+            return false;
+        }
+    }
     return sumFits(m_sessions, other.m_sessions) && sumFits(m_coups, other.m_coups) &&
            sumFits(m_result, other.m_result) && sumFits(m_staked, other.m_staked) &&
            sumFits(m_coupsWon, other.m_coupsWon) && sumFits(m_coupsLost, other.m_coupsLost) &&
@@ -92,7 +131,10 @@ bool NoxSimBankroll::isConsistent(qint64 maxCoups, qint64 maxStake) const
         static_cast<long double>(m_coups) <= static_cast<long double>(m_sessions) * maxCoups &&
         m_coupsWon >= 0 && m_coupsLost >= 0 && m_coupsWon <= m_coups && m_coupsLost <= m_coups - m_coupsWon &&
         m_gainLimitSessions >= 0 && m_gainLimitSessions <= m_sessions && m_lossLimitSessions >= 0 &&
-        m_lossLimitSessions <= m_sessions && m_moneyLimitSessions >= 0 && m_moneyLimitSessions <= m_sessions;
+        m_lossLimitSessions <= m_sessions && m_moneyLimitSessions >= 0 &&
+        m_moneyLimitSessions <= m_sessions &&
+        std::all_of(m_guardSessions.begin(), m_guardSessions.end(), [](qint64 n) { return n >= 0; }) &&
+        guardSessions() <= m_sessions;
     const bool stakes = m_largestStake >= 0 && m_largestStake <= maxStake && m_staked >= m_largestStake &&
                         static_cast<long double>(m_staked) <= static_cast<long double>(m_coups) * maxStake;
     const bool results =
@@ -131,7 +173,7 @@ double units(qint64 hundredths)
 QJsonObject NoxSimBankroll::toJson() const
 {
     // Amounts in currency units; the chance sums in hundredths.
-    return QJsonObject{
+    QJsonObject json{
         {QStringLiteral("capital"), units(capital)},
         {QStringLiteral("stopLoss"), units(stopLoss)},
         {QStringLiteral("takeProfit"), units(takeProfit)},
@@ -155,6 +197,15 @@ QJsonObject NoxSimBankroll::toJson() const
         {QStringLiteral("chance"), QJsonObject{{QStringLiteral("result"), m_expected.toString()},
                                                {QStringLiteral("variance"), m_variance.toString()}}},
     };
+    // Only when a guard stopped a session: results of runs without guards keep their form.
+    if (guardSessions() > 0) {
+        QJsonObject guards;
+        for (int i = 0; i < kGuardRules; ++i) {
+            guards.insert(QLatin1String(guardKey(NoxGuardStop::Rule(i))), m_guardSessions[size_t(i)]);
+        }
+        json.insert(QStringLiteral("guardSessions"), guards);
+    }
+    return json;
 }
 
 bool NoxSimBankroll::fromJson(const QJsonObject &object, NoxSimBankroll *bankroll)
@@ -194,6 +245,16 @@ bool NoxSimBankroll::fromJson(const QJsonObject &object, NoxSimBankroll *bankrol
     b.m_gainLimitSessions = count("gainLimitSessions");
     b.m_lossLimitSessions = count("lossLimitSessions");
     b.m_moneyLimitSessions = count("moneyLimitSessions");
+    // Absent from the results of runs in which no guard stopped a session.
+    if (const QJsonValue guards = object.value(QStringLiteral("guardSessions")); !guards.isUndefined()) {
+        ok = ok && guards.isObject();
+        const QJsonObject byRule = guards.toObject();
+        for (int i = 0; i < kGuardRules; ++i) {
+            const QJsonValue v = byRule.value(QLatin1String(guardKey(NoxGuardStop::Rule(i))));
+            ok = ok && v.isDouble() && v.toDouble() >= 0 && v.toDouble() < 9e15;
+            b.m_guardSessions[size_t(i)] = v.toInteger();
+        }
+    }
     b.m_expected = sum("result");
     b.m_variance = sum("variance");
     if (!ok) {

@@ -5,6 +5,7 @@
 
 #include "core/noxhistoryreader.h"
 #include "money/noxfinancial.h"
+#include "noxsimclock.h"
 
 #include <QJsonObject>
 #include <QMap>
@@ -42,7 +43,17 @@ public:
         std::optional<int> stopLoss;
         std::optional<int> takeProfit;
         QString library; ///< progression library file; empty: the built-in one
+        /// Evaluate only these methods and the candidates an automatic one among them ranks
+        /// (empty: the whole catalogue); the methods activated must be among them.
+        QStringList only;
+        /// The session guards: stop rules and stake limits, all off by default.
+        NoxGuards guards;
+        /// The time a coup takes, for the session-time guard (simulated, never waited).
+        int coupSeconds = kDefaultCoupSeconds;
     };
+
+    /// About the pace of a live baccarat table.
+    static constexpr int kDefaultCoupSeconds = 50;
 
     explicit NoxSimulator(Config config);
     ~NoxSimulator();
@@ -54,6 +65,10 @@ public:
     [[nodiscard]] NoxSimResult emptyResult(const QJsonObject &run) const;
     /// Plays one shoe as a session and adds it to `into` (a result of emptyResult()).
     void playShoe(const QList<int> &values, NoxSimResult *into);
+    /// Plays one session for its money alone (no method record): from the configured start
+    /// until a guard suspends the betting, the engine's money limit refuses a coup or the
+    /// values run out. Its coups are those played.
+    [[nodiscard]] NoxSimBankroll::Session playSession(const QList<int> &values);
 
     [[nodiscard]] NoxEngine &engine() { return *m_engine; }
     /// The settings that shape the results, for the run description.
@@ -75,6 +90,8 @@ public:
 private:
     /// Configured capital, methods and fresh progressions: the start of every session.
     void startSession();
+    /// The money of the session played so far.
+    void readMoney(NoxSimBankroll::Session *session) const;
 
     Config m_config;
     std::unique_ptr<NoxEngine> m_engine;
@@ -82,6 +99,7 @@ private:
     QList<NoxMethodState *> m_states;
     QList<int> m_activeIds;
     const NoxChanceModel *m_chance = nullptr;
+    NoxSimClock m_clock;
 };
 
 } // namespace Nox

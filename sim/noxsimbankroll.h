@@ -3,7 +3,12 @@
 #include "noxchancemodel.h"
 #include "noxexactsum.h"
 
+#include "money/noxguardstop.h"
+
 #include <QJsonObject>
+
+#include <array>
+#include <optional>
 
 namespace Nox {
 
@@ -24,10 +29,16 @@ public:
         qint64 highestCapital = 0;
         int coupsWon = 0; ///< coups that raised the capital
         int coupsLost = 0;
-        bool gainLimit = false;  ///< the take-profit warning came
-        bool lossLimit = false;  ///< the stop-loss warning came
-        bool moneyLimit = false; ///< betting stopped at the engine's money limit
+        bool gainLimit = false;                      ///< the take-profit warning came
+        bool lossLimit = false;                      ///< the stop-loss warning came
+        bool moneyLimit = false;                     ///< betting stopped at the engine's money limit
+        std::optional<NoxGuardStop::Rule> guardStop; ///< the session guard that stopped it
     };
+
+    /// How many session guard rules there are (NoxGuardStop::Rule).
+    static constexpr int kGuardRules = int(NoxGuardStop::Rule::SessionTime) + 1;
+    /// The key of a rule in the JSON results.
+    [[nodiscard]] static const char *guardKey(NoxGuardStop::Rule rule);
 
     /// Session budget and limits (hundredths); equal in every part of a run.
     int capital = 0;
@@ -62,6 +73,12 @@ public:
     [[nodiscard]] qint64 lossLimitSessions() const { return m_lossLimitSessions; }
     /// Sessions that stopped betting because a stake passed the engine's money limit.
     [[nodiscard]] qint64 moneyLimitSessions() const { return m_moneyLimitSessions; }
+    /// Sessions whose betting a session guard stopped, by rule.
+    [[nodiscard]] qint64 guardSessions(NoxGuardStop::Rule rule) const
+    {
+        return m_guardSessions[size_t(rule)];
+    }
+    [[nodiscard]] qint64 guardSessions() const;
     /// The result expected at the house edge for the bets placed, and its standard deviation.
     [[nodiscard]] double expectedResult() const { return m_expected.value(); }
     [[nodiscard]] double resultDeviation() const;
@@ -88,6 +105,7 @@ private:
     qint64 m_gainLimitSessions = 0;
     qint64 m_lossLimitSessions = 0;
     qint64 m_moneyLimitSessions = 0;
+    std::array<qint64, kGuardRules> m_guardSessions{};
     NoxExactSum m_expected;
     NoxExactSum m_variance;
 };
