@@ -14,6 +14,7 @@
 #include "uihistoryimport.h"
 #include "uimethodlistmodel.h"
 #include "uiplayedlistmodel.h"
+#include "uiriskestimate.h"
 #include "uitestsupport.h"
 #include "uiwrapper.h"
 
@@ -1030,6 +1031,54 @@ private slots:
         QCOMPARE(ui.summary().value<UISummary>().guardStop, QString());
         QVERIFY(ui.bet());
         QVERIFY(input.clickCount > 0);
+    }
+
+    // The risk estimate plays what the engine is set to: its active catalogue methods (a user
+    // method is left out), the current progressions and chips, the capital, the limits and the
+    // guards; the steps follow a change of progression.
+    void theRiskEstimateTakesTheEngineSettings()
+    {
+        EngineRoot root;
+        root.loadCatalogue();
+        UIWrapper ui(&root);
+        UIRiskEstimate *risk = ui.risk();
+        QVERIFY(risk);
+        QString error;
+        QVERIFY(risk->configuration(&error).simulation.methods.isEmpty());
+        QVERIFY(error.startsWith(QStringLiteral("Aucune méthode active")));
+        ui.setMethodActive(methodIdOf(*root.engine(), QStringLiteral("BANKER")), true);
+        ui.setMethodActive(methodIdOf(*root.engine(), QStringLiteral("AUTO Top")), true);
+        Nox::NoxFinancial f = root.engine()->financial();
+        f.cs.jeton = 250;
+        f.capital = 54321;
+        f.stopLoss = -2000;
+        f.takeProfit = 3000;
+        f.guards.losingStreak = 5;
+        f.guards.tableLimitBanker = 4000;
+        root.engine()->setFinancialConfig(f);
+        QSignalSpy steps(risk, &UIRiskEstimate::stepsChanged);
+        ui.setCurrentMontante(QStringLiteral("cs"), QStringLiteral("Martingale classique"));
+        QVERIFY(steps.count() >= 1);
+        const Nox::NoxRiskEstimate::Config config = risk->configuration(&error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(config.simulation.methods,
+                 (QStringList{QStringLiteral("BANKER"), QStringLiteral("AUTO Top")}));
+        QCOMPARE(config.simulation.montantes.value(QStringLiteral("cs")),
+                 QStringLiteral("Martingale classique"));
+        QCOMPARE(config.simulation.chips.value(QStringLiteral("cs")), 250);
+        QCOMPARE(config.simulation.capital, std::optional(54321));
+        QCOMPARE(config.simulation.stopLoss, std::optional(-2000));
+        QCOMPARE(config.simulation.takeProfit, std::optional(3000));
+        QCOMPARE(config.simulation.guards, f.guards);
+        QVERIFY(config.background);
+        // Doubling from the current chip of 2.50: the fifth step, 40.00, is at the banker limit
+        // of 40.00 and within it; the sixth, 80.00, passes it.
+        const QVariantList rows = risk->steps();
+        QVERIFY(rows.size() > 6);
+        QCOMPARE(rows.at(0).toMap().value(QStringLiteral("stake")).toDouble(), 250.0);
+        QVERIFY(!rows.at(4).toMap().value(QStringLiteral("overTable")).toBool());
+        QVERIFY(rows.at(5).toMap().value(QStringLiteral("overTable")).toBool());
+        QVERIFY(risk->stepWarnings().first().startsWith(QStringLiteral("Palier 6 : mise de 80.00")));
     }
 
     void betPlacesTheProposedStakesOrSaysWhyNot()

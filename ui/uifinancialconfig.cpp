@@ -17,7 +17,7 @@ UIFinancialConfig::UIFinancialConfig(QObject *parent)
     }
 }
 
-void UIFinancialConfig::writeAmount(int NoxFinancial::*field, int value)
+void UIFinancialConfig::writeAmount(int NoxFinancial::*field, int value, void (UIFinancialConfig::*notify)())
 {
     if (m_financial.*field == value) {
         return;
@@ -26,6 +26,7 @@ void UIFinancialConfig::writeAmount(int NoxFinancial::*field, int value)
     if (m_engine) {
         m_engine->setFinancialConfig(m_financial);
     }
+    emit(this->*notify)();
 }
 
 void UIFinancialConfig::writeKind(NoxMethodeTypeConfig NoxFinancial::*field,
@@ -59,18 +60,21 @@ void UIFinancialConfig::writeKind(NoxMethodeTypeConfig NoxFinancial::*field,
 void UIFinancialConfig::setCapitalOrigine(int value)
 {
     writeAmount(&NoxFinancial::capitalOrigine,
-                int(UIInputRules::clampStored(QStringLiteral("capital"), value)));
+                int(UIInputRules::clampStored(QStringLiteral("capital"), value)),
+                &UIFinancialConfig::capitalOrigineChanged);
 }
 
 void UIFinancialConfig::setStopLoss(int value)
 {
-    writeAmount(&NoxFinancial::stopLoss, int(UIInputRules::clampStored(QStringLiteral("stopLoss"), value)));
+    writeAmount(&NoxFinancial::stopLoss, int(UIInputRules::clampStored(QStringLiteral("stopLoss"), value)),
+                &UIFinancialConfig::stopLossChanged);
 }
 
 void UIFinancialConfig::setTakeProfit(int value)
 {
     writeAmount(&NoxFinancial::takeProfit,
-                int(UIInputRules::clampStored(QStringLiteral("takeProfit"), value)));
+                int(UIInputRules::clampStored(QStringLiteral("takeProfit"), value)),
+                &UIFinancialConfig::takeProfitChanged);
 }
 
 void UIFinancialConfig::setPleinConfig(const UIMethodeTypeConfig &value)

@@ -85,7 +85,7 @@ signals:
     void persoConfigChanged();
 
 private:
-    void writeAmount(int Nox::NoxFinancial::*field, int value);
+    void writeAmount(int Nox::NoxFinancial::*field, int value, void (UIFinancialConfig::*notify)());
     void writeKind(Nox::NoxMethodeTypeConfig Nox::NoxFinancial::*field, const UIMethodeTypeConfig &value,
                    bool restartsChip, void (UIFinancialConfig::*notify)());
 

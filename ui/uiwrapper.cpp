@@ -26,6 +26,7 @@
 #include "uimethodlistmodel.h"
 #include "uinotificationmodel.h"
 #include "uiplayedlistmodel.h"
+#include "uiriskestimate.h"
 #include "uiroads.h"
 
 #include <QBuffer>
@@ -219,6 +220,16 @@ UIWrapper::UIWrapper(QObject *parent)
     buildKeypad();
     m_playedItems = new UIPlayedListModel(this);
     m_roads = new UIRoads(m_engine, this);
+    m_risk = new UIRiskEstimate(m_engine, this);
+    // The steps follow the settings they depend on (not the capital of every coup: the table
+    // takes it when the settings page asks again).
+    for (auto changed : {&UIFinancialConfig::capitalOrigineChanged, &UIFinancialConfig::stopLossChanged,
+                         &UIFinancialConfig::pleinConfigChanged, &UIFinancialConfig::csConfigChanged,
+                         &UIFinancialConfig::colConfigChanged, &UIFinancialConfig::douzConfigChanged,
+                         &UIFinancialConfig::sixtConfigChanged, &UIFinancialConfig::transConfigChanged}) {
+        connect(m_financial, changed, m_risk, &UIRiskEstimate::refreshSteps);
+    }
+    connect(this, &UIWrapper::currentMontantesChanged, m_risk, &UIRiskEstimate::refreshSteps);
     m_historyImport = new UIHistoryImport(m_engine, this);
     connect(m_historyImport, &UIHistoryImport::messageChanged, this, &UIWrapper::importMessageChanged);
 

@@ -25,6 +25,7 @@ class UIMethodListModel;
 class UINotificationModel;
 class UIPlayedListModel;
 class UIRoads;
+class UIRiskEstimate;
 
 namespace Nox {
 class NoxBetPlacement;
@@ -56,6 +57,7 @@ class UIWrapper : public QObject
     Q_MOC_INCLUDE("uimethodlistmodel.h")
     Q_MOC_INCLUDE("uinotificationmodel.h")
     Q_MOC_INCLUDE("uiplayedlistmodel.h")
+    Q_MOC_INCLUDE("uiriskestimate.h")
     Q_MOC_INCLUDE("uiroads.h")
     Q_MOC_INCLUDE(<QQuickWindow>)
     QML_ELEMENT
@@ -65,6 +67,8 @@ class UIWrapper : public QObject
     Q_PROPERTY(UIPlayedListModel *playedItems READ playedItems WRITE setPlayedItems NOTIFY playedItemsChanged)
     /// The scoreboard of the current shoe (baccarat edition; empty in the roulette edition).
     Q_PROPERTY(UIRoads *roads READ roads CONSTANT)
+    /// What the current progression can cost: its steps and the estimated risk of a session.
+    Q_PROPERTY(UIRiskEstimate *risk READ risk CONSTANT)
     Q_PROPERTY(QVariant summary READ summary NOTIFY summaryChanged)
     Q_PROPERTY(QVariant methodConfig READ methodConfig NOTIFY methodConfigChanged)
     Q_PROPERTY(QQuickWindow *mainWindow READ mainWindow CONSTANT)
@@ -112,6 +116,7 @@ public:
     [[nodiscard]] UIPlayedListModel *playedItems() const { return m_playedItems; }
     void setPlayedItems(UIPlayedListModel *model);
     [[nodiscard]] UIRoads *roads() const { return m_roads; }
+    [[nodiscard]] UIRiskEstimate *risk() const { return m_risk; }
     [[nodiscard]] QVariant summary() const { return QVariant::fromValue(m_summary); }
     [[nodiscard]] const UISummary &summaryRecord() const { return m_summary; }
     [[nodiscard]] QVariant methodConfig() const;
@@ -309,6 +314,7 @@ private:
     UIFilteredMethodListModel *m_splitMethods = nullptr;
     UIPlayedListModel *m_playedItems = nullptr;
     UIRoads *m_roads = nullptr;
+    UIRiskEstimate *m_risk = nullptr;
     QVariantMap m_keypad;
     QList<int> m_marked; ///< identifiers the previous items-to-play refresh listed, in its order
     int m_test = 0;

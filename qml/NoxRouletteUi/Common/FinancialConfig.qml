@@ -81,5 +81,12 @@ ColumnLayout {
         }
     }
 
+    RiskPanel {
+        objectName: "riskPanel"
+        Layout.fillWidth: true
+        Layout.topMargin: Theme.metrics.margin
+        kind: root.montanteType
+    }
+
     CapitalDialog { id: capitalDialog }
 }

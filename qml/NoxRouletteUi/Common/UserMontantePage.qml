@@ -240,6 +240,15 @@ AppPage {
                     onClicked: page.save()
                 }
             }
+
+            // What the kind's current progression costs (a progression saved here and chosen
+            // in "Gestion Financière" is shown once it is the current one).
+            RiskPanel {
+                objectName: "riskPanel"
+                Layout.fillWidth: true
+                Layout.topMargin: Theme.metrics.margin
+                kind: Theme.baccara ? "cs" : "plein"
+            }
         }
     }
 
