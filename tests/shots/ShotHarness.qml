@@ -47,6 +47,16 @@ UIMainWindow {
         }
     }
     function p0(): Item { return page() }
+    // Once the estimate is in: back to a flat stake and no method, then the section's end.
+    Timer {
+        id: riskTimer
+        interval: 500
+        onTriggered: {
+            const flick = win.p0().flickable
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), false)
+        }
+    }
     Timer {
         id: importTimer
         interval: 200
@@ -58,6 +68,16 @@ UIMainWindow {
         let item
         switch (shot) {
         case "settings_financial": openSection(0); break
+        case "settings_financial_risk": {
+            // A martingale on BANKER, estimated: the steps, their limits and the figures.
+            openSection(0)
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), true)
+            UIWrapper.setCurrentMontante("cs", "Martingale classique")
+            UIWrapper.risk.sessions = 2000
+            UIWrapper.risk.start()
+            riskTimer.restart()
+            break
+        }
         case "settings_capital": openSection(0).capitalDialog.open(); break
         case "settings_filters": openSection(1); break
         case "settings_parameters": {

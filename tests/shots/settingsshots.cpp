@@ -37,6 +37,7 @@ struct Shot {
 const Shot kShots[] = {
     {"settings", "/settings"},
     {"settings_financial", "/settings"},
+    {"settings_financial_risk", "/settings"},
     {"settings_capital", "/settings"},
     {"settings_filters", "/settings"},
     {"settings_parameters", "/settings"},

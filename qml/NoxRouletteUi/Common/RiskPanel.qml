@@ -22,7 +22,7 @@ ColumnLayout {
         return (hundredths / 100).toFixed(2)
     }
     function percent(share: real): string {
-        return (share * 100).toFixed(1) + " %"
+        return (share * 100).toFixed(1) + "\u00a0%"
     }
 
     spacing: Theme.metrics.spacing
@@ -82,7 +82,7 @@ ColumnLayout {
                 required property int index
                 readonly property var row: root.risk.steps[Math.floor(cell.index / 3)] || ({})
                 readonly property int column: cell.index % 3
-                readonly property bool past: row.overTable || row.overMaxStake || row.overCapital
+                readonly property bool past: !!(row.overTable || row.overMaxStake || row.overCapital)
                 Layout.fillWidth: column > 0
                 horizontalAlignment: column === 0 ? Text.AlignLeft : Text.AlignRight
                 font.pixelSize: Theme.fontSizes.small
@@ -147,14 +147,14 @@ ColumnLayout {
             objectName: "riskLossChance"
             font.weight: Font.DemiBold
             text: root.hasOutcome
-                  ? qsTr("Limite de perte avant la limite de gain : %1 (95 % : %2 – %3)")
+                  ? qsTr("Limite de perte avant la limite de gain : %1 (IC 95 % : %2 – %3)")
                         .arg(root.percent(root.outcome.loss)).arg(root.percent(root.outcome.lossLow))
                         .arg(root.percent(root.outcome.lossHigh))
                   : ""
         }
         MessageText {
             text: root.hasOutcome
-                  ? qsTr("Limite de gain : %1 (95 % : %2 – %3) · autre arrêt : %4 · fin des coups : %5")
+                  ? qsTr("Limite de gain : %1 (IC 95 % : %2 – %3) · autre arrêt : %4 · fin des coups : %5")
                         .arg(root.percent(root.outcome.gain)).arg(root.percent(root.outcome.gainLow))
                         .arg(root.percent(root.outcome.gainHigh)).arg(root.percent(root.outcome.other))
                         .arg(root.percent(root.outcome.unfinished))
@@ -178,8 +178,8 @@ ColumnLayout {
             color: Theme.colors.warning
             font.pixelSize: Theme.fontSizes.small
         }
-        // The distribution of the session results, from the lowest to the highest: the bins
-        // below a result of 0 in the colour of a loss.
+        // The distribution of the session results, from the lowest to the highest: ranges of
+        // losses in the colour of a loss, of gains in that of a gain.
         Row {
             id: histogram
             objectName: "riskHistogram"
@@ -198,8 +198,10 @@ ColumnLayout {
                     width: (histogram.width - (histogram.bins.length - 1)) / Math.max(histogram.bins.length, 1)
                     height: Math.max(1, 40 * bar.modelData / histogram.largest)
                     y: 40 - height
-                    color: root.outcome.low + (bar.index + 0.5) * histogram.binWidth < 0 ? Theme.colors.loss
-                                                                                          : Theme.colors.gain
+                    // A range of losses, of gains, or both.
+                    readonly property real from: root.outcome.low + bar.index * histogram.binWidth
+                    color: from + histogram.binWidth <= 0 ? Theme.colors.loss
+                                                          : from >= 0 ? Theme.colors.gain : Theme.colors.textMuted
                     opacity: 0.8
                 }
             }
