@@ -362,6 +362,86 @@
         <source>Nouvelle partie</source>
         <translation>New game</translation>
     </message>
+    <message>
+        <source>Arrêts de session</source>
+        <translation>Session stops</translation>
+    </message>
+    <message>
+        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0 = désactivé.</source>
+        <translation>A rule reached suspends the betting until “Resume”. 0 = off.</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de perte</source>
+        <translation>Stop at the loss limit</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de gain</source>
+        <translation>Stop at the gain limit</translation>
+    </message>
+    <message>
+        <source>Désactivées, les limites de perte et de gain ne font qu&apos;avertir.</source>
+        <translation>When off, the loss and gain limits only warn.</translation>
+    </message>
+    <message>
+        <source>Pertes de suite</source>
+        <translation>Losses in a row</translation>
+    </message>
+    <message>
+        <source>Coups misés</source>
+        <translation>Coups staked</translation>
+    </message>
+    <message>
+        <source>Durée (minutes)</source>
+        <translation>Length (minutes)</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : déclenchement</source>
+        <translation>Trailing stop: trigger</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : recul</source>
+        <translation>Trailing stop: fall</translation>
+    </message>
+    <message>
+        <source>Armé quand le gain de la session atteint le déclenchement, il arrête après un recul de ce montant depuis le plus haut.</source>
+        <translation>Armed once the session&apos;s gain reaches the trigger, it stops after a fall of this amount from the high.</translation>
+    </message>
+    <message>
+        <source>Mise maximale par coup</source>
+        <translation>Largest stake per coup</translation>
+    </message>
+    <message>
+        <source>Au-delà de la mise maximale</source>
+        <translation>Above the largest stake</translation>
+    </message>
+    <message>
+        <source>Plafonner</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Refuser</source>
+        <translation>Refuse</translation>
+    </message>
+    <message>
+        <source>Limites de la table</source>
+        <translation>Table limits</translation>
+    </message>
+    <message>
+        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0 = aucune limite.</source>
+        <translation>A stake above the limit is not placed. 0 = no limit.</translation>
+    </message>
+    <message>
+        <source>PLAYER</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>BANKER</source>
+        <translation>BANKER</translation>
+    </message>
+    <message>
+        <source>TIE</source>
+        <translation>TIE</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -376,6 +456,33 @@
     <message>
         <source>BANKER</source>
         <translation>BANKER</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadKey</name>
+    <message>
+        <source>Hors limite</source>
+        <translation>Over limit</translation>
+    </message>
+    <message>
+        <source>Refusée</source>
+        <translation>Refused</translation>
+    </message>
+    <message>
+        <source>Plafonnée</source>
+        <translation>Capped</translation>
+    </message>
+    <message>
+        <source>Au-dessus de la limite de la table : cette mise n&apos;est pas placée.</source>
+        <translation>Above the table&apos;s limit: this stake is not placed.</translation>
+    </message>
+    <message>
+        <source>Le coup dépasse la mise maximale : cette mise n&apos;est pas placée.</source>
+        <translation>The coup is above the largest stake: this stake is not placed.</translation>
+    </message>
+    <message>
+        <source>Abaissée pour que le coup reste dans la mise maximale.</source>
+        <translation>Lowered so that the coup stays within the largest stake.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +886,10 @@
     <message>
         <source>Arrêt : %1 min de session (limite %2 min)</source>
         <translation>Stop: %1 min of session (limit %2 min)</translation>
+    </message>
+    <message>
+        <source>Mise maximale : plafonner ou refuser, rien d&apos;autre.</source>
+        <translation>Largest stake: cap or refuse, nothing else.</translation>
     </message>
 </context>
 <context>
