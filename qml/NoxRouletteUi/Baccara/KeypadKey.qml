@@ -30,6 +30,8 @@ AbstractButton {
                                               ? qsTr("Abaissée pour que le coup reste dans la mise maximale.") : ""
 
     implicitHeight: Theme.metrics.keyHeight
+    // Inside the ring: a key with its label, its stake and a word under it uses the whole height.
+    padding: 5
     Accessible.name: label
     focusPolicy: Qt.NoFocus
 
@@ -74,10 +76,10 @@ AbstractButton {
             visible: key.limitWord.length > 0
             text: key.limitWord
             color: "white"
-            font.pixelSize: Theme.fontSizes.small + 1
+            font.pixelSize: Theme.fontSizes.small
             font.weight: Font.DemiBold
-            leftPadding: 6
-            rightPadding: 6
+            leftPadding: 5
+            rightPadding: 5
             background: Rectangle {
                 radius: height / 2
                 color: "#8c000000"

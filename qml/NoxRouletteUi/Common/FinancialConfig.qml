@@ -125,7 +125,7 @@ ColumnLayout {
         font.pixelSize: Theme.fontSizes.body + 1
         font.weight: Font.DemiBold
     }
-    Hint { text: qsTr("Une règle atteinte suspend les mises jusqu'à « Reprendre ». 0 = désactivé.") }
+    Hint { text: qsTr("Une règle atteinte suspend les mises jusqu'à « Reprendre ». 0 = désactivé.") }
 
     GuardSwitch { key: "lossLimitStops"; text: qsTr("Arrêt à la limite de perte") }
     GuardSwitch { key: "gainLimitStops"; text: qsTr("Arrêt à la limite de gain") }
@@ -230,7 +230,7 @@ ColumnLayout {
             text: qsTr("Limites de la table")
             font.weight: Font.DemiBold
         }
-        Hint { text: qsTr("Une mise au-dessus de la limite n'est pas placée. 0 = aucune limite.") }
+        Hint { text: qsTr("Une mise au-dessus de la limite n'est pas placée. 0 = aucune limite.") }
         GuardNumberField {
             objectName: "tableLimitPlayerInput"
             Layout.fillWidth: true

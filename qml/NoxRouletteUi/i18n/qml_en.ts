@@ -367,10 +367,6 @@
         <translation>Session stops</translation>
     </message>
     <message>
-        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0 = désactivé.</source>
-        <translation>A rule reached suspends the betting until “Resume”. 0 = off.</translation>
-    </message>
-    <message>
         <source>Arrêt à la limite de perte</source>
         <translation>Stop at the loss limit</translation>
     </message>
@@ -427,10 +423,6 @@
         <translation>Table limits</translation>
     </message>
     <message>
-        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0 = aucune limite.</source>
-        <translation>A stake above the limit is not placed. 0 = no limit.</translation>
-    </message>
-    <message>
         <source>PLAYER</source>
         <translation>PLAYER</translation>
     </message>
@@ -441,6 +433,14 @@
     <message>
         <source>TIE</source>
         <translation>TIE</translation>
+    </message>
+    <message>
+        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</source>
+        <translation>A rule reached suspends the betting until “Resume”. 0&#xa0;=&#xa0;off.</translation>
+    </message>
+    <message>
+        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</source>
+        <translation>A stake above the limit is not placed. 0&#xa0;=&#xa0;no limit.</translation>
     </message>
 </context>
 <context>

@@ -367,10 +367,6 @@
         <translation>Arrêts de session</translation>
     </message>
     <message>
-        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0 = désactivé.</source>
-        <translation>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0 = désactivé.</translation>
-    </message>
-    <message>
         <source>Arrêt à la limite de perte</source>
         <translation>Arrêt à la limite de perte</translation>
     </message>
@@ -427,10 +423,6 @@
         <translation>Limites de la table</translation>
     </message>
     <message>
-        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0 = aucune limite.</source>
-        <translation>Une mise au-dessus de la limite n&apos;est pas placée. 0 = aucune limite.</translation>
-    </message>
-    <message>
         <source>PLAYER</source>
         <translation>PLAYER</translation>
     </message>
@@ -441,6 +433,14 @@
     <message>
         <source>TIE</source>
         <translation>TIE</translation>
+    </message>
+    <message>
+        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</source>
+        <translation>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</translation>
+    </message>
+    <message>
+        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</source>
+        <translation>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</translation>
     </message>
 </context>
 <context>
