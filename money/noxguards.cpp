@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace Nox {
 
 namespace {
@@ -16,7 +18,7 @@ QString amount(qint64 cents)
 }
 } // namespace
 
-QString NoxGuards::refusal(qint64 smallestChip) const
+NoxGuards::Refusal NoxGuards::check(qint64 smallestChip) const
 {
     const auto count = [](int value) {
         return value >= 0 && value <= kMaxCount;
@@ -25,46 +27,65 @@ QString NoxGuards::refusal(qint64 smallestChip) const
         return value >= 0 && value <= kMaxAmount;
     };
     if (!count(losingStreak)) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Pertes de suite : entre 0 (désactivé) et %1."))
-            .arg(kMaxCount);
+        return {Field::LosingStreak,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Pertes de suite : entre 0 (désactivé) et %1."))
+                    .arg(kMaxCount)};
     }
     if (!count(stakedCoups)) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Coups misés : entre 0 (désactivé) et %1."))
-            .arg(kMaxCount);
+        return {Field::StakedCoups,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Coups misés : entre 0 (désactivé) et %1."))
+                    .arg(kMaxCount)};
     }
     if (sessionMinutes < 0 || sessionMinutes > kMaxMinutes) {
-        return translated(
-                   QT_TRANSLATE_NOOP("NoxGuards", "Durée de session : entre 0 (désactivé) et %1 minutes."))
-            .arg(kMaxMinutes);
+        return {Field::SessionMinutes,
+                translated(
+                    QT_TRANSLATE_NOOP("NoxGuards", "Durée de session : entre 0 (désactivé) et %1 minutes."))
+                    .arg(kMaxMinutes)};
     }
     if (!money(trailingTrigger) || !money(trailingDrop)) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : des montants entre 0 et %1."))
-            .arg(amount(kMaxAmount));
+        return {money(trailingTrigger) ? Field::TrailingDrop : Field::TrailingTrigger,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : des montants entre 0 et %1."))
+                    .arg(amount(kMaxAmount))};
     }
     if (trailingDrop > 0 && trailingTrigger == 0) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le gain qui l'arme."));
+        return {Field::TrailingTrigger,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le gain qui l'arme."))};
     }
     if (trailingTrigger > 0 && trailingDrop == 0) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le recul qui arrête."));
+        return {Field::TrailingDrop,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Stop suiveur : choisissez le recul qui arrête."))};
     }
     if (trailingDrop > trailingTrigger) {
-        return translated(
-                   QT_TRANSLATE_NOOP(
-                       "NoxGuards", "Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2)."))
-            .arg(amount(trailingDrop), amount(trailingTrigger));
+        return {Field::TrailingDrop,
+                translated(QT_TRANSLATE_NOOP(
+                               "NoxGuards",
+                               "Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2)."))
+                    .arg(amount(trailingDrop), amount(trailingTrigger))};
     }
     if (!money(maxStake)) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : entre 0 (désactivé) et %1."))
-            .arg(amount(kMaxAmount));
+        return {Field::MaxStake,
+                translated(QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : entre 0 (désactivé) et %1."))
+                    .arg(amount(kMaxAmount))};
     }
     if (maxStake > 0 && maxStake < smallestChip) {
-        return translated(
-                   QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : au moins le plus petit jeton (%1)."))
-            .arg(amount(smallestChip));
+        return {
+            Field::MaxStake,
+            translated(QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : au moins le plus petit jeton (%1)."))
+                .arg(amount(smallestChip))};
     }
-    if (!money(tableLimitPlayer) || !money(tableLimitBanker) || !money(tableLimitTie)) {
-        return translated(QT_TRANSLATE_NOOP("NoxGuards", "Limites de la table : entre 0 (aucune) et %1."))
-            .arg(amount(kMaxAmount));
+    if (maxStakeRule != StakeRule::Cap && maxStakeRule != StakeRule::Refuse) {
+        return {Field::MaxStakeRule,
+                translated(
+                    QT_TRANSLATE_NOOP("NoxGuards", "Mise maximale : plafonner ou refuser, rien d'autre."))};
+    }
+    for (const auto &[limit, field] : {std::pair{tableLimitPlayer, Field::TableLimitPlayer},
+                                       std::pair{tableLimitBanker, Field::TableLimitBanker},
+                                       std::pair{tableLimitTie, Field::TableLimitTie}}) {
+        if (!money(limit)) {
+            return {field, translated(QT_TRANSLATE_NOOP("NoxGuards",
+                                                        "Limites de la table : entre 0 (aucune) et %1."))
+                               .arg(amount(kMaxAmount))};
+        }
     }
     return {};
 }

@@ -41,10 +41,38 @@ struct NoxGuards {
     qint64 tableLimitBanker = 0;
     qint64 tableLimitTie = 0;
 
-    /// Why these settings cannot be taken, naming the field ("" when they can): a count or an
-    /// amount out of range, a trailing drop without a trigger or larger than it, a largest stake
-    /// below `smallestChip`.
-    [[nodiscard]] QString refusal(qint64 smallestChip) const;
+    /// A field of the guards, to say which one a refusal concerns (the settings screen shows
+    /// the message under that field).
+    enum class Field : quint8 {
+        None,
+        LossLimitStops,
+        GainLimitStops,
+        LosingStreak,
+        StakedCoups,
+        SessionMinutes,
+        TrailingTrigger,
+        TrailingDrop,
+        MaxStake,
+        MaxStakeRule,
+        TableLimitPlayer,
+        TableLimitBanker,
+        TableLimitTie
+    };
+
+    /// Why a set of guards cannot be taken: the message names the field in words, `field`
+    /// says which one it is. An empty message (and Field::None) when the set can be taken.
+    struct Refusal {
+        Field field = Field::None;
+        QString message;
+    };
+
+    /// The first reason these settings cannot be taken: a count or an amount out of range, a
+    /// trailing drop without a trigger (the trigger is what is missing), a trigger without a
+    /// drop or a drop larger than its trigger (the drop is what to change), a largest stake below
+    /// `smallestChip`.
+    [[nodiscard]] Refusal check(qint64 smallestChip) const;
+    /// check()'s message alone ("" when the settings can be taken).
+    [[nodiscard]] QString refusal(qint64 smallestChip) const { return check(smallestChip).message; }
     /// Whether any rule can stop the betting.
     [[nodiscard]] bool stopsAnything() const;
 

@@ -13,9 +13,11 @@
 
 using namespace Nox;
 using Rule = NoxGuardStop::Rule;
+using Field = NoxGuards::Field;
 
 Q_DECLARE_METATYPE(Rule)
 Q_DECLARE_METATYPE(Nox::NoxGuards)
+Q_DECLARE_METATYPE(Nox::NoxGuards::Field)
 
 namespace {
 
@@ -286,45 +288,73 @@ private slots:
         QCOMPARE(s.check(g)->rule, Rule::StakedCoups);
     }
 
+    // Each refusal names its field in words and says which field it is, so that the settings
+    // screen shows it under the field to change.
     void refusals_data()
     {
         QTest::addColumn<NoxGuards>("guards");
         QTest::addColumn<QString>("field");
+        QTest::addColumn<Field>("concerned");
         const auto with = [](auto set) {
             NoxGuards g;
             set(g);
             return g;
         };
-        QTest::newRow("negative streak")
-            << with([](NoxGuards &g) { g.losingStreak = -1; }) << QStringLiteral("Pertes de suite");
+        QTest::newRow("negative streak") << with([](NoxGuards &g) { g.losingStreak = -1; })
+                                         << QStringLiteral("Pertes de suite") << Field::LosingStreak;
         QTest::newRow("streak past the history")
             << with([](NoxGuards &g) { g.losingStreak = NoxGuards::kMaxCount + 1; })
-            << QStringLiteral("Pertes de suite");
-        QTest::newRow("staked coups")
-            << with([](NoxGuards &g) { g.stakedCoups = -3; }) << QStringLiteral("Coups misés");
+            << QStringLiteral("Pertes de suite") << Field::LosingStreak;
+        QTest::newRow("staked coups") << with([](NoxGuards &g) { g.stakedCoups = -3; })
+                                      << QStringLiteral("Coups misés") << Field::StakedCoups;
         QTest::newRow("a day and a minute")
             << with([](NoxGuards &g) { g.sessionMinutes = NoxGuards::kMaxMinutes + 1; })
-            << QStringLiteral("Durée de session");
+            << QStringLiteral("Durée de session") << Field::SessionMinutes;
+        QTest::newRow("trigger out of range") << with([](NoxGuards &g) {
+            g.trailingTrigger = NoxGuards::kMaxAmount + 1;
+            g.trailingDrop = 100;
+        }) << QStringLiteral("Stop suiveur : des montants")
+                                              << Field::TrailingTrigger;
+        QTest::newRow("drop out of range") << with([](NoxGuards &g) {
+            g.trailingTrigger = 100;
+            g.trailingDrop = -1;
+        }) << QStringLiteral("Stop suiveur : des montants")
+                                           << Field::TrailingDrop;
         QTest::newRow("drop larger than its trigger") << with([](NoxGuards &g) {
             g.trailingTrigger = 1000;
             g.trailingDrop = 1001;
-        }) << QStringLiteral("Stop suiveur : le recul (10.01)");
+        }) << QStringLiteral("Stop suiveur : le recul (10.01)")
+                                                      << Field::TrailingDrop;
         QTest::newRow("drop without a trigger")
-            << with([](NoxGuards &g) { g.trailingDrop = 500; }) << QStringLiteral("Stop suiveur");
+            << with([](NoxGuards &g) { g.trailingDrop = 500; })
+            << QStringLiteral("Stop suiveur : choisissez le gain") << Field::TrailingTrigger;
         QTest::newRow("trigger without a drop")
-            << with([](NoxGuards &g) { g.trailingTrigger = 500; }) << QStringLiteral("Stop suiveur");
+            << with([](NoxGuards &g) { g.trailingTrigger = 500; })
+            << QStringLiteral("Stop suiveur : choisissez le recul") << Field::TrailingDrop;
         QTest::newRow("largest stake below the chip")
             << with([](NoxGuards &g) { g.maxStake = 99; })
-            << QStringLiteral("Mise maximale : au moins le plus petit jeton (1.00)");
-        QTest::newRow("table limit") << with([](NoxGuards &g) { g.tableLimitTie = -1; })
-                                     << QStringLiteral("Limites de la table");
+            << QStringLiteral("Mise maximale : au moins le plus petit jeton (1.00)") << Field::MaxStake;
+        QTest::newRow("largest stake out of range")
+            << with([](NoxGuards &g) { g.maxStake = NoxGuards::kMaxAmount + 1; })
+            << QStringLiteral("Mise maximale : entre 0") << Field::MaxStake;
+        QTest::newRow("player limit") << with([](NoxGuards &g) { g.tableLimitPlayer = -1; })
+                                      << QStringLiteral("Limites de la table") << Field::TableLimitPlayer;
+        QTest::newRow("banker limit")
+            << with([](NoxGuards &g) { g.tableLimitBanker = NoxGuards::kMaxAmount + 1; })
+            << QStringLiteral("Limites de la table") << Field::TableLimitBanker;
+        QTest::newRow("tie limit") << with([](NoxGuards &g) { g.tableLimitTie = -1; })
+                                   << QStringLiteral("Limites de la table") << Field::TableLimitTie;
     }
 
     void refusals()
     {
         QFETCH(NoxGuards, guards);
         QFETCH(QString, field);
-        QVERIFY2(guards.refusal(100).startsWith(field), qPrintable(guards.refusal(100)));
+        QFETCH(Field, concerned);
+        const NoxGuards::Refusal why = guards.check(100);
+        QVERIFY2(why.message.startsWith(field), qPrintable(why.message));
+        QCOMPARE(why.field, concerned);
+        QCOMPARE(guards.refusal(100), why.message);
     }
 
     void acceptedAtTheirBounds()

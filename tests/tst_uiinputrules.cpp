@@ -1,4 +1,5 @@
 #include "engine/noxengine.h"
+#include "money/noxguards.h"
 #include "testsupport.h"
 #include "uiengineconfig.h"
 #include "uifinancialconfig.h"
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using NoxTest::EngineRoot;
@@ -82,6 +84,21 @@ private slots:
                                          << "0" << qint64(10);
         QTest::newRow("delay too long") << "clickDelay"
                                         << "9" << qint64(2000);
+        // The session guards, 0 meaning off.
+        QTest::newRow("guard count") << "guardCount"
+                                     << "12" << qint64(12);
+        QTest::newRow("guard count off") << "guardCount"
+                                         << "-3" << qint64(0);
+        QTest::newRow("guard count over history") << "guardCount"
+                                                  << "20000" << qint64(10000);
+        QTest::newRow("guard minutes over a day") << "guardMinutes"
+                                                  << "1500" << qint64(1440);
+        QTest::newRow("guard amount") << "guardAmount"
+                                      << "25,5" << qint64(2550);
+        QTest::newRow("guard amount huge") << "guardAmount"
+                                           << "5000000" << qint64(100000000);
+        QTest::newRow("guard amount negative") << "guardAmount"
+                                               << "-1" << qint64(0);
         // Not numbers.
         QTest::newRow("empty") << "chip"
                                << "" << kRefused;
@@ -138,6 +155,36 @@ private slots:
         // A rule upside down or without a unit refuses everything rather than guessing.
         QVERIFY(!UIInputRules::parseStored(QStringLiteral("5"), {10, 1, 0, 1}));
         QVERIFY(!UIInputRules::parseStored(QStringLiteral("5"), {0, 10, 0, 0}));
+    }
+
+    // Whatever a guard field lets the player type, the guards take: each field at the top and
+    // at the bottom of its rule's range (a trailing drop equal to its trigger is allowed).
+    void guardRulesStayWithinTheGuards()
+    {
+        using Bound = std::function<qint64(const char *)>;
+        const Bound top = [](const char *rule) {
+            return UIInputRules::clampStored(QString::fromLatin1(rule), std::numeric_limits<qint64>::max());
+        };
+        const Bound bottom = [](const char *rule) {
+            return UIInputRules::clampStored(QString::fromLatin1(rule), std::numeric_limits<qint64>::min());
+        };
+        for (const Bound &bound : {top, bottom}) {
+            Nox::NoxGuards g;
+            g.losingStreak = int(bound("guardCount"));
+            g.stakedCoups = int(bound("guardCount"));
+            g.sessionMinutes = int(bound("guardMinutes"));
+            g.trailingTrigger = bound("guardAmount");
+            g.trailingDrop = bound("guardAmount");
+            g.maxStake = bound("guardAmount");
+            g.tableLimitPlayer = bound("guardAmount");
+            g.tableLimitBanker = bound("guardAmount");
+            g.tableLimitTie = bound("guardAmount");
+            QCOMPARE(g.refusal(0), QString());
+        }
+        QCOMPARE(top("guardCount"), Nox::NoxGuards::kMaxCount);
+        QCOMPARE(top("guardMinutes"), Nox::NoxGuards::kMaxMinutes);
+        QCOMPARE(top("guardAmount"), Nox::NoxGuards::kMaxAmount);
+        QCOMPARE(bottom("guardAmount"), 0);
     }
 
     void engineConfigClampsTheCounts()

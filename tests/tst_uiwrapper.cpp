@@ -7,6 +7,7 @@
 #include "methods/methodeauto.h"
 #include "recordinginput.h"
 #include "testsupport.h"
+#include "uibet.h"
 #include "uidisplaysession.h"
 #include "uiengineconfig.h"
 #include "uifilteredmethodlistmodel.h"
@@ -225,6 +226,78 @@ private slots:
         emit root.engine()->itemsToPlayChanged();
         settle();
         QCOMPARE(keypad.count(), 1);
+    }
+
+    // A bet the stake limits lower or leave off stays in its keypad entry, marked for the next
+    // coup, with the flag that says why: above the table's limit, lowered to the largest stake,
+    // or refused above it. Without limits the flags go again.
+    void keypadKeepsTheBetsTheLimitsChange()
+    {
+        EngineRoot root;
+        for (const char *name : {"BANKER 1", "BANKER 2"}) {
+            root.engine()->addMethodState(
+                NoxTest::fixedState(QString::fromLatin1(name), NoxMethodType::cs, {NoxBetItemID::B_BANKER}));
+        }
+        root.engine()->addMethodState(
+            NoxTest::fixedState(QStringLiteral("TIE"), NoxMethodType::plein, {NoxBetItemID::B_TIE}));
+        root.engine()->restart(true, true);
+        UIWrapper ui(&root);
+        UIFinancialConfig *financial = ui.financial();
+        UIMethodeTypeConfig chips = financial->csConfig();
+        chips.jetonOrigine = 100;
+        financial->setCsConfig(chips);
+        chips = financial->pleinConfig();
+        chips.jetonOrigine = 100;
+        financial->setPleinConfig(chips);
+        const QList<int> ids = {methodIdOf(*root.engine(), QStringLiteral("BANKER 1")),
+                                methodIdOf(*root.engine(), QStringLiteral("BANKER 2")),
+                                methodIdOf(*root.engine(), QStringLiteral("TIE"))};
+        for (int id : ids) {
+            ui.setMethodActive(id, true);
+        }
+        settle();
+        QQmlPropertyMap *banker = keypadEntry(ui, NoxBetItemID::B_BANKER);
+        QQmlPropertyMap *tie = keypadEntry(ui, NoxBetItemID::B_TIE);
+        const auto flags = [](const QQmlPropertyMap *entry) {
+            return entry->value(QStringLiteral("flags")).toInt();
+        };
+        const auto stake = [](const QQmlPropertyMap *entry) {
+            return entry->value(QStringLiteral("bet")).toInt();
+        };
+        constexpr int kLimits = UIBet::OutOfLimits | UIBet::Capped | UIBet::OverMaxStake;
+        QCOMPARE(stake(banker), 200);
+        QCOMPARE(stake(tie), 100);
+        QCOMPARE(flags(banker) & kLimits, 0);
+
+        // TIE above its table limit: listed, not staked.
+        financial->setTableLimitTie(50);
+        settle();
+        QCOMPARE(flags(tie) & (UIBet::Marked | kLimits), UIBet::Marked | UIBet::OutOfLimits);
+        QCOMPARE(stake(tie), 0);
+        QCOMPARE(flags(banker) & kLimits, 0);
+        QCOMPARE(stake(banker), 200);
+
+        // The coup above the largest stake: BANKER lowered in whole chips.
+        financial->setMaxStake(150);
+        settle();
+        QCOMPARE(flags(banker) & (UIBet::Marked | kLimits), UIBet::Marked | UIBet::Capped);
+        QCOMPARE(stake(banker), 100);
+        QCOMPARE(ui.summaryRecord().jeton, 100);
+
+        // Refused above it: BANKER stays listed with no stake.
+        financial->setMaxStakeRule(UIFinancialConfig::RefuseStake);
+        settle();
+        QCOMPARE(flags(banker) & (UIBet::Marked | kLimits), UIBet::Marked | UIBet::OverMaxStake);
+        QCOMPARE(stake(banker), 0);
+        QCOMPARE(flags(tie) & kLimits, int(UIBet::OutOfLimits));
+
+        financial->setMaxStake(0);
+        financial->setTableLimitTie(0);
+        settle();
+        QCOMPARE(flags(banker) & (UIBet::Marked | kLimits), int(UIBet::Marked));
+        QCOMPARE(flags(tie) & (UIBet::Marked | kLimits), int(UIBet::Marked));
+        QCOMPARE(stake(banker), 200);
+        QCOMPARE(stake(tie), 100);
     }
 
     void summaryProfitIsResultMinusStake()

@@ -30,10 +30,17 @@ enum Flag {
     Favorite = Nox::NoxBet::Favorite,
     Suspended = Nox::NoxBet::Suspended,
     Recovery = Nox::NoxBet::Recovery,
+    /// Above the table's limit on its item: listed with no stake, not placed.
+    OutOfLimits = Nox::NoxBet::OutOfLimits,
+    /// Lowered so that the coup stays within the largest stake per coup.
+    Capped = Nox::NoxBet::Capped,
+    /// The coup is above the largest stake and the player chose to refuse it: not placed.
+    OverMaxStake = Nox::NoxBet::OverMaxStake,
 };
 Q_ENUM_NS(Flag)
 
-static_assert((Marked & (CenterNumber | Favorite | Suspended | Recovery)) == 0,
+static_assert((Marked &
+               (CenterNumber | Favorite | Suspended | Recovery | OutOfLimits | Capped | OverMaxStake)) == 0,
               "Marked must not share a bit with the bet's own flags");
 
 } // namespace UIBet

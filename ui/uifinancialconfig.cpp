@@ -5,8 +5,12 @@
 #include "engine/noxengine.h"
 #include "iengineprovider.h"
 
+#include <algorithm>
+
 using Nox::NoxFinancial;
+using Nox::NoxGuards;
 using Nox::NoxMethodeTypeConfig;
+using Nox::NoxMethodType;
 
 UIFinancialConfig::UIFinancialConfig(QObject *parent)
     : QObject(parent)
@@ -14,6 +18,7 @@ UIFinancialConfig::UIFinancialConfig(QObject *parent)
 {
     if (m_engine) {
         m_financial = m_engine->financial();
+        m_hasTableLimits = m_engine->isBaccaratMode();
     }
 }
 
@@ -112,6 +117,154 @@ void UIFinancialConfig::setPersoConfig(const UIMethodeTypeConfig &value)
     writeKind(&NoxFinancial::perso, value, false, &UIFinancialConfig::persoConfigChanged);
 }
 
+// --- Session guards -----------------------------------------------------------------------------
+
+qint64 UIFinancialConfig::smallestChip() const
+{
+    // At baccarat BANKER and PLAYER are staked with the cs chip and TIE with the plein chip; the
+    // roulette's cheval and carré use the plein chip too.
+    const QList<NoxMethodType> kinds =
+        m_hasTableLimits
+            ? QList<NoxMethodType>{NoxMethodType::cs, NoxMethodType::plein}
+            : QList<NoxMethodType>{NoxMethodType::plein, NoxMethodType::cs,     NoxMethodType::col,
+                                   NoxMethodType::douz,  NoxMethodType::sixain, NoxMethodType::trans};
+    qint64 smallest = m_financial.config(kinds.first()).jeton;
+    for (NoxMethodType kind : kinds) {
+        smallest = std::min<qint64>(smallest, m_financial.config(kind).jeton);
+    }
+    return smallest;
+}
+
+void UIFinancialConfig::setGuardsError(const NoxGuards::Refusal &refusal)
+{
+    if (m_guardsError.message == refusal.message && m_guardsError.field == refusal.field) {
+        return;
+    }
+    m_guardsError = refusal;
+    emit guardsErrorChanged();
+}
+
+void UIFinancialConfig::clearGuardsError()
+{
+    setGuardsError({});
+}
+
+void UIFinancialConfig::notifyGuards(const NoxGuards &before, const NoxGuards &after)
+{
+    const auto notify = [&](auto NoxGuards::*field, void (UIFinancialConfig::*signal)()) {
+        if (before.*field != after.*field) {
+            emit(this->*signal)();
+        }
+    };
+    notify(&NoxGuards::lossLimitStops, &UIFinancialConfig::lossLimitStopsChanged);
+    notify(&NoxGuards::gainLimitStops, &UIFinancialConfig::gainLimitStopsChanged);
+    notify(&NoxGuards::losingStreak, &UIFinancialConfig::losingStreakChanged);
+    notify(&NoxGuards::stakedCoups, &UIFinancialConfig::stakedCoupsChanged);
+    notify(&NoxGuards::sessionMinutes, &UIFinancialConfig::sessionMinutesChanged);
+    notify(&NoxGuards::trailingTrigger, &UIFinancialConfig::trailingTriggerChanged);
+    notify(&NoxGuards::trailingDrop, &UIFinancialConfig::trailingDropChanged);
+    notify(&NoxGuards::maxStake, &UIFinancialConfig::maxStakeChanged);
+    notify(&NoxGuards::maxStakeRule, &UIFinancialConfig::maxStakeRuleChanged);
+    notify(&NoxGuards::tableLimitPlayer, &UIFinancialConfig::tableLimitPlayerChanged);
+    notify(&NoxGuards::tableLimitBanker, &UIFinancialConfig::tableLimitBankerChanged);
+    notify(&NoxGuards::tableLimitTie, &UIFinancialConfig::tableLimitTieChanged);
+}
+
+bool UIFinancialConfig::writeGuards(const NoxGuards &guards)
+{
+    const NoxGuards::Refusal why = guards.check(smallestChip());
+    setGuardsError(why);
+    if (!why.message.isEmpty()) {
+        return false;
+    }
+    if (guards == m_financial.guards) {
+        return true;
+    }
+    const NoxGuards before = m_financial.guards;
+    m_financial.guards = guards;
+    if (m_engine) {
+        m_engine->setFinancialConfig(m_financial);
+    }
+    notifyGuards(before, guards);
+    return true;
+}
+
+template<typename T>
+bool UIFinancialConfig::writeGuard(T NoxGuards::*field, T value)
+{
+    NoxGuards guards = m_financial.guards;
+    guards.*field = value;
+    return writeGuards(guards);
+}
+
+void UIFinancialConfig::setLossLimitStops(bool value)
+{
+    writeGuard(&NoxGuards::lossLimitStops, value);
+}
+
+void UIFinancialConfig::setGainLimitStops(bool value)
+{
+    writeGuard(&NoxGuards::gainLimitStops, value);
+}
+
+void UIFinancialConfig::setLosingStreak(int value)
+{
+    writeGuard(&NoxGuards::losingStreak, value);
+}
+
+void UIFinancialConfig::setStakedCoups(int value)
+{
+    writeGuard(&NoxGuards::stakedCoups, value);
+}
+
+void UIFinancialConfig::setSessionMinutes(int value)
+{
+    writeGuard(&NoxGuards::sessionMinutes, value);
+}
+
+void UIFinancialConfig::setTrailingTrigger(int value)
+{
+    writeGuard(&NoxGuards::trailingTrigger, qint64(value));
+}
+
+void UIFinancialConfig::setTrailingDrop(int value)
+{
+    writeGuard(&NoxGuards::trailingDrop, qint64(value));
+}
+
+bool UIFinancialConfig::setTrailingStop(int trigger, int drop)
+{
+    NoxGuards guards = m_financial.guards;
+    guards.trailingTrigger = trigger;
+    guards.trailingDrop = drop;
+    return writeGuards(guards);
+}
+
+void UIFinancialConfig::setMaxStake(int value)
+{
+    writeGuard(&NoxGuards::maxStake, qint64(value));
+}
+
+void UIFinancialConfig::setMaxStakeRule(StakeRule value)
+{
+    writeGuard(&NoxGuards::maxStakeRule, NoxGuards::StakeRule(value));
+}
+
+void UIFinancialConfig::setTableLimitPlayer(int value)
+{
+    writeGuard(&NoxGuards::tableLimitPlayer, qint64(value));
+}
+
+void UIFinancialConfig::setTableLimitBanker(int value)
+{
+    writeGuard(&NoxGuards::tableLimitBanker, qint64(value));
+}
+
+void UIFinancialConfig::setTableLimitTie(int value)
+{
+    writeGuard(&NoxGuards::tableLimitTie, qint64(value));
+}
+
 void UIFinancialConfig::refresh()
 {
     if (!m_engine) {
@@ -138,4 +291,12 @@ void UIFinancialConfig::refresh()
     sync(&NoxFinancial::douz, &UIFinancialConfig::douzConfigChanged);
     sync(&NoxFinancial::trans, &UIFinancialConfig::transConfigChanged);
     sync(&NoxFinancial::perso, &UIFinancialConfig::persoConfigChanged);
+    if (!(m_financial.guards == financial.guards)) {
+        // Set elsewhere (a profile, a restored session): a refusal of an earlier write no
+        // longer says anything about what is shown.
+        const NoxGuards before = m_financial.guards;
+        m_financial.guards = financial.guards;
+        setGuardsError({});
+        notifyGuards(before, financial.guards);
+    }
 }

@@ -1,6 +1,7 @@
 #include "uiinputrules.h"
 
 #include "money/montanteperso.h"
+#include "money/noxguards.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -39,6 +40,10 @@ const QHash<QString, UIInputRules::Rule> &rules()
         {QStringLiteral("recupDivider"), counted(Nox::MontantePerso::kRecupLossDividerBounds)},
         {QStringLiteral("recupTours"), counted(Nox::MontantePerso::kNbToursMontanteBounds)},
         {QStringLiteral("recupWins"), counted(Nox::MontantePerso::kNbWinRecalculBounds)},
+        // The session guards, 0 meaning off: coup counts, minutes, amounts in hundredths.
+        {QStringLiteral("guardCount"), {0, double(Nox::NoxGuards::kMaxCount), 0, 1}},
+        {QStringLiteral("guardMinutes"), {0, double(Nox::NoxGuards::kMaxMinutes), 0, 1}},
+        {QStringLiteral("guardAmount"), {0, double(Nox::NoxGuards::kMaxAmount) / 100, 2, 100}},
     };
     return table;
 }

@@ -32,7 +32,8 @@ public:
 
     /// The rule called `name` ("chip", "capital", "takeProfit", "stopLoss", "truncateCount",
     /// "shortTermCount", "ecartNotif", "customBlock", "nbBlockDom", "clickDelay",
-    /// "recupDivider", "recupTours", "recupWins"); std::nullopt for an unknown name.
+    /// "recupDivider", "recupTours", "recupWins", and for the session guards "guardCount",
+    /// "guardMinutes", "guardAmount"); std::nullopt for an unknown name.
     [[nodiscard]] static std::optional<Rule> find(const QString &name);
 
     /// The stored value of `text` under `rule`: std::nullopt when the text is not a number

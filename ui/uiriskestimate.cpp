@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QMetaEnum>
+#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -178,7 +179,7 @@ void UIRiskEstimate::refreshSteps()
     }
 }
 
-NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error) const
+NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error)
 {
     NoxRiskEstimate::Config config;
     if (!m_engine) {
@@ -188,6 +189,9 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error) const
     Nox::NoxSimulator::Config &sim = config.simulation;
     sim.baccarat = m_engine->isBaccaratMode();
     bool userMethods = false;
+    // The bet kinds the active methods stake with; an automatic method stakes with its choice's.
+    QSet<NoxMethodType> kinds;
+    bool everyKind = false;
     for (const Nox::NoxMethodState *s : m_engine->methodStates()) {
         if (!s->isActive()) {
             continue;
@@ -196,6 +200,9 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error) const
             userMethods = true;
         } else {
             sim.methods << s->method()->name();
+            const NoxMethodType type = s->method()->type();
+            everyKind = everyKind || std::find(std::begin(kKinds), std::end(kKinds), type) == std::end(kKinds);
+            kinds.insert(type);
         }
     }
     if (sim.methods.isEmpty()) {
@@ -207,6 +214,9 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error) const
     }
     const NoxFinancial f = m_engine->financial();
     for (NoxMethodType kind : kKinds) {
+        if (!everyKind && !kinds.contains(kind)) {
+            continue;
+        }
         const QString name = m_engine->currentMontanteName(kind);
         if (!name.isEmpty()) {
             sim.montantes.insert(kindKey(kind), name);
@@ -217,8 +227,14 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error) const
     sim.stopLoss = f.stopLoss;
     sim.takeProfit = f.takeProfit;
     sim.guards = f.guards;
-    if (const QString library = m_engine->montanteLibraryPath(); QFile::exists(library)) {
+    // Each estimate gets its own file: a run still reading the last one is not disturbed.
+    const QString library = m_libraryDir.filePath(QStringLiteral("montantes-%1.dat").arg(++m_libraryWrites));
+    QString why;
+    if (m_libraryDir.isValid() && m_engine->saveMontanteLibrary(QUrl::fromLocalFile(library), &why)) {
         sim.library = library;
+    } else if (!m_engine->userMontanteIds().isEmpty()) {
+        *error = tr("Les montantes perso ne peuvent être préparées pour l'estimation : %1").arg(why);
+        return config;
     }
     config.sessions = m_sessions;
     config.coupsPerSession = m_coups;
@@ -242,6 +258,7 @@ void UIRiskEstimate::start()
         return;
     }
     m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_running = true;
     m_progress = 0;
     emit progressChanged();
     const auto cancel = m_cancel;
@@ -298,6 +315,7 @@ void UIRiskEstimate::onFinished()
         }
     }
     m_cancel.reset();
+    m_running = false;
     m_progress = 1;
     emit progressChanged();
     emit runningChanged();

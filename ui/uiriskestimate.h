@@ -4,6 +4,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QThreadPool>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
@@ -58,7 +59,8 @@ public:
     [[nodiscard]] QString montante() const { return m_montante; }
     [[nodiscard]] QVariantList steps() const { return m_steps; }
     [[nodiscard]] QStringList stepWarnings() const { return m_stepWarnings; }
-    [[nodiscard]] bool running() const { return m_watcher.isRunning(); }
+    /// From start() until its outcome is in (not only while the workers play).
+    [[nodiscard]] bool running() const { return m_running; }
     [[nodiscard]] double progress() const { return m_progress; }
     [[nodiscard]] int sessions() const { return m_sessions; }
     void setSessions(int sessions);
@@ -74,7 +76,7 @@ public:
     /// Ends a running estimate; its outcome covers the sessions played.
     Q_INVOKABLE void cancel();
     /// The configuration an estimate of the engine's settings plays (tests read it).
-    [[nodiscard]] Nox::NoxRiskEstimate::Config configuration(QString *error) const;
+    [[nodiscard]] Nox::NoxRiskEstimate::Config configuration(QString *error);
 
 signals:
     void stepsChanged();
@@ -98,6 +100,7 @@ private:
     QVariantList m_steps;
     QStringList m_stepWarnings;
     double m_progress = 0;
+    bool m_running = false;
     int m_sessions = 10000;
     int m_coups = 80;
     QVariantMap m_outcome;
@@ -106,5 +109,9 @@ private:
     // The thread that waits on the estimate's workers: a pool of its own, so that it never
     // holds a thread the rest of the program waits for.
     QThreadPool m_pool;
+    // The user progressions as they stand, written for the estimate's engines (the settings'
+    // own file may lag behind, or not exist without persistence).
+    QTemporaryDir m_libraryDir;
+    int m_libraryWrites = 0;
     QFutureWatcher<Run> m_watcher;
 };

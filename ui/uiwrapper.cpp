@@ -223,10 +223,13 @@ UIWrapper::UIWrapper(QObject *parent)
     m_risk = new UIRiskEstimate(m_engine, this);
     // The steps follow the settings they depend on (not the capital of every coup: the table
     // takes it when the settings page asks again).
-    for (auto changed : {&UIFinancialConfig::capitalOrigineChanged, &UIFinancialConfig::stopLossChanged,
-                         &UIFinancialConfig::pleinConfigChanged, &UIFinancialConfig::csConfigChanged,
-                         &UIFinancialConfig::colConfigChanged, &UIFinancialConfig::douzConfigChanged,
-                         &UIFinancialConfig::sixtConfigChanged, &UIFinancialConfig::transConfigChanged}) {
+    for (auto changed :
+         {&UIFinancialConfig::capitalOrigineChanged, &UIFinancialConfig::stopLossChanged,
+          &UIFinancialConfig::pleinConfigChanged, &UIFinancialConfig::csConfigChanged,
+          &UIFinancialConfig::colConfigChanged, &UIFinancialConfig::douzConfigChanged,
+          &UIFinancialConfig::sixtConfigChanged, &UIFinancialConfig::transConfigChanged,
+          &UIFinancialConfig::maxStakeChanged, &UIFinancialConfig::tableLimitPlayerChanged,
+          &UIFinancialConfig::tableLimitBankerChanged, &UIFinancialConfig::tableLimitTieChanged}) {
         connect(m_financial, changed, m_risk, &UIRiskEstimate::refreshSteps);
     }
     connect(this, &UIWrapper::currentMontantesChanged, m_risk, &UIRiskEstimate::refreshSteps);

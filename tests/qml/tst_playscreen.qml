@@ -37,6 +37,16 @@ Item {
         }
     }
 
+    Component {
+        id: keyComponent
+        KeypadKey {
+            width: 160
+            label: "BANKER"
+            baseColor: "#c5363f"
+            lightColor: "#f08a90"
+        }
+    }
+
     TestCase {
         id: test
         name: "PlayScreen"
@@ -50,6 +60,14 @@ Item {
             screen = createTemporaryObject(screenComponent, root)
             verify(screen)
             tryCompare(strip(), "count", 0)
+        }
+
+        // The guards and the methods a test switched on, off again: the engine is shared.
+        function cleanup() {
+            UIWrapper.financial.losingStreak = 0
+            UIWrapper.financial.tableLimitBanker = 0
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), false)
+            UIWrapper.resume()
         }
 
         function child(name) {
@@ -327,6 +345,73 @@ Item {
             verify(tipTop > close.mapToItem(screen, 0, close.height).y)
             mouseMove(root, 5, 700)
             tryCompare(tip, "opened", false)
+        }
+
+        // A stop of a session guard: its reason above the keys, the betting suspended, until the
+        // player resumes.
+        function test_guardStopShownUntilResumed() {
+            const label = child("guardStop")
+            const banker = UIWrapper.getMethodId("BANKER")
+            verify(banker >= 0)
+            verify(!label.visible)
+            UIWrapper.financial.losingStreak = 1
+            compare(UIWrapper.financial.guardsError, "")
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            UIWrapper.play(1) // PLAYER: the stake on BANKER is lost
+            tryVerify(() => label.visible)
+            verify(label.text.startsWith("Arrêt : 1 perte de suite (limite 1)"), label.text)
+            verify(label.text.indexOf("« Reprendre »") >= 0, label.text)
+            compare(child("pauseButton").text, "Reprendre")
+            // The stop's notification comes first; the reason stays once it is read.
+            const dialog = child("notificationDialog")
+            tryCompare(dialog, "opened", true)
+            compare(dialog.title, "Arrêt : 1 perte de suite (limite 1)")
+            dialog.accept()
+            tryCompare(dialog, "opened", false)
+            verify(label.visible)
+            mouseClick(child("pauseButton"))
+            tryVerify(() => !label.visible)
+            compare(UIWrapper.summary.guardStop, "")
+            compare(child("pauseButton").text, "Pause")
+        }
+
+        // Each stake limit says in a word on the key why its stake is lowered or not placed.
+        function test_keyNamesTheLimitOfItsStake_data() {
+            return [
+                { tag: "out of limits", flags: UIBet.Marked | UIBet.OutOfLimits, bet: 0, word: "Hors limite" },
+                { tag: "capped", flags: UIBet.Marked | UIBet.Capped, bet: 500, word: "Plafonnée" },
+                { tag: "refused", flags: UIBet.Marked | UIBet.OverMaxStake, bet: 0, word: "Refusée" },
+                { tag: "within the limits", flags: UIBet.Marked | UIBet.Recovery, bet: 500, word: "" }
+            ]
+        }
+        function test_keyNamesTheLimitOfItsStake(data) {
+            compare([UIBet.OutOfLimits, UIBet.Capped, UIBet.OverMaxStake], [32, 64, 128])
+            const key = createTemporaryObject(keyComponent, root, { entry: { value: 4002, flags: data.flags, bet: data.bet } })
+            verify(key)
+            const word = findChild(key, "keyLimit")
+            compare(word.visible, data.word.length > 0)
+            compare(word.text, data.word)
+            compare(findChild(key, "keyStake").visible, data.bet > 0)
+            compare(key.limitReason.length > 0, data.word.length > 0)
+        }
+
+        // Through the engine: BANKER above the table's limit is listed, marked, not staked.
+        function test_tableLimitShowsOnTheKey() {
+            const banker = UIWrapper.getMethodId("BANKER")
+            UIWrapper.setMethodActive(banker, true)
+            tryVerify(() => UIWrapper.keypad["4002"].bet > 0)
+            const stake = UIWrapper.keypad["4002"].bet
+            const key = child("keyBanker")
+            verify(!findChild(key, "keyLimit").visible)
+            UIWrapper.financial.tableLimitBanker = stake - 1
+            tryCompare(findChild(key, "keyLimit"), "text", "Hors limite")
+            verify(findChild(key, "keyLimit").visible)
+            verify(key.marked)
+            verify(!findChild(key, "keyStake").visible)
+            UIWrapper.financial.tableLimitBanker = 0
+            tryVerify(() => !findChild(key, "keyLimit").visible)
+            compare(key.stake, stake)
         }
 
         function test_betPressShowsCtrlWarning() {

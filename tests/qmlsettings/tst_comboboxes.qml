@@ -109,6 +109,14 @@ Item {
             verify(texts.every(t => t.length > 0))
         }
 
+        function test_stakeRuleList() {
+            const content = createTemporaryObject(financialComponent, root)
+            const combo = findChild(content, "maxStakeRuleCombo")
+            compare(openTexts(combo), ["Plafonner", "Refuser"])
+            UIWrapper.language = "en"
+            compare(openTexts(combo), ["Cap", "Refuse"])
+        }
+
         function test_languageList() {
             const content = createTemporaryObject(otherComponent, root)
             const combo = findChild(content, "languageCombo")

@@ -57,6 +57,75 @@ UIMainWindow {
             UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), false)
         }
     }
+
+    // Scrolls the settings page so that the item called `name` is at its top, once the layout
+    // has placed the section just opened.
+    property string scrollTarget
+    function scrollTo(name: string) {
+        scrollTarget = name
+        targetTimer.restart()
+    }
+    Timer {
+        id: targetTimer
+        interval: 250
+        onTriggered: {
+            const flick = win.p0().flickable
+            const item = win.find(flick.contentItem, win.scrollTarget)
+            if (!item)
+                return
+            const top = item.mapToItem(flick.contentItem, 0, 0).y - 8
+            flick.contentY = Math.max(0, Math.min(top, flick.contentHeight - flick.height))
+        }
+    }
+
+    // Types `text` into the guard field called `name` and confirms it, as the player does.
+    function typeGuard(name: string, text: string) {
+        const field = find(page(), name)
+        field.field.text = text
+        field.number.commit()
+    }
+
+    // The play screen stays below the other pages, and the sort list opened for its shot with
+    // it: closed, so that it covers no later shot.
+    function closeSortList() {
+        const home = app.get(0)
+        const box = home ? find(home, "sortBox") : null
+        if (box)
+            box.popup.close()
+    }
+
+    // Every guard off and the betting resumed: the shots of the guards start from there.
+    function resetGuards() {
+        const f = UIWrapper.financial
+        f.setTrailingStop(0, 0)
+        for (const key of ["losingStreak", "stakedCoups", "sessionMinutes", "maxStake", "tableLimitPlayer",
+                           "tableLimitBanker", "tableLimitTie"])
+            f[key] = 0
+        f.maxStakeRule = UIFinancialConfig.CapStake
+        f.clearGuardsError()
+        UIWrapper.resume()
+    }
+
+    // BANKER and TIE staked after a PLAYER (BANKER's martingale at two chips), TIE above a table
+    // limit of 0.01 and the coup above a largest stake of one chip.
+    function limitStakes(rule: int) {
+        UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), true)
+        UIWrapper.setMethodActive(UIWrapper.getMethodId("TIE"), true)
+        UIWrapper.play(1)
+        const f = UIWrapper.financial
+        f.tableLimitTie = 1
+        f.maxStake = f.csConfig.jeton
+        f.maxStakeRule = rule
+    }
+    Timer {
+        id: readTimer
+        interval: 300
+        onTriggered: {
+            const dialog = win.findObject(win.page(), "notificationDialog")
+            if (dialog)
+                dialog.accept()
+        }
+    }
     Timer {
         id: importTimer
         interval: 200
@@ -66,7 +135,34 @@ UIMainWindow {
     // Called once the page of the shot is on top; returns nothing.
     function prepare(shot: string) {
         let item
+        closeSortList()
+        resetGuards()
         switch (shot) {
+        case "settings_guards": openSection(0); scrollTo("guardsTitle"); break
+        case "settings_guards_end": openSection(0); scrollToEnd(); break
+        case "settings_guards_refused":
+            // A trailing stop whose fall is larger than its trigger.
+            openSection(0)
+            typeGuard("trailingTriggerInput", "50")
+            typeGuard("trailingDropInput", "80")
+            scrollTo("sessionMinutesInput")
+            break
+        case "settings_guards_maxstake": {
+            const f = UIWrapper.financial
+            openSection(0)
+            typeGuard("maxStakeInput", ((Math.min(f.csConfig.jeton, f.pleinConfig.jeton) - 1) / 100).toFixed(2))
+            scrollTo("trailingDropInput")
+            break
+        }
+        case "home_key_limits": limitStakes(UIFinancialConfig.CapStake); break
+        case "home_key_refused": limitStakes(UIFinancialConfig.RefuseStake); break
+        case "home_guard_stop":
+            // One losing coup stops at a losing streak of 1; the stop's notification is read.
+            UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), true)
+            UIWrapper.financial.losingStreak = 1
+            UIWrapper.play(1)
+            readTimer.restart()
+            break
         case "settings_financial": openSection(0); break
         case "settings_financial_risk": {
             // A martingale on BANKER, estimated: the steps, their limits and the figures.
@@ -213,6 +309,23 @@ UIMainWindow {
             const found = find(child, name)
             if (found)
                 return found
+        }
+        return null
+    }
+
+    // The first object below `item` with that object name, popups included: they are among the
+    // data of their item, not its children.
+    function findObject(item: Item, name: string): QtObject {
+        const data = item.data
+        for (let i = 0; i < data.length; ++i) {
+            const child = data[i]
+            if (child.objectName === name)
+                return child
+            if (child instanceof Item) {
+                const found = findObject(child, name)
+                if (found)
+                    return found
+            }
         }
         return null
     }

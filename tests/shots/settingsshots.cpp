@@ -71,6 +71,13 @@ const Shot kShots[] = {
     {"montante_import_report", "/settings/montantes/user"},
     {"visibility_profile_error", "/settings/methods/visibility"},
     {"home_quick_tie", "/home"},
+    {"settings_guards", "/settings"},
+    {"settings_guards_end", "/settings"},
+    {"settings_guards_refused", "/settings"},
+    {"settings_guards_maxstake", "/settings"},
+    {"home_key_limits", "/home"},
+    {"home_key_refused", "/home"},
+    {"home_guard_stop", "/home"},
 };
 
 template<typename T>

@@ -5,7 +5,9 @@ import NoxRouletteModel
 import Theme
 
 // One result key. The stake proposed on it shows on the key when there is one; a key to be
-// played now (UIBet.Marked) wears a gold ring.
+// played now (UIBet.Marked) wears a gold ring. A stake the limits of the guards changed says so
+// in a word under it: "Hors limite" (above the table's limit, not placed), "Refusée" (the coup
+// is above the largest stake, not placed), "Plafonnée" (lowered to the largest stake).
 AbstractButton {
     id: key
 
@@ -16,10 +18,26 @@ AbstractButton {
 
     readonly property int stake: entry ? entry.bet : 0
     readonly property bool marked: entry ? (entry.flags & UIBet.Marked) !== 0 : false
+    readonly property int flags: entry ? entry.flags : 0
+    readonly property string limitWord: (flags & UIBet.OutOfLimits) ? qsTr("Hors limite")
+                                      : (flags & UIBet.OverMaxStake) ? qsTr("Refusée")
+                                      : (flags & UIBet.Capped) ? qsTr("Plafonnée") : ""
+    readonly property string limitReason: (flags & UIBet.OutOfLimits)
+                                          ? qsTr("Au-dessus de la limite de la table : cette mise n'est pas placée.")
+                                          : (flags & UIBet.OverMaxStake)
+                                            ? qsTr("Le coup dépasse la mise maximale : cette mise n'est pas placée.")
+                                            : (flags & UIBet.Capped)
+                                              ? qsTr("Abaissée pour que le coup reste dans la mise maximale.") : ""
 
     implicitHeight: Theme.metrics.keyHeight
+    // Inside the ring: a key with its label, its stake and a word under it uses the whole height.
+    padding: 5
     Accessible.name: label
     focusPolicy: Qt.NoFocus
+
+    ToolTip.visible: hovered && limitReason.length > 0
+    ToolTip.delay: 800
+    ToolTip.text: limitReason
 
     scale: down ? 0.96 : 1
     Behavior on scale { NumberAnimation { duration: 60 } }
@@ -50,6 +68,22 @@ AbstractButton {
             color: "white"
             font.pixelSize: Theme.fontSizes.large
             font.weight: Font.DemiBold
+        }
+        // On a dark pill: white on the key's own colour is too faint at this size.
+        Label {
+            objectName: "keyLimit"
+            Layout.alignment: Qt.AlignHCenter
+            visible: key.limitWord.length > 0
+            text: key.limitWord
+            color: "white"
+            font.pixelSize: Theme.fontSizes.small
+            font.weight: Font.DemiBold
+            leftPadding: 5
+            rightPadding: 5
+            background: Rectangle {
+                radius: height / 2
+                color: "#8c000000"
+            }
         }
     }
 }

@@ -362,6 +362,86 @@
         <source>Nouvelle partie</source>
         <translation>New game</translation>
     </message>
+    <message>
+        <source>Arrêts de session</source>
+        <translation>Session stops</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de perte</source>
+        <translation>Stop at the loss limit</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de gain</source>
+        <translation>Stop at the gain limit</translation>
+    </message>
+    <message>
+        <source>Désactivées, les limites de perte et de gain ne font qu&apos;avertir.</source>
+        <translation>When off, the loss and gain limits only warn.</translation>
+    </message>
+    <message>
+        <source>Pertes de suite</source>
+        <translation>Losses in a row</translation>
+    </message>
+    <message>
+        <source>Coups misés</source>
+        <translation>Coups staked</translation>
+    </message>
+    <message>
+        <source>Durée (minutes)</source>
+        <translation>Length (minutes)</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : déclenchement</source>
+        <translation>Trailing stop: trigger</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : recul</source>
+        <translation>Trailing stop: fall</translation>
+    </message>
+    <message>
+        <source>Armé quand le gain de la session atteint le déclenchement, il arrête après un recul de ce montant depuis le plus haut.</source>
+        <translation>Armed once the session&apos;s gain reaches the trigger, it stops after a fall of this amount from the high.</translation>
+    </message>
+    <message>
+        <source>Mise maximale par coup</source>
+        <translation>Largest stake per coup</translation>
+    </message>
+    <message>
+        <source>Au-delà de la mise maximale</source>
+        <translation>Above the largest stake</translation>
+    </message>
+    <message>
+        <source>Plafonner</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Refuser</source>
+        <translation>Refuse</translation>
+    </message>
+    <message>
+        <source>Limites de la table</source>
+        <translation>Table limits</translation>
+    </message>
+    <message>
+        <source>PLAYER</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>BANKER</source>
+        <translation>BANKER</translation>
+    </message>
+    <message>
+        <source>TIE</source>
+        <translation>TIE</translation>
+    </message>
+    <message>
+        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</source>
+        <translation>A rule reached suspends the betting until “Resume”. 0&#xa0;=&#xa0;off.</translation>
+    </message>
+    <message>
+        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</source>
+        <translation>A stake above the limit is not placed. 0&#xa0;=&#xa0;no limit.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -376,6 +456,33 @@
     <message>
         <source>BANKER</source>
         <translation>BANKER</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadKey</name>
+    <message>
+        <source>Hors limite</source>
+        <translation>Over limit</translation>
+    </message>
+    <message>
+        <source>Refusée</source>
+        <translation>Refused</translation>
+    </message>
+    <message>
+        <source>Plafonnée</source>
+        <translation>Capped</translation>
+    </message>
+    <message>
+        <source>Au-dessus de la limite de la table : cette mise n&apos;est pas placée.</source>
+        <translation>Above the table&apos;s limit: this stake is not placed.</translation>
+    </message>
+    <message>
+        <source>Le coup dépasse la mise maximale : cette mise n&apos;est pas placée.</source>
+        <translation>The coup is above the largest stake: this stake is not placed.</translation>
+    </message>
+    <message>
+        <source>Abaissée pour que le coup reste dans la mise maximale.</source>
+        <translation>Lowered so that the coup stays within the largest stake.</translation>
     </message>
 </context>
 <context>
@@ -780,6 +887,10 @@
         <source>Arrêt : %1 min de session (limite %2 min)</source>
         <translation>Stop: %1 min of session (limit %2 min)</translation>
     </message>
+    <message>
+        <source>Mise maximale : plafonner ou refuser, rien d&apos;autre.</source>
+        <translation>Largest stake: cap or refuse, nothing else.</translation>
+    </message>
 </context>
 <context>
     <name>NoxMontanteLibrary</name>
@@ -1129,6 +1240,57 @@
     </message>
 </context>
 <context>
+    <name>RiskPanel</name>
+    <message>
+        <source>Risque de la montante</source>
+        <translation>Risk of the progression</translation>
+    </message>
+    <message>
+        <source>%1, jeton de la mise actuelle, tout perdu de suite</source>
+        <translation>%1, at the current chip, every coup lost in a row</translation>
+    </message>
+    <message>
+        <source>Aucune montante pour ce type de mise</source>
+        <translation>No progression for this kind of bet</translation>
+    </message>
+    <message>
+        <source>Palier</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Mise</source>
+        <translation>Stake</translation>
+    </message>
+    <message>
+        <source>Perte cumulée</source>
+        <translation>Total lost</translation>
+    </message>
+    <message>
+        <source>Estimer le risque (%1 sessions de %2 coups)</source>
+        <translation>Estimate the risk (%1 sessions of %2 coups)</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Limite de perte avant la limite de gain : %1 (IC 95&#xa0;% : %2 – %3)</source>
+        <translation>Loss limit before the gain limit: %1 (95&#xa0;% CI: %2 – %3)</translation>
+    </message>
+    <message>
+        <source>Limite de gain : %1 (IC 95&#xa0;% : %2 – %3) · autre arrêt : %4 · fin des coups : %5</source>
+        <translation>Gain limit: %1 (95&#xa0;% CI: %2 – %3) · other stop: %4 · out of coups: %5</translation>
+    </message>
+    <message>
+        <source>Résultat moyen %1 en %2 coups ; 5 % des sessions sous %3, médiane %4, 95 % sous %5</source>
+        <translation>Mean result %1 in %2 coups; 5 % of the sessions below %3, median %4, 95 % below %5</translation>
+    </message>
+    <message>
+        <source>Estimation interrompue : %1 sessions jouées</source>
+        <translation>Estimate stopped: %1 sessions played</translation>
+    </message>
+</context>
+<context>
     <name>RoutesView</name>
     <message>
         <source>Sabot %1</source>
@@ -1364,6 +1526,41 @@
             <numerusform>Reading of the file stopped after %n line: %1.</numerusform>
             <numerusform>Reading of the file stopped after %n lines: %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>UIRiskEstimate</name>
+    <message>
+        <source>Palier %1 : mise de %2, au-dessus de la limite de la table (%3)</source>
+        <translation>Step %1: stake of %2, above the table limit (%3)</translation>
+    </message>
+    <message>
+        <source>Palier %1 : mise de %2, au-dessus de la mise maximale (%3)</source>
+        <translation>Step %1: stake of %2, above the largest stake (%3)</translation>
+    </message>
+    <message>
+        <source>Dès la première perte : %1 perdus, au-delà de la limite de perte (%2)</source>
+        <translation>From the first loss: %1 lost, past the loss limit (%2)</translation>
+    </message>
+    <message>
+        <source>Après %1 pertes de suite : %2 perdus, au-delà de la limite de perte (%3)</source>
+        <translation>After %1 losses in a row: %2 lost, past the loss limit (%3)</translation>
+    </message>
+    <message>
+        <source>Palier %1 : mise de %2, plus que le reste du capital (%3 sur %4)</source>
+        <translation>Step %1: stake of %2, more than the capital left (%3 of %4)</translation>
+    </message>
+    <message>
+        <source>Aucun moteur</source>
+        <translation>No engine</translation>
+    </message>
+    <message>
+        <source>Les méthodes perso ne sont pas estimées : activez une méthode du catalogue.</source>
+        <translation>Custom methods are not estimated: activate a method of the catalogue.</translation>
+    </message>
+    <message>
+        <source>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</source>
+        <translation>No active method: activate the methods that stake to estimate their risk.</translation>
     </message>
 </context>
 <context>

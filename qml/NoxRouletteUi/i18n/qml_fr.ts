@@ -362,6 +362,86 @@
         <source>Nouvelle partie</source>
         <translation>Nouvelle partie</translation>
     </message>
+    <message>
+        <source>Arrêts de session</source>
+        <translation>Arrêts de session</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de perte</source>
+        <translation>Arrêt à la limite de perte</translation>
+    </message>
+    <message>
+        <source>Arrêt à la limite de gain</source>
+        <translation>Arrêt à la limite de gain</translation>
+    </message>
+    <message>
+        <source>Désactivées, les limites de perte et de gain ne font qu&apos;avertir.</source>
+        <translation>Désactivées, les limites de perte et de gain ne font qu&apos;avertir.</translation>
+    </message>
+    <message>
+        <source>Pertes de suite</source>
+        <translation>Pertes de suite</translation>
+    </message>
+    <message>
+        <source>Coups misés</source>
+        <translation>Coups misés</translation>
+    </message>
+    <message>
+        <source>Durée (minutes)</source>
+        <translation>Durée (minutes)</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : déclenchement</source>
+        <translation>Stop suiveur : déclenchement</translation>
+    </message>
+    <message>
+        <source>Stop suiveur : recul</source>
+        <translation>Stop suiveur : recul</translation>
+    </message>
+    <message>
+        <source>Armé quand le gain de la session atteint le déclenchement, il arrête après un recul de ce montant depuis le plus haut.</source>
+        <translation>Armé quand le gain de la session atteint le déclenchement, il arrête après un recul de ce montant depuis le plus haut.</translation>
+    </message>
+    <message>
+        <source>Mise maximale par coup</source>
+        <translation>Mise maximale par coup</translation>
+    </message>
+    <message>
+        <source>Au-delà de la mise maximale</source>
+        <translation>Au-delà de la mise maximale</translation>
+    </message>
+    <message>
+        <source>Plafonner</source>
+        <translation>Plafonner</translation>
+    </message>
+    <message>
+        <source>Refuser</source>
+        <translation>Refuser</translation>
+    </message>
+    <message>
+        <source>Limites de la table</source>
+        <translation>Limites de la table</translation>
+    </message>
+    <message>
+        <source>PLAYER</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>BANKER</source>
+        <translation>BANKER</translation>
+    </message>
+    <message>
+        <source>TIE</source>
+        <translation>TIE</translation>
+    </message>
+    <message>
+        <source>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</source>
+        <translation>Une règle atteinte suspend les mises jusqu&apos;à « Reprendre ». 0&#xa0;=&#xa0;désactivé.</translation>
+    </message>
+    <message>
+        <source>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</source>
+        <translation>Une mise au-dessus de la limite n&apos;est pas placée. 0&#xa0;=&#xa0;aucune limite.</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -376,6 +456,33 @@
     <message>
         <source>BANKER</source>
         <translation>BANKER</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadKey</name>
+    <message>
+        <source>Hors limite</source>
+        <translation>Hors limite</translation>
+    </message>
+    <message>
+        <source>Refusée</source>
+        <translation>Refusée</translation>
+    </message>
+    <message>
+        <source>Plafonnée</source>
+        <translation>Plafonnée</translation>
+    </message>
+    <message>
+        <source>Au-dessus de la limite de la table : cette mise n&apos;est pas placée.</source>
+        <translation>Au-dessus de la limite de la table : cette mise n&apos;est pas placée.</translation>
+    </message>
+    <message>
+        <source>Le coup dépasse la mise maximale : cette mise n&apos;est pas placée.</source>
+        <translation>Le coup dépasse la mise maximale : cette mise n&apos;est pas placée.</translation>
+    </message>
+    <message>
+        <source>Abaissée pour que le coup reste dans la mise maximale.</source>
+        <translation>Abaissée pour que le coup reste dans la mise maximale.</translation>
     </message>
 </context>
 <context>
@@ -726,7 +833,7 @@
     </message>
     <message>
         <source>Stop suiveur : choisissez le gain qui l&apos;arme.</source>
-        <translation>Stop suiveur : choisissez le gain qui l'arme.</translation>
+        <translation>Stop suiveur : choisissez le gain qui l&apos;arme.</translation>
     </message>
     <message>
         <source>Stop suiveur : choisissez le recul qui arrête.</source>
@@ -734,7 +841,7 @@
     </message>
     <message>
         <source>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l&apos;arme (%2).</source>
-        <translation>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l'arme (%2).</translation>
+        <translation>Stop suiveur : le recul (%1) ne peut dépasser le gain qui l&apos;arme (%2).</translation>
     </message>
     <message>
         <source>Mise maximale : entre 0 (désactivé) et %1.</source>
@@ -779,6 +886,10 @@
     <message>
         <source>Arrêt : %1 min de session (limite %2 min)</source>
         <translation>Arrêt : %1 min de session (limite %2 min)</translation>
+    </message>
+    <message>
+        <source>Mise maximale : plafonner ou refuser, rien d&apos;autre.</source>
+        <translation>Mise maximale : plafonner ou refuser, rien d&apos;autre.</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1240,57 @@
     </message>
 </context>
 <context>
+    <name>RiskPanel</name>
+    <message>
+        <source>Risque de la montante</source>
+        <translation>Risque de la montante</translation>
+    </message>
+    <message>
+        <source>%1, jeton de la mise actuelle, tout perdu de suite</source>
+        <translation>%1, jeton de la mise actuelle, tout perdu de suite</translation>
+    </message>
+    <message>
+        <source>Aucune montante pour ce type de mise</source>
+        <translation>Aucune montante pour ce type de mise</translation>
+    </message>
+    <message>
+        <source>Palier</source>
+        <translation>Palier</translation>
+    </message>
+    <message>
+        <source>Mise</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Perte cumulée</source>
+        <translation>Perte cumulée</translation>
+    </message>
+    <message>
+        <source>Estimer le risque (%1 sessions de %2 coups)</source>
+        <translation>Estimer le risque (%1 sessions de %2 coups)</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Limite de perte avant la limite de gain : %1 (IC 95&#xa0;% : %2 – %3)</source>
+        <translation>Limite de perte avant la limite de gain : %1 (IC 95&#xa0;% : %2 – %3)</translation>
+    </message>
+    <message>
+        <source>Limite de gain : %1 (IC 95&#xa0;% : %2 – %3) · autre arrêt : %4 · fin des coups : %5</source>
+        <translation>Limite de gain : %1 (IC 95&#xa0;% : %2 – %3) · autre arrêt : %4 · fin des coups : %5</translation>
+    </message>
+    <message>
+        <source>Résultat moyen %1 en %2 coups ; 5 % des sessions sous %3, médiane %4, 95 % sous %5</source>
+        <translation>Résultat moyen %1 en %2 coups ; 5 % des sessions sous %3, médiane %4, 95 % sous %5</translation>
+    </message>
+    <message>
+        <source>Estimation interrompue : %1 sessions jouées</source>
+        <translation>Estimation interrompue : %1 sessions jouées</translation>
+    </message>
+</context>
+<context>
     <name>RoutesView</name>
     <message>
         <source>Sabot %1</source>
@@ -1364,6 +1526,41 @@
             <numerusform>Lecture du fichier interrompue après %n ligne : %1.</numerusform>
             <numerusform>Lecture du fichier interrompue après %n lignes : %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>UIRiskEstimate</name>
+    <message>
+        <source>Palier %1 : mise de %2, au-dessus de la limite de la table (%3)</source>
+        <translation>Palier %1 : mise de %2, au-dessus de la limite de la table (%3)</translation>
+    </message>
+    <message>
+        <source>Palier %1 : mise de %2, au-dessus de la mise maximale (%3)</source>
+        <translation>Palier %1 : mise de %2, au-dessus de la mise maximale (%3)</translation>
+    </message>
+    <message>
+        <source>Dès la première perte : %1 perdus, au-delà de la limite de perte (%2)</source>
+        <translation>Dès la première perte : %1 perdus, au-delà de la limite de perte (%2)</translation>
+    </message>
+    <message>
+        <source>Après %1 pertes de suite : %2 perdus, au-delà de la limite de perte (%3)</source>
+        <translation>Après %1 pertes de suite : %2 perdus, au-delà de la limite de perte (%3)</translation>
+    </message>
+    <message>
+        <source>Palier %1 : mise de %2, plus que le reste du capital (%3 sur %4)</source>
+        <translation>Palier %1 : mise de %2, plus que le reste du capital (%3 sur %4)</translation>
+    </message>
+    <message>
+        <source>Aucun moteur</source>
+        <translation>Aucun moteur</translation>
+    </message>
+    <message>
+        <source>Les méthodes perso ne sont pas estimées : activez une méthode du catalogue.</source>
+        <translation>Les méthodes perso ne sont pas estimées : activez une méthode du catalogue.</translation>
+    </message>
+    <message>
+        <source>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</source>
+        <translation>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</translation>
     </message>
 </context>
 <context>
