@@ -1,3 +1,4 @@
+#include "archive/noxarchive.h"
 #include "engine/noxengine.h"
 #include "noxloghandler.h"
 #include "noxqmlimports.h"
@@ -131,6 +132,16 @@ int main(int argc, char *argv[])
                                                    "les montantes intégrées sont utilisées.")
                            .arg(libraryError));
     }
+    // Every session is archived beside the settings, coup by coup, on the archive's thread; a
+    // damaged file or a failed write is told once in a notification and the play goes on.
+    Nox::NoxArchive archive(engine.settingsDirectory() + QLatin1Char('/') +
+                            QLatin1String(Nox::NoxArchive::kFileName));
+    QObject::connect(&archive, &Nox::NoxArchive::problem, &engine,
+                     [&engine](const QString &title, const QString &text) {
+                         engine.addNotification({title, text, NoxNotification::Archive, false}, false);
+                     });
+    archive.attach(&engine);
+    archive.start();
     if (const QString problem = engine.journalProblem(); !problem.isEmpty()) {
         damaged.append(problem);
     }
