@@ -5,7 +5,6 @@
 #include "archive/noxarchivestakes.h"
 #include "engine/noxengine.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -29,11 +28,6 @@ bool meansDamaged(const QSqlError &error)
     constexpr int kCorrupt = 11;
     constexpr int kNotADatabase = 26;
     return code == kCorrupt || code == kNotADatabase;
-}
-
-qint64 nowMs()
-{
-    return QDateTime::currentMSecsSinceEpoch();
 }
 
 } // namespace
@@ -97,7 +91,8 @@ struct NoxArchivePrivate {
     void resumeSession(const NoxSessionRecord &record);
     /// Makes the session of `uid` current: the archived one, or a new one from `record`.
     bool openSession(const QString &uid, const NoxSessionRecord &record, bool lookUp);
-    void endSession(qint64 timeMs);
+    /// Ends the current session; one without a coup is deleted. Its end stays its last coup.
+    void endSession();
     void writeCoup(const NoxSessionRecord &record);
     void writeUndo(const NoxSessionRecord &record);
     void deleteSession(qint64 id);
@@ -236,7 +231,7 @@ void NoxArchivePrivate::run()
         }
     }
     if (opened) {
-        endSession(nowMs());
+        endSession();
         insertCoup.reset();
         updateSession.reset();
         db().close();
@@ -420,7 +415,7 @@ void NoxArchivePrivate::process(const NoxArchiveCommand &command)
 
 void NoxArchivePrivate::startSession(const NoxSessionRecord &record)
 {
-    endSession(record.timeMs);
+    endSession();
     openSession(record.sessionId, record, true);
 }
 
@@ -429,7 +424,7 @@ void NoxArchivePrivate::resumeSession(const NoxSessionRecord &record)
     if (current && current->uid == record.sessionId) {
         return;
     }
-    endSession(record.timeMs);
+    endSession();
     openSession(record.sessionId, record, true);
 }
 
@@ -473,26 +468,24 @@ bool NoxArchivePrivate::openSession(const QString &uid, const NoxSessionRecord &
     return true;
 }
 
-void NoxArchivePrivate::endSession(qint64 timeMs)
+void NoxArchivePrivate::endSession()
 {
     if (!current) {
         return;
     }
-    QSqlDatabase database = db();
-    QSqlQuery query(database);
+    // The end stays the last coup: a session's duration is the time it was played, not the hours
+    // the program stayed open before the next session.
     if (current->seq == 0) {
         // Not a coup: nothing worth keeping (the next start of the program would remove it).
+        QSqlDatabase database = db();
+        QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM sessions WHERE id = ? AND NOT EXISTS "
                                      "(SELECT 1 FROM coups WHERE session_id = ?)"));
         query.addBindValue(current->id);
         query.addBindValue(current->id);
-    } else {
-        query.prepare(QStringLiteral("UPDATE sessions SET ended_at = max(ended_at, ?) WHERE id = ?"));
-        query.addBindValue(timeMs);
-        query.addBindValue(current->id);
-    }
-    if (!query.exec()) {
-        writeFailed(database, QStringLiteral("the end of a session"), query.lastError());
+        if (!query.exec()) {
+            writeFailed(database, QStringLiteral("the end of a session"), query.lastError());
+        }
     }
     current.reset();
 }
@@ -516,7 +509,7 @@ void NoxArchivePrivate::writeCoup(const NoxSessionRecord &record)
 {
     if (!current || current->uid != record.sessionId) {
         // A coup of a session never announced (a restore of a session the archive lost).
-        endSession(record.timeMs);
+        endSession();
         if (!openSession(record.sessionId, record, true)) {
             return;
         }

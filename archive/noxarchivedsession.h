@@ -12,7 +12,7 @@ struct NoxArchivedSession {
     QString uid;   ///< the engine's identifier (NoxSessionRecord::sessionId)
     bool baccarat = true;
     qint64 startedMs = 0;
-    qint64 endedMs = 0; ///< the session's end, or its last coup while it is not over
+    qint64 endedMs = 0; ///< the session's last coup (its start before the first)
     qint64 startCapital = 0;
     qint64 result = 0; ///< the capital after the last coup, less the starting capital
     int coups = 0;     ///< coups kept (undone ones are not counted)

@@ -116,7 +116,7 @@ private slots:
         QVERIFY(a.baccarat);
         QVERIFY(!b.baccarat);
         QCOMPARE(a.startedMs, kT0);
-        QCOMPARE(a.endedMs, kT0 + 5000);
+        QCOMPARE(a.endedMs, kT0 + 4000); // its last coup, not the next session's start
         QCOMPARE(a.startCapital, 100000);
         QCOMPARE(a.result, -1150);
         QCOMPARE(a.coups, 3);
@@ -362,6 +362,42 @@ private slots:
         QCOMPARE(coups.at(0).limits, 0);
         QVERIFY(coups.at(1).newShoe);
         QCOMPARE(coups.at(2).seq, 3);
+    }
+
+    // The exports of a session against files written by hand: the CSV's columns (undone coups
+    // included, shoes counted, limits named) and noxsim's history text (undone coups left out,
+    // a blank line between shoes).
+    void exportsMatchTheExpectedFiles()
+    {
+        {
+            NoxArchive archive(m_path);
+            archive.start();
+            archive.record(startRecord(QStringLiteral("csv"), kT0, 100000));
+            NoxSessionRecord c = coupRecord(QStringLiteral("csv"), kT0 + 1000, 2, 1100, 850, 100850);
+            c.stakes = {NoxBet{NoxBetItemID::B_BANKER, 1000, 0}, NoxBet{NoxBetItemID::B_TIE, 100, 0}};
+            c.limits = NoxSessionRecord::GainLimit;
+            archive.record(c);
+            c = coupRecord(QStringLiteral("csv"), kT0 + 2000, 1, 2000, -2000, 98850);
+            c.newShoe = true;
+            c.limits = NoxSessionRecord::GuardStop;
+            archive.record(c);
+            archive.record(coupRecord(QStringLiteral("csv"), kT0 + 3000, 0, 4000, 0, 98850));
+            archive.record(undoRecord(QStringLiteral("csv"), kT0 + 3500));
+            archive.record(coupRecord(QStringLiteral("csv"), kT0 + 4000, 2, 0, 0, 98850));
+        }
+        NoxArchiveReader reader(m_path);
+        QVERIFY(reader.open());
+        const QString csv = m_dir->filePath(QStringLiteral("out.csv"));
+        const QString txt = m_dir->filePath(QStringLiteral("out.txt"));
+        QString error;
+        QVERIFY2(NoxArchiveExport::writeCsv(reader, {1}, csv, &error), qPrintable(error));
+        QVERIFY2(NoxArchiveExport::writeHistory(reader, 1, txt, &error), qPrintable(error));
+        QCOMPARE(readFile(csv), readFile(QStringLiteral(NOX_TEST_DATA "/archive-session.csv")));
+        QCOMPARE(readFile(txt), readFile(QStringLiteral(NOX_TEST_DATA "/archive-session.txt")));
+        QVERIFY(!NoxArchiveExport::writeCsv(reader, {1, 7}, csv, &error));
+        QVERIFY(error.contains(QStringLiteral("no session 7")));
+        // A failed export leaves the file it would have replaced.
+        QCOMPARE(readFile(csv), readFile(QStringLiteral(NOX_TEST_DATA "/archive-session.csv")));
     }
 
     // Killed with SIGKILL at any moment, over and over: the archive opens whole, with every
