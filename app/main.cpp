@@ -8,6 +8,7 @@
 #include "uimainwindow.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uisessionarchive.h"
 #include "uiwrapper.h"
 
 #include <QFile>
@@ -157,6 +158,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     wrapper->setLanguage(language);
+
+    if (auto *sessions = singleton<UISessionArchive>(qml, "UISessionArchive")) {
+        sessions->setArchive(&archive);
+    }
 
     auto *navigator = singleton<UINavigator>(qml, "UINavigator");
     if (!navigator) {
