@@ -1,3 +1,4 @@
+#include "archive/noxarchive.h"
 #include "engine/noxengine.h"
 #include "noxloghandler.h"
 #include "noxqmlimports.h"
@@ -7,6 +8,7 @@
 #include "uimainwindow.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uisessionarchive.h"
 #include "uiwrapper.h"
 
 #include <QFile>
@@ -131,6 +133,16 @@ int main(int argc, char *argv[])
                                                    "les montantes intégrées sont utilisées.")
                            .arg(libraryError));
     }
+    // Every session is archived beside the settings, coup by coup, on the archive's thread; a
+    // damaged file or a failed write is told once in a notification and the play goes on.
+    Nox::NoxArchive archive(engine.settingsDirectory() + QLatin1Char('/') +
+                            QLatin1String(Nox::NoxArchive::kFileName));
+    QObject::connect(&archive, &Nox::NoxArchive::problem, &engine,
+                     [&engine](const QString &title, const QString &text) {
+                         engine.addNotification({title, text, NoxNotification::Archive, false}, false);
+                     });
+    archive.attach(&engine);
+    archive.start();
     if (const QString problem = engine.journalProblem(); !problem.isEmpty()) {
         damaged.append(problem);
     }
@@ -146,6 +158,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     wrapper->setLanguage(language);
+
+    if (auto *sessions = singleton<UISessionArchive>(qml, "UISessionArchive")) {
+        sessions->setArchive(&archive);
+    }
 
     auto *navigator = singleton<UINavigator>(qml, "UINavigator");
     if (!navigator) {

@@ -24,6 +24,7 @@ const RouteTable &baccaratRoutes()
         {QStringLiteral("/settings/methods/blocks"), common("MethodBlocksConfig.qml")},
         {QStringLiteral("/settings/methods/blocksdom"), common("MethodBlockDomConfig.qml")},
         {QStringLiteral("/settings/montantes/user"), common("UserMontantePage.qml")},
+        {QStringLiteral("/settings/sessions"), common("SessionsPage.qml")},
         // Popups: the dialogs the screens open through openPopup().
         {QStringLiteral("popup/chart"), common("MethodChartDialog.qml")},
         {QStringLiteral("popup/details"), common("MethodDetailsDialog.qml")},

@@ -8,8 +8,16 @@
 /// The presentation layer shows the first unread one.
 struct NoxNotification {
     /// PlayLimit: a result refused at the limits of the engine; Restore: what a restore of an
-    /// interrupted session could not give back; GuardStop: a session guard stopped the betting.
-    enum NoxNotificationType { GainLimit = 1, LossLimit = 2, PlayLimit = 3, Restore = 4, GuardStop = 5 };
+    /// interrupted session could not give back; GuardStop: a session guard stopped the betting;
+    /// Archive: the archive of the sessions was damaged or cannot be written.
+    enum NoxNotificationType {
+        GainLimit = 1,
+        LossLimit = 2,
+        PlayLimit = 3,
+        Restore = 4,
+        GuardStop = 5,
+        Archive = 6
+    };
 
     QString title;
     QString content;

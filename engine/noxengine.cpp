@@ -17,9 +17,12 @@
 #include "engine/noxjournalcodec.h"
 #include "engine/noxplayrefused.h"
 #include "methods/noxfactory.h"
+#include "money/noxmontante.h"
 
 #include <QJsonObject>
+#include <QMetaMethod>
 #include <QMutex>
+#include <QUuid>
 
 #include <algorithm>
 #include <atomic>
@@ -44,6 +47,7 @@ NoxEngine::NoxEngine(bool baccaratMode, QObject *parent)
     d->baccaratMode = baccaratMode;
     d->calibration->setBaccaratMode(baccaratMode);
     d->guards.startSession(d->clock->nowMs());
+    d->sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     NoxEngine *expected = nullptr;
     s_instance.compare_exchange_strong(expected, this);
     qRegisterMetaType<NoxBetList>();
@@ -194,6 +198,90 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
     });
 }
 
+// --- Session records ----------------------------------------------------------------------------
+
+bool NoxEngine::recordingLocked() const
+{
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&NoxEngine::sessionRecorded);
+    return !d->replaying && isSignalConnected(signal);
+}
+
+NoxSessionRecord NoxEngine::sessionRecordLocked(NoxSessionRecord::Kind kind) const
+{
+    NoxSessionRecord record;
+    record.kind = kind;
+    record.sessionId = d->sessionId;
+    record.timeMs = d->clock->nowMs();
+    record.baccarat = d->baccaratMode;
+    return record;
+}
+
+void NoxEngine::fillPlayingLocked(NoxSessionRecord &record)
+{
+    QStringList methods;
+    QStringList montantes;
+    for (const NoxMethodState *s : std::as_const(d->states)) {
+        if (!s->isActive()) {
+            continue;
+        }
+        methods.append(s->method()->name());
+        if (const NoxMontante *m = d->montantes.current(s->method()->type());
+            m && !montantes.contains(m->name())) {
+            montantes.append(m->name());
+        }
+    }
+    // Kept when equal, so that the records share one list until the player changes something.
+    if (methods != d->recordMethods) {
+        d->recordMethods = methods;
+    }
+    if (montantes != d->recordMontantes) {
+        d->recordMontantes = montantes;
+    }
+    record.methods = d->recordMethods;
+    record.montantes = d->recordMontantes;
+}
+
+NoxSessionRecord NoxEngine::coupRecordLocked(int value, const NoxBetList &bets, qint64 capitalBefore,
+                                             qsizetype notificationsBefore)
+{
+    NoxSessionRecord record = sessionRecordLocked(NoxSessionRecord::Coup);
+    record.value = value;
+    for (const NoxBet &bet : bets) {
+        if (bet.bet > 0 && !(bet.flags & NoxBet::Suspended)) {
+            record.stakes.append(NoxBet{bet.id, bet.bet, 0});
+            record.stake += bet.bet;
+        }
+    }
+    record.capital = d->financial.capital;
+    record.gain = record.capital - capitalBefore;
+    const QList<qsizetype> starts = d->roads.shoeStarts();
+    record.newShoe = d->baccaratMode && starts.contains(d->played.size() - 1);
+    for (qsizetype i = notificationsBefore; i < d->notifications.size(); ++i) {
+        switch (d->notifications.at(i).type) {
+        case NoxNotification::GainLimit:
+            record.limits |= NoxSessionRecord::GainLimit;
+            break;
+        case NoxNotification::LossLimit:
+            record.limits |= NoxSessionRecord::LossLimit;
+            break;
+        case NoxNotification::GuardStop:
+            record.limits |= NoxSessionRecord::GuardStop;
+            record.guardReason = d->guardStop ? d->guardStop->reason : d->notifications.at(i).title;
+            break;
+        default:
+            break;
+        }
+    }
+    fillPlayingLocked(record);
+    return record;
+}
+
+QString NoxEngine::sessionId() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->sessionId;
+}
+
 bool NoxEngine::isValidValue(int value) const
 {
     return value >= 0 && value <= (d->baccaratMode ? 2 : 36);
@@ -224,6 +312,7 @@ bool NoxEngine::playCoup(int value, bool notify)
     QList<int> values;
     QList<NoxMethodState *> states;
     bool notificationsGrew = false;
+    std::optional<NoxSessionRecord> record;
     {
         QMutexLocker lock(&d->mutex);
         const auto [reason, hint] = refusalLocked();
@@ -252,7 +341,8 @@ bool NoxEngine::playCoup(int value, bool notify)
             return false;
         }
         const qsizetype before = d->notifications.size();
-        settleCoup(value);
+        const qint64 capitalBefore = d->financial.capital;
+        const NoxBetList bets = settleCoup(value);
         d->played.append(value);
         if (d->baccaratMode) {
             d->roads.append(value);
@@ -261,8 +351,14 @@ bool NoxEngine::playCoup(int value, bool notify)
             d->journal->recordPlay(value);
         }
         notificationsGrew = d->notifications.size() != before;
+        if (recordingLocked()) {
+            record = coupRecordLocked(value, bets, capitalBefore, before);
+        }
         values = d->played;
         states = d->states;
+    }
+    if (record) {
+        emit sessionRecorded(*record);
     }
     if (notify) {
         emit playedValuesChanged();
@@ -313,6 +409,7 @@ QFuture<void> NoxEngine::cancelPlay()
         QList<int> values;
         QList<NoxMethodState *> states;
         int removed = 0;
+        std::optional<NoxSessionRecord> record;
         {
             QMutexLocker lock(&d->mutex);
             if (d->played.isEmpty()) {
@@ -326,8 +423,14 @@ QFuture<void> NoxEngine::cancelPlay()
             if (d->journal) {
                 d->journal->recordUndo();
             }
+            if (recordingLocked()) {
+                record = sessionRecordLocked(NoxSessionRecord::Undo);
+            }
             values = d->played;
             states = d->states;
+        }
+        if (record) {
+            emit sessionRecorded(*record);
         }
         emit playedValuesChanged();
         emit roadsChanged();
@@ -353,6 +456,7 @@ void NoxEngine::restart(bool resetMoney, bool clearHistory)
 void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
 {
     QList<NoxMethodState *> states;
+    std::optional<NoxSessionRecord> record;
     {
         QMutexLocker lock(&d->mutex);
         if (clearHistory) {
@@ -374,6 +478,8 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
                 d->guardStop.reset();
                 d->suspended = false;
             }
+            // A new bankroll is a new session for the archive too.
+            d->sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
         }
         states = d->states;
         if (clearHistory) {
@@ -393,6 +499,22 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
                 d->journal->recordRestart(resetMoney);
             }
         }
+        if (resetMoney) {
+            // The baseline of a new journal carries the identifier; a restart within the
+            // journal's session records it as a change.
+            if (!clearHistory) {
+                noteChangeLocked(journalChange("session", d->sessionId), 0);
+            }
+            if (recordingLocked()) {
+                record = sessionRecordLocked(NoxSessionRecord::Started);
+                record->startMs = record->timeMs;
+                record->startCapital = d->financial.capital;
+                fillPlayingLocked(*record);
+            }
+        }
+    }
+    if (record) {
+        emit sessionRecorded(*record);
     }
     emit playedValuesChanged();
     if (clearHistory) {

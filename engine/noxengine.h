@@ -5,6 +5,7 @@
 #include "core/noxnotification.h"
 #include "engine/noxengineconfig.h"
 #include "engine/noxsessionjournal.h"
+#include "engine/noxsessionrecord.h"
 #include "methods/noxstatesink.h"
 #include "money/noxfinancial.h"
 #include "money/noxfinancialstats.h"
@@ -268,6 +269,9 @@ public:
     [[nodiscard]] QString journalProblem() const;
     /// Forgets the interrupted session and deletes its file.
     void discardInterruptedSession();
+    /// The session being played, as the archive knows it (NoxSessionRecord::sessionId): a new
+    /// one at every money restart, kept by the session journal so that a restore continues it.
+    [[nodiscard]] QString sessionId() const;
     [[nodiscard]] QString settingsFileName() const;
     /// The directory of the settings file (the companion files live there), or the current
     /// directory without a store.
@@ -291,6 +295,12 @@ signals:
     /// The scoreboard changed: a result played, undone or cut, a new shoe, the history cleared
     /// or restored. Emitted from the task thread (once at the end of a batch).
     void roadsChanged();
+    /// A session started, a coup was settled or undone, a restore gave a session back: a plain
+    /// record for the archive. Emitted from the task thread (the caller's with async off),
+    /// outside the engine lock, in the order of the events; never while a restore replays its
+    /// session (the archive has those coups already); nothing is built while nothing is
+    /// connected.
+    void sessionRecorded(const Nox::NoxSessionRecord &record);
 
 private:
     /// One coup, on the task thread (the body of playValueInternal()); false when it was
@@ -301,7 +311,17 @@ private:
     void processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value, int index);
     /// Settles the bets on the table against `value`: the progressions, the capital with its
     /// limits and the statistics (engine lock held).
-    void settleCoup(int value);
+    /// Returns the bets that were on the table.
+    NoxBetList settleCoup(int value);
+    /// Whether a session record is wanted now: a receiver, and no restore replaying (lock held).
+    [[nodiscard]] bool recordingLocked() const;
+    /// A record of `kind` of the current session, time and edition filled in (lock held).
+    [[nodiscard]] NoxSessionRecord sessionRecordLocked(NoxSessionRecord::Kind kind) const;
+    /// The active methods and the current progressions of their kinds (lock held).
+    void fillPlayingLocked(NoxSessionRecord &record);
+    /// The record of a coup just settled (lock held).
+    [[nodiscard]] NoxSessionRecord coupRecordLocked(int value, const NoxBetList &bets, qint64 capitalBefore,
+                                                    qsizetype notificationsBefore);
     /// Counts the settled coup for the session guards and, unless the betting is already
     /// suspended, suspends it when a guard holds (engine lock held).
     void checkGuardsLocked(bool staked, qint64 capitalChange);

@@ -158,6 +158,7 @@ QByteArray NoxEngine::baselineLocked(bool exact) const
     json.insert(QStringLiteral("config"), NoxJournalCodec::toJson(d->config));
     json.insert(QStringLiteral("suspended"), d->suspended);
     json.insert(QStringLiteral("sessionStart"), double(d->guards.sessionStartMs()));
+    json.insert(QStringLiteral("sid"), d->sessionId);
     QJsonArray montantes;
     const QMap<NoxMethodType, NoxMontante *> &current = d->montantes.currentByKind();
     for (auto it = current.cbegin(); it != current.cend(); ++it) {
@@ -213,6 +214,10 @@ void NoxEngine::applyBaseline(const QJsonObject &json)
     // The session guards' clock goes on from the session's start, not from the restore.
     d->guards.setSessionStartMs(
         qint64(json.value(QLatin1String("sessionStart")).toDouble(double(d->guards.sessionStartMs()))));
+    // The archive's session goes on too.
+    if (const QString sid = json.value(QLatin1String("sid")).toString(); !sid.isEmpty()) {
+        d->sessionId = sid;
+    }
     for (const QJsonValue &v : json.value(QLatin1String("montantes")).toArray()) {
         const QJsonArray m = v.toArray();
         const auto type = NoxMethodType(m.at(0).toInt());
@@ -375,6 +380,8 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
         // from it, in a file of its own until the whole session is played.
         QMutexLocker lock(&d->mutex);
         live = std::move(d->journal);
+        // From here on nothing reaches the archive: it has this session's coups already.
+        d->replaying = true;
     }
     restartInTask(true, true);
     if (!baseline.isEmpty()) {
@@ -500,6 +507,20 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
         }
     }
     QFile::remove(journalPath() + kInterruptedSuffix);
+    std::optional<NoxSessionRecord> resumed;
+    {
+        QMutexLocker lock(&d->mutex);
+        if (recordingLocked()) {
+            resumed = sessionRecordLocked(NoxSessionRecord::Resumed);
+            resumed->startMs = d->guards.sessionStartMs();
+            resumed->startCapital = d->financial.capitalOrigine;
+            resumed->capital = d->financial.capital;
+            fillPlayingLocked(*resumed);
+        }
+    }
+    if (resumed) {
+        emit sessionRecorded(*resumed);
+    }
     emit playedValuesChanged();
     emit roadsChanged();
     emit itemsToPlayChanged();
@@ -565,6 +586,11 @@ bool NoxEngine::replayChange(const QJsonObject &change)
         setMethodParameters(methodId, NoxJournalCodec::parametersOf(v.toArray()));
     } else if (op == u"autoSort") {
         setAutoSortType(v.toInt());
+    } else if (op == u"session") {
+        // A bankroll restarted within the journal's session: the archive's session it began.
+        QMutexLocker lock(&d->mutex);
+        d->sessionId = v.toString();
+        noteChangeLocked(change, 0);
     } else if (op == u"suspended") {
         setSuspended(v.toBool());
     } else if (op == u"read") {

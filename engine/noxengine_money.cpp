@@ -19,12 +19,13 @@ namespace Nox {
 
 // --- The bankroll --------------------------------------------------------------------------------
 
-void NoxEngine::settleCoup(int value)
+NoxBetList NoxEngine::settleCoup(int value)
 {
     NoxFinancial &f = d->financial;
     const bool staked = f.mise > 0;
     const qint64 capitalBefore = f.capital;
-    const qint64 capital = f.capital + d->settleBets(value).capitalChange;
+    NoxBetSheet::Settlement settlement = d->settleBets(value);
+    const qint64 capital = f.capital + settlement.capitalChange;
     if (capital != f.capital) {
         if (capital > f.capital) {
             for (NoxMethodType type :
@@ -65,6 +66,7 @@ void NoxEngine::settleCoup(int value)
     d->stats.betTotal += f.mise;
     d->stats.betMax = std::max(d->stats.betMax, f.mise);
     checkGuardsLocked(staked, f.capital - capitalBefore);
+    return std::move(settlement.bets);
 }
 
 void NoxEngine::checkGuardsLocked(bool staked, qint64 capitalChange)

@@ -88,6 +88,11 @@ struct NoxEnginePrivate {
     /// persistence is on.
     std::unique_ptr<NoxDeferredWriter> writer;
     std::mutex writerMutex;
+    /// The session the archive records (NoxEngine::sessionId()); the journal keeps it.
+    QString sessionId;
+    /// What the last coup record carried, shared by the next ones while it does not change.
+    QStringList recordMethods;
+    QStringList recordMontantes;
     /// Set while a restore plays its session: the results it refuses are collected, not told.
     bool replaying = false;
     /// Declared after the store: destroyed before it.

@@ -16,6 +16,8 @@ apt_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools qt6-5compat-dev
     qt6-shadertools-dev qt6-shader-baker qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     qt6-qpa-plugins qt6-qmllint-plugins qt6-svg-dev
+    # the archive of the sessions: Qt SQL's SQLite driver
+    libqt6sql6-sqlite
     # QML modules used by the screens and the QML tests
     qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript qml6-module-qtquick
     qml6-module-qtquick-controls qml6-module-qtquick-templates qml6-module-qtquick-layouts

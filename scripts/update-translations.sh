@@ -7,6 +7,6 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lupdate=/usr/lib/qt6/bin/lupdate
 cd "$top"
-sources=(qml ui app engine/noxprofilefile.cpp money/noxmontantelibrary.cpp money/noxguards.cpp money/noxguardtracker.cpp)
+sources=(qml ui app archive engine/noxprofilefile.cpp money/noxmontantelibrary.cpp money/noxguards.cpp money/noxguardtracker.cpp)
 "$lupdate" -locations none -source-language fr -target-language fr "${sources[@]}" -ts qml/NoxRouletteUi/i18n/qml_fr.ts
 "$lupdate" -locations none -source-language fr -target-language en "${sources[@]}" -ts qml/NoxRouletteUi/i18n/qml_en.ts

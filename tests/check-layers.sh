@@ -5,13 +5,14 @@
 #   1 input         the user input interface and its platform implementations
 #   2 methods money calibration roads
 #   3 engine autobet
-#   4 sim           the backtester's core (the risk estimate of the settings plays through it)
+#   4 sim archive   the backtester's core (the risk estimate of the settings plays through it);
+#                   the archive of the sessions played
 #   5 ui tools
 #   6 app
 set -euo pipefail
 top=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/..}" && pwd)
 declare -A rank=([core]=0 [input]=1 [methods]=2 [money]=2 [calibration]=2 [roads]=2 [engine]=3
-                 [autobet]=3 [sim]=4 [ui]=5 [tools]=5 [app]=6)
+                 [autobet]=3 [sim]=4 [archive]=4 [ui]=5 [tools]=5 [app]=6)
 bad=0
 checked=0
 for folder in "${!rank[@]}"; do

@@ -1,8 +1,10 @@
+#include "archive/noxarchive.h"
 #include "core/noxnotification.h"
 #include "engine/noxengine.h"
 #include "noxqmlimports.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uisessionarchive.h"
 
 #include <QFile>
 #include <QQmlComponent>
@@ -49,10 +51,59 @@ public:
         return QUrl::fromLocalFile(file.fileName()).toString();
     }
 
+    /// The text of a file the screens wrote (a file URL or a path); empty when unreadable.
+    Q_INVOKABLE QString readFile(const QString &pathOrUrl) const
+    {
+        const QUrl url(pathOrUrl);
+        QFile file(url.isLocalFile() ? url.toLocalFile() : pathOrUrl);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    /// A file URL in the run's temporary directory.
+    Q_INVOKABLE QString fileUrl(const QString &name) const
+    {
+        return QUrl::fromLocalFile(m_dir.filePath(name)).toString();
+    }
+
 private:
     Nox::NoxEngine *m_engine;
     QTemporaryDir m_dir;
 };
+
+/// An archive of kSessions sessions for the sessions page: one a day going back from today
+/// (the newest at the start of this hour), session k with k + 2 coups that end k units up,
+/// every third one down.
+void fillArchive(Nox::NoxArchive &archive)
+{
+    constexpr int kSessions = 60;
+    const QDateTime hour = QDateTime::currentDateTime();
+    const qint64 newest = QDateTime(hour.date(), QTime(hour.time().hour(), 0)).toMSecsSinceEpoch();
+    for (int k = kSessions - 1; k >= 0; --k) {
+        const QString uid = QStringLiteral("s%1").arg(k);
+        const qint64 start = newest - qint64(k) * 24 * 3600 * 1000;
+        Nox::NoxSessionRecord r;
+        r.kind = Nox::NoxSessionRecord::Started;
+        r.sessionId = uid;
+        r.timeMs = r.startMs = start;
+        r.startCapital = 100000;
+        r.methods = {QStringLiteral("BANKER")};
+        archive.record(r);
+        const int sign = k % 3 == 0 ? -1 : 1;
+        for (int i = 1; i <= k + 2; ++i) {
+            Nox::NoxSessionRecord c;
+            c.kind = Nox::NoxSessionRecord::Coup;
+            c.sessionId = uid;
+            c.timeMs = start + i * 60000;
+            c.value = i % 3;
+            c.stakes = {Nox::NoxBet{Nox::NoxBetItemID::B_BANKER, 100, 0}};
+            c.stake = 100;
+            c.gain = i == k + 2 ? sign * 100 * (k + 1) : 0;
+            c.capital = 100000 + (i == k + 2 ? sign * 100 * (k + 1) : 0);
+            archive.record(c);
+        }
+    }
+    archive.waitForWritten();
+}
 
 /// One baccarat engine for the whole run, on its thread pools as in the program (so that a long
 /// import runs in the background and can be stopped), without a settings store; the program's
@@ -73,6 +124,10 @@ public slots:
         m_engine->registerBuiltinMontantes();
         m_engine->restart(true, true);
         m_helper = std::make_unique<QmlTestHelper>(m_engine.get());
+        m_archive =
+            std::make_unique<Nox::NoxArchive>(m_archiveDir.filePath(QStringLiteral("sessions.sqlite")));
+        m_archive->start();
+        fillArchive(*m_archive);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -90,15 +145,22 @@ public slots:
             navigator->setRoutes(UIRoutes::baccaratRoutes());
             navigator->enterPage(QStringLiteral("/home"), {}, true);
         }
+        const int sessionsId = qmlTypeId("NoxRouletteModel", 1, 0, "UISessionArchive");
+        if (auto *sessions = engine->singletonInstance<UISessionArchive *>(sessionsId)) {
+            sessions->setArchive(m_archive.get());
+        }
     }
 
     void cleanupTestCase()
     {
         m_helper.reset();
         m_engine.reset();
+        m_archive.reset();
     }
 
 private:
+    QTemporaryDir m_archiveDir;
+    std::unique_ptr<Nox::NoxArchive> m_archive;
     std::unique_ptr<Nox::NoxEngine> m_engine;
     std::unique_ptr<QmlTestHelper> m_helper;
 };

@@ -296,6 +296,27 @@ UIMainWindow {
         // What a binary file given to the file actions gives.
         case "montante_import_report": page().importMethods(shotBinaryFile); break
         case "visibility_profile_error": page().loadProfile(shotBinaryFile); break
+        // The sessions page: the last 30 days, a session touched, its deletion asked, its export.
+        case "sessions":
+            UISessionArchive.period = UISessionArchive.Month
+            UISessionArchive.selectedRow = -1
+            break
+        case "sessions_selected":
+            prepare("sessions")
+            UISessionArchive.selectedRow = 1
+            break
+        case "sessions_delete":
+            prepare("sessions_selected")
+            page().deleteDialog.open()
+            break
+        case "sessions_export":
+            prepare("sessions_selected")
+            page().askExport(UISessionArchive.SessionCsv)
+            break
+        case "sessions_all":
+            UISessionArchive.period = UISessionArchive.All
+            UISessionArchive.selectedRow = 4
+            break
         default: break
         }
     }

@@ -1,12 +1,14 @@
 // Screenshots of the settings screens and their dialogs, in French and in English, taken from
 // the program's own window under a real X server:
-//   settingsshots OUTPUT_DIR
-// writes OUTPUT_DIR/<language>_<shot>.png for every shot.
+//   settingsshots OUTPUT_DIR [PREFIX]
+// writes OUTPUT_DIR/<language>_<shot>.png for every shot (whose name starts with PREFIX).
 
+#include "archive/noxarchive.h"
 #include "engine/noxengine.h"
 #include "noxqmlimports.h"
 #include "uinavigator.h"
 #include "uiroutes.h"
+#include "uisessionarchive.h"
 #include "uiwrapper.h"
 
 #include <QDir>
@@ -78,7 +80,56 @@ const Shot kShots[] = {
     {"home_key_limits", "/home"},
     {"home_key_refused", "/home"},
     {"home_guard_stop", "/home"},
+    {"sessions", "/settings/sessions"},
+    {"sessions_selected", "/settings/sessions"},
+    {"sessions_delete", "/settings/sessions"},
+    {"sessions_export", "/settings/sessions"},
+    {"sessions_all", "/settings/sessions"},
 };
+
+/// Evenings as a player leaves them: a dozen sessions over the last weeks, of 20 to 230 coups
+/// with a shoe or two, winning and losing, the oldest a roulette evening.
+void fillArchive(Nox::NoxArchive &archive)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    quint32 seed = 7;
+    const auto next = [&seed](quint32 n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    for (int k = 11; k >= 0; --k) {
+        const bool baccarat = k != 11;
+        const QString uid = QStringLiteral("shot%1").arg(k);
+        const qint64 start = now - qint64(k) * 2 * 24 * 3600 * 1000 - 3 * 3600 * 1000;
+        Nox::NoxSessionRecord r;
+        r.kind = Nox::NoxSessionRecord::Started;
+        r.sessionId = uid;
+        r.baccarat = baccarat;
+        r.timeMs = r.startMs = start;
+        r.startCapital = 100000;
+        r.methods = {QStringLiteral("BANKER"), QStringLiteral("AUTO Hawks")};
+        r.montantes = {QStringLiteral("Martingale classique (commune)")};
+        archive.record(r);
+        qint64 capital = 100000;
+        const int coups = 20 + int(next(210));
+        for (int i = 1; i <= coups; ++i) {
+            Nox::NoxSessionRecord c = r;
+            c.kind = Nox::NoxSessionRecord::Coup;
+            c.timeMs = start + i * 45000;
+            c.value = baccarat ? int(next(100) < 10 ? 0 : 1 + next(2)) : int(next(37));
+            const int stake = 500 * (1 + int(next(4)));
+            c.stakes = {
+                Nox::NoxBet{baccarat ? Nox::NoxBetItemID::B_BANKER : Nox::NoxBetItemID::CS_R, stake, 0}};
+            c.stake = stake;
+            c.gain = next(100) < (k % 3 == 0 ? 44 : 53) ? stake : -stake;
+            capital += c.gain;
+            c.capital = capital;
+            c.newShoe = baccarat && i == 80;
+            archive.record(c);
+        }
+    }
+    archive.waitForWritten();
+}
 
 template<typename T>
 T *singleton(QQmlEngine &qml, const char *name)
@@ -97,10 +148,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(NOX_VERSION));
     QStandardPaths::setTestModeEnabled(true);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: settingsshots OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: settingsshots OUTPUT_DIR [PREFIX]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString prefix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(out.path());
 
     QQuickStyle::setStyle(QStringLiteral("CommonStyle"));
@@ -146,6 +198,12 @@ int main(int argc, char *argv[])
     }
     navigator->setRoutes(UIRoutes::baccaratRoutes());
     navigator->enterPage(QStringLiteral("/home"), {}, true);
+    Nox::NoxArchive archive(files.filePath(QStringLiteral("sessions.sqlite")));
+    archive.start();
+    fillArchive(archive);
+    if (auto *sessions = singleton<UISessionArchive>(qml, "UISessionArchive")) {
+        sessions->setArchive(&archive);
+    }
 
     qml.load(QUrl::fromLocalFile(QStringLiteral(NOX_SHOT_HARNESS)));
     if (qml.rootObjects().isEmpty()) {
@@ -159,6 +217,9 @@ int main(int argc, char *argv[])
     for (const QString &language : {QStringLiteral("fr"), QStringLiteral("en")}) {
         facade->setLanguage(language);
         for (const Shot &shot : kShots) {
+            if (!QLatin1String(shot.name).startsWith(prefix)) {
+                continue;
+            }
             navigator->replaceAllPages(QStringLiteral("/home"), {}, true);
             QTest::qWait(50);
             navigator->enterPage(QString::fromLatin1(shot.page), {}, true);

@@ -3,6 +3,7 @@
 
 #include "noxbaccaratshoe.h"
 #include "noxroulettewheel.h"
+#include "noxsimarchive.h"
 #include "noxsimhistory.h"
 #include "noxsimreport.h"
 #include "noxsimroads.h"
@@ -285,11 +286,15 @@ struct RunCommandLine {
             "baccarat, 0 to 36 at roulette; blank lines between shoes), over dealt eight-deck baccarat "
             "shoes or over sessions of dealt spins of a fair single-zero wheel.\n"
             "noxsim merge a.json b.json ... combines the results of shards (noxsim merge --help).\n"
+            "noxsim sessions FILE lists the sessions of the application's archive; --archive FILE "
+            "--session N (or all) backtests their results.\n"
             "noxsim roads [FILE] prints the scoreboard roads of every shoe of a history as JSON "
             "(noxsim roads --help)."));
         parser.addPositionalArgument(QStringLiteral("history"),
                                      QStringLiteral("History file to replay (omit to deal shoes or spins)."));
         parser.addOptions({game,
+                           archive,
+                           session,
                            shoes,
                            spins,
                            seed,
@@ -325,6 +330,16 @@ struct RunCommandLine {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption game{QStringLiteral("game"), QStringLiteral("baccarat (default) or roulette."),
                                   QStringLiteral("game"), QStringLiteral("baccarat")};
+    const QCommandLineOption archive{
+        QStringLiteral("archive"),
+        QStringLiteral("The application's archive of sessions (sessions.sqlite) to replay instead of a "
+                       "history file: the results of --session, each archived shoe a shoe of the run."),
+        QStringLiteral("file")};
+    const QCommandLineOption session{
+        QStringLiteral("session"),
+        QStringLiteral("With --archive: the session's number (noxsim sessions FILE lists them), or all "
+                       "(default) for every session of the game, oldest first."),
+        QStringLiteral("n|all"), QStringLiteral("all")};
     const QCommandLineOption shoes{
         QStringLiteral("shoes"),
         QStringLiteral("Shoes to deal, or roulette sessions of --spins spins (default 100)."),
@@ -572,7 +587,20 @@ bool loadShoes(const RunCommandLine &cl, const RunSettings &settings, Shoes *sou
         return false;
     }
     bool ok = false;
-    if (!positional.isEmpty()) {
+    if (parser.isSet(cl.archive)) {
+        if (!positional.isEmpty()) {
+            fail(QStringLiteral("a history file or --archive, not both"));
+            return false;
+        }
+        if (!NoxSimArchive::read(parser.value(cl.archive), parser.value(cl.session), settings.config.baccarat,
+                                 &source->file)) {
+            return false;
+        }
+        source->count = source->file.shoeCount();
+    } else if (parser.isSet(cl.session)) {
+        fail(QStringLiteral("--session goes with --archive"));
+        return false;
+    } else if (!positional.isEmpty()) {
         if (!readHistory(positional.first(), settings.config.baccarat, &source->file)) {
             return false;
         }
@@ -697,6 +725,9 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && arguments.at(1) == u"merge") {
         return runMerge(QStringList{arguments.first()} + arguments.mid(2));
+    }
+    if (arguments.size() > 1 && arguments.at(1) == u"sessions") {
+        return NoxSimArchive::list(QStringList{arguments.first()} + arguments.mid(2));
     }
     if (arguments.size() > 1 && arguments.at(1) == u"roads") {
         return NoxSimRoads::run(QStringList{arguments.first()} + arguments.mid(2));

@@ -17,6 +17,14 @@ AppPage {
 
     objectName: "settingsPage"
     title: qsTr("Paramètres")
+    headerTools: [
+        IconButton {
+            objectName: "sessionsButton"
+            iconName: "history"
+            tip: qsTr("Sessions archivées")
+            onClicked: UINavigator.enterPage("/settings/sessions")
+        }
+    ]
 
     // The section item at `index` (the loaded content is its `item`).
     function section(index: int): Item {

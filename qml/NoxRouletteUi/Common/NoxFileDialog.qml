@@ -13,6 +13,7 @@ import Theme
 //   nameFilters: one filter, "Label (*.ext ...)", as FileDialog takes them (the first is used)
 //   saveFile: true to choose a name to save to; defaultSuffix is added to a name without one
 //   selectedFile: the chosen file (a file URL) once accepted
+//   suggestedName: the name in the field when it opens (empty by default)
 NoxDialog {
     id: dialog
 
@@ -23,6 +24,8 @@ NoxDialog {
     property url selectedFile
     // The name typed or picked in the list.
     property alias fileName: nameField.text
+    // The name the field holds when the dialog opens (saving: a name to keep or change).
+    property string suggestedName
 
     // The patterns between the parentheses of the first filter ("*.pfl"), all files without one.
     readonly property var globs: {
@@ -60,7 +63,7 @@ NoxDialog {
     width: parent ? parent.width - 24 : 406
 
     onAboutToShow: {
-        fileName = ""
+        fileName = suggestedName
         list.currentIndex = -1
     }
     // The file of the name chosen; without a name (set from outside), selectedFile stays.

@@ -776,6 +776,37 @@
     </message>
 </context>
 <context>
+    <name>NoxArchive</name>
+    <message>
+        <source>Archive des sessions indisponible</source>
+        <translation>Session archive unavailable</translation>
+    </message>
+    <message>
+        <source>Le pilote SQLite de Qt manque : les sessions ne sont pas archivées.</source>
+        <translation>Qt&apos;s SQLite driver is missing: sessions are not archived.</translation>
+    </message>
+    <message>
+        <source>Archive des sessions endommagée</source>
+        <translation>Session archive damaged</translation>
+    </message>
+    <message>
+        <source>L&apos;archive des sessions ne pouvait pas être lue : elle est gardée sous %1 et une nouvelle archive commence.</source>
+        <translation>The session archive could not be read: it is kept as %1 and a new archive starts.</translation>
+    </message>
+    <message>
+        <source>L&apos;archive %1 ne peut pas être ouverte (%2) : les sessions ne sont pas archivées, le jeu continue.</source>
+        <translation>The archive %1 cannot be opened (%2): sessions are not archived, play goes on.</translation>
+    </message>
+    <message>
+        <source>Archive des sessions</source>
+        <translation>Session archive</translation>
+    </message>
+    <message>
+        <source>Un coup n&apos;a pas pu être écrit dans l&apos;archive des sessions (%1). Le jeu continue ; libérez de la place sur le disque.</source>
+        <translation>A coup could not be written to the session archive (%1). Play goes on; free some disk space.</translation>
+    </message>
+</context>
+<context>
     <name>NoxDialog</name>
     <message>
         <source>OK</source>
@@ -1337,6 +1368,105 @@
     </message>
 </context>
 <context>
+    <name>SessionsPage</name>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Aujourd&apos;hui</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>7 derniers jours</source>
+        <translation>Last 7 days</translation>
+    </message>
+    <message>
+        <source>30 derniers jours</source>
+        <translation>Last 30 days</translation>
+    </message>
+    <message>
+        <source>Cette année</source>
+        <translation>This year</translation>
+    </message>
+    <message>
+        <source>Tout</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Exporter la période (CSV)</source>
+        <translation>Export the period (CSV)</translation>
+    </message>
+    <message>
+        <source>Sessions : %1</source>
+        <translation>Sessions: %1</translation>
+    </message>
+    <message>
+        <source>Coups : %1</source>
+        <translation>Coups: %1</translation>
+    </message>
+    <message>
+        <source>%1 coups</source>
+        <translation>%1 coups</translation>
+    </message>
+    <message>
+        <source>max %1</source>
+        <translation>max %1</translation>
+    </message>
+    <message>
+        <source>Aucune session dans cette période. Choisissez une autre période : chaque session jouée s&apos;ajoute ici, coup par coup.</source>
+        <translation>No session in this period. Choose another period: every session played is added here, coup by coup.</translation>
+    </message>
+    <message>
+        <source>Aucune session archivée pour l&apos;instant : chaque session jouée s&apos;ajoute ici, coup par coup.</source>
+        <translation>No session archived yet: every session played is added here, coup by coup.</translation>
+    </message>
+    <message>
+        <source>Exporter la session (CSV)</source>
+        <translation>Export the session (CSV)</translation>
+    </message>
+    <message>
+        <source>Exporter la permanence (pour noxsim)</source>
+        <translation>Export the history (for noxsim)</translation>
+    </message>
+    <message>
+        <source>Supprimer la session</source>
+        <translation>Delete the session</translation>
+    </message>
+    <message>
+        <source>Supprimer la session ?</source>
+        <translation>Delete the session?</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 et ses coups seront effacés de l&apos;archive. Cela ne peut pas être annulé.</source>
+        <translation>%1 and its coups will be erased from the archive. This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Exporter la permanence</source>
+        <translation>Export the history</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message>
+        <source>Permanences (*.txt)</source>
+        <translation>Histories (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tableaux CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Paramètres</source>
@@ -1377,6 +1507,10 @@
     <message>
         <source>Filtre détaillé</source>
         <translation>Detailed filter</translation>
+    </message>
+    <message>
+        <source>Sessions archivées</source>
+        <translation>Archived sessions</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1695,88 @@
     <message>
         <source>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</source>
         <translation>No active method: activate the methods that stake to estimate their risk.</translation>
+    </message>
+    <message>
+        <source>Les montantes perso ne peuvent être préparées pour l&apos;estimation : %1</source>
+        <translation>The custom progressions cannot be prepared for the estimate: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UISessionArchive</name>
+    <message>
+        <source>Export terminé.</source>
+        <translation>Export finished.</translation>
+    </message>
+    <message>
+        <source>Export impossible : %1</source>
+        <translation>Export failed: %1</translation>
+    </message>
+    <message>
+        <source>Session %1 du %2</source>
+        <translation>Session %1 of %2</translation>
+    </message>
+    <message>
+        <source>Capital de départ %1 · %2 coups joués sur %3</source>
+        <translation>Starting capital %1 · %2 coups staked of %3</translation>
+    </message>
+    <message>
+        <source>limite de gain</source>
+        <translation>gain limit</translation>
+    </message>
+    <message>
+        <source>limite de perte</source>
+        <translation>loss limit</translation>
+    </message>
+    <message>
+        <source>Atteint : %1</source>
+        <translation>Reached: %1</translation>
+    </message>
+    <message>
+        <source>Méthodes : %1</source>
+        <translation>Methods: %1</translation>
+    </message>
+    <message>
+        <source>Montantes : %1</source>
+        <translation>Progressions: %1</translation>
+    </message>
+    <message>
+        <source>Cette session ne peut pas être supprimée.</source>
+        <translation>This session cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Session %1 supprimée.</source>
+        <translation>Session %1 deleted.</translation>
+    </message>
+    <message>
+        <source>Un export est déjà en cours.</source>
+        <translation>An export is already running.</translation>
+    </message>
+    <message>
+        <source>Aucune session archivée.</source>
+        <translation>No archived session.</translation>
+    </message>
+    <message>
+        <source>Aucune session à exporter.</source>
+        <translation>No session to export.</translation>
+    </message>
+    <message>
+        <source>Export en cours…</source>
+        <translation>Exporting…</translation>
+    </message>
+</context>
+<context>
+    <name>UISessionListModel</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2</source>
+        <translation>%1 h %2</translation>
+    </message>
+    <message>
+        <source>%1 / h</source>
+        <translation>%1 / h</translation>
     </message>
 </context>
 <context>

@@ -776,6 +776,37 @@
     </message>
 </context>
 <context>
+    <name>NoxArchive</name>
+    <message>
+        <source>Archive des sessions indisponible</source>
+        <translation>Archive des sessions indisponible</translation>
+    </message>
+    <message>
+        <source>Le pilote SQLite de Qt manque : les sessions ne sont pas archivées.</source>
+        <translation>Le pilote SQLite de Qt manque : les sessions ne sont pas archivées.</translation>
+    </message>
+    <message>
+        <source>Archive des sessions endommagée</source>
+        <translation>Archive des sessions endommagée</translation>
+    </message>
+    <message>
+        <source>L&apos;archive des sessions ne pouvait pas être lue : elle est gardée sous %1 et une nouvelle archive commence.</source>
+        <translation>L&apos;archive des sessions ne pouvait pas être lue : elle est gardée sous %1 et une nouvelle archive commence.</translation>
+    </message>
+    <message>
+        <source>L&apos;archive %1 ne peut pas être ouverte (%2) : les sessions ne sont pas archivées, le jeu continue.</source>
+        <translation>L&apos;archive %1 ne peut pas être ouverte (%2) : les sessions ne sont pas archivées, le jeu continue.</translation>
+    </message>
+    <message>
+        <source>Archive des sessions</source>
+        <translation>Archive des sessions</translation>
+    </message>
+    <message>
+        <source>Un coup n&apos;a pas pu être écrit dans l&apos;archive des sessions (%1). Le jeu continue ; libérez de la place sur le disque.</source>
+        <translation>Un coup n&apos;a pas pu être écrit dans l&apos;archive des sessions (%1). Le jeu continue ; libérez de la place sur le disque.</translation>
+    </message>
+</context>
+<context>
     <name>NoxDialog</name>
     <message>
         <source>OK</source>
@@ -1337,6 +1368,105 @@
     </message>
 </context>
 <context>
+    <name>SessionsPage</name>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Aujourd&apos;hui</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>7 derniers jours</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message>
+        <source>30 derniers jours</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Cette année</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Tout</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Exporter la période (CSV)</source>
+        <translation>Exporter la période (CSV)</translation>
+    </message>
+    <message>
+        <source>Sessions : %1</source>
+        <translation>Sessions : %1</translation>
+    </message>
+    <message>
+        <source>Coups : %1</source>
+        <translation>Coups : %1</translation>
+    </message>
+    <message>
+        <source>%1 coups</source>
+        <translation>%1 coups</translation>
+    </message>
+    <message>
+        <source>max %1</source>
+        <translation>max %1</translation>
+    </message>
+    <message>
+        <source>Aucune session dans cette période. Choisissez une autre période : chaque session jouée s&apos;ajoute ici, coup par coup.</source>
+        <translation>Aucune session dans cette période. Choisissez une autre période : chaque session jouée s&apos;ajoute ici, coup par coup.</translation>
+    </message>
+    <message>
+        <source>Aucune session archivée pour l&apos;instant : chaque session jouée s&apos;ajoute ici, coup par coup.</source>
+        <translation>Aucune session archivée pour l&apos;instant : chaque session jouée s&apos;ajoute ici, coup par coup.</translation>
+    </message>
+    <message>
+        <source>Exporter la session (CSV)</source>
+        <translation>Exporter la session (CSV)</translation>
+    </message>
+    <message>
+        <source>Exporter la permanence (pour noxsim)</source>
+        <translation>Exporter la permanence (pour noxsim)</translation>
+    </message>
+    <message>
+        <source>Supprimer la session</source>
+        <translation>Supprimer la session</translation>
+    </message>
+    <message>
+        <source>Supprimer la session ?</source>
+        <translation>Supprimer la session ?</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 et ses coups seront effacés de l&apos;archive. Cela ne peut pas être annulé.</source>
+        <translation>%1 et ses coups seront effacés de l&apos;archive. Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>Exporter la permanence</source>
+        <translation>Exporter la permanence</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Permanences (*.txt)</source>
+        <translation>Permanences (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tableaux CSV (*.csv)</source>
+        <translation>Tableaux CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Paramètres</source>
@@ -1377,6 +1507,10 @@
     <message>
         <source>Filtre détaillé</source>
         <translation>Filtre détaillé</translation>
+    </message>
+    <message>
+        <source>Sessions archivées</source>
+        <translation>Sessions archivées</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1695,88 @@
     <message>
         <source>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</source>
         <translation>Aucune méthode active : activez les méthodes qui misent pour estimer leur risque.</translation>
+    </message>
+    <message>
+        <source>Les montantes perso ne peuvent être préparées pour l&apos;estimation : %1</source>
+        <translation>Les montantes perso ne peuvent être préparées pour l&apos;estimation : %1</translation>
+    </message>
+</context>
+<context>
+    <name>UISessionArchive</name>
+    <message>
+        <source>Export terminé.</source>
+        <translation>Export terminé.</translation>
+    </message>
+    <message>
+        <source>Export impossible : %1</source>
+        <translation>Export impossible : %1</translation>
+    </message>
+    <message>
+        <source>Session %1 du %2</source>
+        <translation>Session %1 du %2</translation>
+    </message>
+    <message>
+        <source>Capital de départ %1 · %2 coups joués sur %3</source>
+        <translation>Capital de départ %1 · %2 coups joués sur %3</translation>
+    </message>
+    <message>
+        <source>limite de gain</source>
+        <translation>limite de gain</translation>
+    </message>
+    <message>
+        <source>limite de perte</source>
+        <translation>limite de perte</translation>
+    </message>
+    <message>
+        <source>Atteint : %1</source>
+        <translation>Atteint : %1</translation>
+    </message>
+    <message>
+        <source>Méthodes : %1</source>
+        <translation>Méthodes : %1</translation>
+    </message>
+    <message>
+        <source>Montantes : %1</source>
+        <translation>Montantes : %1</translation>
+    </message>
+    <message>
+        <source>Cette session ne peut pas être supprimée.</source>
+        <translation>Cette session ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>Session %1 supprimée.</source>
+        <translation>Session %1 supprimée.</translation>
+    </message>
+    <message>
+        <source>Un export est déjà en cours.</source>
+        <translation>Un export est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Aucune session archivée.</source>
+        <translation>Aucune session archivée.</translation>
+    </message>
+    <message>
+        <source>Aucune session à exporter.</source>
+        <translation>Aucune session à exporter.</translation>
+    </message>
+    <message>
+        <source>Export en cours…</source>
+        <translation>Export en cours…</translation>
+    </message>
+</context>
+<context>
+    <name>UISessionListModel</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2</source>
+        <translation>%1 h %2</translation>
+    </message>
+    <message>
+        <source>%1 / h</source>
+        <translation>%1 / h</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,3 @@
+#include "archive/noxarchivelogging.h"
+
+Q_LOGGING_CATEGORY(lcNoxArchive, "nox.archive")
