@@ -6,11 +6,19 @@
 
 #include <QThread>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace Nox {
@@ -23,6 +31,18 @@ constexpr qint64 kBlock = 16;
 
 // The 97.5 % quantile of the normal law: a two-sided 95 % interval.
 constexpr double kZ95 = 1.959963984540054;
+
+// The calling thread runs only when nothing else wants the processor (the scheduler's idle
+// class where there is one), so that a window drawn beside it never waits.
+void lowerThisThreadsPriority()
+{
+#if defined(SCHED_IDLE)
+    sched_param none{};
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &none);
+#elif defined(Q_OS_WIN)
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
+#endif
+}
 
 } // namespace
 
@@ -127,6 +147,9 @@ bool NoxRiskEstimate::run(const Config &config, Outcome *outcome, QString *error
         return shared.failed.load() || (cancel && cancel->load(std::memory_order_relaxed));
     };
     const auto work = [&] {
+        if (config.background) {
+            lowerThisThreadsPriority();
+        }
         NoxSimulator simulator(simulation);
         QString why;
         if (simulator.prepare(&why)) {
@@ -152,11 +175,10 @@ bool NoxRiskEstimate::run(const Config &config, Outcome *outcome, QString *error
 
     const int jobs = int(std::clamp<qint64>(config.jobs > 0 ? config.jobs : QThread::idealThreadCount(), 1,
                                             std::max<qint64>((total + kBlock - 1) / kBlock, 1)));
-    std::vector<std::unique_ptr<QThread>> threads;
+    std::vector<std::thread> threads;
     shared.running = jobs;
     for (int j = 0; j < jobs; ++j) {
-        threads.emplace_back(QThread::create(work));
-        threads.back()->start(config.background ? QThread::IdlePriority : QThread::InheritPriority);
+        threads.emplace_back(work);
     }
     {
         std::unique_lock lock(shared.mutex);
@@ -169,8 +191,8 @@ bool NoxRiskEstimate::run(const Config &config, Outcome *outcome, QString *error
             }
         }
     }
-    for (const auto &t : threads) {
-        t->wait();
+    for (std::thread &t : threads) {
+        t.join();
     }
     if (shared.failed) {
         *error = shared.error;

@@ -3,13 +3,13 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
+#include "engine/noxpoolrunnable.h"
 #include "money/noxmontante.h"
 #include "money/noxsteptable.h"
 
 #include <QFile>
 #include <QMetaEnum>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -53,15 +53,6 @@ UIRiskEstimate::UIRiskEstimate(NoxEngine *engine, QObject *parent)
     : QObject(parent)
     , m_engine(engine)
 {
-    m_pool.setMaxThreadCount(1);
-    connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, this, [this](int done) {
-        const double progress = m_sessions > 0 ? double(done) / m_sessions : 0;
-        if (progress != m_progress) {
-            m_progress = progress;
-            emit progressChanged();
-        }
-    });
-    connect(&m_watcher, &QFutureWatcherBase::finished, this, &UIRiskEstimate::onFinished);
     if (m_engine) {
         m_kind = m_engine->isBaccaratMode() ? QStringLiteral("cs") : QStringLiteral("plein");
     }
@@ -70,11 +61,14 @@ UIRiskEstimate::UIRiskEstimate(NoxEngine *engine, QObject *parent)
 
 UIRiskEstimate::~UIRiskEstimate()
 {
-    // The workers stop at their next session; the pool's destructor waits for them.
+    // The workers stop at their next session. What the thread posts afterwards is dropped with
+    // this object's events.
     if (m_cancel) {
         m_cancel->store(true);
     }
-    m_watcher.disconnect(this);
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
 }
 
 void UIRiskEstimate::setKind(const QString &kind)
@@ -201,7 +195,8 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error)
         } else {
             sim.methods << s->method()->name();
             const NoxMethodType type = s->method()->type();
-            everyKind = everyKind || std::find(std::begin(kKinds), std::end(kKinds), type) == std::end(kKinds);
+            everyKind =
+                everyKind || std::find(std::begin(kKinds), std::end(kKinds), type) == std::end(kKinds);
             kinds.insert(type);
         }
     }
@@ -262,14 +257,20 @@ void UIRiskEstimate::start()
     m_progress = 0;
     emit progressChanged();
     const auto cancel = m_cancel;
-    m_watcher.setFuture(QtConcurrent::run(&m_pool, [config, cancel](QPromise<Run> &promise) {
-        promise.setProgressRange(0, config.sessions);
+    if (m_thread.joinable()) {
+        m_thread.join(); // the last estimate's thread has posted its outcome already
+    }
+    m_thread = std::thread([this, config, cancel] {
         Run run;
         run.ok =
-            NoxRiskEstimate::run(config, &run.outcome, &run.error, cancel.get(),
-                                 [&promise](qint64 done, qint64) { promise.setProgressValue(int(done)); });
-        promise.addResult(std::move(run));
-    }));
+            NoxRiskEstimate::run(config, &run.outcome, &run.error, cancel.get(), [this](qint64 done, qint64) {
+                QMetaObject::invokeMethod(
+                    this, [this, done] { onProgress(done); }, Qt::QueuedConnection);
+            });
+        Nox::noxTaskDoneRelease();
+        QMetaObject::invokeMethod(
+            this, [this, run = std::move(run)] { onFinished(run); }, Qt::QueuedConnection);
+    });
     emit runningChanged();
 }
 
@@ -280,10 +281,23 @@ void UIRiskEstimate::cancel()
     }
 }
 
-void UIRiskEstimate::onFinished()
+void UIRiskEstimate::onProgress(qint64 done)
 {
-    if (m_watcher.future().resultCount() > 0) {
-        const Run run = m_watcher.result();
+    Nox::noxTaskDoneAcquire();
+    const double progress = m_running && m_sessions > 0 ? double(done) / m_sessions : m_progress;
+    if (progress != m_progress) {
+        m_progress = progress;
+        emit progressChanged();
+    }
+}
+
+void UIRiskEstimate::onFinished(const Run &run)
+{
+    Nox::noxTaskDoneAcquire();
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+    {
         m_error = run.ok ? QString() : run.error;
         m_outcome.clear();
         if (run.ok) {

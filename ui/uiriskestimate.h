@@ -2,15 +2,14 @@
 
 #include "noxriskestimate.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <atomic>
 #include <memory>
+#include <thread>
 
 namespace Nox {
 class NoxEngine;
@@ -92,7 +91,8 @@ private:
         QString error;
         bool ok = false;
     };
-    void onFinished();
+    void onProgress(qint64 done);
+    void onFinished(const Run &run);
 
     Nox::NoxEngine *m_engine = nullptr;
     QString m_kind = QStringLiteral("cs");
@@ -106,12 +106,11 @@ private:
     QVariantMap m_outcome;
     QString m_error;
     std::shared_ptr<std::atomic<bool>> m_cancel;
-    // The thread that waits on the estimate's workers: a pool of its own, so that it never
-    // holds a thread the rest of the program waits for.
-    QThreadPool m_pool;
     // The user progressions as they stand, written for the estimate's engines (the settings'
     // own file may lag behind, or not exist without persistence).
     QTemporaryDir m_libraryDir;
     int m_libraryWrites = 0;
-    QFutureWatcher<Run> m_watcher;
+    // The thread that waits on the estimate's workers and posts their progress and outcome to
+    // this object; joined when the outcome is in, or by the destructor after a cancel.
+    std::thread m_thread;
 };

@@ -28,7 +28,7 @@ Item {
 
         function cleanup() {
             UIWrapper.risk.cancel()
-            tryVerify(() => !UIWrapper.risk.running, 10000)
+            tryVerify(() => !UIWrapper.risk.running, 60000)
             UIWrapper.setMethodActive(banker, false)
             UIWrapper.financial.stopLoss = -10000
         }
@@ -71,7 +71,7 @@ Item {
             verify(UIWrapper.risk.running)
             verify(findChild(panel, "riskProgress").visible)
             verify(!start.visible)
-            tryVerify(() => !UIWrapper.risk.running, 30000)
+            tryVerify(() => !UIWrapper.risk.running, 120000)
             compare(UIWrapper.risk.error, "")
             const o = UIWrapper.risk.outcome
             compare(o.sessions, 400)
@@ -89,9 +89,9 @@ Item {
             UIWrapper.setMethodActive(banker, true)
             UIWrapper.risk.sessions = 100000
             mouseClick(findChild(panel, "riskStart"))
-            tryVerify(() => UIWrapper.risk.progress > 0, 20000)
+            tryVerify(() => UIWrapper.risk.progress > 0, 60000)
             mouseClick(findChild(panel, "riskCancel"))
-            tryVerify(() => !UIWrapper.risk.running, 10000)
+            tryVerify(() => !UIWrapper.risk.running, 60000)
             const o = UIWrapper.risk.outcome
             verify(o.canceled)
             verify(o.sessions > 0 && o.sessions < 100000)
