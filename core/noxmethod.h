@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/noxenums.h"
+#include "core/noxmethodmutex.h"
 
 #include <QList>
 #include <QMutex>
@@ -81,7 +82,7 @@ public:
     /// Empties the proposal.
     void clearProposal();
 
-    [[nodiscard]] std::recursive_mutex &mutex() const { return m_mutex; }
+    [[nodiscard]] NoxMethodMutex &mutex() const { return m_mutex; }
 
 protected:
     /// For subclasses that refine their family's subtype (the key is kept).
@@ -103,8 +104,8 @@ private:
     int m_centerNumber = -1;
     QList<int> m_coveredNumbers;
     QList<NoxBetItemID> m_itemsToPlay;
-    bool m_coveredFromItems = true;       ///< m_coveredNumbers is the union of m_itemsToPlay's numbers
-    mutable std::recursive_mutex m_mutex; // a pthread mutex: visible to ThreadSanitizer
+    bool m_coveredFromItems = true; ///< m_coveredNumbers is the union of m_itemsToPlay's numbers
+    mutable NoxMethodMutex m_mutex;
 };
 
 } // namespace Nox

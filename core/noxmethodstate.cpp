@@ -60,8 +60,15 @@ void NoxMethodState::clearCache()
 
 std::shared_ptr<const NoxMethodMetrics> NoxMethodState::metrics() const
 {
-    return cached(CacheMetrics, m_cacheMetrics,
-                  [this] { return std::make_shared<const NoxMethodMetrics>(*this); });
+    return cached(CacheMetrics, m_cacheMetrics, [this]() -> std::shared_ptr<const NoxMethodMetrics> {
+        // In an engine that one thread alone uses (the method lock is off), a previous view
+        // that no caller kept is overwritten in place instead of reallocated.
+        if (!m_method->mutex().isLocking() && m_cacheMetrics && m_cacheMetrics.use_count() == 1) {
+            *std::const_pointer_cast<NoxMethodMetrics>(m_cacheMetrics) = NoxMethodMetrics(*this);
+            return m_cacheMetrics;
+        }
+        return std::make_shared<const NoxMethodMetrics>(*this);
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -177,6 +184,7 @@ void NoxMethodState::appendRecord(int value, int position)
 
 void NoxMethodState::popRecord()
 {
+    m_fitFirst = -1; // the curve loses points: its tendency window is summed anew
     const qsizetype index = m_records.size() - 1;
     const PackedRecord rec = m_records.last();
     if (rec.flags & NoxCoupRecord::Win) {

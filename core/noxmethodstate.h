@@ -254,7 +254,9 @@ private:
     void restoreNumbersTail(int records);
     /// The trend lines' signal over the curve with its open gap walked twice.
     [[nodiscard]] bool trendSignal(const Curve &c) const;
-    [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr) const;
+    [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr);
+    /// Brings the exact sums of the tendency window to the curve points [first, first + count).
+    void slideTendencyWindow(const Curve &c, int first, int count);
     [[nodiscard]] double tendencyAt(qsizetype index) const;
     [[nodiscard]] double decodeTendency(qint32 code) const;
     void storeTendency(qsizetype index, double tendency, qint64 numerator, int window);
@@ -318,6 +320,12 @@ private:
     int m_closedSize = 0;
     QList<int> m_closedTail;
     int m_curveConsumed = 0;
+    // The tendency window's exact sums, Σy and Σi·y with i the curve index, over the points
+    // [m_fitFirst, m_fitFirst + m_fitCount); m_fitFirst is -1 when they are to be summed anew.
+    int m_fitFirst = -1;
+    int m_fitCount = 0;
+    qint64 m_fitSum = 0;
+    qint64 m_fitMoment = 0;
 
     int m_blockMin = 0;
     int m_blockMax = 0;

@@ -29,6 +29,8 @@ struct Fit {
 /// The sums are exact integers, so they are taken in 64 bits and converted once: the result
 /// is the very same double as summing in double precision (every partial sum stays far below
 /// 2^53), for a fraction of the cost.
+Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy);
+
 Fit leastSquares(int firstPosition, int count, const int *y)
 {
     // Σy and Σi·y are walked; Σx, Σx² and Σxy follow in closed form (x = f + i).
@@ -38,6 +40,13 @@ Fit leastSquares(int firstPosition, int count, const int *y)
         isy += y[i];
         isiy += qint64(i) * y[i];
     }
+    return fitOfSums(firstPosition, count, isy, isiy);
+}
+
+/// The fit of `count` points at positions firstPosition... from their exact sums Σy and Σi·y
+/// (i from 0): the same double whether the sums were walked or slid.
+Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy)
+{
     const qint64 f = firstPosition;
     const qint64 k = count;
     const qint64 isx = k * f + k * (k - 1) / 2;
@@ -88,7 +97,7 @@ NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
     return c;
 }
 
-double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window) const
+double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window)
 {
     const Curve c = curve(false);
     const int n = c.size();
@@ -97,15 +106,50 @@ double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window) const
     }
     const int k = std::min(m_profile->tendencyWindow, n);
     const int first = n - k;
-    QVarLengthArray<int, 64> points(k);
-    c.copy(first, k, points.data());
-    const Fit fit = leastSquares(first + 1, k, points.data());
+    slideTendencyWindow(c, first, k);
+    const Fit fit = fitOfSums(first + 1, k, m_fitSum, m_fitMoment - qint64(first) * m_fitSum);
     if (numerator && window) {
         // The slope's integer numerator, for the coded storage.
         *numerator = fit.numerator;
         *window = k;
     }
     return m_profile->tendencyFactor * fit.slope;
+}
+
+void NoxMethodState::slideTendencyWindow(const Curve &c, int first, int count)
+{
+    // A curve point never changes once it exists while records are only appended (the open
+    // gap's points become the closed ones with the same values), so the sums of the previous
+    // window are corrected by the points that left it and the ones that came in. An undo or a
+    // rebuild sets m_fitFirst to -1, and a jump larger than the window sums anew.
+    const int end = first + count;
+    const int oldFirst = m_fitFirst;
+    const int oldEnd = m_fitFirst + m_fitCount;
+    const bool slide = oldFirst >= 0 && first >= oldFirst && end >= oldEnd && end - oldEnd < count &&
+                       first - oldFirst < count;
+    if (!slide) {
+        QVarLengthArray<int, 64> points(count);
+        c.copy(first, count, points.data());
+        m_fitSum = 0;
+        m_fitMoment = 0;
+        for (int i = 0; i < count; ++i) {
+            m_fitSum += points[i];
+            m_fitMoment += qint64(first + i) * points[i];
+        }
+    } else {
+        for (int i = oldFirst; i < first; ++i) {
+            const int y = c.at(i);
+            m_fitSum -= y;
+            m_fitMoment -= qint64(i) * y;
+        }
+        for (int i = oldEnd; i < end; ++i) {
+            const int y = c.at(i);
+            m_fitSum += y;
+            m_fitMoment += qint64(i) * y;
+        }
+    }
+    m_fitFirst = first;
+    m_fitCount = count;
 }
 
 void NoxMethodState::resetTendencyCoding()
@@ -242,6 +286,7 @@ void NoxMethodState::restoreNumbersTail(int records)
 
 void NoxMethodState::clearDerived()
 {
+    m_fitFirst = -1;
     m_newestTailValid = false;
     m_newestTail.clear();
     m_gapMeans.clear();

@@ -145,6 +145,16 @@ void NoxEngine::setParallelStepThreshold(qint64 ns)
     d->tasks.setParallelThreshold(ns);
 }
 
+void NoxEngine::setSingleThreaded(bool on)
+{
+    QMutexLocker lock(&d->mutex);
+    d->singleThreaded = on;
+    d->tasks.setSerial(on);
+    for (NoxMethodState *s : std::as_const(d->states)) {
+        s->method()->mutex().setLocking(!on);
+    }
+}
+
 void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value,
                             int index)
 {
@@ -343,6 +353,7 @@ bool NoxEngine::playCoup(int value, bool notify)
         const qsizetype before = d->notifications.size();
         const qint64 capitalBefore = d->financial.capital;
         const NoxBetList bets = settleCoup(value);
+        d->settledBets = bets;
         d->played.append(value);
         if (d->baccaratMode) {
             d->roads.append(value);
@@ -459,6 +470,7 @@ void NoxEngine::restartInTask(bool resetMoney, bool clearHistory)
     std::optional<NoxSessionRecord> record;
     {
         QMutexLocker lock(&d->mutex);
+        d->settledBets.clear();
         if (clearHistory) {
             d->played.clear();
             d->roads.clear();
@@ -630,6 +642,7 @@ void NoxEngine::appendStateLocked(NoxMethodState *state)
     NoxMethod *method = state->method();
     // After removals the list is shorter than the highest index: never reuse one.
     method->setIndex(d->statesById.isEmpty() ? 0 : d->statesById.lastKey() + 1);
+    method->mutex().setLocking(!d->singleThreaded);
     d->states.append(state);
     d->statesById.insert(method->index(), state);
     if (method->role() == NoxMethod::Role::Favorites) {
@@ -667,14 +680,18 @@ void NoxEngine::setMethodsActive(const QList<int> &methodIds, bool active)
             NoxMethodState *state = d->statesById.value(id);
             if (state && state->setActive(active)) {
                 changed.append(state);
-                QJsonObject c = journalChange("active", active);
-                c.insert(QStringLiteral("k"), state->method()->key());
-                noteChangeLocked(c, NoxEnginePrivate::SettingsStore);
+                // Without a journal no line is built: a backtest starts every shoe this way.
+                if (d->journal) {
+                    QJsonObject c = journalChange("active", active);
+                    c.insert(QStringLiteral("k"), state->method()->key());
+                    noteChangeLocked(c, 0);
+                }
             }
         }
         if (changed.isEmpty()) {
             return;
         }
+        requestWrite(NoxEnginePrivate::SettingsStore);
         updateItemsToPlay();
     }
     for (NoxMethodState *state : std::as_const(changed)) {
@@ -788,6 +805,12 @@ NoxBetList NoxEngine::itemsToPlay() const
 {
     QMutexLocker lock(&d->mutex);
     return d->proposeBets();
+}
+
+NoxBetList NoxEngine::settledBets() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->settledBets;
 }
 
 void NoxEngine::updateItemsToPlay()

@@ -75,6 +75,10 @@ public:
     /// is below `ns` runs on the task thread alone; 0 fans every step out to the method pool
     /// (tests), a negative value restores the default (250 µs). Results never depend on it.
     void setParallelStepThreshold(qint64 ns);
+    /// For an engine that one thread alone plays and reads, a backtest: every step runs on
+    /// that thread and no method lock is taken. Set it before the first play, while no other
+    /// thread uses the engine; it holds for the methods added later too.
+    void setSingleThreaded(bool on);
 
     /// Plays one result. A value that is not a result of the game gives a failed future
     /// (std::invalid_argument) and nothing else; a result refused at the limits (kMaxPlayed
@@ -146,6 +150,9 @@ public:
     void setNotificationRead(int index, bool read);
     [[nodiscard]] NoxBetList computeBets(int value, bool resetProgressions);
     [[nodiscard]] NoxBetList itemsToPlay() const;
+    /// The bets the newest coup was settled with (what was on the table for it), empty before
+    /// the first coup and after a restart. A backtest reads them instead of drawing the sheet again.
+    [[nodiscard]] NoxBetList settledBets() const;
 
     [[nodiscard]] NoxEngineConfig config() const;
     void setConfig(const NoxEngineConfig &config);

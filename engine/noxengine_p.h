@@ -75,6 +75,8 @@ struct NoxEnginePrivate {
     NoxMethodState *autoState = nullptr;
     bool baccaratMode = true;
     bool suspended = false;
+    /// NoxEngine::setSingleThreaded(): no method lock, every step serial.
+    bool singleThreaded = false;
     std::unique_ptr<NoxSettingsStore> settings;
     /// Open while persistence is on: every change of the history is appended to it.
     std::unique_ptr<NoxSessionJournal> journal;
@@ -90,6 +92,8 @@ struct NoxEnginePrivate {
     std::mutex writerMutex;
     /// The session the archive records (NoxEngine::sessionId()); the journal keeps it.
     QString sessionId;
+    /// The bets of the newest settled coup (NoxEngine::settledBets()).
+    NoxBetList settledBets;
     /// What the last coup record carried, shared by the next ones while it does not change.
     QStringList recordMethods;
     QStringList recordMontantes;

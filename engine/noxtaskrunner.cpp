@@ -244,6 +244,11 @@ QThreadPool *NoxTaskRunner::methodPool() const
     return m_methodPool;
 }
 
+void NoxTaskRunner::setSerial(bool on)
+{
+    m_serial.store(on, std::memory_order_relaxed);
+}
+
 void NoxTaskRunner::setParallelThreshold(qint64 ns)
 {
     m_parallelThresholdNs = ns < 0 ? kDefaultParallelThresholdNs : ns;
@@ -265,6 +270,15 @@ void NoxTaskRunner::forEachState(const QList<NoxMethodState *> &states, const St
         }
     };
     const qsizetype n = states.size();
+    if (m_serial.load(std::memory_order_relaxed)) {
+        for (NoxMethodState *s : states) {
+            guarded(s);
+        }
+        if (error) {
+            noteTaskError(error);
+        }
+        return;
+    }
     QThreadPool *pool = n > 1 ? methodPool() : nullptr;
     const qint64 perState = m_stepNsPerState.load(std::memory_order_relaxed);
     const bool fanOut = pool && perState * n >= m_parallelThresholdNs.load(std::memory_order_relaxed);

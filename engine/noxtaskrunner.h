@@ -79,6 +79,9 @@ public:
 
     /// 0 fans every step out (tests), a negative value restores the default.
     void setParallelThreshold(qint64 ns);
+    /// Every step on the calling thread, neither fanned out nor timed (an engine that one
+    /// thread alone uses).
+    void setSerial(bool on);
 
     /// Calls fn on every state, on the method pool when the step is worth it (the measured
     /// time per state times the number of states against the threshold). A state that throws
@@ -111,6 +114,7 @@ private:
     /// Mean time one state took in a step (ns, smoothed).
     std::atomic<qint64> m_stepNsPerState{0};
     std::atomic<qint64> m_parallelThresholdNs{kDefaultParallelThresholdNs};
+    std::atomic<bool> m_serial{false};
     /// The batches still running on the global pool.
     std::mutex m_batchMutex;
     std::condition_variable m_batchDone;

@@ -8,16 +8,15 @@ namespace {
 constexpr long double kScale = 1e9L;
 } // namespace
 
-void NoxExactSum::add(double term)
+NoxExactSum::Int128 NoxExactSum::rounded(double term)
 {
     // Most terms fit 64 bits, whose conversion is cheap; the 128-bit one is done in software.
     constexpr double kSmall = 9e18;
     const double scaled = term * double(kScale);
     if (std::abs(scaled) < kSmall) {
-        m_billionths += std::llround(scaled);
-    } else {
-        m_billionths += Int128(std::roundl(static_cast<long double>(term) * kScale));
+        return std::llround(scaled);
     }
+    return Int128(std::roundl(static_cast<long double>(term) * kScale));
 }
 
 bool NoxExactSum::canAdd(const NoxExactSum &other) const

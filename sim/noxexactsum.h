@@ -14,7 +14,13 @@ namespace Nox {
 class NoxExactSum
 {
 public:
-    void add(double term);
+    __extension__ using Int128 = __int128;
+
+    void add(double term) { addRounded(rounded(term)); }
+    /// A term as add() counts it: rounded to the nearest billionth. A caller that adds the
+    /// same term again and again rounds it once and adds the count.
+    [[nodiscard]] static Int128 rounded(double term);
+    void addRounded(Int128 billionths) { m_billionths += billionths; }
     NoxExactSum &operator+=(const NoxExactSum &other)
     {
         m_billionths += other.m_billionths;
@@ -33,7 +39,6 @@ public:
     friend bool operator==(const NoxExactSum &, const NoxExactSum &) = default;
 
 private:
-    __extension__ using Int128 = __int128;
     Int128 m_billionths = 0;
 };
 

@@ -19,13 +19,21 @@ double score(double actual, const NoxExactSum &expected, const NoxExactSum &vari
 
 } // namespace
 
-void NoxFlatStake::record(const QList<NoxBetItemID> &items, int value, const NoxChanceModel &chance)
+NoxFlatStake::ChanceTerms NoxFlatStake::chanceTerms(const QList<NoxBetItemID> &items,
+                                                    const NoxChanceModel &chance)
+{
+    const NoxChanceModel::Coup c = chance.flat(items);
+    return {NoxExactSum::rounded(c.win), NoxExactSum::rounded(c.win * (1 - c.win)),
+            NoxExactSum::rounded(c.profit), NoxExactSum::rounded(c.variance)};
+}
+
+void NoxFlatStake::record(const QList<NoxBetItemID> &items, int value, bool baccarat,
+                          const ChanceTerms &terms)
 {
     if (items.isEmpty()) {
         return;
     }
     constexpr int kUnit = 100;
-    const bool baccarat = chance.isBaccarat();
     bool won = false;
     bool decided = false;
     for (NoxBetItemID id : items) {
@@ -58,11 +66,10 @@ void NoxFlatStake::record(const QList<NoxBetItemID> &items, int value, const Nox
     m_lowest = std::min(m_lowest, m_profit);
     m_largestDrawdown = std::max(m_largestDrawdown, m_peak - m_profit);
 
-    const NoxChanceModel::Coup c = chance.flat(items);
-    m_expectedWins.add(c.win);
-    m_winsVariance.add(c.win * (1 - c.win));
-    m_expectedProfit.add(c.profit);
-    m_profitVariance.add(c.variance);
+    m_expectedWins.addRounded(terms.wins);
+    m_winsVariance.addRounded(terms.winsVariance);
+    m_expectedProfit.addRounded(terms.profit);
+    m_profitVariance.addRounded(terms.profitVariance);
 }
 
 void NoxFlatStake::append(const NoxFlatStake &later)

@@ -23,8 +23,26 @@ namespace Nox {
 class NoxFlatStake
 {
 public:
+    /// What chance predicts for one coup of some items, as the record sums it (each term
+    /// rounded once): a method that stakes the same items coup after coup computes it once.
+    struct ChanceTerms {
+        NoxExactSum::Int128 wins = 0;
+        NoxExactSum::Int128 winsVariance = 0;
+        NoxExactSum::Int128 profit = 0;
+        NoxExactSum::Int128 profitVariance = 0;
+    };
+    [[nodiscard]] static ChanceTerms chanceTerms(const QList<NoxBetItemID> &items,
+                                                 const NoxChanceModel &chance);
+
     /// Settles one coup of `items` against `value`.
-    void record(const QList<NoxBetItemID> &items, int value, const NoxChanceModel &chance);
+    void record(const QList<NoxBetItemID> &items, int value, const NoxChanceModel &chance)
+    {
+        if (!items.isEmpty()) {
+            record(items, value, chance.isBaccarat(), chanceTerms(items, chance));
+        }
+    }
+    /// The same with the chance terms of these items already computed.
+    void record(const QList<NoxBetItemID> &items, int value, bool baccarat, const ChanceTerms &terms);
     void record(const QList<NoxBetItemID> &items, int value, bool baccarat)
     {
         record(items, value, NoxChanceModel::of(baccarat));

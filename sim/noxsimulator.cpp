@@ -2,6 +2,7 @@
 
 #include "noxsimhistory.h"
 
+#include "core/noxlistequal.h"
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
@@ -77,6 +78,8 @@ bool NoxSimulator::prepare(QString *error)
 {
     m_engine = std::make_unique<NoxEngine>(m_config.baccarat);
     m_engine->setAsync(false);
+    // This thread alone plays and reads the engine.
+    m_engine->setSingleThreaded(true);
     m_engine->loadMethods();
     m_engine->registerBuiltinMontantes();
     const QString library =
@@ -223,19 +226,31 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
     };
     for (int v : values) {
         // The proposals standing now are the bets on this coup.
+        m_flatItems.resize(m_states.size());
         for (qsizetype i = 0; i < m_states.size(); ++i) {
             const NoxMethodState *s = m_states.at(i);
             const bool numberMode = s->numberMode();
             NoxFlatStake &flat = into->methods[i].flat;
+            FlatItems &last = m_flatItems[i];
             s->withProposal([&](const NoxMethodProposal &p) {
-                flat.record(numberMode ? p.playedItems(true) : p.items, v, *m_chance);
+                const bool same = last.valid && last.numberMode == numberMode &&
+                                  (numberMode ? noxSameList(p.coveredNumbers, last.numbers)
+                                              : noxSameList(p.items, last.items));
+                if (!same) {
+                    last.valid = true;
+                    last.numberMode = numberMode;
+                    last.numbers = numberMode ? p.coveredNumbers : QList<int>();
+                    last.items = numberMode ? p.playedItems(true) : p.items;
+                    last.terms = NoxFlatStake::chanceTerms(last.items, *m_chance);
+                }
+                flat.record(last.items, v, m_chance->isBaccarat(), last.terms);
             });
         }
         int stake = m_engine->financial().mise;
-        NoxChanceModel::Coup chance =
-            stake > 0 ? m_chance->bets(m_engine->itemsToPlay()) : NoxChanceModel::Coup{};
         m_clock.advance(qint64(m_config.coupSeconds) * 1000);
         m_engine->playValueInternal(v, true);
+        // What chance gives the bets the coup was settled with: the ones standing before it.
+        NoxChanceModel::Coup chance;
         if (refused()) {
             // The engine refuses a coup whose stake and capital pass its money limit. The
             // session stops betting there, as the application would leave the player; the
@@ -253,7 +268,8 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
                 m_engine->playValueInternal(v, true);
             }
             stake = 0;
-            chance = {};
+        } else if (stake > 0) {
+            chance = m_chance->bets(m_engine->settledBets());
         }
         ++played;
         into->bankroll.addStake(stake, chance);

@@ -98,6 +98,16 @@ private:
     NoxFinancial m_financial; // as configured
     QList<NoxMethodState *> m_states;
     QList<int> m_activeIds;
+    /// Per method, the items of its last flat stake and what chance gives them: most methods
+    /// stake the same items coup after coup.
+    struct FlatItems {
+        bool valid = false;
+        bool numberMode = false;
+        QList<int> numbers; ///< in number mode, the covered numbers the items were made of
+        QList<NoxBetItemID> items;
+        NoxFlatStake::ChanceTerms terms;
+    };
+    QList<FlatItems> m_flatItems;
     const NoxChanceModel *m_chance = nullptr;
     NoxSimClock m_clock;
 };
