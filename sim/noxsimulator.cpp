@@ -241,7 +241,8 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
                     last.numberMode = numberMode;
                     last.numbers = numberMode ? p.coveredNumbers : QList<int>();
                     last.items = numberMode ? p.playedItems(true) : p.items;
-                    last.terms = NoxFlatStake::chanceTerms(last.items, *m_chance);
+                    last.terms = last.items.size() == 1 ? singleItemTerms(last.items.constFirst())
+                                                        : NoxFlatStake::chanceTerms(last.items, *m_chance);
                 }
                 flat.record(last.items, v, m_chance->isBaccarat(), last.terms);
             });
@@ -279,6 +280,22 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
     }
     into->bankroll.addSession(session);
     ++into->shoeCount;
+}
+
+NoxFlatStake::ChanceTerms NoxSimulator::singleItemTerms(NoxBetItemID id)
+{
+    for (const auto &[item, terms] : std::as_const(m_singleItemTerms)) {
+        if (item == id) {
+            return terms;
+        }
+    }
+    const NoxFlatStake::ChanceTerms terms = NoxFlatStake::chanceTerms({id}, *m_chance);
+    // A short list, searched in order: the baccarat sides and the roulette chances most staked.
+    constexpr qsizetype kKept = 32;
+    if (m_singleItemTerms.size() < kKept) {
+        m_singleItemTerms.append({id, terms});
+    }
+    return terms;
 }
 
 void NoxSimulator::readMoney(NoxSimBankroll::Session *session) const

@@ -108,6 +108,9 @@ private:
         NoxFlatStake::ChanceTerms terms;
     };
     QList<FlatItems> m_flatItems;
+    /// What chance gives one item alone, for the few items that methods stake singly.
+    [[nodiscard]] NoxFlatStake::ChanceTerms singleItemTerms(NoxBetItemID id);
+    QList<std::pair<NoxBetItemID, NoxFlatStake::ChanceTerms>> m_singleItemTerms;
     const NoxChanceModel *m_chance = nullptr;
     NoxSimClock m_clock;
 };
