@@ -21,22 +21,6 @@ namespace Nox {
 
 namespace {
 
-std::optional<NoxMethodType> kindOf(const QString &key)
-{
-    const QMetaEnum e = QMetaEnum::fromType<NoxMethodType>();
-    bool ok = false;
-    const int value = e.keyToValue(key.toLatin1().constData(), &ok);
-    if (!ok || value < 0) {
-        return std::nullopt;
-    }
-    return NoxMethodType(value);
-}
-
-QString kindKey(NoxMethodType type)
-{
-    return QString::fromLatin1(QMetaEnum::fromType<NoxMethodType>().valueToKey(int(type)));
-}
-
 // The library a run used: "built-in", or the digest of the file, so that shards run on machines
 // where the file has other paths still compare equal.
 QString libraryDigest(const QString &path)
@@ -73,6 +57,18 @@ NoxSimulator::NoxSimulator(Config config)
 {}
 
 NoxSimulator::~NoxSimulator() = default;
+
+std::optional<NoxMethodType> NoxSimulator::kindOf(const QString &key)
+{
+    bool ok = false;
+    const int value = QMetaEnum::fromType<NoxMethodType>().keyToValue(key.toLatin1().constData(), &ok);
+    return ok && value >= 0 ? std::optional(NoxMethodType(value)) : std::nullopt;
+}
+
+QString NoxSimulator::kindKey(NoxMethodType type)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<NoxMethodType>().valueToKey(int(type)));
+}
 
 bool NoxSimulator::prepare(QString *error)
 {

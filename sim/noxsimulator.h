@@ -86,6 +86,9 @@ public:
     /// A refused line of a history as noxsim reports it (NoxSimHistory::describeProblem()).
     static QString describeProblem(const NoxHistoryReader::Problem &problem, bool baccarat,
                                    qsizetype maxLineLength);
+    /// A bet kind by the name the options and the settings give it (plein, cs, col...), and back.
+    [[nodiscard]] static std::optional<NoxMethodType> kindOf(const QString &key);
+    [[nodiscard]] static QString kindKey(NoxMethodType type);
 
 private:
     /// Configured capital, methods and fresh progressions: the start of every session.

@@ -8,7 +8,6 @@
 #include "money/noxsteptable.h"
 
 #include <QFile>
-#include <QMetaEnum>
 #include <QSet>
 
 #include <algorithm>
@@ -17,24 +16,13 @@ using Nox::NoxEngine;
 using Nox::NoxFinancial;
 using Nox::NoxMethodType;
 using Nox::NoxRiskEstimate;
+using Nox::NoxSimulator;
 using Nox::NoxStepTable;
 
 namespace {
 
 constexpr NoxMethodType kKinds[] = {NoxMethodType::plein, NoxMethodType::cs,     NoxMethodType::col,
                                     NoxMethodType::douz,  NoxMethodType::sixain, NoxMethodType::trans};
-
-QString kindKey(NoxMethodType type)
-{
-    return QString::fromLatin1(QMetaEnum::fromType<NoxMethodType>().valueToKey(int(type)));
-}
-
-std::optional<NoxMethodType> kindOf(const QString &key)
-{
-    bool ok = false;
-    const int value = QMetaEnum::fromType<NoxMethodType>().keyToValue(key.toLatin1().constData(), &ok);
-    return ok && value >= 0 ? std::optional(NoxMethodType(value)) : std::nullopt;
-}
 
 QString money(qint64 hundredths)
 {
@@ -73,7 +61,7 @@ UIRiskEstimate::~UIRiskEstimate()
 
 void UIRiskEstimate::setKind(const QString &kind)
 {
-    if (kind == m_kind || !kindOf(kind)) {
+    if (kind == m_kind || !NoxSimulator::kindOf(kind)) {
         return;
     }
     m_kind = kind;
@@ -107,7 +95,7 @@ void UIRiskEstimate::refreshSteps()
     m_steps.clear();
     m_stepWarnings.clear();
     m_montante.clear();
-    const std::optional<NoxMethodType> kind = kindOf(m_kind);
+    const std::optional<NoxMethodType> kind = NoxSimulator::kindOf(m_kind);
     std::unique_ptr<Nox::NoxMontante> montante =
         m_engine && kind ? m_engine->currentMontanteCopy(*kind) : nullptr;
     if (montante) {
@@ -214,9 +202,9 @@ NoxRiskEstimate::Config UIRiskEstimate::configuration(QString *error)
         }
         const QString name = m_engine->currentMontanteName(kind);
         if (!name.isEmpty()) {
-            sim.montantes.insert(kindKey(kind), name);
+            sim.montantes.insert(NoxSimulator::kindKey(kind), name);
         }
-        sim.chips.insert(kindKey(kind), std::max(f.config(kind).jeton, 1));
+        sim.chips.insert(NoxSimulator::kindKey(kind), std::max(f.config(kind).jeton, 1));
     }
     sim.capital = int(std::clamp<qint64>(f.capital, 0, NoxEngine::kMaxMoney));
     sim.stopLoss = f.stopLoss;
