@@ -323,19 +323,29 @@ void NoxMethodState::finishOperation()
 void NoxMethodState::publish()
 {
     QMutexLocker lock(&m_method->mutex());
-    NoxMethodProposal p;
-    p.items = m_method->itemsToPlay();
-    p.coveredNumbers = m_method->coveredNumbers();
-    p.centerNumber = m_method->centerNumber();
-    p.inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
-    p.inDominantBlock = p.inBlock && m_doms.contains(m_openGap);
-    p.neutralZeroProfile = m_profile->neutralZero;
-    p.coversZero = zeroOption() || p.coveredNumbers.contains(0);
+    const QList<NoxBetItemID> &items = m_method->itemsToPlay();
+    const QList<int> &covered = m_method->coveredNumbers();
+    const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
+    const bool inDominantBlock = inBlock && m_doms.contains(m_openGap);
+    const bool coversZero = zeroOption() || covered.contains(0);
     // Only publish() writes the copy, always under the method mutex held here: it can be
-    // compared without the publish lock. An unchanged proposal is not written again.
-    if (p == m_published) {
+    // compared without the publish lock. An unchanged proposal is not written again (nor its
+    // lists copied to find out).
+    const NoxMethodProposal &old = m_published;
+    if (old.centerNumber == m_method->centerNumber() && old.inBlock == inBlock &&
+        old.inDominantBlock == inDominantBlock && old.neutralZeroProfile == m_profile->neutralZero &&
+        old.coversZero == coversZero && noxSameList(old.items, items) &&
+        noxSameList(old.coveredNumbers, covered)) {
         return;
     }
+    NoxMethodProposal p;
+    p.items = items;
+    p.coveredNumbers = covered;
+    p.centerNumber = m_method->centerNumber();
+    p.inBlock = inBlock;
+    p.inDominantBlock = inDominantBlock;
+    p.neutralZeroProfile = m_profile->neutralZero;
+    p.coversZero = coversZero;
     QMutexLocker publishLock(&m_publishLock);
     m_published = std::move(p);
 }

@@ -21,6 +21,7 @@ MethodeAuto::MethodeAuto(const QString &name, NoxMethodSortType sortType, bool s
     if (!m_sorter) {
         throw std::bad_alloc();
     }
+    m_scorer = dynamic_cast<const NoxMethodSortByScore *>(m_sorter.get());
     setBlockPercentage(80);
 }
 
@@ -34,6 +35,7 @@ bool MethodeAuto::setSortType(NoxMethodSortType sortType)
     }
     m_sortType = sortType;
     m_sorter = std::move(sorter);
+    m_scorer = dynamic_cast<const NoxMethodSortByScore *>(m_sorter.get());
     return true;
 }
 
@@ -60,7 +62,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
         return;
     }
     const QList<NoxMethodState *> states = context.methodStates();
-    const auto *scorer = dynamic_cast<const NoxMethodSortByScore *>(m_sorter.get());
+    const NoxMethodSortByScore *scorer = m_scorer;
     NoxMethodState *self = nullptr;
     NoxMethodState *best = nullptr;
     NoxMethodState *previous = nullptr;

@@ -10,6 +10,8 @@
 
 namespace Nox {
 
+class NoxMethodSortByScore;
+
 class NoxMethodFilter;
 class NoxMethodState;
 
@@ -46,6 +48,8 @@ private:
 
     NoxMethodSortType m_sortType;
     std::unique_ptr<NoxMethodFilter> m_sorter;
+    /// m_sorter when it orders by a score (most do): scored from the step's metrics.
+    const NoxMethodSortByScore *m_scorer = nullptr;
     QSet<int> m_candidateIndexes;
     QList<bool> m_isCandidate; ///< by method index, for the walk over the states at every coup
     QList<int> m_choiceStack;
