@@ -48,9 +48,10 @@ int runChild(const QString &dir)
     for (int i = 1;; ++i) {
         const qint64 gain = (i % 3 == 0) ? -500 : 500;
         capital += gain;
-        archive.record(coupRecord(uid, kT0 + i * 1000, i % 3, 500, gain, capital));
+        // Said before it is queued: the writer may have it on disk before this thread runs on.
         std::printf("QUEUED %d\n", i);
         std::fflush(stdout);
+        archive.record(coupRecord(uid, kT0 + i * 1000, i % 3, 500, gain, capital));
         if (!archive.waitForWritten(10000)) {
             return 3;
         }
