@@ -166,6 +166,7 @@ qtbase_install() {
         { tail -20 "$cache/qtbase-install.log" >&2; exit 1; }
 }
 
+# (Qt puts every Windows executable and DLL of the build at the top of the build folder.)
 # --- The project for Windows, with its own CMake files in model-only mode (the toolchain file
 # sets NOX_MODEL_ONLY and Wine as the emulator that runs the data generator and the tests).
 project_configure() {
@@ -213,7 +214,7 @@ zip_pack() {
     rm -rf "$dist"
     local d="$dist/noxsim"
     mkdir -p "$d/sqldrivers"
-    cp "$nox_build/tools/noxsim/noxsim.exe" "$d/"
+    cp "$nox_build/noxsim.exe" "$d/"
     cp "$qt_prefix/plugins/sqldrivers/qsqlite.dll" "$d/sqldrivers/"
     "$top/scripts/windows-dlls.sh" "$d" "$d/noxsim.exe" "$d/sqldrivers/qsqlite.dll"
     cp "$top/scripts/windows-zip-readme.txt" "$d/README.txt"

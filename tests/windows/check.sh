@@ -21,7 +21,7 @@ export WINEDEBUG=-all
 wine_run="$top/cmake/wine-run.sh"
 work="$cache/checks"
 
-if [ ! -f "$build/tools/noxsim/noxsim.exe" ] || ! command -v wine >/dev/null 2>&1; then
+if [ ! -f "$build/noxsim.exe" ] || ! command -v wine >/dev/null 2>&1; then
     echo "check: no Windows build in $build (run scripts/windows.sh) or no Wine: skipped"
     exit 77
 fi
@@ -51,11 +51,11 @@ model)
 
 noxsim)
     linux=${1:?the Linux noxsim}
-    "$here/noxsim-compare.sh" "$linux" "$build/tools/noxsim/noxsim.exe" "$work/noxsim" "$top/tests/data"
+    "$here/noxsim-compare.sh" "$linux" "$build/noxsim.exe" "$work/noxsim" "$top/tests/data"
     ;;
 
 settings)
-    "$wine_run" "$build/tests/windows/tst_winsettings.exe"
+    "$wine_run" "$build/tst_winsettings.exe"
     # From the Linux side: the files are in the prefix's roaming application data of the user.
     dir=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/NoxWinCheck 2>/dev/null | head -n 1)
     [ -n "$dir" ] || { echo "check: no NoxWinCheck folder in the prefix's AppData/Roaming" >&2; exit 1; }
@@ -77,7 +77,7 @@ sendinput)
         status=0
         "$0" "$1" || status=$?
         wineserver -k || true
-        exit $status' "$wine_run" "$build/tests/windows/tst_winsendinput.exe"
+        exit $status' "$wine_run" "$build/tst_winsendinput.exe"
     ;;
 
 *)

@@ -3,7 +3,9 @@
 // (%APPDATA%\<organisation>), as Qt puts an INI file of the user scope there, and a second
 // engine reads them back. Windows only (run under Wine by tests/windows/check.sh, which also
 // looks for the files from the Linux side).
+#include "core/noxmethod.h"
 #include "core/noxmethodparameter.h"
+#include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
 
 #include <QDir>
