@@ -10,7 +10,7 @@
 # after that stage. The wall time and the disk use of each stage go to stages.log, printed at
 # the end.
 #
-# Stages: packages, sources, sqlite, qtbase-configure, qtbase-build, qtbase-install,
+# Stages: packages, sources, sqlite, qtbase-patch, qtbase-configure, qtbase-build, qtbase-install,
 # project-configure, project-build, linux-noxsim, tests, zip.
 #
 # Qt comes from Debian's qt6-base source package (6.4.2, the version of the host Qt whose moc
@@ -127,6 +127,47 @@ sqlite() {
     cp "$b/sqlite3.h" "$b/sqlite3ext.h" "$sqlite_prefix/include/"
 }
 
+# --- MinGW-w64 10 with GCC 12 (Debian 12) runs the destructor of a thread_local object of a DLL
+# after the thread's emulated TLS block is freed: the destructor then reads freed memory. Qt 6.4
+# keeps QRegularExpression's JIT stack in such an object, so every thread that matched a regular
+# expression crashes or corrupts the heap when it ends. The JIT stack goes into a QThreadStorage
+# instead (Qt's own per-thread cleanup, as in Qt 5).
+qtbase_patch() {
+    local f="$qt_src/src/corelib/text/qregularexpression.cpp"
+    python3 - "$f" <<'PY'
+import sys
+path = sys.argv[1]
+text = open(path).read()
+old = "static thread_local std::unique_ptr<pcre2_jit_stack_16, PcreJitStackFree> jitStacks;\n"
+new = '''struct PcreJitStackHolder
+{
+    std::unique_ptr<pcre2_jit_stack_16, PcreJitStackFree> stack;
+};
+struct PcreJitStacks
+{
+    QThreadStorage<PcreJitStackHolder *> storage;
+    pcre2_jit_stack_16 *get() { return storage.hasLocalData() ? storage.localData()->stack.get() : nullptr; }
+    bool operator!() { return !get(); }
+    void reset(pcre2_jit_stack_16 *stack)
+    {
+        if (!storage.hasLocalData())
+            storage.setLocalData(new PcreJitStackHolder);
+        storage.localData()->stack.reset(stack);
+    }
+};
+Q_GLOBAL_STATIC(PcreJitStacks, jitStacksStorage)
+#define jitStacks (*jitStacksStorage)
+'''
+if new in text:
+    sys.exit(0)
+if old not in text:
+    sys.exit("qtbase-patch: the JIT stack declaration is not in " + path)
+text = text.replace(old, new).replace("#include <QtCore/qthreadstorage.h>\n", "")
+text = text.replace('#include "qregularexpression.h"\n', '#include "qregularexpression.h"\n#include <QtCore/qthreadstorage.h>\n', 1)
+open(path, "w").write(text)
+PY
+}
+
 # --- qtbase for Windows: Core, Network, Concurrent, Sql (SQLite driver), Test, Xml. Nothing the
 # script builds needs Qt Gui (the screens cannot be built for Windows here: Debian's archive has
 # no qt6-declarative sources to build), so Gui and Widgets are left out, which halves the build.
@@ -230,6 +271,7 @@ zip_pack() {
 stage packages - packages
 stage sources "$cache/src" sources
 stage sqlite "$sqlite_prefix" sqlite
+stage qtbase-patch "$qt_src" qtbase_patch
 stage qtbase-configure "$qt_build" qtbase_configure
 stage qtbase-build "$qt_build" qtbase_build
 stage qtbase-install "$qt_prefix" qtbase_install
