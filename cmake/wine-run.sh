@@ -21,4 +21,8 @@ if [ ! -d "$WINEPREFIX" ]; then
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w || true
 fi
+# The prefix's server, started on its own with no output: one started by the program would
+# inherit its standard output and error, and whoever reads them (ctest) would wait for the
+# server to end. It stays 10 s after its last program.
+wineserver -p10 </dev/null >/dev/null 2>&1 || true
 exec wine "$@"
