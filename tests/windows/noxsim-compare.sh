@@ -50,7 +50,15 @@ run() {
     fi
     local lrc=0 wrc=0
     (cd "$l" && "$linux" "$@" >stdout.txt 2>stderr.txt) || lrc=$?
-    (cd "$w" && "$wine_run" "$windows" "$@" >stdout.txt 2>stderr.txt) || wrc=$?
+    # Qt writes its messages to the debugger rather than to stderr when the process has no
+    # console, as under Wine from a script: QT_FORCE_STDERR_LOGGING gives them to stderr as in
+    # a console window.
+    (cd "$w" && QT_FORCE_STDERR_LOGGING=1 "$wine_run" "$windows" "$@" >stdout.txt 2>stderr.txt) || wrc=$?
+    # The system's words for a missing file are its own.
+    if [ -n "${OS_ERROR:-}" ]; then
+        sed -i 's/: No such file or directory$/: <missing file>/' "$l/stderr.txt"
+        sed -i 's/: File not found\.$/: <missing file>/' "$w/stderr.txt"
+    fi
     echo "$lrc" >"$l/exit-code"
     echo "$wrc" >"$w/exit-code"
     cases=$((cases + 1))
@@ -90,7 +98,7 @@ run roads roads shoes30.txt
 run list-methods --list-methods
 run list-montantes --list-montantes
 run bad-option --shoes 10 --no-such-option
-run bad-history --all "${common[@]}" missing.txt
+OS_ERROR=1 run bad-history --all "${common[@]}" missing.txt
 for k in 1 2 3; do
     run "shard-$k" --shoes 90 --seed 9 --all --shard "$k/3" --json "shard-$k.json" "${common[@]}"
 done

@@ -83,15 +83,23 @@ private slots:
             QVERIFY2(QFile::exists(path), qPrintable(path));
             const QByteArray data = readAll(path);
             QVERIFY2(!data.isEmpty(), name);
-            // The files are written in binary mode: the same line ends as on Linux.
-            QVERIFY2(!data.contains('\r'), name);
+            // The engine writes its files in binary mode: the same line ends as on Linux. QSettings
+            // writes an INI file with the platform's line ends, CRLF on Windows.
+            if (qstrcmp(name, "montantes.dat") == 0) {
+                continue; // a binary format
+            }
+            if (qstrcmp(name, "engine.ini") == 0) {
+                QVERIFY2(data.contains("\r\n"), name);
+                QCOMPARE(data.count('\r'), data.count('\n'));
+            } else {
+                QVERIFY2(!data.contains('\r'), name);
+            }
         }
         QCOMPARE(readAll(m_dir + QStringLiteral("/methodes_par_defaut.txt")),
                  QStringLiteral("Fenêtre :1,2\n").toUtf8());
         const QSettings ini(m_dir + QStringLiteral("/engine.ini"), QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("engine/truncateCount")).toInt(), 17);
-        QVERIFY(readAll(m_dir + QStringLiteral("/montantes.dat"))
-                    .contains(QStringLiteral("Série Windows").toUtf8()));
+        // montantes.dat is a binary format: the next engine reads it back.
         // No temporary copy or lock left behind.
         const QStringList left = QDir(m_dir).entryList(QDir::Files);
         for (const QString &file : left) {
@@ -107,15 +115,16 @@ private slots:
         QVERIFY(engine.setPersistence(true, kOrg));
         QCOMPARE(engine.config().truncateCount, 17);
         QCOMPARE(engine.config().shortTermCount, 33);
-        QCOMPARE(engine.loadUserMethods(), 1);
-        bool found = false;
+        // The user methods file is read when the engine starts (a second read adds nothing new).
+        QVERIFY(engine.loadUserMethods() >= 0);
+        int found = 0;
         for (NoxMethodState *s : engine.methodStates()) {
             if (s->method()->name() == QStringLiteral("Fenêtre")) {
-                found = true;
+                ++found;
                 QCOMPARE(s->method()->coveredNumbers(), (QList<int>{1, 2}));
             }
         }
-        QVERIFY(found);
+        QCOMPARE(found, 1);
         QVERIFY(engine.loadMontanteLibrary());
         QCOMPARE(engine.currentMontanteName(NoxMethodType::plein), QStringLiteral("Série Windows"));
         QVERIFY(!engine.setPersistence(false));
