@@ -17,8 +17,10 @@ std::atomic<int> s_taskCounter{0};
 /// How many tasks the current thread is running (an operation called from a task runs
 /// inline).
 thread_local int t_taskDepth = 0;
-/// The first exception a step of the current task caught; the task's future gets it.
-thread_local std::exception_ptr t_taskError;
+/// The first exception a step of the current task caught (the slot of the innermost task
+/// running on this thread); the task's future gets it. A plain pointer: MinGW-w64 runs the
+/// destructors of thread_local objects after the thread's storage is freed.
+thread_local std::exception_ptr *t_taskError = nullptr;
 
 QString describe(const std::exception_ptr &error)
 {
@@ -47,8 +49,8 @@ void noteTaskError(const std::exception_ptr &error)
     if (t_taskDepth == 0) {
         std::rethrow_exception(error);
     }
-    if (!t_taskError) {
-        t_taskError = error;
+    if (!*t_taskError) {
+        *t_taskError = error;
     }
 }
 
@@ -121,16 +123,17 @@ std::exception_ptr NoxTaskRunner::runGuarded(const Task &task)
 {
     std::lock_guard gate(m_taskMutex);
     ++t_taskDepth;
-    std::exception_ptr outer = std::exchange(t_taskError, nullptr);
+    std::exception_ptr error;
+    std::exception_ptr *outer = std::exchange(t_taskError, &error);
     try {
         task();
     } catch (...) {
-        if (!t_taskError) {
-            t_taskError = std::current_exception();
+        if (!error) {
+            error = std::current_exception();
         }
     }
     --t_taskDepth;
-    std::exception_ptr error = std::exchange(t_taskError, outer);
+    t_taskError = outer;
     if (error) {
         qCWarning(lcNoxEngine).noquote() << QStringLiteral("Task failed: %1").arg(describe(error));
     }

@@ -25,6 +25,10 @@
 #include <cmath>
 #include <cstdio>
 #include <unistd.h>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 using namespace Nox;
 
@@ -718,6 +722,12 @@ int runSimulation(const QCoreApplication &app)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The C runtime's text mode would write every line end as CRLF: the report and the
+    // messages keep the same bytes as on Linux (and as the files written with --json, --csv).
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("noxsim"));
     // The engine tells of every guard stop at info level; a backtest counts them instead.
