@@ -25,12 +25,12 @@ struct Fit {
     qint64 numerator = 0; ///< k·Σxy − Σx·Σy, the slope's exact numerator
 };
 
+Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy);
+
 /// The fit of `count` integer points y[0..count) at positions firstPosition, firstPosition + 1...
 /// The sums are exact integers, so they are taken in 64 bits and converted once: the result
 /// is the very same double as summing in double precision (every partial sum stays far below
 /// 2^53), for a fraction of the cost.
-Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy);
-
 Fit leastSquares(int firstPosition, int count, const int *y)
 {
     // Σy and Σi·y are walked; Σx, Σx² and Σxy follow in closed form (x = f + i).
