@@ -19,7 +19,7 @@ export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
 cd "$build"
 status=0
-ctest --output-on-failure -j"$(nproc)" -LE 'fuzz|x11' "${@:2}" || status=1
+ctest --output-on-failure -j"$(nproc)" -LE 'fuzz|x11|windows' "${@:2}" || status=1
 # Under X11 the GL driver is unloaded before the leak check runs, which leaves its allocations
 # without a module to name or suppress: those tests are checked for memory errors, not leaks.
 ASAN_OPTIONS="detect_leaks=0" ctest --output-on-failure -j"$(nproc)" -L x11 "${@:2}" || status=1
