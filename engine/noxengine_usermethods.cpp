@@ -43,6 +43,20 @@ bool isUserMethodItem(int id, bool baccarat)
     return baccarat == baccaratItem;
 }
 
+/// Whether a user method of this name and these items, once saved, reads back the same at the
+/// next start: the saved line goes through the same parser as the file.
+bool readsBackAsSaved(const QString &name, const QList<int> &numbers, bool baccarat)
+{
+    QStringList ids;
+    for (int n : numbers) {
+        ids << QString::number(n);
+    }
+    const QString line = name + QStringLiteral(" :") + ids.join(QLatin1Char(','));
+    const auto record = NoxNumberListParser::parseStrictLine(
+        line, [baccarat](int id) { return isUserMethodItem(id, baccarat); });
+    return record && record->name == name && record->ids == numbers;
+}
+
 } // namespace
 
 QString NoxEngine::readResource(const QString &name)
@@ -159,9 +173,11 @@ bool NoxEngine::saveUserMethods(const QUrl &url, QString *error)
             if (!isUserMethod(*it)) {
                 continue;
             }
+            // The bet items, as the file is read: a baccarat method's PLAYER is 4001, not the
+            // number 1 it covers, and a roulette chance stays one item rather than 18 numbers.
             QStringList numbers;
-            for (int n : (*it)->method()->coveredNumbers()) {
-                numbers << QString::number(n);
+            for (NoxBetItemID item : (*it)->method()->itemsToPlay()) {
+                numbers << QString::number(int(item));
             }
             text += ((*it)->method()->name() + QStringLiteral(" :") + numbers.join(QLatin1Char(',')) +
                      QLatin1Char('\n'))
@@ -233,8 +249,15 @@ void NoxEngine::removeAllUserMethods()
     removeStates(isUserMethod);
 }
 
-int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<int> &numbers)
+int NoxEngine::upsertUserMethod(int methodId, const QString &givenName, const QList<int> &numbers)
 {
+    // A method the file of user methods would refuse at the next start is refused now, rather
+    // than kept for the evening and lost after it.
+    const QString name = givenName.trimmed();
+    if (!readsBackAsSaved(name, numbers, isBaccaratMode())) {
+        qCWarning(lcNoxMethods).noquote() << QStringLiteral("User method refused: ") + name;
+        return -1;
+    }
     NoxMethodState *state = methodState(methodId);
     if (!state) {
         NoxFactory factory(this, nullptr);
@@ -254,10 +277,6 @@ int NoxEngine::upsertUserMethod(int methodId, const QString &name, const QList<i
     }
     QList<NoxBetItemID> items;
     for (int n : numbers) {
-        if (!hasBetItem(NoxBetItemID(n))) {
-            qCWarning(lcNoxMethods, "Failed to load item %d", n);
-            return -1;
-        }
         items.append(NoxBetItemID(n));
     }
     QList<int> values;

@@ -220,7 +220,7 @@ private slots:
         Fixture f;
         const int rows = f.model->rowCount();
         QSignalSpy reset(f.model, &QAbstractItemModel::modelReset);
-        const int id = f.root.engine()->upsertUserMethod(-1, QStringLiteral("Mine"), {1, 2});
+        const int id = f.root.engine()->upsertUserMethod(-1, QStringLiteral("Mine"), {4001, 4002});
         QVERIFY(id >= 0);
         settle();
         QCOMPARE(reset.count(), 1);

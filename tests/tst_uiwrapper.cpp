@@ -1053,7 +1053,7 @@ private slots:
         const auto testers = watchModels(ui);
         const int rows = ui.methodList()->rowCount();
         ui.upsertUserMethod(-1, QVariantMap{{QStringLiteral("name"), QStringLiteral("Mine")},
-                                            {QStringLiteral("nums"), QVariantList{1, 2}}});
+                                            {QStringLiteral("nums"), QVariantList{4001, 4002}}});
         QCOMPARE(ui.methodList()->rowCount(), rows + 1);
         const int id = ui.getMethodId(QStringLiteral("Mine"));
         QVERIFY(id >= 0);

@@ -322,6 +322,58 @@ private slots:
         engine.setPersistence(false);
     }
 
+    // What the engine keeps for the evening is what the file gives back at the next start: the
+    // bet items themselves are saved, and what the file would refuse is refused at once.
+    void savedMethodsComeBackAtTheNextStart()
+    {
+        const QString org = QStringLiteral("UserRoundTrip");
+        {
+            NoxEngine engine(true);
+            engine.setPersistence(true, org);
+            QVERIFY(engine.upsertUserMethod(-1, QStringLiteral("  Banque "), {4002, 4000}) >= 0);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(-1, QStringLiteral("Roulette"), {1, 2}), -1);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(-1, QStringLiteral("a:b"), {4001}), -1);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(-1, QStringLiteral("two\nlines"), {4001}), -1);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(-1, QStringLiteral("empty"), {}), -1);
+            QCOMPARE(userNames(engine), QStringList{QStringLiteral("Banque")});
+            // Refilled with numbers of the other game: refused, the method keeps its items.
+            const int id = engine.methodStates().last()->method()->index();
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(id, QStringLiteral("Banque"), {7}), -1);
+            QCOMPARE(engine.methodState(id)->method()->itemsToPlay(),
+                     (QList<NoxBetItemID>{NoxBetItemID::B_BANKER, NoxBetItemID::B_TIE}));
+        }
+        QCOMPARE(readFile(m_dir.path() + QStringLiteral("/UserRoundTrip/methodes_par_defaut.txt")),
+                 QByteArray("Banque :4002,4000\n"));
+        {
+            NoxEngine engine(true);
+            engine.setPersistence(true, org);
+            QCOMPARE(engine.loadUserMethods(), 1);
+            QCOMPARE(engine.methodStates().last()->method()->itemsToPlay(),
+                     (QList<NoxBetItemID>{NoxBetItemID::B_BANKER, NoxBetItemID::B_TIE}));
+            engine.setPersistence(false);
+        }
+        // A roulette chance stays one bet item, not the 18 numbers it covers.
+        const QString org2 = QStringLiteral("UserRoundTripRoulette");
+        {
+            NoxEngine engine(false);
+            engine.setPersistence(true, org2);
+            QVERIFY(engine.upsertUserMethod(-1, QStringLiteral("Rouge"), {int(NoxBetItemID::CS_R), 0}) >= 0);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("User method refused")));
+            QCOMPARE(engine.upsertUserMethod(-1, QStringLiteral("Player"), {4001}), -1);
+        }
+        NoxEngine engine(false);
+        engine.setPersistence(true, org2);
+        QCOMPARE(engine.loadUserMethods(), 1);
+        QCOMPARE(engine.methodStates().last()->method()->itemsToPlay(),
+                 (QList<NoxBetItemID>{NoxBetItemID::CS_R, NoxBetItemID::N0}));
+        engine.setPersistence(false);
+    }
+
     void numberSetsAndTheirAutomaticMethod()
     {
         NoxEngine engine(false);

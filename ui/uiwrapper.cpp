@@ -1054,8 +1054,12 @@ QVariant UIWrapper::getUserMethod(int id) const
         return {};
     }
     std::lock_guard lock(state->method()->mutex());
-    return QVariantMap{{kName, state->method()->name()},
-                       {QStringLiteral("nums"), QVariant::fromValue(state->method()->coveredNumbers())}};
+    // The bet items, as upsertUserMethod() takes them back.
+    QVariantList itemIds;
+    for (Nox::NoxBetItemID item : state->method()->itemsToPlay()) {
+        itemIds.append(int(item));
+    }
+    return QVariantMap{{kName, state->method()->name()}, {QStringLiteral("nums"), itemIds}};
 }
 
 QVariant UIWrapper::getUserMontante(int id) const

@@ -69,7 +69,7 @@ private slots:
             config.truncateCount = 17;
             config.shortTermCount = 33;
             engine.setConfig(config);
-            methodId = engine.upsertUserMethod(-1, QStringLiteral("Fenêtre"), {1, 2});
+            methodId = engine.upsertUserMethod(-1, QStringLiteral("Fenêtre"), {4001, 4002});
             QVERIFY(methodId >= 0);
             montanteId = engine.upsertUserMontante(
                 -1, {NoxMethodParameter::named(QStringLiteral("name"), QStringLiteral("Série Windows")),
@@ -96,7 +96,7 @@ private slots:
             }
         }
         QCOMPARE(readAll(m_dir + QStringLiteral("/methodes_par_defaut.txt")),
-                 QStringLiteral("Fenêtre :1,2\n").toUtf8());
+                 QStringLiteral("Fenêtre :4001,4002\n").toUtf8());
         const QSettings ini(m_dir + QStringLiteral("/engine.ini"), QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("engine/truncateCount")).toInt(), 17);
         // montantes.dat is a binary format: the next engine reads it back.
