@@ -381,7 +381,9 @@ bool NoxEngine::playCoup(int value, bool notify)
     processStep(values, states, value, -1);
     {
         QMutexLocker settled(&d->mutex);
-        updateItemsToPlay();
+        // With one thread nothing could change the methods since the step, whose top automatic
+        // method ranked them last; with several, a setting may have come during the step.
+        updateItemsToPlay(d->singleThreaded);
         if (d->journal) {
             d->journal->recordSettled(d->financial.capital, d->financial.mise);
         }
@@ -813,11 +815,11 @@ NoxBetList NoxEngine::settledBets() const
     return d->settledBets;
 }
 
-void NoxEngine::updateItemsToPlay()
+void NoxEngine::updateItemsToPlay(bool topAutoCurrent)
 {
     const QList<int> values = d->played;
     const QList<NoxMethodState *> states = d->states;
-    if (d->autoState && d->autoState->isActive()) {
+    if (!topAutoCurrent && d->autoState && d->autoState->isActive()) {
         NoxSnapshotContext context(values, states, d->autoState, int(values.size()));
         d->autoState->refreshState(context);
     }

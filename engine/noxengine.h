@@ -333,7 +333,9 @@ private:
     /// suspended, suspends it when a guard holds (engine lock held).
     void checkGuardsLocked(bool staked, qint64 capitalChange);
     /// Refreshes the methods the bets depend on and the stake of the next coup (lock held).
-    void updateItemsToPlay();
+    /// Right after a step the top automatic method has just chosen from the same states:
+    /// topAutoCurrent spares ranking the catalogue a second time.
+    void updateItemsToPlay(bool topAutoCurrent = false);
     [[nodiscard]] bool hasNotification(int type) const;
     /// Adds a limit warning unless one of its type is already listed (engine lock held).
     void addLimitNotification(int type, const QString &title, qint64 amount);

@@ -143,7 +143,9 @@ void NoxEngine::setFinancialConfig(const NoxFinancial &financial)
             taken.guards = old.guards;
         }
         if (!(d->financial == taken)) {
-            noteChangeLocked(journalChange("financial", NoxJournalCodec::toJson(taken)),
+            // Without a journal (a backtest's sessions) only the settings file is told.
+            noteChangeLocked(d->journal ? journalChange("financial", NoxJournalCodec::toJson(taken))
+                                        : QJsonObject(),
                              NoxEnginePrivate::SettingsStore);
         }
         d->financial = taken;
