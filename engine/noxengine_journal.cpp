@@ -314,6 +314,10 @@ void NoxEngine::writeStores(unsigned stores)
             financial = d->financial;
             config = d->config;
             montantes = d->montantes.currentNames();
+            // A progression not registered yet stays named, not replaced by the fallback.
+            for (auto it = d->wantedMontantes.cbegin(); it != d->wantedMontantes.cend(); ++it) {
+                montantes.insert(it.key(), it.value());
+            }
             methods.reserve(d->states.size());
             for (const NoxMethodState *s : std::as_const(d->states)) {
                 methods.append({s->method()->key(), NoxEngineSettings::MethodSettings::of(*s)});
@@ -335,11 +339,16 @@ void NoxEngine::writeStores(unsigned stores)
             }
         }
     }
+    bool libraryRead = false;
+    {
+        QMutexLocker lock(&d->mutex);
+        libraryRead = d->libraryRead;
+    }
     QString error;
     if ((stores & NoxEnginePrivate::UserMethodsStore) && !saveUserMethods({}, &error)) {
         qCWarning(lcNoxMethods).noquote() << QStringLiteral("Cannot save the user methods: ") + error;
     }
-    if ((stores & NoxEnginePrivate::LibraryStore) && !saveMontanteLibrary({}, &error)) {
+    if ((stores & NoxEnginePrivate::LibraryStore) && libraryRead && !saveMontanteLibrary({}, &error)) {
         qCWarning(lcNoxMoney).noquote() << QStringLiteral("Cannot save the progression library: ") + error;
     }
 }

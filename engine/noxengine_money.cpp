@@ -277,6 +277,7 @@ void NoxEngine::registerBuiltinMontantes()
 
 void NoxEngine::setCurrentMontanteLocked(NoxMethodType type, NoxMontante *montante)
 {
+    d->wantedMontantes.remove(type);
     if (!d->montantes.setCurrent(type, montante)) {
         return;
     }
@@ -451,16 +452,21 @@ bool NoxEngine::loadMontanteLibrary(const QUrl &url, bool clearFirst, QString *e
     NoxEngineSettings::MontanteNames names;
     {
         QMutexLocker lock(&d->mutex);
+        d->libraryRead = true;
         if (clearFirst) {
             d->montantes.removeUser();
         }
         for (auto &m : loaded) {
             d->montantes.add(NoxMethodType::plein, m.release(), d->baccaratMode);
         }
-        // The current progressions named in the settings are selected again.
+        // The current progressions named in the settings are selected again, and those the
+        // settings wait for.
         if (d->settings) {
             NoxFinancial financial = d->financial;
             NoxEngineSettings::readFinancial(*d->settings, financial, names);
+        }
+        for (auto it = d->wantedMontantes.cbegin(); it != d->wantedMontantes.cend(); ++it) {
+            names.insert(it.key(), it.value());
         }
     }
     for (auto it = names.cbegin(); it != names.cend(); ++it) {

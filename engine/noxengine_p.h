@@ -63,6 +63,13 @@ struct NoxEnginePrivate {
     QMap<int, NoxMethodState *> statesById;
     /// Every progression by kind, the current ones and the library file.
     NoxMontanteRegistry montantes;
+    /// Progressions the settings name that are not registered yet (a user progression before
+    /// its library is read, or while the library cannot be read): the settings keep naming
+    /// them, and they are selected when they come, until the player chooses another.
+    NoxEngineSettings::MontanteNames wantedMontantes;
+    /// The progression library of the settings directory was read (or another was loaded in
+    /// its place): until then it is never written over with what the registry lacks.
+    bool libraryRead = false;
     QList<NoxNotification> notifications;
     /// What the session guards count, one record per coup of `played`.
     NoxGuardTracker guards;

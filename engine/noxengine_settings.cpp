@@ -279,6 +279,7 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
         {
             QMutexLocker lock(&d->mutex);
             d->settings = std::make_unique<NoxSettingsStore>(org, QStringLiteral("engine"));
+            d->libraryRead = false;
         }
         qCDebug(lcNoxEngine).noquote() << QStringLiteral("SETTINGS ") + settingsFileName();
         loadSettings();
@@ -308,6 +309,7 @@ bool NoxEngine::setPersistence(bool on, const QString &organisation)
             d->journal.reset();
         }
         d->settings.reset();
+        d->wantedMontantes.clear();
     }
     return hasPersistence();
 }
@@ -346,8 +348,15 @@ void NoxEngine::loadSettings()
         NoxEngineSettings::readFinancial(*d->settings, financial, montantes);
         NoxEngineSettings::readConfig(*d->settings, config);
     }
+    NoxEngineSettings::MontanteNames wanted;
     for (auto it = montantes.cbegin(); it != montantes.cend(); ++it) {
-        selectMontante(it.key(), it.value());
+        if (!selectMontante(it.key(), it.value())) {
+            wanted.insert(it.key(), it.value());
+        }
+    }
+    {
+        QMutexLocker lock(&d->mutex);
+        d->wantedMontantes = wanted;
     }
     setFinancialConfig(financial);
     setConfig(config);

@@ -249,6 +249,60 @@ private slots:
         engine.setPersistence(false);
     }
 
+    // At start-up the settings are read before the library: a user progression chosen for a
+    // kind is not there yet. A settings write in between (the user methods read, a change)
+    // keeps naming it, and the library's arrival selects it; a damaged library leaves the
+    // name in the settings for when it is mended.
+    void aUserProgressionSurvivesTheStart()
+    {
+        const QString org = QStringLiteral("LibStart");
+        const QString dir = m_dir.path() + QLatin1Char('/') + org;
+        {
+            NoxEngine engine(true);
+            engine.registerBuiltinMontantes();
+            engine.setPersistence(true, org);
+            QVERIFY(engine.loadMontanteLibrary());
+            const int id = engine.upsertUserMontante(
+                -1, {NoxMethodParameter::named(QStringLiteral("name"), QStringLiteral("Série du soir"))});
+            QVERIFY(id >= 0);
+            QVERIFY(engine.selectMontanteById(NoxMethodType::plein, id));
+        }
+        const QByteArray library = readFile(dir + QStringLiteral("/montantes.dat"));
+        for (const bool damaged : {false, true}) {
+            if (damaged) {
+                QVERIFY(writeFile(dir + QStringLiteral("/montantes.dat"), library.left(40)));
+            }
+            NoxEngine engine(true);
+            engine.registerBuiltinMontantes();
+            engine.setPersistence(true, org);
+            QCOMPARE(engine.currentMontanteName(NoxMethodType::plein),
+                     QStringLiteral("Martingale classique"));
+            // What the deferred writer may do before the library is read: neither the settings
+            // nor the library file lose the progression.
+            engine.saveSettings();
+            QCOMPARE(engine.loadMontanteLibrary(), !damaged);
+            QCOMPARE(engine.currentMontanteName(NoxMethodType::plein),
+                     damaged ? QStringLiteral("Martingale classique") : QStringLiteral("Série du soir"));
+            engine.saveSettings();
+            const QSettings ini(dir + QStringLiteral("/engine.ini"), QSettings::IniFormat);
+            QCOMPARE(ini.value(QStringLiteral("financial/plein/montante")).toString(),
+                     QStringLiteral("Série du soir"));
+            engine.setPersistence(false);
+            if (damaged) {
+                QVERIFY(writeFile(dir + QStringLiteral("/montantes.dat"), library)); // mended
+            }
+        }
+        // The player's own choice replaces the wanted one.
+        NoxEngine engine(true);
+        engine.registerBuiltinMontantes();
+        engine.setPersistence(true, org);
+        QVERIFY(engine.selectMontante(NoxMethodType::plein, QStringLiteral("Masse égale")));
+        engine.saveSettings();
+        QVERIFY(engine.loadMontanteLibrary());
+        QCOMPARE(engine.currentMontanteName(NoxMethodType::plein), QStringLiteral("Masse égale"));
+        engine.setPersistence(false);
+    }
+
 private:
     QTemporaryDir m_dir;
 };
