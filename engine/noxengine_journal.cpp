@@ -502,6 +502,11 @@ void NoxEngine::replaySession(const NoxInterruptedSession &session)
     {
         QMutexLocker lock(&d->mutex);
         d->replaying = false;
+        // The restore's journal replaces the live one, which holds no result: closed first, as
+        // Windows renames nothing onto a file that is open.
+        if (live) {
+            live->close();
+        }
         if (d->journal && live && d->journal->moveTo(live->path())) {
             live.reset();
         } else if (live) {
