@@ -25,4 +25,15 @@ fi
 # inherit its standard output and error, and whoever reads them (ctest) would wait for the
 # server to end. It stays 10 s after its last program.
 wineserver -p10 </dev/null >/dev/null 2>&1 || true
+# QtTest's report, written from Qt's DLL, does not reach a redirected standard output under
+# Wine: a test without -o writes it to a file, printed once it ends.
+prog=$(basename "$1")
+if [[ "$prog" == tst_*.exe ]] && [[ " ${*:2} " != *" -o "* ]]; then
+    report=$(mktemp --suffix=.txt)
+    status=0
+    wine "$1" -o "Z:${report//\//\\},txt" "${@:2}" || status=$?
+    cat "$report"
+    rm -f "$report"
+    exit "$status"
+fi
 exec wine "$@"

@@ -50,10 +50,9 @@ run() {
     fi
     local lrc=0 wrc=0
     (cd "$l" && "$linux" "$@" >stdout.txt 2>stderr.txt) || lrc=$?
-    # Qt writes its messages to the debugger rather than to stderr when the process has no
-    # console, as under Wine from a script: QT_FORCE_STDERR_LOGGING gives them to stderr as in
-    # a console window.
-    (cd "$w" && QT_FORCE_STDERR_LOGGING=1 "$wine_run" "$windows" "$@" >stdout.txt 2>stderr.txt) || wrc=$?
+    # noxsim writes Qt's messages to stderr itself: no console is needed for them, as here
+    # under Wine from a script.
+    (cd "$w" && "$wine_run" "$windows" "$@" >stdout.txt 2>stderr.txt) || wrc=$?
     # The system's words for a missing file are its own.
     if [ -n "${OS_ERROR:-}" ]; then
         sed -i 's/: No such file or directory$/: <missing file>/' "$l/stderr.txt"

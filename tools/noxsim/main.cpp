@@ -24,6 +24,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <mutex>
 #include <unistd.h>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -38,6 +39,23 @@ constexpr int kBadInput = 2;
 constexpr int kMaxShoes = 1000000;
 constexpr int kMaxJobs = 256;
 constexpr int kDefaultSpins = 100;
+
+/// Qt's messages (the engine's warnings) as whole lines on the standard error, in UTF-8 like the
+/// rest of the output, from any thread. Qt's own handler gives them to the debugger on Windows
+/// when no console is attached, and what it writes from its DLL did not reach a redirected
+/// standard error there: the same bytes reach it on every system this way.
+void writeMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QString text = qFormatLogMessage(type, context, message);
+    if (text.isNull()) {
+        return; // the message pattern left nothing of it
+    }
+    const QByteArray line = text.toUtf8() + '\n';
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
 
 int fail(const QString &message)
 {
@@ -728,6 +746,7 @@ int main(int argc, char *argv[])
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    qInstallMessageHandler(writeMessage);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("noxsim"));
     // The engine tells of every guard stop at info level; a backtest counts them instead.
