@@ -27,7 +27,9 @@ QString describe(const std::exception_ptr &error)
     try {
         std::rethrow_exception(error);
     } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
+        // The engine's own exceptions carry UTF-8 (QString::toStdString()); the local 8-bit
+        // encoding is a Windows code page, which turned "au-delà" into "au-delÃ ".
+        return QString::fromUtf8(e.what());
     } catch (...) {
         return QStringLiteral("unknown exception");
     }

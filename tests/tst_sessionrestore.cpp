@@ -406,6 +406,11 @@ private slots:
         QVERIFY(engine.playRefusal().isEmpty() == false);
         QSignalSpy notified(&engine, &NoxEngine::notificationsChanged);
         failed = false;
+        // The refusal's words reach the log as they were written, accents included.
+        QTest::ignoreMessage(QtWarningMsg, "Reach max play limits");
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("Task failed: ") + engine.playRefusal()));
+        QVERIFY(engine.playRefusal().contains(QStringLiteral("résultats enregistrés")));
         try {
             engine.playValueInternal(1).waitForFinished();
         } catch (const NoxPlayRefused &e) {
