@@ -409,7 +409,7 @@ private slots:
         // The refusal's words reach the log as they were written, accents included.
         QTest::ignoreMessage(QtWarningMsg, "Reach max play limits");
         QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("Task failed: ") + engine.playRefusal()));
+                             qUtf8Printable(QStringLiteral("Task failed: ") + engine.playRefusal()));
         QVERIFY(engine.playRefusal().contains(QStringLiteral("résultats enregistrés")));
         try {
             engine.playValueInternal(1).waitForFinished();
