@@ -90,56 +90,48 @@ std::vector<NoxBetItem> buildTable()
     return rows;
 }
 
-const std::vector<NoxBetItem> &table()
-{
-    static const std::vector<NoxBetItem> rows = buildTable();
-    return rows;
-}
-
-// Direct index from identifier to row, so the settlement and the aggregation never search.
-struct Index {
+// The rows and a direct index from identifier to row, built together once: the settlement
+// and the aggregation look items up at every coup and never search.
+struct Table {
     static constexpr int kSize = int(NoxBetItemID::B_BANKER) + 1;
+    std::vector<NoxBetItem> rows = buildTable();
     std::vector<short> rowOf = std::vector<short>(kSize, short(-1));
-    Index()
+    Table()
     {
-        const auto &rows = table();
         for (std::size_t r = 0; r < rows.size(); ++r) {
             rowOf[std::size_t(rows[r].id())] = short(r);
         }
     }
+    [[nodiscard]] int row(NoxBetItemID id) const
+    {
+        const int key = int(id);
+        return key < 0 || key >= kSize ? -1 : rowOf[std::size_t(key)];
+    }
 };
 
-const Index &index()
+const Table &table()
 {
-    static const Index idx;
-    return idx;
-}
-
-int rowOf(NoxBetItemID id)
-{
-    const int key = int(id);
-    if (key < 0 || key >= Index::kSize) {
-        return -1;
-    }
-    return index().rowOf[std::size_t(key)];
+    static const Table t;
+    return t;
 }
 
 } // namespace
 
 const NoxBetItem &betItem(NoxBetItemID id)
 {
-    const int row = rowOf(id);
-    return table()[row < 0 ? 0 : std::size_t(row)];
+    const Table &t = table();
+    const int row = t.row(id);
+    return t.rows[row < 0 ? 0 : std::size_t(row)];
 }
 
 bool hasBetItem(NoxBetItemID id)
 {
-    return rowOf(id) >= 0;
+    return table().row(id) >= 0;
 }
 
 std::span<const NoxBetItem> betItems()
 {
-    return table();
+    return table().rows;
 }
 
 } // namespace Nox

@@ -25,7 +25,13 @@ public:
         , m_payout(payout)
         , m_nums(std::move(nums))
         , m_name(std::move(name))
-    {}
+    {
+        for (int n : m_nums) {
+            if (n >= 0 && n < 64) {
+                m_numberBits |= quint64(1) << n;
+            }
+        }
+    }
 
     [[nodiscard]] NoxBetItemID id() const { return m_id; }
     [[nodiscard]] NoxMethodType type() const { return m_type; }
@@ -34,7 +40,14 @@ public:
     [[nodiscard]] const QList<int> &nums() const { return m_nums; }
     [[nodiscard]] QString name() const { return m_name; }
 
-    [[nodiscard]] bool wins(int value) const { return m_nums.contains(value); }
+    [[nodiscard]] bool wins(int value) const
+    {
+        // The settlement asks this of every staked item at every coup: a bit test, not a search.
+        if (value >= 0 && value < 64) {
+            return (m_numberBits >> value) & 1u;
+        }
+        return m_nums.contains(value);
+    }
     /// Net gain of a winning stake, truncated toward zero. In 64 bits: stake × payout passes
     /// the int range long before the money guard (30,000.00 on the tie already does).
     [[nodiscard]] qint64 gain(qint64 stake) const { return stake * m_payout / 100; }
@@ -44,6 +57,7 @@ private:
     NoxMethodType m_type = NoxMethodType::none;
     int m_payout = 0;
     QList<int> m_nums;
+    quint64 m_numberBits = 0; ///< bit n set when n (below 64) is one of m_nums
     QString m_name;
 };
 

@@ -6,6 +6,9 @@
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -122,23 +125,39 @@ void MethodeAuto::process(const NoxMethodContext &context)
 void MethodeAuto::choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states)
 {
     m_currentChoice = chosen->method()->index();
-    const NoxMethodProposal proposal = chosen->proposal();
     const bool numberMode = chosen->numberMode();
     const bool zero = chosen->zeroOption();
-    QList<NoxBetItemID> items;
+    // The chosen proposal is read in place and gathered on the stack: the method's list is
+    // only replaced (and allocated) when the choice stakes other items than at the last coup.
+    QVarLengthArray<NoxBetItemID, 40> items;
+    int centre = -1;
     const auto add = [&items](NoxBetItemID id) {
         if (!items.contains(id)) {
             items.append(id);
         }
     };
-    for (NoxBetItemID id : proposal.playedItems(numberMode)) {
-        add(id);
-    }
+    chosen->withProposal([&](const NoxMethodProposal &p) {
+        centre = p.centerNumber;
+        if (numberMode) {
+            for (int n : p.coveredNumbers) {
+                add(NoxBetItemID(n));
+            }
+        } else {
+            for (NoxBetItemID id : p.items) {
+                add(id);
+            }
+        }
+    });
     if (zero) {
         add(NoxBetItemID::N0);
     }
-    setProposal(items);
-    setCenterNumber(proposal.centerNumber);
+    const QList<NoxBetItemID> &current = itemsToPlay();
+    if (current.size() != items.size() || !std::equal(items.cbegin(), items.cend(), current.cbegin())) {
+        setProposal(QList<NoxBetItemID>(items.cbegin(), items.cend()));
+    } else {
+        setProposal(current);
+    }
+    setCenterNumber(centre);
     self->setNumberMode(numberMode);
     self->setZeroOption(zero);
 
