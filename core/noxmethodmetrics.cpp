@@ -19,15 +19,6 @@ struct NoxMethodMetrics::NewestView {
     int windowNeutrals = 0;    ///< neutral zeros among it
 
     [[nodiscard]] const NoxCoupRecord &at(qsizetype i) const { return records[i]; }
-
-    [[nodiscard]] int winsInNewest(qsizetype count) const
-    {
-        int wins = 0;
-        for (qsizetype i = size - 1; i >= size - count; --i) {
-            wins += at(i).isWin() ? 1 : 0;
-        }
-        return wins;
-    }
 };
 
 NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
@@ -61,6 +52,10 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     view.windowStart = std::max<qsizetype>(0, view.size - std::max(0, m_window));
     view.windowWins = state.m_windowWins;
     view.windowNeutrals = state.m_windowNeutrals;
+    m_highRun = state.m_highRun.length;
+    m_highRunWins = state.m_highRun.wins;
+    m_fire = state.m_fireRun.wins;
+    m_recentHits = state.m_hitsRun.wins;
     readRecords(view);
     m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
 }
@@ -101,33 +96,10 @@ void NoxMethodMetrics::readRecords(const NewestView &view)
     m_counterSignal = newest.has(NoxCoupRecord::ProfitPositive) && m_newestAboveThreshold &&
                       m_shortTermWinRatio - m_ratioTheorique >= m_ratioMargin;
 
-    // The high run: newest records, inside the window, whose tendency is above the threshold.
-    int run = 0;
-    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
-        const double x = view.at(i).tendency;
-        if (std::isnan(x) || x <= m_threshold) {
-            break;
-        }
-        ++run;
-    }
-    m_highRunWins = view.winsInNewest(run);
-    m_pastilles = run > 0 ? view.winsInNewest(run - 1) : 0;
+    // The runs back from the newest record, kept by the state as records come.
+    const int run = m_highRun;
+    m_pastilles = run > 0 ? m_highRunWins - (view.at(view.size - run).isWin() ? 1 : 0) : 0;
     m_fall = run > 0 && view.at(view.size - run).has(NoxCoupRecord::InBlock);
-
-    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
-        const NoxCoupRecord &rec = view.at(i);
-        if (!rec.has(NoxCoupRecord::TendencySignal)) {
-            break;
-        }
-        m_fire += rec.isWin() ? 1 : 0;
-    }
-    for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
-        const NoxCoupRecord &rec = view.at(i);
-        if (rec.tendency < 0) { // false for NaN: a missing tendency does not stop the walk
-            break;
-        }
-        m_recentHits += rec.isWin() ? 1 : 0;
-    }
 
     // The viseur's walk: single (e) and double (f) wins of the high phase.
     int v = m_shortTermWins;

@@ -86,7 +86,8 @@ private:
     bool m_newestIsWin = false;
     bool m_newestAboveThreshold = false;
     double m_newestTendency = std::numeric_limits<double>::quiet_NaN();
-    int m_highRunWins = 0; ///< wins of the high run (newest records above the threshold)
+    int m_highRun = 0;     ///< records of the high run (newest records above the threshold)
+    int m_highRunWins = 0; ///< wins of the high run
     int m_pastilles = 0;   ///< wins of the high run but its oldest record
     bool m_fall = false;   ///< the high run's oldest record was in a block
     int m_fire = 0;

@@ -127,10 +127,13 @@ void NoxMethodState::appendRecord(int value, int position)
     unsigned flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
                      (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
     // Trend analysis and the profit sign look at the curve before this coup. A win closes
-    // the open gap and moves the stored tails, so its trend is read now; after a loss that
-    // curve can still be read, and it is analysed only if the tendency turns out high.
+    // the open gap and moves the stored tails, so its points are copied now; after a loss that
+    // curve can still be read. Either is analysed only if the tendency turns out high.
     const Curve before = curve(true);
-    bool trend = win && trendSignal(before);
+    TrendPoints trendBefore;
+    if (win) {
+        trendBefore = trendPoints(before);
+    }
     if (before.size() > 0 && before.at(before.size() - 1) > 0) {
         flags |= NoxCoupRecord::ProfitPositive;
     }
@@ -154,8 +157,10 @@ void NoxMethodState::appendRecord(int value, int position)
     storeTendency(index, tendency, numerator, window);
     // The trend signal counts only under a high tendency.
     if (!std::isnan(tendency) && tendency > threshold()) {
-        trend = trend || (!win && trendSignal(before));
-        if (trend) {
+        if (!win) {
+            trendBefore = trendPoints(before);
+        }
+        if (trendSignal(trendBefore)) {
             flags |= NoxCoupRecord::TendencySignal;
         }
     }
@@ -164,18 +169,27 @@ void NoxMethodState::appendRecord(int value, int position)
         // Only a win changes the histogram and the win count the block is made of.
         recomputeBlocks();
     }
-    if (win && m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap)) {
+    if (win && m_blockMin <= gap && gap <= m_blockMax && isDominantBucket(gap)) {
         flags |= NoxCoupRecord::DominantWin;
     }
     if (dominantLevelLocked(1) > 0) {
         flags |= NoxCoupRecord::DominantConfirmed;
     }
     m_records.last().flags = quint8(flags);
+    advanceRuns(tendency, flags);
     if (m_newestTailValid) {
         if (m_newestTail.size() >= 2 * m_newestTailCapacity) {
             m_newestTail.remove(0, m_newestTail.size() - m_newestTailCapacity);
         }
-        m_newestTail.append(recordAt(index));
+        // The record as recordAt() would decode it: the stored code gives back this very
+        // tendency, and a win's gap is the one it closed.
+        NoxCoupRecord rec;
+        rec.value = value;
+        rec.numbers = numbers;
+        rec.tendency = std::isnan(tendency) ? kNaN : tendency;
+        rec.gap = gap;
+        rec.flags = flags;
+        m_newestTail.append(rec);
     }
     if (stop) {
         m_active.store(false);
@@ -239,6 +253,7 @@ void NoxMethodState::popRecord()
         m_positionRuns.removeLast();
     }
     recomputeBlocks();
+    recountRuns();
 }
 
 void NoxMethodState::unplayValue(int value, NoxSnapshotContext &context)
@@ -326,7 +341,7 @@ void NoxMethodState::publish()
     const QList<NoxBetItemID> &items = m_method->itemsToPlay();
     const QList<int> &covered = m_method->coveredNumbers();
     const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
-    const bool inDominantBlock = inBlock && m_doms.contains(m_openGap);
+    const bool inDominantBlock = inBlock && isDominantBucket(m_openGap);
     const bool coversZero = zeroOption() || covered.contains(0);
     // Only publish() writes the copy, always under the method mutex held here: it can be
     // compared without the publish lock. An unchanged proposal is not written again (nor its
@@ -507,6 +522,7 @@ bool NoxMethodState::setTendencyOffset(double offset)
 {
     QMutexLocker lock(&m_method->mutex());
     const bool changed = assignChanged(m_tendencyOffset, offset);
+    recountRuns(); // the high run is read against the threshold
     clearCache();
     return changed;
 }
@@ -524,6 +540,7 @@ bool NoxMethodState::setShortTermWindow(int window)
     // A negative window (a damaged setting) would index the prefix sums out of range.
     const bool changed = assignChanged(m_shortTermWindow, std::max(0, window));
     recountWindow();
+    recountRuns();
     clearCache();
     return changed;
 }

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMutex>
 #include <QPair>
+#include <QVarLengthArray>
 
 #include <array>
 #include <atomic>
@@ -252,8 +253,16 @@ private:
     [[nodiscard]] QList<int> closedPoints(int count) const;
     void consumeNumbersTail(int records);
     void restoreNumbersTail(int records);
+    /// The points the trend lines fit, copied out of a curve (none when it is too short).
+    struct TrendPoints {
+        int n = 0; ///< the curve's size
+        int a = 0; ///< line 1's points, the newest; 0: no lines
+        int b = 0; ///< line 2's points, just before them
+        QVarLengthArray<int, 128> points;
+    };
+    [[nodiscard]] TrendPoints trendPoints(const Curve &c) const;
     /// The trend lines' signal over the curve with its open gap walked twice.
-    [[nodiscard]] bool trendSignal(const Curve &c) const;
+    [[nodiscard]] bool trendSignal(const TrendPoints &t) const;
     [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr);
     /// Brings the exact sums of the tendency window to the curve points [first, first + count).
     void slideTendencyWindow(const Curve &c, int first, int count);
@@ -263,10 +272,21 @@ private:
     void resetTendencyCoding();
     [[nodiscard]] int dominantLevelLocked(int maximum) const;
     [[nodiscard]] bool gapIsDominant(int gap) const;
+    /// Whether `gap` is one of the dominant gaps, wherever the block lies.
+    [[nodiscard]] bool isDominantBucket(int gap) const
+    {
+        return gap >= 0 && gap <= kHistogramCap && (m_domBits >> gap) & 1u;
+    }
     [[nodiscard]] int windowLength() const;
     /// Adds (sign 1) or takes off (sign -1) one record's counts in the short-term window.
     void countInWindow(qsizetype index, int sign);
     void recountWindow();
+    /// The records the runs walk back over from the newest: the short-term window.
+    [[nodiscard]] int runRange() const;
+    /// Moves the runs on by the newest record (just appended).
+    void advanceRuns(double tendency, unsigned flags);
+    /// Walks the runs anew, after a change that is not an append.
+    void recountRuns();
     [[nodiscard]] double threshold() const;
     [[nodiscard]] NoxTendance tendanceOf(double x) const;
     [[nodiscard]] int histogramSize() const { return m_histogramSize; }
@@ -306,6 +326,17 @@ private:
     int m_windowWins = 0;
     int m_windowNeutrals = 0;
 
+    // The runs of newest records that the orderings score with, each with its wins, inside the
+    // short-term window: records above the tendency threshold, records with the trend signal,
+    // records whose tendency is not negative. Moved on by each append, walked anew otherwise.
+    struct NewestRun {
+        int length = 0;
+        int wins = 0;
+    };
+    NewestRun m_highRun;
+    NewestRun m_fireRun;
+    NewestRun m_hitsRun;
+
     // Closed gaps in order, the record of each win and the maximum of the gaps.
     NoxChunkedList<int> m_gaps;
     NoxChunkedList<int> m_winRecords;
@@ -330,6 +361,7 @@ private:
     int m_blockMin = 0;
     int m_blockMax = 0;
     QList<int> m_doms;
+    quint32 m_domBits = 0; ///< bit b set when bucket b is one of m_doms
 
     std::atomic<bool> m_active{false};
     std::atomic<int> m_playModeFlags{NormalList};

@@ -188,24 +188,38 @@ void NoxMethodState::storeTendency(qsizetype index, double tendency, qint64 nume
     m_tendencyCodes[index] = code;
 }
 
-bool NoxMethodState::trendSignal(const Curve &c) const
+NoxMethodState::TrendPoints NoxMethodState::trendPoints(const Curve &c) const
 {
+    TrendPoints t;
     const int n = c.size();
     const int a = n < 60 ? m_profile->trendWindow : 30;
     if (a <= 0 || n < a || n < 2 * a - 1) {
-        return false;
+        return t; // no lines: no signal
     }
     // Line 1 fits the newest a points, line 2 the b points before them: both read one copy.
+    t.n = n;
+    t.a = a;
+    t.b = std::min(a, n - a);
+    t.points.resize(t.a + t.b);
+    c.copy(n - a - t.b, t.a + t.b, t.points.data());
+    return t;
+}
+
+bool NoxMethodState::trendSignal(const TrendPoints &t) const
+{
+    if (t.a == 0) {
+        return false;
+    }
+    const int n = t.n;
+    const int a = t.a;
+    const int b = t.b;
     const int first1 = n - a; // 0-based index of the first point of line 1
-    const int b = std::min(a, n - a);
     const int first2 = first1 - b;
-    QVarLengthArray<int, 128> points(a + b);
-    c.copy(first2, a + b, points.data());
-    const Fit line1 = leastSquares(first1 + 1, a, points.data() + b);
+    const Fit line1 = leastSquares(first1 + 1, a, t.points.data() + b);
     if (!(line1.slope > 0)) {
         return false;
     }
-    const Fit line2 = leastSquares(first2 + 1, b, points.data());
+    const Fit line2 = leastSquares(first2 + 1, b, t.points.data());
     if (!(line2.slope > 0)) {
         return false;
     }
@@ -214,7 +228,7 @@ bool NoxMethodState::trendSignal(const Curve &c) const
     if (std::abs(at2 - at1) > 65) {
         return false;
     }
-    return points[a + b - 1] >= m_profile->trendProfitThreshold;
+    return t.points[a + b - 1] >= m_profile->trendProfitThreshold;
 }
 
 QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
@@ -294,6 +308,9 @@ void NoxMethodState::clearDerived()
     m_neutralCount = 0;
     m_windowWins = 0;
     m_windowNeutrals = 0;
+    m_highRun = {};
+    m_fireRun = {};
+    m_hitsRun = {};
     m_gaps.clear();
     m_winRecords.clear();
     m_gapMax = 0;
@@ -355,6 +372,7 @@ void NoxMethodState::rebuildDerived()
         accountRecord(i);
     }
     recomputeBlocks();
+    recountRuns();
 }
 
 } // namespace Nox

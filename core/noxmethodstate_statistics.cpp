@@ -7,6 +7,7 @@
 #include "core/noxmethodstate_p.h"
 
 #include <QMutexLocker>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -58,11 +59,14 @@ void NoxMethodState::recomputeBlocks()
     m_blockMin = std::max(0, start);
     m_blockMax = std::min(size - 1, end);
 
-    m_doms.clear();
+    // The dominant gaps, the fullest buckets of the block in order (the first of equals): picked
+    // with a bit set, and the list is only rewritten when the picks changed.
+    QVarLengthArray<int, kHistogramCap + 1> doms;
+    quint32 picked = 0;
     for (int n = 0; n < m_nbBlockDom; ++n) {
         int pick = -1;
         for (int b = m_blockMin; b <= m_blockMax; ++b) {
-            if (m_doms.contains(b)) {
+            if (picked & (quint32(1) << b)) {
                 continue;
             }
             if (pick < 0 || m_buckets[std::size_t(b)] > m_buckets[std::size_t(pick)]) {
@@ -72,7 +76,12 @@ void NoxMethodState::recomputeBlocks()
         if (pick < 0) {
             break;
         }
-        m_doms.append(pick);
+        picked |= quint32(1) << pick;
+        doms.append(pick);
+    }
+    m_domBits = picked;
+    if (m_doms.size() != doms.size() || !std::equal(doms.cbegin(), doms.cend(), m_doms.cbegin())) {
+        m_doms = QList<int>(doms.cbegin(), doms.cend());
     }
     if (m_profile->cutBlockAtDominant && !m_doms.isEmpty()) {
         m_blockMax = *std::max_element(m_doms.cbegin(), m_doms.cend());
@@ -81,7 +90,7 @@ void NoxMethodState::recomputeBlocks()
 
 bool NoxMethodState::gapIsDominant(int gap) const
 {
-    return m_blockMin <= gap && gap <= m_blockMax && m_doms.contains(gap);
+    return m_blockMin <= gap && gap <= m_blockMax && isDominantBucket(gap);
 }
 
 int NoxMethodState::dominantLevelLocked(int maximum) const
@@ -135,6 +144,79 @@ void NoxMethodState::recountWindow()
     m_windowNeutrals = 0;
     for (qsizetype i = m_records.size() - windowLength(); i < m_records.size(); ++i) {
         countInWindow(i, 1);
+    }
+}
+
+int NoxMethodState::runRange() const
+{
+    return m_shortTermWindow >= 1 ? windowLength() : 0;
+}
+
+namespace {
+
+/// One run moved on by the newest record: it grows while its records pass, up to the range,
+/// and then slides (the oldest record of the run leaves it).
+template<typename Run, typename IsWin>
+void advanceRun(Run &run, bool passes, bool win, int range, qsizetype newest, IsWin isWinAt)
+{
+    if (!passes) {
+        run = Run{};
+        return;
+    }
+    if (run.length < range) {
+        ++run.length;
+        run.wins += win ? 1 : 0;
+        return;
+    }
+    // Full: the range did not grow, and the record `range` back from the newest left.
+    run.wins += (win ? 1 : 0) - (range > 0 && isWinAt(newest - range) ? 1 : 0);
+}
+
+} // namespace
+
+void NoxMethodState::advanceRuns(double tendency, unsigned flags)
+{
+    const int range = runRange();
+    const qsizetype newest = m_records.size() - 1;
+    const bool win = (flags & NoxCoupRecord::Win) != 0;
+    const auto isWin = [this](qsizetype i) {
+        return isWinAt(i);
+    };
+    advanceRun(m_highRun, !std::isnan(tendency) && tendency > threshold(), win, range, newest, isWin);
+    advanceRun(m_fireRun, (flags & NoxCoupRecord::TendencySignal) != 0, win, range, newest, isWin);
+    advanceRun(m_hitsRun, !(tendency < 0), win, range, newest, isWin); // a missing tendency passes
+}
+
+void NoxMethodState::recountRuns()
+{
+    m_highRun = {};
+    m_fireRun = {};
+    m_hitsRun = {};
+    const qsizetype n = m_records.size();
+    const qsizetype oldest = n - runRange();
+    const double limit = threshold();
+    bool high = true;
+    bool fire = true;
+    bool hits = true;
+    for (qsizetype i = n - 1; i >= oldest && (high || fire || hits); --i) {
+        const unsigned flags = m_records.at(i).flags;
+        const int win = (flags & NoxCoupRecord::Win) ? 1 : 0;
+        const double x = tendencyAt(i);
+        high = high && !std::isnan(x) && x > limit;
+        fire = fire && (flags & NoxCoupRecord::TendencySignal);
+        hits = hits && !(x < 0);
+        if (high) {
+            ++m_highRun.length;
+            m_highRun.wins += win;
+        }
+        if (fire) {
+            ++m_fireRun.length;
+            m_fireRun.wins += win;
+        }
+        if (hits) {
+            ++m_hitsRun.length;
+            m_hitsRun.wins += win;
+        }
     }
 }
 
@@ -459,7 +541,7 @@ int NoxMethodState::detectionFlags() const
         int flags = 0;
         if (m_blockMin <= m_openGap && m_openGap <= m_blockMax) {
             flags |= DetectInBlock;
-            if (m_doms.contains(m_openGap)) {
+            if (isDominantBucket(m_openGap)) {
                 flags |= DetectInDominantBlock;
             }
         }

@@ -77,6 +77,44 @@ inline QString describeState(const Nox::NoxMethodState *s)
     if (ratio != s->shortTermWinRatio()) {
         parts << QStringLiteral("windowRatio=%1/%2").arg(s->shortTermWinRatio()).arg(ratio);
     }
+    // The runs back from the newest record (the high run, the trend signal's, the recent hits)
+    // are kept as records come and go: they must equal a walk of the window's records.
+    {
+        const QList<NoxCoupRecord> window = s->newestRecords(s->shortTermWindow());
+        const double limit = s->tendencyThreshold();
+        int high = 0;
+        int highWins = 0;
+        int fire = 0;
+        int hits = 0;
+        bool inHigh = true;
+        bool inFire = true;
+        bool inHits = true;
+        for (qsizetype i = window.size() - 1; i >= 0; --i) {
+            const NoxCoupRecord &r = window.at(i);
+            inHigh = inHigh && !std::isnan(r.tendency) && r.tendency > limit;
+            inFire = inFire && r.has(NoxCoupRecord::TendencySignal);
+            inHits = inHits && !(r.tendency < 0);
+            high += inHigh ? 1 : 0;
+            highWins += inHigh && r.isWin() ? 1 : 0;
+            fire += inFire && r.isWin() ? 1 : 0;
+            hits += inHits && r.isWin() ? 1 : 0;
+        }
+        const int pastilles = high > 0 ? highWins - (window.at(window.size() - high).isWin() ? 1 : 0) : 0;
+        const bool fall = high > 0 && window.at(window.size() - high).has(NoxCoupRecord::InBlock);
+        bool keptFall = false;
+        const int keptPastilles = m->pastilles(&keptFall);
+        if (keptPastilles != pastilles || keptFall != fall || m->fire() != fire || m->recentHits() != hits) {
+            parts << QStringLiteral("runs=%1/%2 %3/%4 %5/%6 %7/%8")
+                         .arg(keptPastilles)
+                         .arg(pastilles)
+                         .arg(keptFall)
+                         .arg(fall)
+                         .arg(m->fire())
+                         .arg(fire)
+                         .arg(m->recentHits())
+                         .arg(hits);
+        }
+    }
     parts << QStringLiteral("counter=%1").arg(s->counterSignal());
     parts << QStringLiteral("score=%1/%2").arg(m->score(), 0, 'g', 17).arg(m->scoreCt(), 0, 'g', 17);
     parts << QStringLiteral("ecart=%1 wins=%2 max=%3 moyen=%4 block=%5..%6 in=%7 dom=%8")

@@ -135,6 +135,37 @@ private slots:
         compareSnapshots(curves(fresh), curves(engine), engine);
     }
 
+    // The runs the orderings score with are moved on coup by coup and walked anew after an undo
+    // or a change of window or threshold: at every step they read like a walk of the records.
+    void keptRunsReadLikeAWalk()
+    {
+        QRandomGenerator rng(5);
+        NoxEngine engine(true);
+        engine.loadMethods();
+        const auto check = [&engine](int step) {
+            for (const NoxMethodState *s : engine.methodStates()) {
+                const QString d = NoxTest::describeState(s);
+                QVERIFY2(!d.contains(QStringLiteral("runs=")),
+                         qPrintable(QStringLiteral("step %1, %2: %3").arg(step).arg(s->method()->name(), d)));
+            }
+        };
+        for (int step = 0; step < 240; ++step) {
+            if (step == 80 || step == 160) {
+                // A short window fills and slides; a lower threshold lengthens the high runs.
+                for (NoxMethodState *s : engine.methodStates()) {
+                    s->setShortTermWindow(step == 80 ? 6 : 1);
+                    s->setTendencyOffset(step == 80 ? -40.0 : 15.0);
+                }
+            }
+            if (engine.playedValues().size() > 0 && rng.bounded(5) == 0) {
+                engine.cancelPlay().waitForFinished();
+            } else {
+                engine.playValueInternal(randomCoup(rng), true).waitForFinished();
+            }
+            check(step);
+        }
+    }
+
     // Undoing results and playing others, with every view read along the way (the views keep
     // what they computed), ends exactly like the final history played afresh.
     void undoAndReplayEqualsAFreshReplay()
