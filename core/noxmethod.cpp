@@ -4,6 +4,7 @@
 #include "core/noxlistequal.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace Nox {
 
@@ -36,6 +37,14 @@ void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
     }
     m_coveredFromItems = true;
     m_itemsToPlay = items;
+    if (items.size() == 1) {
+        // One item (most methods): its own number list is shared when already in order.
+        const QList<int> &nums = betItem(items.first()).nums();
+        if (std::adjacent_find(nums.cbegin(), nums.cend(), std::greater_equal<int>()) == nums.cend()) {
+            m_coveredNumbers = nums;
+            return;
+        }
+    }
     QList<int> covered;
     for (NoxBetItemID id : items) {
         for (int n : betItem(id).nums()) {
