@@ -45,7 +45,7 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
 
     // Every record metric looks at most one window back from the newest record (at least at
     // the newest one): they are all taken now, from the state's decoded tail, without a copy.
-    const QList<NoxCoupRecord> &tail = state.newestTail(std::max(1, m_window));
+    const NoxSlidingList<NoxCoupRecord> &tail = state.newestTail(std::max(1, m_window));
     NewestView view;
     view.size = std::min<qsizetype>(std::max(1, m_window), m_length);
     view.records = tail.constData() + (tail.size() - view.size);

@@ -179,7 +179,7 @@ void NoxMethodState::appendRecord(int value, int position)
     advanceRuns(tendency, flags);
     if (m_newestTailValid) {
         if (m_newestTail.size() >= 2 * m_newestTailCapacity) {
-            m_newestTail.remove(0, m_newestTail.size() - m_newestTailCapacity);
+            m_newestTail.removeFirst(m_newestTail.size() - m_newestTailCapacity);
         }
         // The record as recordAt() would decode it: the stored code gives back this very
         // tendency, and a win's gap is the one it closed.
@@ -223,10 +223,10 @@ void NoxMethodState::popRecord()
         // popped record still exists) and its points leave the closed part.
         restoreNumbersTail(gap + 1);
         m_closedSize -= gap + 2;
-        m_closedTail.resize(std::max(qsizetype(0), m_closedTail.size() - (gap + 2)));
+        m_closedTail.truncate(std::max(qsizetype(0), m_closedTail.size() - (gap + 2)));
         const int needed = std::min(m_closedSize, closedTailCapacity());
         if (m_closedTail.size() < needed) {
-            m_closedTail = closedPoints(needed);
+            m_closedTail.assign(closedPoints(needed));
         }
         m_openGap = gap;
     } else if (!(rec.flags & NoxCoupRecord::NeutralZero)) {

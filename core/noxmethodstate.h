@@ -4,6 +4,7 @@
 #include "core/noxcouprecord.h"
 #include "core/noxenums.h"
 #include "core/noxlistequal.h"
+#include "core/noxslidinglist.h"
 #include "core/noxstatisticsprofile.h"
 
 #include <QHash>
@@ -182,7 +183,7 @@ public:
     /// At least the newest `count` records (all of them when there are fewer, at most 4096),
     /// oldest first, without a copy. The caller holds the method mutex and reads the list
     /// before releasing it.
-    [[nodiscard]] const QList<NoxCoupRecord> &newestTail(int count) const;
+    [[nodiscard]] const NoxSlidingList<NoxCoupRecord> &newestTail(int count) const;
     [[nodiscard]] NoxCoupRecord record(int index) const; ///< index from the oldest; -1 = newest
     [[nodiscard]] int ecart() const;
     [[nodiscard]] int nbWins() const;
@@ -319,7 +320,7 @@ private:
     // Prefix sums of the covered-number counts from the first record the closed part of the
     // profit curve has not consumed on: element i = sum over the first m_curveConsumed + i
     // records (older sums are recomputed from the records when an undo needs them).
-    QList<int> m_numbersTail;
+    NoxSlidingList<int> m_numbersTail;
     int m_neutralCount = 0;
     // Wins and neutral zeros among the newest windowLength() records, kept as records come
     // and go.
@@ -349,7 +350,7 @@ private:
     // that reads the curve; the older ones are recomputed from the records when needed) and the
     // records it consumed.
     int m_closedSize = 0;
-    QList<int> m_closedTail;
+    NoxSlidingList<int> m_closedTail;
     int m_curveConsumed = 0;
     // The tendency window's exact sums, Σy and Σi·y with i the curve index, over the points
     // [m_fitFirst, m_fitFirst + m_fitCount); m_fitFirst is -1 when they are to be summed anew.
@@ -401,7 +402,7 @@ private:
     // m_newestTailCapacity and twice as many records, extended by appendRecord and rebuilt after
     // any other change to the records. The capacity grows with the longest window asked for.
     static constexpr qsizetype kNewestTailLimit = 4096;
-    mutable QList<NoxCoupRecord> m_newestTail;
+    mutable NoxSlidingList<NoxCoupRecord> m_newestTail;
     mutable qsizetype m_newestTailCapacity = 64;
     mutable bool m_newestTailValid = false;
     // The mean tendency of each closed gap, filled in by gapTendances() as far as it was asked.

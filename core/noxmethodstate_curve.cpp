@@ -286,7 +286,7 @@ QList<int> NoxMethodState::closedPoints(int count) const
 
 void NoxMethodState::consumeNumbersTail(int records)
 {
-    m_numbersTail.remove(0, records);
+    m_numbersTail.removeFirst(records);
     m_curveConsumed += records;
 }
 
@@ -361,7 +361,7 @@ void NoxMethodState::accountRecord(qsizetype index)
     m_closedSize += gap + 2;
     const int capacity = closedTailCapacity();
     if (m_closedTail.size() > 2 * capacity) {
-        m_closedTail.remove(0, m_closedTail.size() - capacity);
+        m_closedTail.removeFirst(m_closedTail.size() - capacity);
     }
 }
 

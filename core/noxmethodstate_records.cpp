@@ -76,13 +76,13 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
     const qsizetype n = m_records.size();
     const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), n);
     if (wanted <= kNewestTailLimit) {
-        const QList<NoxCoupRecord> &tail = newestTail(int(wanted));
-        return tail.mid(tail.size() - wanted);
+        const NoxSlidingList<NoxCoupRecord> &tail = newestTail(int(wanted));
+        return tail.toList(tail.size() - wanted);
     }
     return decodeRecords(n - wanted);
 }
 
-const QList<NoxCoupRecord> &NoxMethodState::newestTail(int count) const
+const NoxSlidingList<NoxCoupRecord> &NoxMethodState::newestTail(int count) const
 {
     const qsizetype n = m_records.size();
     const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), std::min(n, kNewestTailLimit));
@@ -92,7 +92,7 @@ const QList<NoxCoupRecord> &NoxMethodState::newestTail(int count) const
     }
     // Withdrawn results shorten the tail; it is decoded again once it runs short.
     if (!m_newestTailValid || (m_newestTail.size() < wanted && m_newestTail.size() < n)) {
-        m_newestTail = decodeRecords(n - std::min(n, m_newestTailCapacity));
+        m_newestTail.assign(decodeRecords(n - std::min(n, m_newestTailCapacity)));
         m_newestTailValid = true;
     }
     return m_newestTail;

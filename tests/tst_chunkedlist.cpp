@@ -1,4 +1,5 @@
 #include "core/noxchunkedlist.h"
+#include "core/noxslidinglist.h"
 
 #include <QList>
 #include <QRandomGenerator>
@@ -85,6 +86,50 @@ private slots:
         QCOMPARE(list.at(300).numbers, quint8(300 % 19));
         QCOMPARE(list.at(255).flags, quint8(255));
         QCOMPARE(list.at(256).flags, quint8(0));
+    }
+
+    // The sliding list behind the curve tails: cuts at the front, appends and undo edits at
+    // both ends must read like a plain list, whatever compaction happened in between.
+    void slidingListMatchesAPlainList()
+    {
+        QRandomGenerator rng(11);
+        NoxSlidingList<int> sliding{0};
+        QList<int> plain{0};
+        for (int step = 0; step < 5000; ++step) {
+            const int op = int(rng.bounded(10));
+            if (op < 5) {
+                const int v = int(rng.bounded(1000));
+                sliding.append(v);
+                plain.append(v);
+            } else if (op < 7) {
+                const int n = int(rng.bounded(4));
+                sliding.removeFirst(n);
+                plain.remove(0, std::min<qsizetype>(n, plain.size()));
+            } else if (op == 7 && !plain.isEmpty()) {
+                sliding.removeLast();
+                plain.removeLast();
+            } else if (op == 8) {
+                const int v = -int(rng.bounded(1000));
+                sliding.prepend(v);
+                plain.prepend(v);
+            } else {
+                const qsizetype keep = plain.size() - qsizetype(rng.bounded(3));
+                sliding.truncate(keep);
+                plain.resize(std::clamp<qsizetype>(keep, 0, plain.size()));
+            }
+            QCOMPARE(sliding.size(), plain.size());
+            QCOMPARE(sliding.toList(), plain);
+            if (!plain.isEmpty()) {
+                QCOMPARE(sliding.first(), plain.first());
+                QCOMPARE(sliding.last(), plain.last());
+                QCOMPARE(sliding.constData()[plain.size() / 2], plain.at(plain.size() / 2));
+            }
+        }
+        QCOMPARE(sliding.toList(sliding.size() - 2), plain.mid(plain.size() - 2));
+        sliding.assign({4, 5, 6});
+        QCOMPARE(sliding.toList(), QList<int>({4, 5, 6}));
+        sliding.clear();
+        QVERIFY(sliding.isEmpty());
     }
 };
 
