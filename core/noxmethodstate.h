@@ -363,6 +363,7 @@ private:
     int m_blockMax = 0;
     QList<int> m_doms;
     quint32 m_domBits = 0; ///< bit b set when bucket b is one of m_doms
+    int m_blockWidth = 1;  ///< the block search's last width, where the next one starts
 
     std::atomic<bool> m_active{false};
     std::atomic<int> m_playModeFlags{NormalList};

@@ -36,6 +36,40 @@ void NoxMethodState::recomputeBlocks()
     for (int b = 0; b < size; ++b) {
         prefix[std::size_t(b) + 1] = prefix[std::size_t(b)] + m_buckets[std::size_t(b)];
     }
+    // The block is the last window of the narrowest width whose best window reaches the
+    // target. Whether a width reaches it only grows with the width, so the search starts at
+    // the width found last time (a coup moves it by one at most, usually not at all) and
+    // scans one or two widths instead of all the narrower ones.
+    const auto lastReaching = [&](int w) {
+        int last = -1;
+        for (int s = 0; s + w <= size; ++s) {
+            if (prefix[std::size_t(s + w)] - prefix[std::size_t(s)] >= target) {
+                last = s;
+            }
+        }
+        return last;
+    };
+    if (const int top = std::min(maxWidth, size); top >= 1) {
+        int w = std::clamp(m_blockWidth, 1, top);
+        int last = lastReaching(w);
+        if (last >= 0) {
+            for (int narrower; w > 1 && (narrower = lastReaching(w - 1)) >= 0;) {
+                --w;
+                last = narrower;
+            }
+        } else {
+            while (w < top && last < 0) {
+                last = lastReaching(++w);
+            }
+        }
+        if (last >= 0) {
+            m_blockWidth = w;
+            start = last;
+            end = last + w - 1;
+            reached = true;
+        }
+    }
+    // Not reached within the widths: the widest best window, as the scan of every width leaves it.
     for (int w = 1; w <= maxWidth && !reached; ++w) {
         for (int s = 0; s + w <= size; ++s) {
             const int sum = prefix[std::size_t(s + w)] - prefix[std::size_t(s)];
