@@ -25,7 +25,7 @@ struct Fit {
     qint64 numerator = 0; ///< k·Σxy − Σx·Σy, the slope's exact numerator
 };
 
-Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy);
+Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept);
 
 /// The fit of `count` integer points y[0..count) at positions firstPosition, firstPosition + 1...
 /// The sums are exact integers, so they are taken in 64 bits and converted once: the result
@@ -40,12 +40,12 @@ Fit leastSquares(int firstPosition, int count, const int *y)
         isy += y[i];
         isiy += qint64(i) * y[i];
     }
-    return fitOfSums(firstPosition, count, isy, isiy);
+    return fitOfSums(firstPosition, count, isy, isiy, true);
 }
 
 /// The fit of `count` points at positions firstPosition... from their exact sums Σy and Σi·y
 /// (i from 0): the same double whether the sums were walked or slid.
-Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy)
+Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept)
 {
     const qint64 f = firstPosition;
     const qint64 k = count;
@@ -62,6 +62,9 @@ Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy)
     fit.slope = (dk * sxy - sx * sy) / (dk * sxx - sx * sx);
     if (!std::isfinite(fit.slope)) {
         fit.slope = 0.0;
+    }
+    if (!withIntercept) {
+        return fit; // the tendency reads the slope alone
     }
     // The means are taken in single precision, as the chart lines always were.
     const float meanY = float(sy / dk);
@@ -107,7 +110,7 @@ double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window)
     const int k = std::min(m_profile->tendencyWindow, n);
     const int first = n - k;
     slideTendencyWindow(c, first, k);
-    const Fit fit = fitOfSums(first + 1, k, m_fitSum, m_fitMoment - qint64(first) * m_fitSum);
+    const Fit fit = fitOfSums(first + 1, k, m_fitSum, m_fitMoment - qint64(first) * m_fitSum, false);
     if (numerator && window) {
         // The slope's integer numerator, for the coded storage.
         *numerator = fit.numerator;
