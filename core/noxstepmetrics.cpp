@@ -22,6 +22,16 @@ const NoxMethodMetrics *NoxStepMetrics::at(qsizetype index)
     if (state->method()->type() == NoxMethodType::automatic) {
         return nullptr;
     }
+    if (!state->method()->mutex().isLocking()) {
+        if (m_local.empty()) {
+            m_local.resize(std::size_t(m_states.size()));
+        }
+        std::optional<NoxMethodMetrics> &local = m_local[std::size_t(index)];
+        if (!local) {
+            local.emplace(*state);
+        }
+        return &*local;
+    }
     std::shared_ptr<const NoxMethodMetrics> &slot = m_metrics[std::size_t(index)];
     if (!slot) {
         slot = state->metrics();

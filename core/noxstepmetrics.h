@@ -1,18 +1,22 @@
 #pragma once
 
+#include "core/noxmethodmetrics.h"
+
 #include <QList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Nox {
 
-class NoxMethodMetrics;
 class NoxMethodState;
 
 /// The metrics of a step's non-automatic states, taken at most once for all the automatic
 /// methods of the step: those run one after another on the task thread, after every other
-/// state was processed, and each of them scores the same candidates.
+/// state was processed, and each of them scores the same candidates. A state shares its view
+/// with the lists that sort it later; in an engine that one thread alone uses (its method
+/// locks are off) nothing else reads it, and the view is built here in place instead.
 class NoxStepMetrics
 {
 public:
@@ -29,6 +33,7 @@ public:
 private:
     const QList<NoxMethodState *> &m_states;
     std::vector<std::shared_ptr<const NoxMethodMetrics>> m_metrics;
+    std::vector<std::optional<NoxMethodMetrics>> m_local;
 };
 
 } // namespace Nox
