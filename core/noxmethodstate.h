@@ -243,7 +243,10 @@ private:
     void accountRecord(qsizetype index);
     [[nodiscard]] NoxCoupRecord recordAt(qsizetype index) const;
     [[nodiscard]] QList<NoxCoupRecord> decodeRecords(qsizetype first) const;
-    [[nodiscard]] bool isWinAt(qsizetype index) const;
+    [[nodiscard]] bool isWinAt(qsizetype index) const
+    {
+        return (m_records.at(index).flags & NoxCoupRecord::Win) != 0;
+    }
     void rebuildDerived();
     void runMethod(NoxSnapshotContext &context, bool commit);
     void finishOperation();
@@ -288,7 +291,7 @@ private:
     void advanceRuns(double tendency, unsigned flags);
     /// Walks the runs anew, after a change that is not an append.
     void recountRuns();
-    [[nodiscard]] double threshold() const;
+    [[nodiscard]] double threshold() const { return m_profile->tendencyThreshold + m_tendencyOffset; }
     [[nodiscard]] NoxTendance tendanceOf(double x) const;
     [[nodiscard]] int histogramSize() const { return m_histogramSize; }
 

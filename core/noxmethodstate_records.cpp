@@ -51,11 +51,6 @@ NoxCoupRecord NoxMethodState::recordAt(qsizetype index) const
     return rec;
 }
 
-bool NoxMethodState::isWinAt(qsizetype index) const
-{
-    return (m_records.at(index).flags & NoxCoupRecord::Win) != 0;
-}
-
 NoxCoupRecord NoxMethodState::record(int index) const
 {
     QMutexLocker lock(&m_method->mutex());

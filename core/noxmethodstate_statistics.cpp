@@ -254,11 +254,6 @@ void NoxMethodState::recountRuns()
     }
 }
 
-double NoxMethodState::threshold() const
-{
-    return m_profile->tendencyThreshold + m_tendencyOffset;
-}
-
 double NoxMethodState::ecartMoyen() const
 {
     QMutexLocker lock(&m_method->mutex());
