@@ -114,7 +114,7 @@ void NoxMethodState::appendRecord(int value, int position)
             m_gaps.last() > m_blockMax) {
             stop = true;
         }
-        if ((m_signalMask & SignalBlocDominantConfirme) && dominantLevelLocked(1) > 0) {
+        if ((m_signalMask & SignalBlocDominantConfirme) && m_dominantConfirmed) {
             stop = true;
         }
         if (m_useNotif && gap >= m_ecartNotif) {
@@ -172,7 +172,7 @@ void NoxMethodState::appendRecord(int value, int position)
     if (win && m_blockMin <= gap && gap <= m_blockMax && isDominantBucket(gap)) {
         flags |= NoxCoupRecord::DominantWin;
     }
-    if (dominantLevelLocked(1) > 0) {
+    if (m_dominantConfirmed) {
         flags |= NoxCoupRecord::DominantConfirmed;
     }
     m_records.last().flags = quint8(flags);

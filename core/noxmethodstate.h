@@ -367,6 +367,9 @@ private:
     QList<int> m_doms;
     quint32 m_domBits = 0; ///< bit b set when bucket b is one of m_doms
     int m_blockWidth = 1;  ///< the block search's last width, where the next one starts
+    /// The dominant block is confirmed (dominantLevelLocked(1) > 0): it follows the gaps and the
+    /// block, which every change of the gaps recomputes, so it is taken there.
+    bool m_dominantConfirmed = false;
 
     std::atomic<bool> m_active{false};
     std::atomic<int> m_playModeFlags{NormalList};

@@ -120,6 +120,7 @@ void NoxMethodState::recomputeBlocks()
     if (m_profile->cutBlockAtDominant && !m_doms.isEmpty()) {
         m_blockMax = *std::max_element(m_doms.cbegin(), m_doms.cend());
     }
+    m_dominantConfirmed = dominantLevelLocked(1) > 0;
 }
 
 bool NoxMethodState::gapIsDominant(int gap) const
