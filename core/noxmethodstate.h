@@ -13,6 +13,7 @@
 #include <QPair>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <memory>
@@ -252,8 +253,19 @@ private:
     void finishOperation();
 
     [[nodiscard]] Curve curve(bool repeatedOpenGap) const;
-    [[nodiscard]] int numbersPrefixAt(qsizetype records) const;
-    [[nodiscard]] int closedTailCapacity() const;
+    /// The covered-number count of the first `records` records (read from the numbers tail
+    /// unless the closed part of the curve consumed them already).
+    [[nodiscard]] int numbersPrefixAt(qsizetype records) const
+    {
+        return records >= m_curveConsumed ? m_numbersTail.at(records - m_curveConsumed)
+                                          : consumedNumbersPrefix(records);
+    }
+    [[nodiscard]] int consumedNumbersPrefix(qsizetype records) const;
+    /// The closed points kept: the trend lines read up to two windows back, the tendency one.
+    [[nodiscard]] int closedTailCapacity() const
+    {
+        return 2 * std::max({m_profile->trendWindow, 30, m_profile->tendencyWindow}) + 2;
+    }
     [[nodiscard]] QList<int> closedPoints(int count) const;
     void consumeNumbersTail(int records);
     void restoreNumbersTail(int records);
@@ -283,7 +295,12 @@ private:
     }
     [[nodiscard]] int windowLength() const;
     /// Adds (sign 1) or takes off (sign -1) one record's counts in the short-term window.
-    void countInWindow(qsizetype index, int sign);
+    void countInWindow(qsizetype index, int sign)
+    {
+        const unsigned flags = m_records.at(index).flags;
+        m_windowWins += (flags & NoxCoupRecord::Win) ? sign : 0;
+        m_windowNeutrals += (flags & NoxCoupRecord::NeutralZero) ? sign : 0;
+    }
     void recountWindow();
     /// The records the runs walk back over from the newest: the short-term window.
     [[nodiscard]] int runRange() const;

@@ -246,22 +246,13 @@ QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
     return points;
 }
 
-int NoxMethodState::numbersPrefixAt(qsizetype records) const
+int NoxMethodState::consumedNumbersPrefix(qsizetype records) const
 {
-    if (records >= m_curveConsumed) {
-        return m_numbersTail.at(records - m_curveConsumed);
-    }
     int prefix = m_numbersTail.first();
     for (qsizetype j = m_curveConsumed; j > records; --j) {
         prefix -= m_records.at(j - 1).numbers;
     }
     return prefix;
-}
-
-int NoxMethodState::closedTailCapacity() const
-{
-    // The trend lines read up to two windows back, the tendency one window.
-    return 2 * std::max({m_profile->trendWindow, 30, m_profile->tendencyWindow}) + 2;
 }
 
 QList<int> NoxMethodState::closedPoints(int count) const

@@ -166,13 +166,6 @@ int NoxMethodState::windowLength() const
     return std::min(m_shortTermWindow, int(m_records.size()));
 }
 
-void NoxMethodState::countInWindow(qsizetype index, int sign)
-{
-    const unsigned flags = m_records.at(index).flags;
-    m_windowWins += (flags & NoxCoupRecord::Win) ? sign : 0;
-    m_windowNeutrals += (flags & NoxCoupRecord::NeutralZero) ? sign : 0;
-}
-
 void NoxMethodState::recountWindow()
 {
     m_windowWins = 0;
