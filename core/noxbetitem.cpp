@@ -93,13 +93,16 @@ std::vector<NoxBetItem> buildTable()
 // The rows and a direct index from identifier to row, built together once: the settlement
 // and the aggregation look items up at every coup and never search.
 struct Table {
-    static constexpr int kSize = int(NoxBetItemID::B_BANKER) + 1;
+    static constexpr int kSize = detail::kBetItemKeys;
     std::vector<NoxBetItem> rows = buildTable();
     std::vector<short> rowOf = std::vector<short>(kSize, short(-1));
     Table()
     {
         for (std::size_t r = 0; r < rows.size(); ++r) {
             rowOf[std::size_t(rows[r].id())] = short(r);
+        }
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            detail::betItemRows[std::size_t(rows[r].id())].store(&rows[r], std::memory_order_release);
         }
     }
     [[nodiscard]] int row(NoxBetItemID id) const
@@ -117,7 +120,7 @@ const Table &table()
 
 } // namespace
 
-const NoxBetItem &betItem(NoxBetItemID id)
+const NoxBetItem &detail::betItemSlow(NoxBetItemID id)
 {
     const Table &t = table();
     const int row = t.row(id);

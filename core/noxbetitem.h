@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <span>
 
 namespace Nox {
@@ -61,8 +62,24 @@ private:
     QString m_name;
 };
 
+namespace detail {
+inline constexpr int kBetItemKeys = int(NoxBetItemID::B_BANKER) + 1;
+/// The row of each identifier, published once the table is built (null before, and for an
+/// identifier without a row): the bet sheet looks items up hundreds of times a coup.
+inline std::atomic<const NoxBetItem *> betItemRows[kBetItemKeys] = {};
+[[nodiscard]] const NoxBetItem &betItemSlow(NoxBetItemID id);
+} // namespace detail
+
 /// The row of `id`; an identifier without a row yields the first row (N0).
-[[nodiscard]] const NoxBetItem &betItem(NoxBetItemID id);
+[[nodiscard]] inline const NoxBetItem &betItem(NoxBetItemID id)
+{
+    if (const auto key = unsigned(id); key < unsigned(detail::kBetItemKeys)) {
+        if (const NoxBetItem *row = detail::betItemRows[key].load(std::memory_order_acquire)) {
+            return *row;
+        }
+    }
+    return detail::betItemSlow(id);
+}
 /// Whether `id` has a row of its own in the table.
 [[nodiscard]] bool hasBetItem(NoxBetItemID id);
 

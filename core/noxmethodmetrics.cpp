@@ -21,7 +21,7 @@ struct NoxMethodMetrics::NewestView {
     [[nodiscard]] const NoxCoupRecord &at(qsizetype i) const { return records[i]; }
 };
 
-NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
+NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state, Scope scope)
     : m_state(&state)
 {
     // One lock for the whole view; the state's fields are read directly under it.
@@ -44,7 +44,22 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     m_active = state.isActive();
 
     // Every record metric looks at most one window back from the newest record (at least at
-    // the newest one): they are all taken now, from the state's decoded tail, without a copy.
+    // the newest one): they are read from the state's decoded tail, without a copy, now (the
+    // viseur's walk of a step's view when first asked).
+    const NewestView view = newestView(state);
+    m_highRun = state.m_highRun.length;
+    m_highRunWins = state.m_highRun.wins;
+    m_fire = state.m_fireRun.wins;
+    m_recentHits = state.m_hitsRun.wins;
+    readRecords(view);
+    if (m_viseurPending && scope == Scope::Shared) {
+        walkViseur(view);
+    }
+    m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
+}
+
+NoxMethodMetrics::NewestView NoxMethodMetrics::newestView(const NoxMethodState &state) const
+{
     const NoxSlidingList<NoxCoupRecord> &tail = state.newestTail(std::max(1, m_window));
     NewestView view;
     view.size = std::min<qsizetype>(std::max(1, m_window), m_length);
@@ -52,12 +67,7 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state)
     view.windowStart = std::max<qsizetype>(0, view.size - std::max(0, m_window));
     view.windowWins = state.m_windowWins;
     view.windowNeutrals = state.m_windowNeutrals;
-    m_highRun = state.m_highRun.length;
-    m_highRunWins = state.m_highRun.wins;
-    m_fire = state.m_fireRun.wins;
-    m_recentHits = state.m_hitsRun.wins;
-    readRecords(view);
-    m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
+    return view;
 }
 
 int NoxMethodMetrics::chartTendance() const
@@ -101,11 +111,15 @@ void NoxMethodMetrics::readRecords(const NewestView &view)
     m_pastilles = run > 0 ? m_highRunWins - (view.at(view.size - run).isWin() ? 1 : 0) : 0;
     m_fall = run > 0 && view.at(view.size - run).has(NoxCoupRecord::InBlock);
 
-    // The viseur's walk: single (e) and double (f) wins of the high phase.
+    // The viseur walks only when it has wins to count in a high phase.
+    m_viseurPending = m_shortTermWins >= 3 && m_newestAboveThreshold;
+}
+
+void NoxMethodMetrics::walkViseur(const NewestView &view) const
+{
+    // Single (e) and double (f) wins of the high phase, back from the newest record.
+    m_viseurPending = false;
     int v = m_shortTermWins;
-    if (v < 3 || !m_newestAboveThreshold) {
-        return;
-    }
     for (qsizetype i = view.size - 1; i >= view.windowStart; --i) {
         const NoxCoupRecord &rec = view.at(i);
         const bool above = !std::isnan(rec.tendency) && rec.tendency > m_threshold;
@@ -202,6 +216,10 @@ double NoxMethodMetrics::viseur() const
 {
     if (m_shortTermWins < 3) {
         return 0.0;
+    }
+    if (m_viseurPending) {
+        // A step's view: its state has not changed since the view was taken.
+        walkViseur(newestView(*m_state));
     }
     const bool high = m_newestAboveThreshold;
     const double base = (high ? 100.0 * m_viseurSingles + 50.0 * m_viseurDoubles : 0.0) + ratioScore() / 10.0;

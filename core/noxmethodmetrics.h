@@ -20,7 +20,12 @@ class NoxMethodState;
 class NoxMethodMetrics
 {
 public:
-    explicit NoxMethodMetrics(const NoxMethodState &state);
+    /// How long the view is read. A view of a step is read only by the step's own thread while
+    /// its state does not change (the automatic methods of one step): the record walks few
+    /// orderings need are then taken when first asked instead of for every view.
+    enum class Scope { Shared, Step };
+
+    explicit NoxMethodMetrics(const NoxMethodState &state, Scope scope = Scope::Shared);
 
     [[nodiscard]] int historyLength() const { return m_length; }
     [[nodiscard]] bool isAutomatic() const { return m_automatic; }
@@ -59,6 +64,10 @@ public:
 private:
     struct NewestView;
     void readRecords(const NewestView &view);
+    /// The newest records of the state, read in place.
+    [[nodiscard]] NewestView newestView(const NoxMethodState &state) const;
+    /// The viseur's walk over the newest records of the view.
+    void walkViseur(const NewestView &view) const;
 
     const NoxMethodState *m_state;
     int m_length = 0; ///< records of the whole history
@@ -92,9 +101,12 @@ private:
     bool m_fall = false;   ///< the high run's oldest record was in a block
     int m_fire = 0;
     int m_recentHits = 0;
-    int m_viseurSingles = 0;
-    int m_viseurDoubles = 0;
-    int m_viseurRemaining = 0;
+    // The viseur's walk: taken with the view, or at the first viseur() of a step's view (its
+    // state is unchanged during the step).
+    mutable bool m_viseurPending = false;
+    mutable int m_viseurSingles = 0;
+    mutable int m_viseurDoubles = 0;
+    mutable int m_viseurRemaining = 0;
 };
 
 } // namespace Nox

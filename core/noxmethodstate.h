@@ -184,7 +184,15 @@ public:
     /// At least the newest `count` records (all of them when there are fewer, at most 4096),
     /// oldest first, without a copy. The caller holds the method mutex and reads the list
     /// before releasing it.
-    [[nodiscard]] const NoxSlidingList<NoxCoupRecord> &newestTail(int count) const;
+    [[nodiscard]] const NoxSlidingList<NoxCoupRecord> &newestTail(int count) const
+    {
+        // Every metrics view asks at every coup: the decoded tail is usually long enough.
+        if (m_newestTailValid && count >= 0 && count <= m_newestTailCapacity &&
+            (m_newestTail.size() >= count || m_newestTail.size() >= m_records.size())) {
+            return m_newestTail;
+        }
+        return refreshNewestTail(count);
+    }
     [[nodiscard]] NoxCoupRecord record(int index) const; ///< index from the oldest; -1 = newest
     [[nodiscard]] int ecart() const;
     [[nodiscard]] int nbWins() const;
@@ -426,6 +434,7 @@ private:
     // m_newestTailCapacity and twice as many records, extended by appendRecord and rebuilt after
     // any other change to the records. The capacity grows with the longest window asked for.
     static constexpr qsizetype kNewestTailLimit = 4096;
+    [[nodiscard]] const NoxSlidingList<NoxCoupRecord> &refreshNewestTail(int count) const;
     mutable NoxSlidingList<NoxCoupRecord> m_newestTail;
     mutable qsizetype m_newestTailCapacity = 64;
     mutable bool m_newestTailValid = false;

@@ -77,7 +77,7 @@ QList<NoxCoupRecord> NoxMethodState::newestRecords(int count) const
     return decodeRecords(n - wanted);
 }
 
-const NoxSlidingList<NoxCoupRecord> &NoxMethodState::newestTail(int count) const
+const NoxSlidingList<NoxCoupRecord> &NoxMethodState::refreshNewestTail(int count) const
 {
     const qsizetype n = m_records.size();
     const qsizetype wanted = std::clamp(qsizetype(count), qsizetype(0), std::min(n, kNewestTailLimit));

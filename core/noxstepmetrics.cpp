@@ -28,7 +28,7 @@ const NoxMethodMetrics *NoxStepMetrics::at(qsizetype index)
         }
         std::optional<NoxMethodMetrics> &local = m_local[std::size_t(index)];
         if (!local) {
-            local.emplace(*state);
+            local.emplace(*state, NoxMethodMetrics::Scope::Step);
         }
         return &*local;
     }
