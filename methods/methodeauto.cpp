@@ -39,7 +39,62 @@ bool MethodeAuto::setSortType(NoxMethodSortType sortType)
     m_sortType = sortType;
     m_sorter = std::move(sorter);
     m_scorer = dynamic_cast<const NoxMethodSortByScore *>(m_sorter.get());
+    m_tieRanks.clear();
     return true;
+}
+
+bool MethodeAuto::TieRank::holdsFor(const NoxMethodState *s) const
+{
+    const NoxMethod *m = s->method();
+    // The name is held here, so a renamed method cannot come back with the same characters at
+    // the same address.
+    return state == s && name.constData() == m->name().constData() && name.size() == m->name().size() &&
+           type == m->type() && subtype == m->subtype() && quickRank == m->quickModeRank();
+}
+
+void MethodeAuto::rankTies(const QList<NoxMethodState *> &states)
+{
+    m_tieRanks.assign(std::size_t(states.size()), TieRank{});
+    // Quick ranks below -1 compare both ways alike: they are not an order to rank by.
+    m_tieRanksUsable = std::all_of(states.cbegin(), states.cend(), [](const NoxMethodState *s) {
+        return s && s->method()->quickModeRank() >= -1;
+    });
+    if (!m_tieRanksUsable) {
+        return;
+    }
+    QVarLengthArray<qsizetype, 128> order;
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        order.append(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return m_scorer->compareTied(states.at(a), states.at(b)) < 0;
+    });
+    int rank = 0;
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        const qsizetype i = order.at(k);
+        if (k > 0 && m_scorer->compareTied(states.at(order.at(k - 1)), states.at(i)) < 0) {
+            ++rank;
+        }
+        const NoxMethod *m = states.at(i)->method();
+        m_tieRanks[std::size_t(i)] = {states.at(i), m->name(),          m->type(),
+                                      m->subtype(), m->quickModeRank(), rank};
+    }
+}
+
+int MethodeAuto::tieOrder(const QList<NoxMethodState *> &states, qsizetype a, qsizetype b)
+{
+    const auto holds = [&](qsizetype i) {
+        return std::size_t(i) < m_tieRanks.size() && m_tieRanks[std::size_t(i)].holdsFor(states.at(i));
+    };
+    if (!holds(a) || !holds(b)) {
+        rankTies(states);
+    }
+    if (!m_tieRanksUsable) {
+        return m_scorer->compareTied(states.at(a), states.at(b));
+    }
+    const int ra = m_tieRanks[std::size_t(a)].rank;
+    const int rb = m_tieRanks[std::size_t(b)].rank;
+    return (ra > rb) - (ra < rb);
 }
 
 void MethodeAuto::setCandidateIndexes(const QSet<int> &indexes)
@@ -68,6 +123,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
     const NoxMethodSortByScore *scorer = m_scorer;
     NoxMethodState *self = nullptr;
     NoxMethodState *best = nullptr;
+    qsizetype bestIndex = -1;
     NoxMethodState *previous = nullptr;
     int previousGap = -1;
     double bestScore = std::numeric_limits<double>::lowest();
@@ -96,9 +152,11 @@ void MethodeAuto::process(const NoxMethodContext &context)
             const double score = metrics ? scorer->scoreOf(*metrics) : scorer->score(s);
             if (score > bestScore) {
                 best = s;
+                bestIndex = i;
                 bestScore = score;
-            } else if (score == bestScore && best && scorer->compareTied(s, best) > 0) {
+            } else if (score == bestScore && best && tieOrder(states, i, bestIndex) > 0) {
                 best = s;
+                bestIndex = i;
             }
         } else if (!best || m_sorter->compare(s, best) > 0) {
             best = s;

@@ -5,8 +5,10 @@
 #include "core/noxmethodsorttype.h"
 
 #include <QSet>
+#include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace Nox {
 
@@ -45,6 +47,25 @@ public:
 
 private:
     void choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states);
+    /// The scorer's order between the states at indexes a and b of states, known to score the
+    /// same: compareTied(), read from ranks taken once for the whole list.
+    int tieOrder(const QList<NoxMethodState *> &states, qsizetype a, qsizetype b);
+    void rankTies(const QList<NoxMethodState *> &states);
+
+    // What the order between equal scores reads of a method, with its rank among the states
+    // of the last ranking. A rank holds while its state is at the same place with the same
+    // name (shared, not compared), type, subtype and quick rank.
+    struct TieRank {
+        const NoxMethodState *state = nullptr;
+        QString name;
+        NoxMethodType type = NoxMethodType::none;
+        NoxMethodSubType subtype = NoxMethodSubType::none;
+        int quickRank = -1;
+        int rank = 0;
+        [[nodiscard]] bool holdsFor(const NoxMethodState *s) const;
+    };
+    std::vector<TieRank> m_tieRanks;
+    bool m_tieRanksUsable = false;
 
     NoxMethodSortType m_sortType;
     std::unique_ptr<NoxMethodFilter> m_sorter;

@@ -188,6 +188,46 @@ private slots:
         QCOMPARE(NoxMethodMetrics(*beta).notificationBonus(), 0.0);
     }
 
+    // Candidates that score the same are told apart by the default order, at every coup and
+    // after methods are renamed under the automatic one.
+    void equalScoresFollowTheDefaultOrder()
+    {
+        NoxEngine engine(false);
+        engine.setSingleThreaded(true);
+        NoxMethodState *beta =
+            plein(engine, QStringLiteral("beta"), NoxMethodSubType::yellow3, NoxBetItemID::N1);
+        NoxMethodState *alpha =
+            plein(engine, QStringLiteral("Alpha"), NoxMethodSubType::yellow3, NoxBetItemID::N1);
+        NoxMethodState *gamma =
+            plein(engine, QStringLiteral("gamma"), NoxMethodSubType::yellow3, NoxBetItemID::N1);
+        auto *method = new MethodeAuto(QStringLiteral("auto"), Score, false, 0);
+        engine.addMethodState(new NoxMethodState(method));
+        engine.restart(true, true);
+        const auto chosen = [&] {
+            const int index = method->currentChoice();
+            return index < 0 ? QString() : engine.methodStates().at(index)->method()->name();
+        };
+        const auto play = [&](int value) {
+            engine.playValueInternal(value, true);
+            const NoxMethodSortByScore total;
+            QCOMPARE(total.score(alpha), total.score(beta));
+            QCOMPARE(total.score(beta), total.score(gamma));
+        };
+        for (int v : {5, 1, 7}) {
+            play(v);
+            QCOMPARE(chosen(), QStringLiteral("Alpha"));
+        }
+        alpha->method()->setName(QStringLiteral("zeta"));
+        play(2);
+        QCOMPARE(chosen(), QStringLiteral("beta"));
+        beta->method()->setName(QStringLiteral("zz"));
+        play(1);
+        QCOMPARE(chosen(), QStringLiteral("gamma"));
+        gamma->method()->setName(QStringLiteral("ZZZ"));
+        play(3);
+        QCOMPARE(chosen(), QStringLiteral("zeta"));
+    }
+
     void scoreFormulasOnPlayedHistories()
     {
         // On real histories, the orderings built on other metrics add exactly their bonuses.
@@ -196,6 +236,7 @@ private slots:
         QRandomGenerator rng(42);
         const NoxMethodSortByScorePastillesVertes bleu;
         bool sawOnePastille = false;
+        bool sawViseur = false;
         for (int coup = 0; coup < 300; ++coup) {
             const int r = int(rng.bounded(100));
             engine.playValueInternal(r < 10 ? 0 : (r < 55 ? 1 : 2), true);
@@ -207,9 +248,14 @@ private slots:
                 QCOMPARE(bleu.score(s), m.scoreCt() + m.ecartMaxBonus() + (p > 0 ? 1000.0 : 0.0));
                 QVERIFY(p <= m.winBlocks());
                 QVERIFY(m.fire() <= m.winBlocks());
+                // A step's view walks the viseur's records when asked, to the same figure.
+                const double viseur = NoxMethodMetrics(*s, NoxMethodMetrics::Scope::Step).viseur();
+                QCOMPARE(viseur, m.viseur());
+                sawViseur = sawViseur || viseur >= 100.0;
             }
         }
         QVERIFY(sawOnePastille);
+        QVERIFY(sawViseur);
     }
 };
 
