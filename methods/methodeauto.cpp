@@ -55,10 +55,15 @@ bool MethodeAuto::TieRank::holdsFor(const NoxMethodState *s) const
 void MethodeAuto::rankTies(const QList<NoxMethodState *> &states)
 {
     m_tieRanks.assign(std::size_t(states.size()), TieRank{});
-    // Quick ranks below -1 compare both ways alike: they are not an order to rank by.
-    m_tieRanksUsable = std::all_of(states.cbegin(), states.cend(), [](const NoxMethodState *s) {
-        return s && s->method()->quickModeRank() >= -1;
-    });
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        const NoxMethod *m = states.at(i)->method();
+        m_tieRanks[std::size_t(i)] = {states.at(i), m->name(),          m->type(),
+                                      m->subtype(), m->quickModeRank(), 0};
+    }
+    // Quick ranks below -1 compare both ways alike: they are not an order to rank by, and the
+    // ties are compared one by one.
+    m_tieRanksUsable = std::all_of(m_tieRanks.cbegin(), m_tieRanks.cend(),
+                                   [](const TieRank &r) { return r.quickRank >= -1; });
     if (!m_tieRanksUsable) {
         return;
     }
@@ -70,14 +75,11 @@ void MethodeAuto::rankTies(const QList<NoxMethodState *> &states)
         return m_scorer->compareTied(states.at(a), states.at(b)) < 0;
     });
     int rank = 0;
-    for (qsizetype k = 0; k < order.size(); ++k) {
-        const qsizetype i = order.at(k);
-        if (k > 0 && m_scorer->compareTied(states.at(order.at(k - 1)), states.at(i)) < 0) {
+    for (qsizetype k = 1; k < order.size(); ++k) {
+        if (m_scorer->compareTied(states.at(order.at(k - 1)), states.at(order.at(k))) < 0) {
             ++rank;
         }
-        const NoxMethod *m = states.at(i)->method();
-        m_tieRanks[std::size_t(i)] = {states.at(i), m->name(),          m->type(),
-                                      m->subtype(), m->quickModeRank(), rank};
+        m_tieRanks[std::size_t(order.at(k))].rank = rank;
     }
 }
 

@@ -226,6 +226,14 @@ private slots:
         gamma->method()->setName(QStringLiteral("ZZZ"));
         play(3);
         QCOMPARE(chosen(), QStringLiteral("zeta"));
+        // A quick rank no ordering gives (below -1): equal scores are compared one by one.
+        method->setQuickModeRank(-5);
+        alpha->method()->setName(QStringLiteral("Alpha"));
+        play(4);
+        QCOMPARE(chosen(), QStringLiteral("Alpha"));
+        beta->method()->setName(QStringLiteral("A"));
+        play(6);
+        QCOMPARE(chosen(), QStringLiteral("A"));
     }
 
     void scoreFormulasOnPlayedHistories()
