@@ -217,23 +217,26 @@ private slots:
             play(v);
             QCOMPARE(chosen(), QStringLiteral("Alpha"));
         }
-        alpha->method()->setName(QStringLiteral("zeta"));
-        play(2);
-        QCOMPARE(chosen(), QStringLiteral("beta"));
-        beta->method()->setName(QStringLiteral("zz"));
-        play(1);
-        QCOMPARE(chosen(), QStringLiteral("gamma"));
-        gamma->method()->setName(QStringLiteral("ZZZ"));
-        play(3);
-        QCOMPARE(chosen(), QStringLiteral("zeta"));
-        // A quick rank no ordering gives (below -1): equal scores are compared one by one.
-        method->setQuickModeRank(-5);
-        alpha->method()->setName(QStringLiteral("Alpha"));
-        play(4);
-        QCOMPARE(chosen(), QStringLiteral("Alpha"));
-        beta->method()->setName(QStringLiteral("A"));
-        play(6);
-        QCOMPARE(chosen(), QStringLiteral("A"));
+        // Each rename, then a coup: who the equal scores choose. From the fourth on, a quick
+        // rank no ordering gives (below -1) has equal scores compared one by one.
+        const struct {
+            NoxMethodState *renamed;
+            const char *name;
+            const char *expected;
+        } renames[] = {{alpha, "zeta", "beta"},
+                       {beta, "zz", "gamma"},
+                       {gamma, "ZZZ", "zeta"},
+                       {alpha, "Alpha", "Alpha"},
+                       {beta, "A", "A"}};
+        int value = 2;
+        for (const auto &step : renames) {
+            if (step.renamed == alpha && value > 4) {
+                method->setQuickModeRank(-5);
+            }
+            step.renamed->method()->setName(QString::fromLatin1(step.name));
+            play(value++);
+            QCOMPARE(chosen(), QString::fromLatin1(step.expected));
+        }
     }
 
     void scoreFormulasOnPlayedHistories()
