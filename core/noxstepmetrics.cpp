@@ -8,12 +8,12 @@ namespace Nox {
 
 NoxStepMetrics::NoxStepMetrics(const QList<NoxMethodState *> &states)
     : m_states(states)
-    , m_metrics(std::size_t(states.size()))
+    , m_taken(std::size_t(states.size()), nullptr)
 {}
 
 NoxStepMetrics::~NoxStepMetrics() = default;
 
-const NoxMethodMetrics *NoxStepMetrics::at(qsizetype index)
+const NoxMethodMetrics *NoxStepMetrics::take(qsizetype index)
 {
     if (index < 0 || index >= m_states.size()) {
         return nullptr;
@@ -30,13 +30,16 @@ const NoxMethodMetrics *NoxStepMetrics::at(qsizetype index)
         if (!local) {
             local.emplace(*state, NoxMethodMetrics::Scope::Step);
         }
-        return &*local;
+        return m_taken[std::size_t(index)] = &*local;
+    }
+    if (m_metrics.empty()) {
+        m_metrics.resize(std::size_t(m_states.size()));
     }
     std::shared_ptr<const NoxMethodMetrics> &slot = m_metrics[std::size_t(index)];
     if (!slot) {
         slot = state->metrics();
     }
-    return slot.get();
+    return m_taken[std::size_t(index)] = slot.get();
 }
 
 } // namespace Nox

@@ -28,12 +28,25 @@ public:
 
     /// The metrics of the state at index, or nullptr for an automatic method (it may still
     /// change during the step: ask the state) or an index out of range.
-    [[nodiscard]] const NoxMethodMetrics *at(qsizetype index);
+    [[nodiscard]] const NoxMethodMetrics *at(qsizetype index)
+    {
+        // Every automatic method of the step asks for the same candidates: after the first,
+        // the view is there.
+        if (std::size_t(index) < m_taken.size()) {
+            if (const NoxMethodMetrics *taken = m_taken[std::size_t(index)]) {
+                return taken;
+            }
+        }
+        return take(index);
+    }
 
 private:
+    [[nodiscard]] const NoxMethodMetrics *take(qsizetype index);
+
     const QList<NoxMethodState *> &m_states;
     std::vector<std::shared_ptr<const NoxMethodMetrics>> m_metrics;
     std::vector<std::optional<NoxMethodMetrics>> m_local;
+    std::vector<const NoxMethodMetrics *> m_taken; ///< by index, once taken
 };
 
 } // namespace Nox

@@ -85,8 +85,19 @@ void MethodeAuto::rankTies(const QList<NoxMethodState *> &states)
 
 int MethodeAuto::tieOrder(const QList<NoxMethodState *> &states, qsizetype a, qsizetype b)
 {
+    // A rank is checked once per walk: the methods do not change while it runs.
     const auto holds = [&](qsizetype i) {
-        return std::size_t(i) < m_tieRanks.size() && m_tieRanks[std::size_t(i)].holdsFor(states.at(i));
+        if (std::size_t(i) >= m_tieRanks.size()) {
+            return false;
+        }
+        TieRank &r = m_tieRanks[std::size_t(i)];
+        if (r.checkedAt != m_walk) {
+            if (!r.holdsFor(states.at(i))) {
+                return false;
+            }
+            r.checkedAt = m_walk;
+        }
+        return true;
     };
     if (!holds(a) || !holds(b)) {
         rankTies(states);
@@ -129,20 +140,27 @@ void MethodeAuto::process(const NoxMethodContext &context)
     NoxMethodState *previous = nullptr;
     int previousGap = -1;
     double bestScore = std::numeric_limits<double>::lowest();
+    // Read once for the walk: the members may not change while it runs.
+    ++m_walk;
+    const int selfIndex = index();
+    const int required = m_requiredStateFlags;
+    const bool everyMethod = m_candidateIndexes.isEmpty();
+    const bool *isCandidate = m_isCandidate.constData();
+    const qsizetype candidateKeys = m_isCandidate.size();
     for (qsizetype i = 0; i < states.size(); ++i) {
         NoxMethodState *s = states.at(i);
         const NoxMethod *m = s->method();
-        if (m->index() == index()) {
+        if (m->index() == selfIndex) {
             self = s;
         }
-        if (m_requiredStateFlags && (s->playModeFlags() & m_requiredStateFlags) != m_requiredStateFlags) {
+        if (required && (s->playModeFlags() & required) != required) {
             continue;
         }
-        if (m_candidateIndexes.isEmpty()) {
+        if (everyMethod) {
             if (m->type() == NoxMethodType::automatic || m->subtype() == NoxMethodSubType::none) {
                 continue;
             }
-        } else if (const int k = m->index(); k < 0 || k >= m_isCandidate.size() || !m_isCandidate.at(k)) {
+        } else if (const int k = m->index(); k < 0 || k >= candidateKeys || !isCandidate[k]) {
             continue;
         }
         if (m_sticky && m->index() == last) {

@@ -62,9 +62,11 @@ private:
         NoxMethodSubType subtype = NoxMethodSubType::none;
         int quickRank = -1;
         int rank = 0;
+        quint64 checkedAt = 0; ///< the walk that last found it holding
         [[nodiscard]] bool holdsFor(const NoxMethodState *s) const;
     };
     std::vector<TieRank> m_tieRanks;
+    quint64 m_walk = 0; ///< counts the walks over the candidates
     bool m_tieRanksUsable = false;
 
     NoxMethodSortType m_sortType;
