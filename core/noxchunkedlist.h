@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -62,9 +63,11 @@ public:
         }
     }
 
+    /// Empties the list but keeps its first chunk: a method state cleared at every new shoe
+    /// fills it again without allocating.
     void clear()
     {
-        m_chunks.clear();
+        m_chunks.resize(std::min<std::size_t>(m_chunks.size(), 1));
         m_size = 0;
     }
 

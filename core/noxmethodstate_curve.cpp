@@ -298,7 +298,8 @@ void NoxMethodState::clearDerived()
     m_newestTailValid = false;
     m_newestTail.clear();
     m_gapMeans.clear();
-    m_numbersTail = {0};
+    m_numbersTail.clear(); // keeps its storage for the next records
+    m_numbersTail.append(0);
     m_neutralCount = 0;
     m_windowWins = 0;
     m_windowNeutrals = 0;

@@ -115,7 +115,9 @@ void NoxMethodState::recomputeBlocks()
     }
     m_domBits = picked;
     if (m_doms.size() != doms.size() || !std::equal(doms.cbegin(), doms.cend(), m_doms.cbegin())) {
-        m_doms = QList<int>(doms.cbegin(), doms.cend());
+        // Written in place: the list keeps its storage unless a reader still holds a copy.
+        m_doms.resize(doms.size());
+        std::copy(doms.cbegin(), doms.cend(), m_doms.begin());
     }
     if (m_profile->cutBlockAtDominant && !m_doms.isEmpty()) {
         m_blockMax = *std::max_element(m_doms.cbegin(), m_doms.cend());

@@ -62,11 +62,16 @@ private slots:
         for (qsizetype i = 0; i < model.size(); ++i) {
             QCOMPARE(list.at(i), model.at(i));
         }
+        // Cleared, it keeps a chunk and fills it and the next ones again.
         list.clear();
         QVERIFY(list.isEmpty());
-        list.append(42);
-        QCOMPARE(list.at(0), 42);
-        QCOMPARE(list.size(), qsizetype(1));
+        for (int v = 0; v < 20; ++v) {
+            list.append(42 + v);
+        }
+        QCOMPARE(list.size(), qsizetype(20));
+        for (int v = 0; v < 20; ++v) {
+            QCOMPARE(list.at(v), 42 + v);
+        }
     }
 
     void holdsPackedRecords()
