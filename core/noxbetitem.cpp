@@ -90,25 +90,22 @@ std::vector<NoxBetItem> buildTable()
     return rows;
 }
 
-// The rows and a direct index from identifier to row, built together once: the settlement
-// and the aggregation look items up at every coup and never search.
+// The rows, built once; building them publishes each row in detail::betItemRows, the direct
+// index from identifier to row that the settlement and the aggregation read at every coup.
 struct Table {
-    static constexpr int kSize = detail::kBetItemKeys;
     std::vector<NoxBetItem> rows = buildTable();
-    std::vector<short> rowOf = std::vector<short>(kSize, short(-1));
     Table()
     {
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            rowOf[std::size_t(rows[r].id())] = short(r);
-        }
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            detail::betItemRows[std::size_t(rows[r].id())].store(&rows[r], std::memory_order_release);
+        for (const NoxBetItem &row : rows) {
+            detail::betItemRows[std::size_t(row.id())].store(&row, std::memory_order_release);
         }
     }
-    [[nodiscard]] int row(NoxBetItemID id) const
+    /// The row of `id`, or nullptr when it has none.
+    [[nodiscard]] static const NoxBetItem *row(NoxBetItemID id)
     {
-        const int key = int(id);
-        return key < 0 || key >= kSize ? -1 : rowOf[std::size_t(key)];
+        const auto key = unsigned(id);
+        return key < unsigned(detail::kBetItemKeys) ? detail::betItemRows[key].load(std::memory_order_acquire)
+                                                    : nullptr;
     }
 };
 
@@ -123,13 +120,14 @@ const Table &table()
 const NoxBetItem &detail::betItemSlow(NoxBetItemID id)
 {
     const Table &t = table();
-    const int row = t.row(id);
-    return t.rows[row < 0 ? 0 : std::size_t(row)];
+    const NoxBetItem *row = Table::row(id);
+    return row ? *row : t.rows.front();
 }
 
 bool hasBetItem(NoxBetItemID id)
 {
-    return table().row(id) >= 0;
+    table();
+    return Table::row(id) != nullptr;
 }
 
 std::span<const NoxBetItem> betItems()
