@@ -7,9 +7,9 @@
 #include "core/noxmethodstate_p.h"
 
 #include <QMutexLocker>
-#include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -32,7 +32,8 @@ void NoxMethodState::recomputeBlocks()
     int best = -1;
     bool reached = false;
     // Window sums from prefix sums of the histogram: prefix[b] = buckets[0..b).
-    std::array<int, kHistogramCap + 2> prefix{};
+    std::array<int, kHistogramCap + 2> prefix; // only [0, size] is read
+    prefix[0] = 0;
     for (int b = 0; b < size; ++b) {
         prefix[std::size_t(b) + 1] = prefix[std::size_t(b)] + m_buckets[std::size_t(b)];
     }
@@ -41,13 +42,12 @@ void NoxMethodState::recomputeBlocks()
     // the width found last time (a coup moves it by one at most, usually not at all) and
     // scans one or two widths instead of all the narrower ones.
     const auto lastReaching = [&](int w) {
-        int last = -1;
-        for (int s = 0; s + w <= size; ++s) {
+        for (int s = size - w; s >= 0; --s) {
             if (prefix[std::size_t(s + w)] - prefix[std::size_t(s)] >= target) {
-                last = s;
+                return s;
             }
         }
-        return last;
+        return -1;
     };
     if (const int top = std::min(maxWidth, size); top >= 1) {
         int w = std::clamp(m_blockWidth, 1, top);
@@ -93,31 +93,36 @@ void NoxMethodState::recomputeBlocks()
     m_blockMin = std::max(0, start);
     m_blockMax = std::min(size - 1, end);
 
-    // The dominant gaps, the fullest buckets of the block in order (the first of equals): picked
-    // with a bit set, and the list is only rewritten when the picks changed.
-    QVarLengthArray<int, kHistogramCap + 1> doms;
+    // The dominant gaps, the fullest buckets of the block in order (the first of equals): one
+    // pass over the block keeps the m_nbBlockDom fullest in that order, each bucket going after
+    // those at least as full. The list is only rewritten when the picks changed.
+    std::array<int, kHistogramCap + 1> doms;
+    int domCount = 0;
+    const int keep = std::clamp(m_nbBlockDom, 0, kHistogramCap + 1);
+    for (int b = m_blockMin; b <= m_blockMax && keep > 0; ++b) {
+        const int count = m_buckets[std::size_t(b)];
+        int at = domCount;
+        while (at > 0 && m_buckets[std::size_t(doms[std::size_t(at - 1)])] < count) {
+            --at;
+        }
+        if (at >= keep) {
+            continue;
+        }
+        domCount = std::min(domCount + 1, keep);
+        for (int i = domCount - 1; i > at; --i) {
+            doms[std::size_t(i)] = doms[std::size_t(i - 1)];
+        }
+        doms[std::size_t(at)] = b;
+    }
     quint32 picked = 0;
-    for (int n = 0; n < m_nbBlockDom; ++n) {
-        int pick = -1;
-        for (int b = m_blockMin; b <= m_blockMax; ++b) {
-            if (picked & (quint32(1) << b)) {
-                continue;
-            }
-            if (pick < 0 || m_buckets[std::size_t(b)] > m_buckets[std::size_t(pick)]) {
-                pick = b;
-            }
-        }
-        if (pick < 0) {
-            break;
-        }
-        picked |= quint32(1) << pick;
-        doms.append(pick);
+    for (int i = 0; i < domCount; ++i) {
+        picked |= quint32(1) << doms[std::size_t(i)];
     }
     m_domBits = picked;
-    if (m_doms.size() != doms.size() || !std::equal(doms.cbegin(), doms.cend(), m_doms.cbegin())) {
+    if (m_doms.size() != domCount || !std::equal(doms.cbegin(), doms.cbegin() + domCount, m_doms.cbegin())) {
         // Written in place: the list keeps its storage unless a reader still holds a copy.
-        m_doms.resize(doms.size());
-        std::copy(doms.cbegin(), doms.cend(), m_doms.begin());
+        m_doms.resize(domCount);
+        std::copy(doms.cbegin(), doms.cbegin() + domCount, m_doms.begin());
     }
     if (m_profile->cutBlockAtDominant && !m_doms.isEmpty()) {
         m_blockMax = *std::max_element(m_doms.cbegin(), m_doms.cend());

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace Nox;
@@ -181,6 +183,77 @@ private slots:
         QCOMPARE(state->blockMin(), 0);
         QCOMPARE(state->blockMax(), expectedMax);
         QCOMPARE(state->ecartMax(), 12);
+    }
+
+    // The block is the last window of the narrowest width (at most the dominant count, at
+    // least 4) holding more than the block percentage of the wins; its dominant gaps are its
+    // fullest buckets, fullest first and the smaller gap first among equals. Checked after
+    // every coup of random histories, for several dominant counts and percentages.
+    void blocksFollowTheirDefinition_data()
+    {
+        QTest::addColumn<int>("dominants");
+        QTest::addColumn<int>("percentage");
+        QTest::addColumn<bool>("profileA");
+        QTest::newRow("2 dominants, 85 %") << 2 << 85 << false;
+        QTest::newRow("1 dominant, 50 %") << 1 << 50 << false;
+        QTest::newRow("3 dominants, 70 %") << 3 << 70 << false;
+        QTest::newRow("6 dominants, 90 %") << 6 << 90 << false;
+        QTest::newRow("4 dominants, 85 %, cut at the dominants") << 4 << 85 << true;
+    }
+
+    void blocksFollowTheirDefinition()
+    {
+        QFETCH(int, dominants);
+        QFETCH(int, percentage);
+        QFETCH(bool, profileA);
+        std::mt19937 rng(uint32_t(dominants * 131 + percentage));
+        // Short gaps mostly, now and then a long one: most blocks fill, and buckets tie often.
+        std::discrete_distribution<int> gapOf({30, 25, 20, 15, 3, 2, 1, 1, 1});
+        std::unique_ptr<NoxMethodState> state(
+            makeState({NoxBetItemID::DZ1},
+                      profileA ? &NoxStatisticsProfile::profileA() : &NoxStatisticsProfile::profileB()));
+        state->method()->setBlockPercentage(percentage);
+        state->setNbBlockDom(dominants);
+        QCOMPARE(state->nbBlockDom(), dominants);
+        Feeder f{state.get(), {}, {state.get()}};
+        int checked = 0;
+        for (int win = 0; win < 150; ++win) {
+            for (int g = gapOf(rng); g > 0; --g) {
+                f.play(30);
+            }
+            f.play(1);
+            const QList<int> hist = state->ecarts(false);
+            const int wins = int(std::accumulate(hist.cbegin(), hist.cend(), 0));
+            QCOMPARE(wins, state->nbWins());
+            const int target = wins * percentage / 100 + 1;
+            const int widest = std::max(dominants, 4);
+            int first = -1;
+            int width = 0;
+            for (int w = 1; w <= std::min(widest, int(hist.size())) && first < 0; ++w) {
+                for (int s = 0; s + w <= hist.size(); ++s) {
+                    if (std::accumulate(hist.cbegin() + s, hist.cbegin() + s + w, 0) >= target) {
+                        first = s;
+                        width = w;
+                    }
+                }
+            }
+            if (first < 0) {
+                continue; // too few wins to fill any block yet
+            }
+            ++checked;
+            QList<int> buckets;
+            for (int b = first; b < first + width; ++b) {
+                buckets.append(b);
+            }
+            std::stable_sort(buckets.begin(), buckets.end(), [&](int a, int b) { return hist[a] > hist[b]; });
+            buckets.resize(std::min(dominants, int(buckets.size())));
+            QCOMPARE(state->doms(), buckets);
+            QCOMPARE(state->blockMin(), first);
+            const int last =
+                profileA ? *std::max_element(buckets.cbegin(), buckets.cend()) : first + width - 1;
+            QCOMPARE(state->blockMax(), last);
+        }
+        QVERIFY2(checked >= 75, qPrintable(QString::number(checked)));
     }
 
     void customBlockBounds()
