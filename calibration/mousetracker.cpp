@@ -59,11 +59,15 @@ bool MouseTracker::startSource()
     }
     // The source runs until stop() has joined its thread, which the destructor does first:
     // every posted call finds the tracker alive (and a call still queued then is dropped with
-    // it).
+    // it). The call is posted by name with its arguments, which Qt copies and frees itself,
+    // rather than as a functor: a functor would be made on the source's thread and read and
+    // freed on the tracker's, handed over by Qt's event queue, whose locks the thread
+    // sanitizer does not see.
     const quint64 session = m_session;
     return m_source->start([this, session](QPoint pos) {
-        QMetaObject::invokeMethod(
-            this, [this, session, pos] { sourceClicked(session, pos); }, Qt::QueuedConnection);
+        [[maybe_unused]] const bool posted = QMetaObject::invokeMethod(
+            this, "sourceClicked", Qt::QueuedConnection, Q_ARG(quint64, session), Q_ARG(QPoint, pos));
+        Q_ASSERT(posted);
     });
 }
 

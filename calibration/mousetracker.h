@@ -54,11 +54,14 @@ public slots:
 signals:
     void mouseClicked(QPoint pos);
 
+private slots:
+    /// A click from the source during capture `session`, on the tracker's thread (invoked by
+    /// name from the source's thread, see startSource()).
+    void sourceClicked(quint64 session, QPoint pos);
+
 private:
     /// Starts the click source, made on first use; false when there is none or it fails.
     bool startSource();
-    /// A click from the source during capture `session`, on the tracker's thread.
-    void sourceClicked(quint64 session, QPoint pos);
 
     NoxInput *m_input;
     QTimer *m_timer;

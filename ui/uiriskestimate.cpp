@@ -3,7 +3,6 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
 #include "engine/noxengine.h"
-#include "engine/noxpoolrunnable.h"
 #include "money/noxmontante.h"
 #include "money/noxsteptable.h"
 
@@ -248,16 +247,18 @@ void UIRiskEstimate::start()
     if (m_thread.joinable()) {
         m_thread.join(); // the last estimate's thread has posted its outcome already
     }
+    // The thread posts its calls by name with copied arguments, which Qt makes and frees
+    // itself, rather than as functors: a functor would be made here and read and freed on this
+    // object's thread, handed over by Qt's event queue, whose locks the thread sanitizer does
+    // not see. The outcome waits in m_run, which this thread reads only after joining the
+    // estimate's.
     m_thread = std::thread([this, config, cancel] {
-        Run run;
-        run.ok =
-            NoxRiskEstimate::run(config, &run.outcome, &run.error, cancel.get(), [this](qint64 done, qint64) {
-                QMetaObject::invokeMethod(
-                    this, [this, done] { onProgress(done); }, Qt::QueuedConnection);
+        m_run = Run();
+        m_run.ok = NoxRiskEstimate::run(
+            config, &m_run.outcome, &m_run.error, cancel.get(), [this](qint64 done, qint64) {
+                QMetaObject::invokeMethod(this, "onProgress", Qt::QueuedConnection, Q_ARG(qint64, done));
             });
-        Nox::noxTaskDoneRelease();
-        QMetaObject::invokeMethod(
-            this, [this, run = std::move(run)] { onFinished(run); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "onFinished", Qt::QueuedConnection);
     });
     emit runningChanged();
 }
@@ -271,7 +272,6 @@ void UIRiskEstimate::cancel()
 
 void UIRiskEstimate::onProgress(qint64 done)
 {
-    Nox::noxTaskDoneAcquire();
     const double progress = m_running && m_sessions > 0 ? double(done) / m_sessions : m_progress;
     if (progress != m_progress) {
         m_progress = progress;
@@ -279,12 +279,12 @@ void UIRiskEstimate::onProgress(qint64 done)
     }
 }
 
-void UIRiskEstimate::onFinished(const Run &run)
+void UIRiskEstimate::onFinished()
 {
-    Nox::noxTaskDoneAcquire();
     if (m_thread.joinable()) {
         m_thread.join();
     }
+    const Run &run = m_run;
     {
         m_error = run.ok ? QString() : run.error;
         m_outcome.clear();

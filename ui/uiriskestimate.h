@@ -85,14 +85,18 @@ signals:
     void outcomeChanged();
     void finished();
 
+private slots:
+    // Invoked by name from the estimate's thread (see start()).
+    void onProgress(qint64 done);
+    /// Joins the estimate's thread and publishes m_run.
+    void onFinished();
+
 private:
     struct Run {
         Nox::NoxRiskEstimate::Outcome outcome;
         QString error;
         bool ok = false;
     };
-    void onProgress(qint64 done);
-    void onFinished(const Run &run);
 
     Nox::NoxEngine *m_engine = nullptr;
     QString m_kind = QStringLiteral("cs");
@@ -113,4 +117,6 @@ private:
     // The thread that waits on the estimate's workers and posts their progress and outcome to
     // this object; joined when the outcome is in, or by the destructor after a cancel.
     std::thread m_thread;
+    /// The outcome of the last estimate: written by its thread, read here once it is joined.
+    Run m_run;
 };
