@@ -47,14 +47,14 @@ UIMainWindow {
         }
     }
     function p0(): Item { return page() }
-    // Once the estimate is in: back to a flat stake and no method, then the section's end.
+    // Once the estimate is in: back to a flat stake and no method, with the risk panel at the
+    // top of the page (the guards and the table limits follow it in the section).
     Timer {
         id: riskTimer
         interval: 500
         onTriggered: {
-            const flick = win.p0().flickable
-            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
             UIWrapper.setMethodActive(UIWrapper.getMethodId("BANKER"), false)
+            win.scrollTo("riskPanel")
         }
     }
 

@@ -7,6 +7,7 @@
 #include "engine/noxengine.h"
 #include "noxqmlimports.h"
 #include "uinavigator.h"
+#include "uiriskestimate.h"
 #include "uiroutes.h"
 #include "uisessionarchive.h"
 #include "uiwrapper.h"
@@ -225,6 +226,10 @@ int main(int argc, char *argv[])
             navigator->enterPage(QString::fromLatin1(shot.page), {}, true);
             QTest::qWait(150);
             QMetaObject::invokeMethod(window, "prepare", Q_ARG(QString, QString::fromLatin1(shot.name)));
+            // A shot that starts the risk estimate shows its outcome: taken once it is in
+            // (however loaded the machine), then the page settles as for every shot.
+            QTest::qWait(100);
+            QTest::qWaitFor([facade] { return !facade->risk()->running(); }, 60000);
             QTest::qWait(700);
             const QImage image = window->grabWindow();
             const QString path =
