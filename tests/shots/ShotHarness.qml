@@ -47,8 +47,9 @@ UIMainWindow {
         }
     }
     function p0(): Item { return page() }
-    // Once the estimate is in: back to a flat stake and no method, with the risk panel at the
-    // top of the page (the guards and the table limits follow it in the section).
+    // The estimate runs on its own copy of the settings: back to no method, with the risk
+    // panel at the top of the page (the guards and the table limits follow it in the section).
+    // The shot is taken once the estimate is in.
     Timer {
         id: riskTimer
         interval: 500
