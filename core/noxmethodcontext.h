@@ -6,6 +6,7 @@ namespace Nox {
 
 class NoxMethodMetrics;
 class NoxMethodState;
+class NoxStepMetrics;
 
 /// What a method sees of the engine while it proposes: the visible part of the history, the
 /// options of its own state and the other states (automatic methods read their results).
@@ -29,6 +30,9 @@ public:
         Q_UNUSED(index)
         return nullptr;
     }
+    /// What the automatic methods of a coup read of every state of methodStates(), shared by
+    /// all of them; nullptr when the context keeps none.
+    [[nodiscard]] virtual NoxStepMetrics *step() const { return nullptr; }
 };
 
 } // namespace Nox

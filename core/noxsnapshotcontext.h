@@ -31,6 +31,7 @@ public:
     {
         return m_stepMetrics ? m_stepMetrics->at(index) : nullptr;
     }
+    [[nodiscard]] NoxStepMetrics *step() const override { return m_stepMetrics; }
     void setStepMetrics(NoxStepMetrics *metrics) { m_stepMetrics = metrics; }
 
     void setCount(int count) { m_count = count; }

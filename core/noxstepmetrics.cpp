@@ -13,6 +13,24 @@ NoxStepMetrics::NoxStepMetrics(const QList<NoxMethodState *> &states)
 
 NoxStepMetrics::~NoxStepMetrics() = default;
 
+void NoxStepMetrics::readEntries()
+{
+    m_entries.resize(std::size_t(m_states.size()));
+    m_anyCandidates.clear();
+    for (qsizetype i = 0; i < m_states.size(); ++i) {
+        NoxMethodState *state = m_states.at(i);
+        const NoxMethod *m = state->method();
+        Entry &e = m_entries[std::size_t(i)];
+        e.state = state;
+        e.methodIndex = m->index();
+        e.automatic = m->type() == NoxMethodType::automatic;
+        e.anyCandidate = !e.automatic && m->subtype() != NoxMethodSubType::none;
+        if (e.anyCandidate) {
+            m_anyCandidates.push_back(i);
+        }
+    }
+}
+
 const NoxMethodMetrics *NoxStepMetrics::take(qsizetype index)
 {
     if (index < 0 || index >= m_states.size()) {

@@ -26,6 +26,35 @@ public:
     NoxStepMetrics(const NoxStepMetrics &) = delete;
     NoxStepMetrics &operator=(const NoxStepMetrics &) = delete;
 
+    /// What every automatic method's walk reads of a state of the step. A method's index, type
+    /// and subtype do not change while its step runs.
+    struct Entry {
+        NoxMethodState *state = nullptr;
+        int methodIndex = -1;
+        bool automatic = false;
+        /// Not automatic and with a subtype: a candidate of the automatic methods that rank the
+        /// whole catalogue.
+        bool anyCandidate = false;
+    };
+
+    /// The states of the step in their order, read once at the first call.
+    [[nodiscard]] const std::vector<Entry> &entries()
+    {
+        if (m_entries.size() != std::size_t(m_states.size())) {
+            readEntries();
+        }
+        return m_entries;
+    }
+
+    /// The positions of the entries that are anyCandidate, in list order.
+    [[nodiscard]] const std::vector<qsizetype> &anyCandidates()
+    {
+        if (m_entries.size() != std::size_t(m_states.size())) {
+            readEntries();
+        }
+        return m_anyCandidates;
+    }
+
     /// The metrics of the state at index, or nullptr for an automatic method (it may still
     /// change during the step: ask the state) or an index out of range.
     [[nodiscard]] const NoxMethodMetrics *at(qsizetype index)
@@ -42,11 +71,14 @@ public:
 
 private:
     [[nodiscard]] const NoxMethodMetrics *take(qsizetype index);
+    void readEntries();
 
     const QList<NoxMethodState *> &m_states;
     std::vector<std::shared_ptr<const NoxMethodMetrics>> m_metrics;
     std::vector<std::optional<NoxMethodMetrics>> m_local;
     std::vector<const NoxMethodMetrics *> m_taken; ///< by index, once taken
+    std::vector<Entry> m_entries;
+    std::vector<qsizetype> m_anyCandidates;
 };
 
 } // namespace Nox

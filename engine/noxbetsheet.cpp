@@ -37,6 +37,10 @@ StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
     NoxMontante *perMethod = csMontante && csMontante->perMethod() ? csMontante : nullptr;
 
     const NoxBetItemID *next = in.items.constData();
+    NoxBetItemID lastId = NoxBetItemID::none;
+    int *lastUnits = nullptr;
+    NoxMethodType lastType = NoxMethodType::none;
+    BetKind *lastKind = nullptr;
     for (const NoxBetSheet::Method &m : in.methods) {
         const NoxBetItemID *first = next;
         const NoxBetItemID *last = first + m.itemCount;
@@ -60,17 +64,28 @@ StakeSheet collectStakes(const NoxBetSheet::Input &in, int value)
                 u = methodUnits;
                 (won ? csWins : csLosses) += 1;
             }
-            if (int *units = sheet.units.find(int(id))) {
+            // Most methods stake the item the one before staked: its entry is looked up once.
+            if (id != lastId) {
+                lastUnits = sheet.units.find(int(id));
+                lastId = id;
+            }
+            if (lastUnits) {
                 if (row.type() != NoxMethodType::plein) {
-                    *units += u; // several methods on one number still bet it once
+                    *lastUnits += u; // several methods on one number still bet it once
                 }
             } else {
                 sheet.units(int(id), u);
+                lastId = NoxBetItemID::none; // the insert moved the entries
             }
-            BetKind *kind = sheet.kinds.find(row.type());
+            if (row.type() != lastType || !lastKind) {
+                lastKind = sheet.kinds.find(row.type());
+                lastType = row.type();
+            }
+            BetKind *kind = lastKind;
             if (!kind) {
                 kind = &sheet.kinds(row.type());
                 kind->accounted = neutral;
+                lastKind = nullptr; // the insert moved the entries
             }
             ++kind->count;
             if (won) {

@@ -180,8 +180,12 @@ void NoxEngine::replay(const QList<int> &values, const QList<NoxMethodState *> &
     });
     for (int i = 0; i < values.size(); ++i) {
         const int count = i + 1;
+        NoxStepMetrics metrics(states);
         d->tasks.forEachStateInStages(rebuilt, [&](NoxMethodState *s) {
             NoxSnapshotContext context(values, states, s, count);
+            if (s->method()->type() == NoxMethodType::automatic) {
+                context.setStepMetrics(&metrics);
+            }
             s->processValue(values.at(i), context);
         });
     }

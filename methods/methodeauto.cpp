@@ -3,6 +3,7 @@
 #include "core/noxmethodcontext.h"
 #include "core/noxmethodmetrics.h"
 #include "core/noxmethodstate.h"
+#include "core/noxstepmetrics.h"
 #include "methods/noxmethodsortbyscore.h"
 #include "methods/noxmethodsortfactory.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <optional>
 
 namespace Nox {
 
@@ -114,14 +116,54 @@ void MethodeAuto::setCandidateIndexes(const QSet<int> &indexes)
 {
     m_candidateIndexes = indexes;
     m_isCandidate.clear();
+    m_candidateCount = 0;
     for (int index : indexes) {
         if (index >= 0) {
             if (index >= m_isCandidate.size()) {
                 m_isCandidate.resize(index + 1, false);
             }
             m_isCandidate[index] = true;
+            ++m_candidateCount;
         }
     }
+    m_positionsComplete = false;
+}
+
+void MethodeAuto::findPositions(const std::vector<NoxStepMetrics::Entry> &entries)
+{
+    // Kept while every position still holds the method found there: a method's index is
+    // unique in the list, so when every candidate was found no other can be elsewhere.
+    const auto holds = [&](qsizetype at, int methodIndex) {
+        return std::size_t(at) < entries.size() && entries[std::size_t(at)].methodIndex == methodIndex;
+    };
+    const int selfIndex = index();
+    bool kept = m_positionsComplete && holds(m_selfPosition, selfIndex);
+    for (std::size_t i = 0; kept && i < m_positions.size(); ++i) {
+        kept = holds(m_positions[i], m_positionIndexes[i]);
+    }
+    if (kept) {
+        return;
+    }
+    m_positions.clear();
+    m_positionIndexes.clear();
+    m_selfPosition = -1;
+    const bool everyMethod = m_candidateIndexes.isEmpty();
+    const bool *isCandidate = m_isCandidate.constData();
+    const qsizetype candidateKeys = m_isCandidate.size();
+    for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
+        const int k = entries[std::size_t(i)].methodIndex;
+        if (k == selfIndex && m_selfPosition < 0) {
+            m_selfPosition = i;
+        }
+        if (!everyMethod && k >= 0 && k < candidateKeys && isCandidate[k]) {
+            m_positions.push_back(i);
+            m_positionIndexes.push_back(k);
+        }
+    }
+    // This method is kept at its place whatever it ranks; the candidates of the whole
+    // catalogue are found at every walk (a method added since is one of them).
+    m_positionsComplete =
+        m_selfPosition >= 0 && (everyMethod || qsizetype(m_positions.size()) == m_candidateCount);
 }
 
 void MethodeAuto::process(const NoxMethodContext &context)
@@ -133,8 +175,16 @@ void MethodeAuto::process(const NoxMethodContext &context)
         return;
     }
     const QList<NoxMethodState *> states = context.methodStates();
+    // Outside a step (a context that keeps no metrics) the walk reads the states itself.
+    std::optional<NoxStepMetrics> own;
+    NoxStepMetrics *step = context.step();
+    if (!step) {
+        step = &own.emplace(states);
+    }
+    const std::vector<NoxStepMetrics::Entry> &entries = step->entries();
+    findPositions(entries);
+    NoxMethodState *self = m_selfPosition >= 0 ? entries[std::size_t(m_selfPosition)].state : nullptr;
     const NoxMethodSortByScore *scorer = m_scorer;
-    NoxMethodState *self = nullptr;
     NoxMethodState *best = nullptr;
     qsizetype bestIndex = -1;
     NoxMethodState *previous = nullptr;
@@ -142,33 +192,21 @@ void MethodeAuto::process(const NoxMethodContext &context)
     double bestScore = std::numeric_limits<double>::lowest();
     // Read once for the walk: the members may not change while it runs.
     ++m_walk;
-    const int selfIndex = index();
     const int required = m_requiredStateFlags;
-    const bool everyMethod = m_candidateIndexes.isEmpty();
-    const bool *isCandidate = m_isCandidate.constData();
-    const qsizetype candidateKeys = m_isCandidate.size();
-    for (qsizetype i = 0; i < states.size(); ++i) {
-        NoxMethodState *s = states.at(i);
-        const NoxMethod *m = s->method();
-        if (m->index() == selfIndex) {
-            self = s;
-        }
+    const std::vector<qsizetype> &positions =
+        m_candidateIndexes.isEmpty() ? step->anyCandidates() : m_positions;
+    for (const qsizetype i : positions) {
+        const NoxStepMetrics::Entry &e = entries[std::size_t(i)];
+        NoxMethodState *s = e.state;
         if (required && (s->playModeFlags() & required) != required) {
             continue;
         }
-        if (everyMethod) {
-            if (m->type() == NoxMethodType::automatic || m->subtype() == NoxMethodSubType::none) {
-                continue;
-            }
-        } else if (const int k = m->index(); k < 0 || k >= candidateKeys || !isCandidate[k]) {
-            continue;
-        }
-        if (m_sticky && m->index() == last) {
+        if (m_sticky && e.methodIndex == last) {
             previous = s;
             previousGap = s->ecart();
         }
         if (scorer) {
-            const NoxMethodMetrics *metrics = context.stepMetrics(i);
+            const NoxMethodMetrics *metrics = step->at(i);
             const double score = metrics ? scorer->scoreOf(*metrics) : scorer->score(s);
             if (score > bestScore) {
                 best = s;

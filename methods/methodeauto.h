@@ -3,6 +3,7 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodinterface.h"
 #include "core/noxmethodsorttype.h"
+#include "core/noxstepmetrics.h"
 
 #include <QSet>
 #include <QString>
@@ -46,6 +47,9 @@ public:
     void reset(const NoxMethodContext &context) override;
 
 private:
+    /// Finds m_selfPosition and, for a list of candidates, m_positions in entries (those of the
+    /// last walk while they hold).
+    void findPositions(const std::vector<NoxStepMetrics::Entry> &entries);
     void choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states);
     /// The scorer's order between the states at indexes a and b of states, known to score the
     /// same: compareTied(), read from ranks taken once for the whole list.
@@ -74,7 +78,14 @@ private:
     /// m_sorter when it orders by a score (most do): scored from the step's metrics.
     const NoxMethodSortByScore *m_scorer = nullptr;
     QSet<int> m_candidateIndexes;
-    QList<bool> m_isCandidate; ///< by method index, for the walk over the states at every coup
+    QList<bool> m_isCandidate;      ///< by method index, for the walk over the states at every coup
+    qsizetype m_candidateCount = 0; ///< the valid indexes of m_candidateIndexes
+    // Where the last walk found this method and the candidates of its list (with their method
+    // indexes), in list order.
+    std::vector<qsizetype> m_positions;
+    std::vector<int> m_positionIndexes;
+    qsizetype m_selfPosition = -1;
+    bool m_positionsComplete = false; ///< every candidate and this method were found: kept
     QList<int> m_choiceStack;
     int m_currentChoice = -1;
     bool m_sticky;

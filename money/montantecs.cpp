@@ -23,7 +23,7 @@ MontanteCS::MontanteCS(QString name)
 int MontanteCS::lossCount(const NoxMethod *method) const
 {
     const qsizetype slot = slotOf(method);
-    return slot >= 0 && slot < m_lossCounts.size() ? m_lossCounts.at(slot) : 0;
+    return slot >= 0 && std::size_t(slot) < m_lossCounts.size() ? m_lossCounts[std::size_t(slot)] : 0;
 }
 
 int MontanteCS::computeMise(int, const NoxMethod *method)
@@ -37,10 +37,10 @@ void MontanteCS::applyResult(int, bool won, int, const NoxMethod *method)
     if (slot < 0) {
         return;
     }
-    if (slot >= m_lossCounts.size()) {
-        m_lossCounts.resize(slot + 1, 0);
+    if (std::size_t(slot) >= m_lossCounts.size()) {
+        m_lossCounts.resize(std::size_t(slot) + 1, 0);
     }
-    int &count = m_lossCounts[slot];
+    int &count = m_lossCounts[std::size_t(slot)];
     count = won ? 0 : count + 1;
 }
 

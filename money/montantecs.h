@@ -2,7 +2,7 @@
 
 #include "money/noxmontante.h"
 
-#include <QList>
+#include <vector>
 
 namespace Nox {
 
@@ -26,8 +26,9 @@ public:
 
 private:
     // By method identifier (index + 1, so that a method without one has its own slot): two
-    // methods never share a count. A flat list, as it is read for every method at every coup.
-    QList<int> m_lossCounts;
+    // methods never share a count. A flat array, as it is read for every method at every coup
+    // (and written without the shared list's detach check).
+    std::vector<int> m_lossCounts;
 };
 
 } // namespace Nox

@@ -2,6 +2,7 @@
 #include "core/noxmethodstate.h"
 #include "core/noxsnapshotcontext.h"
 #include "core/noxstatisticsprofile.h"
+#include "core/noxstepmetrics.h"
 #include "engine/noxengine.h"
 #include "methods/methodeauto.h"
 #include "methods/methodecshawksrn.h"
@@ -19,6 +20,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 using namespace Nox;
 using NoxTest::fixedState;
@@ -341,6 +344,110 @@ private slots:
             }
         }
         QVERIFY(compared > 200);
+    }
+
+    // An automatic method keeps where it found its candidates from one coup to the next; the
+    // list of states may change between coups (methods removed, added back elsewhere, moved, a
+    // candidate that was missing appearing). Each coup, its choice is that of a new method of
+    // the same kind, which finds everything afresh and reads the states without a step's views.
+    void automaticChoiceFollowsListChanges_data()
+    {
+        QTest::addColumn<int>("sortType");
+        QTest::addColumn<bool>("locking");
+        QTest::addColumn<bool>("first");  // the automatic method stays in front of the others
+        QTest::addColumn<bool>("absent"); // one candidate is never in the list
+        QTest::newRow("ecart moyen, shared views") << int(EcartMoyen) << true << true << false;
+        QTest::newRow("ecart moyen, step views") << int(EcartMoyen) << false << true << false;
+        QTest::newRow("ecart moyen, one absent") << int(EcartMoyen) << false << true << true;
+        QTest::newRow("score, step views, moving") << int(Score) << false << false << false;
+        QTest::newRow("tendance plus, shared views") << int(ScoreTendancePlus) << true << true << true;
+    }
+    void automaticChoiceFollowsListChanges()
+    {
+        QFETCH(int, sortType);
+        QFETCH(bool, locking);
+        QFETCH(bool, first);
+        QFETCH(bool, absent);
+        std::vector<std::unique_ptr<NoxMethodState>> owned;
+        QList<NoxMethodState *> pool;
+        for (int k = 0; k < 9; ++k) {
+            QList<NoxBetItemID> items;
+            for (int n = 0; n <= k % 4; ++n) {
+                items.append(NoxBetItemID(1 + (3 * k + 5 * n) % 36));
+            }
+            NoxMethodState *s = fixedState(QStringLiteral("M%1").arg(k), NoxMethodType::plein, items,
+                                           NoxMethodSubType::whiteplein0);
+            s->method()->setIndex(k);
+            s->method()->mutex().setLocking(locking);
+            owned.emplace_back(s);
+            pool.append(s);
+        }
+        const auto type = NoxMethodSortType(sortType);
+        QSet<int> candidates{1, 2, 4, 7, 8};
+        if (absent) {
+            candidates.insert(11);
+        }
+        auto *automatic = new MethodeAuto(QStringLiteral("auto"), type, false, 0);
+        automatic->setIndex(20);
+        automatic->setCandidateIndexes(candidates);
+        owned.emplace_back(new NoxMethodState(automatic));
+        NoxMethodState *autoState = owned.back().get();
+        autoState->setNumberMode(false);
+        automatic->mutex().setLocking(locking);
+
+        QRandomGenerator rng(41);
+        QList<int> values;
+        QList<NoxMethodState *> states = pool.mid(0, 6);
+        int chosen = 0;
+        for (int coup = 0; coup < 400; ++coup) {
+            // Every 7 coups the list changes: a state leaves, one comes back at a random
+            // place, or two swap.
+            if (coup % 7 == 6) {
+                const int change = int(rng.bounded(3));
+                if (change == 0 && states.size() > 3) {
+                    states.removeAt(rng.bounded(states.size()));
+                } else if (change == 1) {
+                    for (NoxMethodState *s : pool) {
+                        if (!states.contains(s)) {
+                            states.insert(rng.bounded(states.size() + 1), s);
+                            break;
+                        }
+                    }
+                } else {
+                    states.swapItemsAt(rng.bounded(states.size()), rng.bounded(states.size()));
+                }
+            }
+            QList<NoxMethodState *> step = states;
+            step.insert(first ? 0 : rng.bounded(step.size() + 1), autoState);
+            values.append(int(rng.bounded(37)));
+            const int count = int(values.size());
+            NoxStepMetrics metrics(step);
+            for (NoxMethodState *s : step) {
+                if (s != autoState) {
+                    NoxSnapshotContext context(values, step, s, count);
+                    s->processValue(values.last(), context);
+                }
+            }
+            NoxSnapshotContext context(values, step, autoState, count);
+            context.setStepMetrics(&metrics);
+            autoState->processValue(values.last(), context);
+
+            MethodeAuto fresh(QStringLiteral("fresh"), type, false, 0);
+            fresh.setIndex(20);
+            fresh.setCandidateIndexes(candidates);
+            NoxSnapshotContext plain(values, step, autoState, count);
+            fresh.process(plain);
+            QCOMPARE(automatic->currentChoice(), fresh.currentChoice());
+            QCOMPARE(automatic->itemsToPlay(), fresh.itemsToPlay());
+            chosen += automatic->currentChoice() >= 0 ? 1 : 0;
+            if (automatic->currentChoice() >= 0) {
+                QVERIFY(candidates.contains(automatic->currentChoice()));
+                QVERIFY(std::any_of(states.cbegin(), states.cend(), [&](const NoxMethodState *s) {
+                    return s->method()->index() == automatic->currentChoice();
+                }));
+            }
+        }
+        QVERIFY(chosen > 300);
     }
 
     void stickyChoice()

@@ -229,7 +229,10 @@ int main(int argc, char *argv[])
             // A shot that starts the risk estimate shows its outcome: taken once it is in
             // (however loaded the machine), then the page settles as for every shot.
             QTest::qWait(100);
-            QTest::qWaitFor([facade] { return !facade->risk()->running(); }, 60000);
+            if (!QTest::qWaitFor([facade] { return !facade->risk()->running(); }, 60000)) {
+                std::fprintf(stderr, "settingsshots: the risk estimate of %s did not end\n", shot.name);
+                ++failures;
+            }
             QTest::qWait(700);
             const QImage image = window->grabWindow();
             const QString path =
