@@ -41,7 +41,7 @@ void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
         // One item (most methods): its own number list is shared when already in order.
         const QList<int> &nums = betItem(items.first()).nums();
         if (std::adjacent_find(nums.cbegin(), nums.cend(), std::greater_equal<int>()) == nums.cend()) {
-            m_coveredNumbers = nums;
+            setCovered(nums);
             return;
         }
     }
@@ -53,13 +53,27 @@ void NoxMethod::setProposal(const QList<NoxBetItemID> &items)
     }
     std::sort(covered.begin(), covered.end());
     covered.erase(std::unique(covered.begin(), covered.end()), covered.end());
-    m_coveredNumbers = covered;
+    setCovered(covered);
+}
+
+void NoxMethod::setCovered(const QList<int> &numbers)
+{
+    m_coveredNumbers = numbers;
+    m_coveredBits = 0;
+    m_coveredBeyond = false;
+    for (int n : numbers) {
+        if (n >= 0 && n < 64) {
+            m_coveredBits |= quint64(1) << n;
+        } else {
+            m_coveredBeyond = true;
+        }
+    }
 }
 
 void NoxMethod::clearProposal()
 {
     m_itemsToPlay.clear();
-    m_coveredNumbers.clear();
+    setCovered({});
     m_coveredFromItems = true;
     m_centerNumber = -1;
 }

@@ -66,9 +66,17 @@ public:
     [[nodiscard]] int centerNumber() const { return m_centerNumber; }
     void setCenterNumber(int number) { m_centerNumber = number; }
     [[nodiscard]] const QList<int> &coveredNumbers() const { return m_coveredNumbers; }
+    /// coveredNumbers().contains(number), a bit test for the numbers of a table.
+    [[nodiscard]] bool covers(int number) const
+    {
+        if (number >= 0 && number < 64) {
+            return (m_coveredBits >> number) & 1u;
+        }
+        return m_coveredBeyond && m_coveredNumbers.contains(number);
+    }
     void setCoveredNumbers(const QList<int> &numbers)
     {
-        m_coveredNumbers = numbers;
+        setCovered(numbers);
         m_coveredFromItems = false;
     }
     [[nodiscard]] const QList<NoxBetItemID> &itemsToPlay() const { return m_itemsToPlay; }
@@ -89,6 +97,9 @@ protected:
     void setSubtype(NoxMethodSubType subtype) { m_subtype = subtype; }
 
 private:
+    /// Sets m_coveredNumbers with its bits.
+    void setCovered(const QList<int> &numbers);
+
     NoxMethodType m_type;
     NoxMethodSubType m_subtype;
     Role m_role = Role::None;
@@ -103,6 +114,8 @@ private:
     int m_defaultEcartNotif = 6;
     int m_centerNumber = -1;
     QList<int> m_coveredNumbers;
+    quint64 m_coveredBits = 0;    ///< bit n set when n (below 64) is one of m_coveredNumbers
+    bool m_coveredBeyond = false; ///< m_coveredNumbers holds a number outside [0, 64)
     QList<NoxBetItemID> m_itemsToPlay;
     bool m_coveredFromItems = true; ///< m_coveredNumbers is the union of m_itemsToPlay's numbers
     mutable NoxMethodMutex m_mutex;

@@ -84,7 +84,7 @@ void NoxMethodState::processValue(int value, NoxSnapshotContext &context)
     int size = 0;
     if (numberMode()) {
         const QList<int> &covered = m_method->coveredNumbers();
-        size = int(covered.size()) + (zero && !covered.isEmpty() && !covered.contains(0) ? 1 : 0);
+        size = int(covered.size()) + (zero && !covered.isEmpty() && !m_method->covers(0) ? 1 : 0);
     } else {
         const QList<NoxBetItemID> &items = m_method->itemsToPlay();
         size = int(items.size()) + (zero && !items.contains(NoxBetItemID::N0) ? 1 : 0);
@@ -100,8 +100,8 @@ void NoxMethodState::appendRecord(int value, int position)
 {
     const QList<int> &covered = m_method->coveredNumbers();
     const bool zero = zeroOption();
-    const bool coversZero = zero || covered.contains(0);
-    const bool win = covered.contains(value) || (zero && value == 0);
+    const bool coversZero = zero || m_method->covers(0);
+    const bool win = m_method->covers(value) || (zero && value == 0);
     const bool neutral = !win && m_profile->neutralZero && value == 0 && !coversZero;
     // A win closes the open gap; accountRecord() keeps it in m_gaps.
     const int gap = win ? m_openGap : 0;
@@ -123,7 +123,7 @@ void NoxMethodState::appendRecord(int value, int position)
     }
 
     static_assert(NoxCoupRecord::DominantConfirmed <= 0xffu, "the flags are stored in a byte");
-    const int numbers = int(covered.size()) + (zero && !covered.isEmpty() && !covered.contains(0) ? 1 : 0);
+    const int numbers = int(covered.size()) + (zero && !covered.isEmpty() && !m_method->covers(0) ? 1 : 0);
     unsigned flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
                      (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
     // Trend analysis and the profit sign look at the curve before this coup. A win closes
@@ -342,7 +342,7 @@ void NoxMethodState::publish()
     const QList<int> &covered = m_method->coveredNumbers();
     const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;
     const bool inDominantBlock = inBlock && isDominantBucket(m_openGap);
-    const bool coversZero = zeroOption() || covered.contains(0);
+    const bool coversZero = zeroOption() || m_method->covers(0);
     // Only publish() writes the copy, always under the method mutex held here: it can be
     // compared without the publish lock. An unchanged proposal is not written again (nor its
     // lists copied to find out).

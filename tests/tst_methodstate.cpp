@@ -48,6 +48,45 @@ class TestMethodState : public QObject
     Q_OBJECT
 
 private slots:
+    // covers() answers as the covered list, whichever way the list was set: items with their
+    // numbers (one, several, the same again), numbers set directly (some off the table), none.
+    void coversAnswersAsTheCoveredList()
+    {
+        const QList<NoxBetItemID> pool{NoxBetItemID::N0,       NoxBetItemID::N17,      NoxBetItemID::CS_R,
+                                       NoxBetItemID::DZ2,      NoxBetItemID::CL3,      NoxBetItemID::SX1,
+                                       NoxBetItemID::CH_FIRST, NoxBetItemID::B_BANKER, NoxBetItemID::B_TIE};
+        NoxMethod method(NoxMethodType::plein, NoxMethodSubType::whiteplein0, QStringLiteral("m"));
+        std::mt19937 rng(5);
+        int checked = 0;
+        for (int round = 0; round < 300; ++round) {
+            const int kind = int(rng() % 5);
+            if (kind == 0) {
+                method.clearProposal();
+            } else if (kind == 1) {
+                QList<int> numbers;
+                for (int k = int(rng() % 4); k > 0; --k) {
+                    numbers.append(int(rng() % 80) - 4);
+                }
+                method.setCoveredNumbers(numbers);
+            } else if (kind == 2 && !method.itemsToPlay().isEmpty()) {
+                method.setProposal(QList<NoxBetItemID>(method.itemsToPlay()));
+            } else {
+                QList<NoxBetItemID> items;
+                for (int k = 1 + int(rng() % 3); k > 0; --k) {
+                    items.append(pool.at(qsizetype(rng() % pool.size())));
+                }
+                method.setProposal(items);
+            }
+            for (int n = -5; n < 80; ++n) {
+                if (method.covers(n) != method.coveredNumbers().contains(n)) {
+                    QFAIL(qPrintable(QStringLiteral("round %1, number %2").arg(round).arg(n)));
+                }
+                checked += method.covers(n) ? 1 : 0;
+            }
+        }
+        QVERIFY(checked > 1000);
+    }
+
     void detectionFlagsFollowTheState()
     {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::DZ1}));
