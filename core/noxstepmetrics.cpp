@@ -23,8 +23,7 @@ void NoxStepMetrics::readEntries()
         Entry &e = m_entries[std::size_t(i)];
         e.state = state;
         e.methodIndex = m->index();
-        e.automatic = m->type() == NoxMethodType::automatic;
-        e.anyCandidate = !e.automatic && m->subtype() != NoxMethodSubType::none;
+        e.anyCandidate = m->type() != NoxMethodType::automatic && m->subtype() != NoxMethodSubType::none;
         if (e.anyCandidate) {
             m_anyCandidates.push_back(i);
         }

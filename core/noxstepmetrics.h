@@ -31,7 +31,6 @@ public:
     struct Entry {
         NoxMethodState *state = nullptr;
         int methodIndex = -1;
-        bool automatic = false;
         /// Not automatic and with a subtype: a candidate of the automatic methods that rank the
         /// whole catalogue.
         bool anyCandidate = false;

@@ -22,7 +22,9 @@ UIRoads::UIRoads(Nox::NoxEngine *engine, QObject *parent)
 void UIRoads::onEngineRoadsChanged()
 {
     if (!m_refreshPending.exchange(true)) {
-        QMetaObject::invokeMethod(this, &UIRoads::refresh, Qt::QueuedConnection);
+        // Called on the engine's thread: posted by name, so that Qt builds and frees the call
+        // inside its own library instead of a functor made here and freed on the GUI thread.
+        QMetaObject::invokeMethod(this, "refresh", Qt::QueuedConnection);
     }
 }
 
