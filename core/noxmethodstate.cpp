@@ -127,16 +127,14 @@ void NoxMethodState::appendRecord(int value, int position)
     unsigned flags = (win ? NoxCoupRecord::Win : 0u) | (inBlock ? NoxCoupRecord::InBlock : 0u) |
                      (active ? NoxCoupRecord::Active : 0u) | (neutral ? NoxCoupRecord::NeutralZero : 0u);
     // Trend analysis and the profit sign look at the curve before this coup. A win closes
-    // the open gap and moves the stored tails, so its points are copied now; after a loss that
-    // curve can still be read. Either is analysed only if the tendency turns out high.
+    // the open gap and moves the stored tails, so what the trend lines read of it is taken now
+    // (it is analysed only if the tendency turns out high).
     const Curve before = curve(true);
-    TrendPoints trendBefore;
-    if (win) {
-        trendBefore = trendPoints(before);
-    }
-    if (before.size() > 0 && before.at(before.size() - 1) > 0) {
+    const int newestBefore = before.size() > 0 ? before.at(before.size() - 1) : 0;
+    if (newestBefore > 0) {
         flags |= NoxCoupRecord::ProfitPositive;
     }
+    const TrendBefore trendBeforeRecord = trendBefore(before, newestBefore, win);
 
     // A value is a roulette number or a baccarat result and a method covers at most the 37
     // numbers and the zero option: both fit the packed fields.
@@ -156,13 +154,8 @@ void NoxMethodState::appendRecord(int value, int position)
     const double tendency = tendencyOfCurve(&numerator, &window);
     storeTendency(index, tendency, numerator, window);
     // The trend signal counts only under a high tendency.
-    if (!std::isnan(tendency) && tendency > threshold()) {
-        if (!win) {
-            trendBefore = trendPoints(before);
-        }
-        if (trendSignal(trendBefore)) {
-            flags |= NoxCoupRecord::TendencySignal;
-        }
+    if (!std::isnan(tendency) && tendency > threshold() && trendSignal(trendBeforeRecord)) {
+        flags |= NoxCoupRecord::TendencySignal;
     }
 
     if (win) {
@@ -198,7 +191,7 @@ void NoxMethodState::appendRecord(int value, int position)
 
 void NoxMethodState::popRecord()
 {
-    m_fitFirst = -1; // the curve loses points: its tendency window is summed anew
+    resetSlidSums(); // the curve loses points: its windows are summed anew
     const qsizetype index = m_records.size() - 1;
     const PackedRecord rec = m_records.last();
     if (rec.flags & NoxCoupRecord::Win) {

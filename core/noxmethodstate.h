@@ -277,19 +277,38 @@ private:
     [[nodiscard]] QList<int> closedPoints(int count) const;
     void consumeNumbersTail(int records);
     void restoreNumbersTail(int records);
-    /// The points the trend lines fit, copied out of a curve (none when it is too short).
-    struct TrendPoints {
-        int n = 0; ///< the curve's size
-        int a = 0; ///< line 1's points, the newest; 0: no lines
-        int b = 0; ///< line 2's points, just before them
-        QVarLengthArray<int, 128> points;
+    /// Exact sums Σy and Σi·y, with i the curve index, over the curve points
+    /// [first, first + count); first is -1 when they are to be summed anew.
+    struct SlidSums {
+        int first = -1;
+        int count = 0;
+        qint64 sum = 0;
+        qint64 moment = 0;
     };
-    [[nodiscard]] TrendPoints trendPoints(const Curve &c) const;
-    /// The trend lines' signal over the curve with its open gap walked twice.
-    [[nodiscard]] bool trendSignal(const TrendPoints &t) const;
+    /// Brings `sums` to the points [first, first + count) of c. A curve point never changes
+    /// once it exists while records are only appended (the open gap's points become the closed
+    /// ones with the same values), so the sums of the previous range are corrected by the points
+    /// that left it and the ones that came in; an undo or a rebuild resets them.
+    static void slide(SlidSums &sums, const Curve &c, int first, int count);
+    void resetSlidSums();
+    /// What the trend lines read of the curve before a record: the lines' lengths, the newest
+    /// point, and the points past the ones the curve keeps (those of the open gap's second walk,
+    /// which a win changes). A win moves the stored tails, so those points are copied before it
+    /// is recorded; otherwise the curve before the record can still be read.
+    struct TrendBefore {
+        int n = 0;                    ///< the curve's size
+        int a = 0;                    ///< line 1's points, the newest; 0: no lines
+        int b = 0;                    ///< line 2's points, just before them
+        int stable = 0;               ///< its first points, which the curve keeps as records are appended
+        int newest = 0;               ///< its newest point
+        const Curve *curve = nullptr; ///< the curve before the record, while it can be read
+        QVarLengthArray<int, 64> extension; ///< else its points [max(n - a - b, stable), n)
+    };
+    [[nodiscard]] TrendBefore trendBefore(const Curve &before, int newest, bool win) const;
+    /// The trend lines' signal over the curve before the record just appended, with its open
+    /// gap walked twice: the lines' sums are slid over the points the curve kept.
+    [[nodiscard]] bool trendSignal(const TrendBefore &t);
     [[nodiscard]] double tendencyOfCurve(qint64 *numerator = nullptr, int *window = nullptr);
-    /// Brings the exact sums of the tendency window to the curve points [first, first + count).
-    void slideTendencyWindow(const Curve &c, int first, int count);
     [[nodiscard]] double tendencyAt(qsizetype index) const;
     [[nodiscard]] double decodeTendency(qint32 code) const;
     void storeTendency(qsizetype index, double tendency, qint64 numerator, int window);
@@ -380,12 +399,10 @@ private:
     int m_closedSize = 0;
     NoxSlidingList<int> m_closedTail;
     int m_curveConsumed = 0;
-    // The tendency window's exact sums, Σy and Σi·y with i the curve index, over the points
-    // [m_fitFirst, m_fitFirst + m_fitCount); m_fitFirst is -1 when they are to be summed anew.
-    int m_fitFirst = -1;
-    int m_fitCount = 0;
-    qint64 m_fitSum = 0;
-    qint64 m_fitMoment = 0;
+    // The exact sums of the tendency window and of the two trend lines (the newest points,
+    // then the ones before them), slid from coup to coup.
+    SlidSums m_tendencySums;
+    std::array<SlidSums, 2> m_trendSums;
 
     int m_blockMin = 0;
     int m_blockMax = 0;

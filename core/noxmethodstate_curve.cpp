@@ -27,22 +27,6 @@ struct Fit {
 
 Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept);
 
-/// The fit of `count` integer points y[0..count) at positions firstPosition, firstPosition + 1...
-/// The sums are exact integers, so they are taken in 64 bits and converted once: the result
-/// is the very same double as summing in double precision (every partial sum stays far below
-/// 2^53), for a fraction of the cost.
-Fit leastSquares(int firstPosition, int count, const int *y)
-{
-    // Σy and Σi·y are walked; Σx, Σx² and Σxy follow in closed form (x = f + i).
-    qint64 isy = 0;
-    qint64 isiy = 0;
-    for (int i = 0; i < count; ++i) {
-        isy += y[i];
-        isiy += qint64(i) * y[i];
-    }
-    return fitOfSums(firstPosition, count, isy, isiy, true);
-}
-
 /// The fit of `count` points at positions firstPosition... from their exact sums Σy and Σi·y
 /// (i from 0): the same double whether the sums were walked or slid.
 Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept)
@@ -109,8 +93,9 @@ double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window)
     }
     const int k = std::min(m_profile->tendencyWindow, n);
     const int first = n - k;
-    slideTendencyWindow(c, first, k);
-    const Fit fit = fitOfSums(first + 1, k, m_fitSum, m_fitMoment - qint64(first) * m_fitSum, false);
+    slide(m_tendencySums, c, first, k);
+    const Fit fit = fitOfSums(first + 1, k, m_tendencySums.sum,
+                              m_tendencySums.moment - qint64(first) * m_tendencySums.sum, false);
     if (numerator && window) {
         // The slope's integer numerator, for the coded storage.
         *numerator = fit.numerator;
@@ -119,40 +104,47 @@ double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window)
     return m_profile->tendencyFactor * fit.slope;
 }
 
-void NoxMethodState::slideTendencyWindow(const Curve &c, int first, int count)
+// Inlined: the tendency slides it at every record, by a point or two.
+[[gnu::always_inline]] inline void NoxMethodState::slide(SlidSums &sums, const Curve &c, int first, int count)
 {
-    // A curve point never changes once it exists while records are only appended (the open
-    // gap's points become the closed ones with the same values), so the sums of the previous
-    // window are corrected by the points that left it and the ones that came in. An undo or a
-    // rebuild sets m_fitFirst to -1, and a jump larger than the window sums anew.
     const int end = first + count;
-    const int oldFirst = m_fitFirst;
-    const int oldEnd = m_fitFirst + m_fitCount;
-    const bool slide = oldFirst >= 0 && first >= oldFirst && end >= oldEnd && end - oldEnd < count &&
-                       first - oldFirst < count;
+    const int oldFirst = sums.first;
+    const int oldEnd = sums.first + sums.count;
+    // Sliding walks the points that left and came in; summing anew walks the range (a copy,
+    // cheaper per point): whichever walks fewer points.
+    const bool slide =
+        oldFirst >= 0 && first >= oldFirst && end >= oldEnd && (first - oldFirst) + (end - oldEnd) < count;
     if (!slide) {
         QVarLengthArray<int, 64> points(count);
         c.copy(first, count, points.data());
-        m_fitSum = 0;
-        m_fitMoment = 0;
+        sums.sum = 0;
+        sums.moment = 0;
         for (int i = 0; i < count; ++i) {
-            m_fitSum += points[i];
-            m_fitMoment += qint64(first + i) * points[i];
+            sums.sum += points[i];
+            sums.moment += qint64(first + i) * points[i];
         }
     } else {
         for (int i = oldFirst; i < first; ++i) {
             const int y = c.at(i);
-            m_fitSum -= y;
-            m_fitMoment -= qint64(i) * y;
+            sums.sum -= y;
+            sums.moment -= qint64(i) * y;
         }
         for (int i = oldEnd; i < end; ++i) {
             const int y = c.at(i);
-            m_fitSum += y;
-            m_fitMoment += qint64(i) * y;
+            sums.sum += y;
+            sums.moment += qint64(i) * y;
         }
     }
-    m_fitFirst = first;
-    m_fitCount = count;
+    sums.first = first;
+    sums.count = count;
+}
+
+void NoxMethodState::resetSlidSums()
+{
+    m_tendencySums.first = -1;
+    for (SlidSums &sums : m_trendSums) {
+        sums.first = -1;
+    }
 }
 
 void NoxMethodState::resetTendencyCoding()
@@ -191,24 +183,33 @@ void NoxMethodState::storeTendency(qsizetype index, double tendency, qint64 nume
     m_tendencyCodes[index] = code;
 }
 
-NoxMethodState::TrendPoints NoxMethodState::trendPoints(const Curve &c) const
+NoxMethodState::TrendBefore NoxMethodState::trendBefore(const Curve &before, int newest, bool win) const
 {
-    TrendPoints t;
-    const int n = c.size();
+    TrendBefore t;
+    const int n = before.size();
     const int a = n < 60 ? m_profile->trendWindow : 30;
     if (a <= 0 || n < a || n < 2 * a - 1) {
         return t; // no lines: no signal
     }
-    // Line 1 fits the newest a points, line 2 the b points before them: both read one copy.
     t.n = n;
     t.a = a;
     t.b = std::min(a, n - a);
-    t.points.resize(t.a + t.b);
-    c.copy(n - a - t.b, t.a + t.b, t.points.data());
+    t.newest = newest;
+    // The points of the curve without the second walk of the open gap stay as they are while
+    // records are appended; the second walk's may change with the next win.
+    const int remaining = int(m_records.size()) - m_curveConsumed;
+    t.stable = std::min(n, m_closedSize + std::min(m_openGap + 1, remaining));
+    const int first = std::max(n - a - t.b, t.stable);
+    if (!win) {
+        t.curve = &before;
+    } else if (first < n) {
+        t.extension.resize(n - first);
+        before.copy(first, n - first, t.extension.data());
+    }
     return t;
 }
 
-bool NoxMethodState::trendSignal(const TrendPoints &t) const
+bool NoxMethodState::trendSignal(const TrendBefore &t)
 {
     if (t.a == 0) {
         return false;
@@ -216,13 +217,36 @@ bool NoxMethodState::trendSignal(const TrendPoints &t) const
     const int n = t.n;
     const int a = t.a;
     const int b = t.b;
+    const Curve c = curve(false); // its first t.stable points are the ones before the record
+    const int extensionFirst = std::max(n - a - b, t.stable);
+    // The fit of line `k` over the points [first, first + count): the kept points' slid sums,
+    // and the second walk's points added one by one. Exact integers, converted once: the same
+    // double as a fit of the copied points.
+    const auto fitLine = [&](int k, int first, int count) {
+        const int end = first + count;
+        const int keptEnd = std::min(end, t.stable);
+        SlidSums &sums = m_trendSums[std::size_t(k)];
+        qint64 sy = 0;
+        qint64 siy = 0;
+        if (keptEnd > first) {
+            slide(sums, c, first, keptEnd - first);
+            sy = sums.sum;
+            siy = sums.moment;
+        }
+        for (int i = std::max(first, t.stable); i < end; ++i) {
+            const int y = t.curve ? t.curve->at(i) : t.extension[i - extensionFirst];
+            sy += y;
+            siy += qint64(i) * y;
+        }
+        return fitOfSums(first + 1, count, sy, siy - qint64(first) * sy, true);
+    };
     const int first1 = n - a; // 0-based index of the first point of line 1
     const int first2 = first1 - b;
-    const Fit line1 = leastSquares(first1 + 1, a, t.points.data() + b);
+    const Fit line1 = fitLine(0, first1, a);
     if (!(line1.slope > 0)) {
         return false;
     }
-    const Fit line2 = leastSquares(first2 + 1, b, t.points.data());
+    const Fit line2 = fitLine(1, first2, b);
     if (!(line2.slope > 0)) {
         return false;
     }
@@ -231,7 +255,7 @@ bool NoxMethodState::trendSignal(const TrendPoints &t) const
     if (std::abs(at2 - at1) > 65) {
         return false;
     }
-    return t.points[a + b - 1] >= m_profile->trendProfitThreshold;
+    return t.newest >= m_profile->trendProfitThreshold;
 }
 
 QList<int> NoxMethodState::profitCurve(bool repeatedOpenGap) const
@@ -294,7 +318,7 @@ void NoxMethodState::restoreNumbersTail(int records)
 
 void NoxMethodState::clearDerived()
 {
-    m_fitFirst = -1;
+    resetSlidSums();
     m_newestTailValid = false;
     m_newestTail.clear();
     m_gapMeans.clear();

@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
 #include <random>
 
@@ -39,6 +41,76 @@ NoxMethodState *makeState(QList<NoxBetItemID> items,
     auto *method = new NoxMethod(NoxMethodType::douz, NoxMethodSubType::pinkdouz8, QStringLiteral("Test"));
     method->setProposal(items);
     return new NoxMethodState(method, profile);
+}
+
+/// The trend signal of the lines over a whole profit curve, from sums walked over its points:
+/// line 1 fits the newest a points, line 2 the b points before them (x from 1).
+bool trendSignalOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
+{
+    const int n = int(curve.size());
+    const int a = n < 60 ? profile.trendWindow : 30;
+    if (a <= 0 || n < a || n < 2 * a - 1) {
+        return false;
+    }
+    const int b = std::min(a, n - a);
+    struct Line {
+        double slope;
+        double intercept;
+    };
+    const auto fit = [&](int first, int count) {
+        qint64 sy = 0;
+        qint64 sxy = 0;
+        qint64 sx = 0;
+        qint64 sxx = 0;
+        for (int i = first; i < first + count; ++i) {
+            const qint64 x = i + 1;
+            sy += curve.at(i);
+            sxy += x * curve.at(i);
+            sx += x;
+            sxx += x * x;
+        }
+        const double k = count;
+        double slope =
+            (k * double(sxy) - double(sx) * double(sy)) / (k * double(sxx) - double(sx) * double(sx));
+        slope = std::isfinite(slope) ? slope : 0.0;
+        double intercept = double(float(double(sy) / k)) - double(float(double(sx) / k)) * slope;
+        intercept = std::isfinite(intercept) ? intercept : 0.0;
+        return Line{slope, intercept};
+    };
+    const Line line1 = fit(n - a, a);
+    const Line line2 = fit(n - a - b, b);
+    if (!(line1.slope > 0) || !(line2.slope > 0)) {
+        return false;
+    }
+    const double at2 = line2.intercept + line2.slope * (n - a - 1);
+    const double at1 = line1.intercept + line1.slope * (n - a);
+    return std::abs(at2 - at1) <= 65 && curve.last() >= profile.trendProfitThreshold;
+}
+
+/// The tendency of a curve: the factor times the least-squares slope of its newest points
+/// (x from 1), none while the curve is short.
+double tendencyOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
+{
+    const int n = int(curve.size());
+    if (n < profile.tendencyMinPoints || n == 0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const int k = std::min(profile.tendencyWindow, n);
+    qint64 sy = 0;
+    qint64 sxy = 0;
+    qint64 sx = 0;
+    qint64 sxx = 0;
+    for (int i = n - k; i < n; ++i) {
+        const qint64 x = i + 1;
+        sy += curve.at(i);
+        sxy += x * curve.at(i);
+        sx += x;
+        sxx += x * x;
+    }
+    double slope = (double(k) * double(sxy) - double(sx) * double(sy)) /
+                   (double(k) * double(sxx) - double(sx) * double(sx));
+    slope = std::isfinite(slope) ? slope : 0.0;
+    return profile.tendencyFactor * slope;
 }
 
 } // namespace
@@ -359,6 +431,70 @@ private slots:
     }
 
     // The profit curve follows its definition: per closed gap, gap + 1 stakes then the credit.
+    // The tendency of every record is that of the whole curve after its coup, and its trend
+    // signal the lines' signal over the whole curve as it stood before the coup when the
+    // tendency is high: through wins, losses, neutral zeros (the open gap walked twice) and
+    // undos followed by another result, over both games' profiles.
+    void trendSignalFollowsTheCurveBeforeEachCoup_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::newRow("baccarat, ties neutral") << 0;
+        QTest::newRow("roulette, zero neutral") << 1;
+        QTest::newRow("roulette") << 2;
+    }
+    void trendSignalFollowsTheCurveBeforeEachCoup()
+    {
+        QFETCH(int, game);
+        NoxStatisticsProfile neutralZero = NoxStatisticsProfile::profileA();
+        neutralZero.neutralZero = true;
+        const NoxStatisticsProfile &profile = game == 0   ? NoxStatisticsProfile::baccarat()
+                                              : game == 1 ? neutralZero
+                                                          : NoxStatisticsProfile::profileA();
+        std::unique_ptr<NoxMethodState> state(
+            makeState({game == 0 ? NoxBetItemID::B_BANKER : NoxBetItemID::CS_R}, &profile));
+        Feeder f{state.get(), {}, {state.get()}};
+        std::mt19937 rng(11 + game);
+        int withSignal = 0;
+        int high = 0;
+        for (int i = 0; i < 3000; ++i) {
+            // Now and then one to five results are taken back.
+            for (int k = rng() % 6 == 0 ? 1 + int(rng() % 5) : 0; k > 0 && !f.history.isEmpty(); --k) {
+                f.cancel();
+            }
+            const QList<int> before = state->profitCurve(true);
+            // Streaks of the covered values now and then, so that the tendency rises.
+            const bool streak = (i / 40) % 3 == 0 && rng() % 4 != 0;
+            int value = 0;
+            if (game == 0) {
+                value = streak ? 2 : (rng() % 10 == 0 ? 0 : 1 + int(rng() % 2));
+            } else {
+                value = streak ? 1 : int(rng() % 37);
+            }
+            f.play(value);
+            const NoxCoupRecord newest = state->record(-1);
+            const double tendency = tendencyOf(state->profitCurve(false), profile);
+            if (std::isnan(tendency) ? !std::isnan(newest.tendency) : newest.tendency != tendency) {
+                QFAIL(qPrintable(QStringLiteral("coup %1: tendency %2, expected %3")
+                                     .arg(i)
+                                     .arg(newest.tendency)
+                                     .arg(tendency)));
+            }
+            const bool isHigh = !std::isnan(newest.tendency) && newest.tendency > state->tendencyThreshold();
+            const bool expected = isHigh && trendSignalOf(before, profile);
+            if (newest.has(NoxCoupRecord::TendencySignal) != expected) {
+                QFAIL(qPrintable(QStringLiteral("coup %1: signal %2, expected %3")
+                                     .arg(i)
+                                     .arg(newest.has(NoxCoupRecord::TendencySignal))
+                                     .arg(expected)));
+            }
+            high += isHigh ? 1 : 0;
+            withSignal += expected ? 1 : 0;
+        }
+        // The session went through high phases with and without the signal.
+        QVERIFY(withSignal > 20);
+        QVERIFY(high - withSignal > 20);
+    }
+
     void profitCurveDefinition()
     {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::N5}));
