@@ -7,18 +7,41 @@
 namespace Nox {
 
 NoxStepMetrics::NoxStepMetrics(const QList<NoxMethodState *> &states)
-    : m_states(states)
-    , m_taken(std::size_t(states.size()), nullptr)
-{}
+{
+    start(states);
+}
 
 NoxStepMetrics::~NoxStepMetrics() = default;
 
+void NoxStepMetrics::start(const QList<NoxMethodState *> &states, bool sameList)
+{
+    const auto size = std::size_t(states.size());
+    m_states = &states;
+    m_entriesRead = m_entriesRead && sameList && m_entries.size() == size;
+    // The vectors keep their storage from step to step.
+    m_taken.assign(size, nullptr);
+    for (std::optional<NoxMethodMetrics> &local : m_local) {
+        local.reset();
+    }
+    if (!m_local.empty()) {
+        m_local.resize(size);
+    }
+    for (std::shared_ptr<const NoxMethodMetrics> &shared : m_metrics) {
+        shared.reset();
+    }
+    if (!m_metrics.empty()) {
+        m_metrics.resize(size);
+    }
+}
+
 void NoxStepMetrics::readEntries()
 {
-    m_entries.resize(std::size_t(m_states.size()));
+    const QList<NoxMethodState *> &states = *m_states;
+    m_entries.resize(std::size_t(states.size()));
     m_anyCandidates.clear();
-    for (qsizetype i = 0; i < m_states.size(); ++i) {
-        NoxMethodState *state = m_states.at(i);
+    m_entriesRead = true;
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        NoxMethodState *state = states.at(i);
         const NoxMethod *m = state->method();
         Entry &e = m_entries[std::size_t(i)];
         e.state = state;
@@ -32,16 +55,17 @@ void NoxStepMetrics::readEntries()
 
 const NoxMethodMetrics *NoxStepMetrics::take(qsizetype index)
 {
-    if (index < 0 || index >= m_states.size()) {
+    const QList<NoxMethodState *> &states = *m_states;
+    if (index < 0 || index >= states.size()) {
         return nullptr;
     }
-    const NoxMethodState *state = m_states.at(index);
+    const NoxMethodState *state = states.at(index);
     if (state->method()->type() == NoxMethodType::automatic) {
         return nullptr;
     }
     if (!state->method()->mutex().isLocking()) {
         if (m_local.empty()) {
-            m_local.resize(std::size_t(m_states.size()));
+            m_local.resize(std::size_t(states.size()));
         }
         std::optional<NoxMethodMetrics> &local = m_local[std::size_t(index)];
         if (!local) {
@@ -50,7 +74,7 @@ const NoxMethodMetrics *NoxStepMetrics::take(qsizetype index)
         return m_taken[std::size_t(index)] = &*local;
     }
     if (m_metrics.empty()) {
-        m_metrics.resize(std::size_t(m_states.size()));
+        m_metrics.resize(std::size_t(states.size()));
     }
     std::shared_ptr<const NoxMethodMetrics> &slot = m_metrics[std::size_t(index)];
     if (!slot) {

@@ -17,11 +17,20 @@ class NoxMethodState;
 /// state was processed, and each of them scores the same candidates. A state shares its view
 /// with the lists that sort it later; in an engine that one thread alone uses (its method
 /// locks are off) nothing else reads it, and the view is built here in place instead.
+///
+/// One object may serve step after step (start()): its storage is kept, and so are the entries
+/// while the list of states is the one they were read from.
 class NoxStepMetrics
 {
 public:
+    NoxStepMetrics() = default;
     explicit NoxStepMetrics(const QList<NoxMethodState *> &states);
     ~NoxStepMetrics();
+
+    /// Starts a step over `states` (which must outlive it): the views of the step before are
+    /// dropped. `sameList`: the list holds the states, in the order, that the entries were read
+    /// from, with their methods' indexes unchanged; otherwise they are read anew when asked.
+    void start(const QList<NoxMethodState *> &states, bool sameList = false);
 
     NoxStepMetrics(const NoxStepMetrics &) = delete;
     NoxStepMetrics &operator=(const NoxStepMetrics &) = delete;
@@ -39,7 +48,7 @@ public:
     /// The states of the step in their order, read once at the first call.
     [[nodiscard]] const std::vector<Entry> &entries()
     {
-        if (m_entries.size() != std::size_t(m_states.size())) {
+        if (!m_entriesRead) {
             readEntries();
         }
         return m_entries;
@@ -48,7 +57,7 @@ public:
     /// The positions of the entries that are anyCandidate, in list order.
     [[nodiscard]] const std::vector<qsizetype> &anyCandidates()
     {
-        if (m_entries.size() != std::size_t(m_states.size())) {
+        if (!m_entriesRead) {
             readEntries();
         }
         return m_anyCandidates;
@@ -72,7 +81,8 @@ private:
     [[nodiscard]] const NoxMethodMetrics *take(qsizetype index);
     void readEntries();
 
-    const QList<NoxMethodState *> &m_states;
+    const QList<NoxMethodState *> *m_states = nullptr;
+    bool m_entriesRead = false;
     std::vector<std::shared_ptr<const NoxMethodMetrics>> m_metrics;
     std::vector<std::optional<NoxMethodMetrics>> m_local;
     std::vector<const NoxMethodMetrics *> m_taken; ///< by index, once taken

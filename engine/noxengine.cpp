@@ -156,11 +156,14 @@ void NoxEngine::setSingleThreaded(bool on)
 }
 
 void NoxEngine::processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value,
-                            int index)
+                            int index, quint64 statesRevision)
 {
     const int count = index >= 0 ? index + 1 : int(values.size());
-    // Shared by the automatic methods, which run one after another once the others are done.
-    NoxStepMetrics metrics(states);
+    // Shared by the automatic methods, which run one after another once the others are done;
+    // kept from step to step (tasks never overlap), with its entries while the list is the same.
+    NoxStepMetrics &metrics = d->stepMetrics;
+    metrics.start(states, statesRevision == d->stepMetricsRevision);
+    d->stepMetricsRevision = statesRevision;
     d->tasks.forEachStateInStages(states, [&](NoxMethodState *s) {
         NoxSnapshotContext context(values, states, s, count);
         if (s->method()->type() == NoxMethodType::automatic) {
@@ -178,9 +181,11 @@ void NoxEngine::replay(const QList<int> &values, const QList<NoxMethodState *> &
         NoxSnapshotContext context(empty, states, s, 0);
         s->resetState(false, context);
     });
+    // One list for the whole replay: its entries are read once.
+    NoxStepMetrics metrics;
     for (int i = 0; i < values.size(); ++i) {
         const int count = i + 1;
-        NoxStepMetrics metrics(states);
+        metrics.start(states, i > 0);
         d->tasks.forEachStateInStages(rebuilt, [&](NoxMethodState *s) {
             NoxSnapshotContext context(values, states, s, count);
             if (s->method()->type() == NoxMethodType::automatic) {
@@ -325,6 +330,7 @@ bool NoxEngine::playCoup(int value, bool notify)
 {
     QList<int> values;
     QList<NoxMethodState *> states;
+    quint64 statesRevision = 0;
     bool notificationsGrew = false;
     std::optional<NoxSessionRecord> record;
     {
@@ -371,6 +377,7 @@ bool NoxEngine::playCoup(int value, bool notify)
         }
         values = d->played;
         states = d->states;
+        statesRevision = d->statesRevision;
     }
     if (record) {
         emit sessionRecorded(*record);
@@ -382,7 +389,7 @@ bool NoxEngine::playCoup(int value, bool notify)
             emit notificationsChanged();
         }
     }
-    processStep(values, states, value, -1);
+    processStep(values, states, value, -1, statesRevision);
     {
         QMutexLocker settled(&d->mutex);
         // With one thread nothing could change the methods since the step, whose top automatic
@@ -593,6 +600,7 @@ void NoxEngine::loadMethods()
                 (s->method()->subtype() == NoxMethodSubType::purpleperso4 ? kept : removed).append(s);
             }
             d->states.clear();
+            ++d->statesRevision;
             d->statesById.clear();
             d->favoritesState = nullptr;
             d->autoState = nullptr;
@@ -650,6 +658,7 @@ void NoxEngine::appendStateLocked(NoxMethodState *state)
     method->setIndex(d->statesById.isEmpty() ? 0 : d->statesById.lastKey() + 1);
     method->mutex().setLocking(!d->singleThreaded);
     d->states.append(state);
+    ++d->statesRevision;
     d->statesById.insert(method->index(), state);
     if (method->role() == NoxMethod::Role::Favorites) {
         d->favoritesState = state;

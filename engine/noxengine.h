@@ -315,7 +315,9 @@ private:
     bool playCoup(int value, bool notify);
     /// The reason and the remedy when the next result would be refused (engine lock held).
     [[nodiscard]] QPair<QString, QString> refusalLocked() const;
-    void processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value, int index);
+    /// Plays `value` into every state; `statesRevision`: the engine's revision of `states`.
+    void processStep(const QList<int> &values, const QList<NoxMethodState *> &states, int value, int index,
+                     quint64 statesRevision);
     /// Settles the bets on the table against `value`: the progressions, the capital with its
     /// limits and the statistics (engine lock held).
     /// Returns the bets that were on the table.

@@ -4,6 +4,7 @@
 #include "core/noxclock.h"
 #include "core/noxnotification.h"
 #include "core/noxsettingsstore.h"
+#include "core/noxstepmetrics.h"
 #include "engine/noxbetsheet.h"
 #include "engine/noxdeferredwriter.h"
 #include "engine/noxengineconfig.h"
@@ -60,7 +61,13 @@ struct NoxEnginePrivate {
     /// each shoe starts (empty in the roulette edition).
     NoxRoads roads;
     QList<NoxMethodState *> states;
+    /// Changes with every change of `states` (or of its methods' indexes).
+    quint64 statesRevision = 1;
     QMap<int, NoxMethodState *> statesById;
+    /// The automatic methods' view of the step, kept from step to step with the revision of
+    /// the list it read its entries from; used by the running task only.
+    NoxStepMetrics stepMetrics;
+    quint64 stepMetricsRevision = 0;
     /// Every progression by kind, the current ones and the library file.
     NoxMontanteRegistry montantes;
     /// Progressions the settings name that are not registered yet (a user progression before

@@ -91,6 +91,7 @@ void NoxEngine::removeStates(const std::function<bool(const NoxMethodState *)> &
                 }
                 removed.append(s);
                 it = d->states.erase(it);
+                ++d->statesRevision;
             }
             if (!removed.isEmpty()) {
                 updateItemsToPlay();

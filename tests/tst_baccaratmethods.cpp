@@ -399,7 +399,12 @@ private slots:
         QList<int> values;
         QList<NoxMethodState *> states = pool.mid(0, 6);
         int chosen = 0;
+        // One view serves every step, as in the engine: its entries are kept while the list
+        // stays as it was.
+        NoxStepMetrics metrics;
+        QList<NoxMethodState *> step;
         for (int coup = 0; coup < 400; ++coup) {
+            const QList<NoxMethodState *> previous = step;
             // Every 7 coups the list changes: a state leaves, one comes back at a random
             // place, or two swap.
             if (coup % 7 == 6) {
@@ -417,11 +422,11 @@ private slots:
                     states.swapItemsAt(rng.bounded(states.size()), rng.bounded(states.size()));
                 }
             }
-            QList<NoxMethodState *> step = states;
+            step = states;
             step.insert(first ? 0 : rng.bounded(step.size() + 1), autoState);
             values.append(int(rng.bounded(37)));
             const int count = int(values.size());
-            NoxStepMetrics metrics(step);
+            metrics.start(step, step == previous);
             for (NoxMethodState *s : step) {
                 if (s != autoState) {
                     NoxSnapshotContext context(values, step, s, count);

@@ -1,5 +1,6 @@
 #include "core/noxmethod.h"
 #include "core/noxmethodstate.h"
+#include "core/noxsnapshotcontext.h"
 #include "engine/noxengine.h"
 #include "methods/methodeauto.h"
 #include "methods/methodefavoris.h"
@@ -404,6 +405,48 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(
             std::runtime_error,
             factory.loadNumberSetMethods(QStringLiteral("method99.txt"), QStringLiteral("x"), 1));
+    }
+
+    // An automatic method of the engine ranks the methods of the list as it is at each coup,
+    // while user methods come and go between coups (one leaves and another comes, the list
+    // keeping its length): its choice is that of an automatic method walking the list afresh.
+    void automaticMethodFollowsUserMethods()
+    {
+        NoxEngine engine(false);
+        for (int k = 0; k < 4; ++k) {
+            engine.addMethodState(fixedState(QStringLiteral("catalogue %1").arg(k), NoxMethodType::plein,
+                                             {NoxBetItemID(1 + 7 * k), NoxBetItemID(2 + 7 * k)}));
+        }
+        auto *automatic = new MethodeAuto(QStringLiteral("auto"), Score, false, 0);
+        engine.addMethodState(new NoxMethodState(automatic));
+        QList<int> users;
+        for (int k = 0; k < 3; ++k) {
+            users.append(
+                engine.upsertUserMethod(-1, QStringLiteral("user %1").arg(k), {3 * k, 3 * k + 1, 20 + k}));
+        }
+        QRandomGenerator rng(17);
+        int fromUsers = 0;
+        for (int coup = 0; coup < 240; ++coup) {
+            if (coup % 9 == 8) {
+                engine.removeUserMethod(users.takeAt(int(rng.bounded(users.size()))));
+                QList<int> numbers;
+                for (int n = 1 + int(rng.bounded(4)); n > 0; --n) {
+                    numbers.append(int(rng.bounded(37)));
+                }
+                users.append(engine.upsertUserMethod(-1, QStringLiteral("user c%1").arg(coup), numbers));
+            }
+            engine.playValueInternal(int(rng.bounded(37)));
+            const QList<int> values = engine.playedValues();
+            const QList<NoxMethodState *> states = engine.methodStates();
+            MethodeAuto fresh(QStringLiteral("fresh"), Score, false, 0);
+            fresh.setIndex(automatic->index());
+            NoxSnapshotContext plain(values, states, nullptr, int(values.size()));
+            fresh.process(plain);
+            QCOMPARE(automatic->currentChoice(), fresh.currentChoice());
+            fromUsers += users.contains(automatic->currentChoice()) ? 1 : 0;
+        }
+        // The user methods were chosen now and then.
+        QVERIFY(fromUsers > 10);
     }
 
     void favourites()
