@@ -31,7 +31,7 @@ void MethodeCSReverseCouleur::commit(const NoxMethodContext &context)
 {
     const int n = context.count();
     const int v = n > 0 ? context.valueAt(n - 1) : -1;
-    if (v > 0 && coveredNumbers().contains(v)) {
+    if (v > 0 && covers(v)) {
         m_wonInCycle = true;
         if (m_reverseMode) {
             m_missCount = 0;

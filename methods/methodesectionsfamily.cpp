@@ -112,7 +112,7 @@ void MethodeSections::commit(const NoxMethodContext &context)
         m_misses = 0;
     } else if (v > 0) {
         const bool stood = !itemsToPlay().isEmpty();
-        const bool covered = coveredNumbers().contains(v);
+        const bool covered = covers(v);
         if (!m_inverse) {
             m_misses = covered ? 0 : (stood ? m_misses + 1 : m_misses);
         } else if (stood) {

@@ -37,7 +37,7 @@ void MethodPattern::commit(const NoxMethodContext &context)
         return;
     }
     // The proposal still holds the bet made for v.
-    if (coveredNumbers().contains(v)) {
+    if (covers(v)) {
         m_position = 0;
     } else {
         ++m_position;

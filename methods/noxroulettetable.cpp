@@ -24,9 +24,9 @@ bool NoxRouletteTable::lastWins(const NoxMethod &method, const NoxMethodContext 
         return false;
     }
     if (v == 0) {
-        return zeroCounts && (method.coveredNumbers().contains(0) || context.countsZero());
+        return zeroCounts && (method.covers(0) || context.countsZero());
     }
-    return method.coveredNumbers().contains(v);
+    return method.covers(v);
 }
 
 QList<NoxBetItemID> NoxRouletteTable::numberItems(const QList<int> &numbers)
