@@ -43,8 +43,35 @@ NoxMethodState *makeState(QList<NoxBetItemID> items,
     return new NoxMethodState(method, profile);
 }
 
-/// The trend signal of the lines over a whole profit curve, from sums walked over its points:
-/// line 1 fits the newest a points, line 2 the b points before them (x from 1).
+/// The least-squares line of the curve points [first, first + count) at x = index + 1, from
+/// sums walked over the points (the means of the intercept in single precision, as charted).
+struct Line {
+    double slope;
+    double intercept;
+};
+Line lineOf(const QList<int> &curve, int first, int count)
+{
+    qint64 sy = 0;
+    qint64 sxy = 0;
+    qint64 sx = 0;
+    qint64 sxx = 0;
+    for (int i = first; i < first + count; ++i) {
+        const qint64 x = i + 1;
+        sy += curve.at(i);
+        sxy += x * curve.at(i);
+        sx += x;
+        sxx += x * x;
+    }
+    const double k = count;
+    double slope = (k * double(sxy) - double(sx) * double(sy)) / (k * double(sxx) - double(sx) * double(sx));
+    slope = std::isfinite(slope) ? slope : 0.0;
+    double intercept = double(float(double(sy) / k)) - double(float(double(sx) / k)) * slope;
+    intercept = std::isfinite(intercept) ? intercept : 0.0;
+    return Line{slope, intercept};
+}
+
+/// The trend signal of the lines over a whole profit curve: line 1 fits the newest a points,
+/// line 2 the b points before them.
 bool trendSignalOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
 {
     const int n = int(curve.size());
@@ -53,32 +80,8 @@ bool trendSignalOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
         return false;
     }
     const int b = std::min(a, n - a);
-    struct Line {
-        double slope;
-        double intercept;
-    };
-    const auto fit = [&](int first, int count) {
-        qint64 sy = 0;
-        qint64 sxy = 0;
-        qint64 sx = 0;
-        qint64 sxx = 0;
-        for (int i = first; i < first + count; ++i) {
-            const qint64 x = i + 1;
-            sy += curve.at(i);
-            sxy += x * curve.at(i);
-            sx += x;
-            sxx += x * x;
-        }
-        const double k = count;
-        double slope =
-            (k * double(sxy) - double(sx) * double(sy)) / (k * double(sxx) - double(sx) * double(sx));
-        slope = std::isfinite(slope) ? slope : 0.0;
-        double intercept = double(float(double(sy) / k)) - double(float(double(sx) / k)) * slope;
-        intercept = std::isfinite(intercept) ? intercept : 0.0;
-        return Line{slope, intercept};
-    };
-    const Line line1 = fit(n - a, a);
-    const Line line2 = fit(n - a - b, b);
+    const Line line1 = lineOf(curve, n - a, a);
+    const Line line2 = lineOf(curve, n - a - b, b);
     if (!(line1.slope > 0) || !(line2.slope > 0)) {
         return false;
     }
@@ -87,8 +90,8 @@ bool trendSignalOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
     return std::abs(at2 - at1) <= 65 && curve.last() >= profile.trendProfitThreshold;
 }
 
-/// The tendency of a curve: the factor times the least-squares slope of its newest points
-/// (x from 1), none while the curve is short.
+/// The tendency of a curve: the factor times the slope of its newest points, none while the
+/// curve is short.
 double tendencyOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
 {
     const int n = int(curve.size());
@@ -96,21 +99,7 @@ double tendencyOf(const QList<int> &curve, const NoxStatisticsProfile &profile)
         return std::numeric_limits<double>::quiet_NaN();
     }
     const int k = std::min(profile.tendencyWindow, n);
-    qint64 sy = 0;
-    qint64 sxy = 0;
-    qint64 sx = 0;
-    qint64 sxx = 0;
-    for (int i = n - k; i < n; ++i) {
-        const qint64 x = i + 1;
-        sy += curve.at(i);
-        sxy += x * curve.at(i);
-        sx += x;
-        sxx += x * x;
-    }
-    double slope = (double(k) * double(sxy) - double(sx) * double(sy)) /
-                   (double(k) * double(sxx) - double(sx) * double(sx));
-    slope = std::isfinite(slope) ? slope : 0.0;
-    return profile.tendencyFactor * slope;
+    return profile.tendencyFactor * lineOf(curve, n - k, k).slope;
 }
 
 } // namespace
@@ -430,7 +419,6 @@ private slots:
         }
     }
 
-    // The profit curve follows its definition: per closed gap, gap + 1 stakes then the credit.
     // The tendency of every record is that of the whole curve after its coup, and its trend
     // signal the lines' signal over the whole curve as it stood before the coup when the
     // tendency is high: through wins, losses, neutral zeros (the open gap walked twice) and
@@ -495,6 +483,7 @@ private slots:
         QVERIFY(high - withSignal > 20);
     }
 
+    // The profit curve follows its definition: per closed gap, gap + 1 stakes then the credit.
     void profitCurveDefinition()
     {
         std::unique_ptr<NoxMethodState> state(makeState({NoxBetItemID::N5}));
