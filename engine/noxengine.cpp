@@ -210,11 +210,19 @@ QFuture<void> NoxEngine::playValueInternal(int value, bool notify)
         return NoxTaskRunner::failedFuture(std::make_exception_ptr(std::invalid_argument(
             QStringLiteral("%1 is not a result of the game").arg(value).toStdString())));
     }
-    return d->tasks.run([this, value, notify] {
-        if (!playCoup(value, notify)) {
-            throw NoxPlayRefused(playRefusal().toStdString());
-        }
-    });
+    return d->tasks.run([this, value, notify] { playCoupOrThrow(value, notify); });
+}
+
+bool NoxEngine::playNow(int value, bool notify)
+{
+    return isValidValue(value) && d->tasks.runNow([this, value, notify] { playCoupOrThrow(value, notify); });
+}
+
+void NoxEngine::playCoupOrThrow(int value, bool notify)
+{
+    if (!playCoup(value, notify)) {
+        throw NoxPlayRefused(playRefusal().toStdString());
+    }
 }
 
 // --- Session records ----------------------------------------------------------------------------

@@ -85,6 +85,9 @@ public:
     /// values, or kMaxMoney) gives a future failed with NoxPlayRefused and a notification
     /// "Limite atteinte : ..." (once until the limit is gone).
     QFuture<void> playValueInternal(int value, bool notify = true);
+    /// playValueInternal() before returning, without a future (a backtest plays a coup this
+    /// way): true when the coup was played.
+    bool playNow(int value, bool notify = true);
     /// Why the next result would be refused ("Limite atteinte : ..." and what to do), or ""
     /// when it would be taken.
     [[nodiscard]] QString playRefusal() const;
@@ -313,6 +316,8 @@ private:
     /// One coup, on the task thread (the body of playValueInternal()); false when it was
     /// refused at the limits.
     bool playCoup(int value, bool notify);
+    /// playCoup(), a refusal thrown as NoxPlayRefused (the task's failure).
+    void playCoupOrThrow(int value, bool notify);
     /// The reason and the remedy when the next result would be refused (engine lock held).
     [[nodiscard]] QPair<QString, QString> refusalLocked() const;
     /// Plays `value` into every state; `statesRevision`: the engine's revision of `states`.

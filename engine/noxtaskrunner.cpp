@@ -172,6 +172,25 @@ QFuture<void> NoxTaskRunner::run(Task task)
     return QtFuture::makeReadyFuture();
 }
 
+bool NoxTaskRunner::runNow(const Task &task)
+{
+    if (m_stopping) {
+        return false;
+    }
+    if (t_taskDepth == 0 && m_async) {
+        QFuture<void> future = run(task);
+        try {
+            future.waitForFinished();
+        } catch (...) {
+            noxTaskDoneAcquire();
+            return false;
+        }
+        noxTaskDoneAcquire();
+        return !future.isCanceled();
+    }
+    return !runGuarded(task);
+}
+
 QFuture<void> NoxTaskRunner::runBatch(const QList<int> &values, std::function<bool(int)> playOne,
                                       std::function<void()> finished)
 {

@@ -62,6 +62,10 @@ public:
     /// caught from a method, is logged and stored in the returned future; nothing else stops.
     /// After shutdown() began, returns a cancelled future and runs nothing.
     QFuture<void> run(Task task);
+    /// run() without a future, for an engine that one thread alone plays: the task runs before
+    /// this returns (queued and waited for while async is on). False when it threw (logged as
+    /// by run()) or the runner is shutting down.
+    bool runNow(const Task &task);
 
     /// Plays `values` from the global pool (async) or before returning, a chunk of coups per
     /// task: playOne(value) plays one coup and returns false when it was refused, which

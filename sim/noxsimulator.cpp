@@ -245,7 +245,7 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
         }
         int stake = m_engine->financial().mise;
         m_clock.advance(qint64(m_config.coupSeconds) * 1000);
-        m_engine->playValueInternal(v, true);
+        m_engine->playNow(v);
         // What chance gives the bets the coup was settled with: the ones standing before it.
         NoxChanceModel::Coup chance;
         if (refused()) {
@@ -256,13 +256,13 @@ void NoxSimulator::playShoe(const QList<int> &values, NoxSimResult *into)
             for (int id : std::as_const(m_activeIds)) {
                 m_engine->setMethodActive(id, false);
             }
-            m_engine->playValueInternal(v, true);
+            m_engine->playNow(v);
             if (refused()) {
                 // The capital alone is past the limit: keep the session's figures and clear
                 // the money so that the methods can go on.
                 closeMoney();
                 m_engine->restart(true, false);
-                m_engine->playValueInternal(v, true);
+                m_engine->playNow(v);
             }
             stake = 0;
         } else if (stake > 0) {
@@ -322,7 +322,7 @@ NoxSimBankroll::Session NoxSimulator::playSession(const QList<int> &values)
             break;
         }
         m_clock.advance(qint64(m_config.coupSeconds) * 1000);
-        m_engine->playValueInternal(v, true);
+        m_engine->playNow(v);
         if (m_engine->playedValues().size() == played) {
             // A stake and the capital past the engine's money limit: the session stops there.
             session.moneyLimit = true;

@@ -395,6 +395,7 @@ private slots:
                 failed = true;
             }
             QVERIFY(failed);
+            QVERIFY(!engine.playNow(value));
         }
         QVERIFY(engine.playedValues().isEmpty());
         // At the limit: the future fails, a notification says why, once.
@@ -422,10 +423,26 @@ private slots:
         QVERIFY(engine.notifications().constLast().title.startsWith(QStringLiteral("Limite atteinte : ")));
         engine.playValueInternal(2);
         QCOMPARE(notified.size(), 1); // said once
+        // Played without a future, queued or inline, the refusal is the same.
+        for (bool async : {true, false}) {
+            engine.setAsync(async);
+            QTest::ignoreMessage(QtWarningMsg, "Reach max play limits");
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qUtf8Printable(QStringLiteral("Task failed: ") + engine.playRefusal()));
+            QVERIFY(!engine.playNow(1));
+            QCOMPARE(engine.playedValues().size(), NoxEngine::kMaxPlayed);
+        }
+        engine.setAsync(true);
         engine.truncatePlayedItems(10).waitForFinished();
         QVERIFY(engine.playRefusal().isEmpty());
         engine.playValueInternal(2).waitForFinished();
         QCOMPARE(engine.playedValues().size(), 11);
+        for (bool async : {true, false}) {
+            engine.setAsync(async);
+            QVERIFY(engine.playNow(1));
+            QCOMPARE(engine.playedValues().constLast(), 1);
+        }
+        QCOMPARE(engine.playedValues().size(), 13);
     }
 
     // The settings the player changed are on disk within a second, and the file is whole.
