@@ -58,7 +58,8 @@ NoxMethodMetrics::NoxMethodMetrics(const NoxMethodState &state, Scope scope)
     m_tendance = m_length == 0 ? NoxTendance::none : state.tendanceOf(m_newestTendency);
 }
 
-NoxMethodMetrics::NewestView NoxMethodMetrics::newestView(const NoxMethodState &state) const
+[[gnu::always_inline]] inline NoxMethodMetrics::NewestView
+NoxMethodMetrics::newestView(const NoxMethodState &state) const
 {
     const NoxSlidingList<NoxCoupRecord> &tail = state.newestTail(std::max(1, m_window));
     NewestView view;

@@ -69,38 +69,40 @@ private:
     /// The viseur's walk over the newest records of the view.
     void walkViseur(const NewestView &view) const;
 
+    // The fields without an initialiser are set by the constructor on every path (a view then
+    // costs no store twice).
     const NoxMethodState *m_state;
-    int m_length = 0; ///< records of the whole history
-    int m_window = 0;
-    double m_threshold = 0;
-    int m_resultCount = 0;
-    int m_numbersSum = 0;
-    double m_winRatio = 0;
-    double m_ratioTheorique = 0;
-    double m_shortTermWinRatio = 0;
-    double m_ratioMargin = 0;
-    int m_shortTermWins = 0;
-    int m_ecart = 0;
-    int m_ecartMax = 0;
-    double m_ecartMoyen = 0;
-    double m_ecartMoyenCt = 0;
-    bool m_useNotif = false;
-    int m_ecartNotif = 0;
-    int m_signalMask = 0;
-    NoxTendance m_tendance = NoxTendance::none;
+    int m_length; ///< records of the whole history
+    int m_window;
+    double m_threshold;
+    int m_resultCount;
+    int m_numbersSum;
+    double m_winRatio;
+    double m_ratioTheorique;
+    double m_shortTermWinRatio;
+    double m_ratioMargin;
+    int m_shortTermWins;
+    int m_ecart;
+    int m_ecartMax;
+    double m_ecartMoyen;
+    double m_ecartMoyenCt;
+    bool m_useNotif;
+    int m_ecartNotif;
+    int m_signalMask;
+    NoxTendance m_tendance;
     bool m_counterSignal = false;
-    bool m_automatic = false;
-    bool m_active = false;
+    bool m_automatic;
+    bool m_active;
     // Read from the newest records when the view was taken.
     bool m_newestIsWin = false;
     bool m_newestAboveThreshold = false;
     double m_newestTendency = std::numeric_limits<double>::quiet_NaN();
-    int m_highRun = 0;     ///< records of the high run (newest records above the threshold)
-    int m_highRunWins = 0; ///< wins of the high run
-    int m_pastilles = 0;   ///< wins of the high run but its oldest record
-    bool m_fall = false;   ///< the high run's oldest record was in a block
-    int m_fire = 0;
-    int m_recentHits = 0;
+    int m_highRun;       ///< records of the high run (newest records above the threshold)
+    int m_highRunWins;   ///< wins of the high run
+    int m_pastilles = 0; ///< wins of the high run but its oldest record
+    bool m_fall = false; ///< the high run's oldest record was in a block
+    int m_fire;
+    int m_recentHits;
     // The viseur's walk: taken with the view, or at the first viseur() of a step's view (its
     // state is unchanged during the step).
     mutable bool m_viseurPending = false;
