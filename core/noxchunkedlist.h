@@ -37,8 +37,8 @@ public:
     void append(const T &value)
     {
         const auto chunk = std::size_t(m_size >> ChunkBits);
-        if (chunk == m_chunks.size()) {
-            m_chunks.push_back(std::make_unique<T[]>(std::size_t(kChunkSize)));
+        if (chunk == m_chunks.size()) [[unlikely]] {
+            addChunk();
         }
         m_chunks[chunk][std::size_t(m_size & (kChunkSize - 1))] = value;
         ++m_size;
@@ -72,6 +72,9 @@ public:
     }
 
 private:
+    /// The cold part of append(), out of line so that the rest inlines.
+    [[gnu::noinline]] void addChunk() { m_chunks.push_back(std::make_unique<T[]>(std::size_t(kChunkSize))); }
+
     std::vector<std::unique_ptr<T[]>> m_chunks;
     qsizetype m_size = 0;
 };

@@ -13,13 +13,13 @@ namespace Nox {
 class NoxMethodMutex
 {
 public:
-    void lock()
+    [[gnu::always_inline]] void lock()
     {
         if (m_locking.load(std::memory_order_relaxed)) {
             m_mutex.lock();
         }
     }
-    void unlock()
+    [[gnu::always_inline]] void unlock()
     {
         if (m_locking.load(std::memory_order_relaxed)) {
             m_mutex.unlock();

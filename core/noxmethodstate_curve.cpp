@@ -65,23 +65,9 @@ Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIn
 // ---------------------------------------------------------------------------------------------
 // Profit curve and tendency
 
-NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
+int NoxMethodState::Curve::olderPoint(int i) const
 {
-    Curve c;
-    c.state = this;
-    c.closedSize = m_closedSize;
-    c.tailStart = m_closedSize - int(m_closedTail.size());
-    c.consumed = m_curveConsumed;
-    c.base = int(m_gaps.size()) * (m_pleinPayout + 1);
-    const int remaining = int(m_records.size()) - m_curveConsumed;
-    const int first = std::min(m_openGap + 1, remaining);
-    c.openPoints = first;
-    if (repeatedOpenGap) {
-        // The open gap is walked a second time over whatever records the first walk left
-        // (there are some only when neutral zeros shortened the gap counts).
-        c.openPoints += std::min(m_openGap + 1, remaining - first);
-    }
-    return c;
+    return state->closedPoints(closedSize - i).first();
 }
 
 double NoxMethodState::tendencyOfCurve(qint64 *numerator, int *window)

@@ -85,19 +85,40 @@ struct NoxMethodState::Curve {
             *out++ = base - *prefix++;
         }
     }
-    [[nodiscard]] int at(int i) const
+    /// A closed point older than every window reads: recomputed (rare, out of line).
+    [[nodiscard]] int olderPoint(int i) const;
+    [[nodiscard, gnu::always_inline]] int at(int i) const
     {
         if (i < closedSize) {
             if (i >= tailStart) {
                 return state->m_closedTail.at(i - tailStart);
             }
-            // Older than every window reads: recomputed.
-            return state->closedPoints(closedSize - i).first();
+            return olderPoint(i);
         }
         const int record = consumed + (i - closedSize) + 1;
         return base - state->numbersPrefixAt(record);
     }
 };
+
+// Taken several times a record: inline in every file of the state.
+inline NoxMethodState::Curve NoxMethodState::curve(bool repeatedOpenGap) const
+{
+    Curve c;
+    c.state = this;
+    c.closedSize = m_closedSize;
+    c.tailStart = m_closedSize - int(m_closedTail.size());
+    c.consumed = m_curveConsumed;
+    c.base = int(m_gaps.size()) * (m_pleinPayout + 1);
+    const int remaining = int(m_records.size()) - m_curveConsumed;
+    const int first = std::min(m_openGap + 1, remaining);
+    c.openPoints = first;
+    if (repeatedOpenGap) {
+        // The open gap is walked a second time over whatever records the first walk left
+        // (there are some only when neutral zeros shortened the gap counts).
+        c.openPoints += std::min(m_openGap + 1, remaining - first);
+    }
+    return c;
+}
 
 template<typename T, typename F>
 T NoxMethodState::cached(unsigned bit, T &slot, F compute) const

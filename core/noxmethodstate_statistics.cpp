@@ -192,7 +192,8 @@ namespace {
 /// One run moved on by the newest record: it grows while its records pass, up to the range,
 /// and then slides (the oldest record of the run leaves it).
 template<typename Run, typename IsWin>
-void advanceRun(Run &run, bool passes, bool win, int range, qsizetype newest, IsWin isWinAt)
+[[gnu::always_inline]] inline void advanceRun(Run &run, bool passes, bool win, int range, qsizetype newest,
+                                              IsWin isWinAt)
 {
     if (!passes) {
         run = Run{};
