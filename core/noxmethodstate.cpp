@@ -76,7 +76,7 @@ std::shared_ptr<const NoxMethodMetrics> NoxMethodState::metrics() const
 
 void NoxMethodState::processValue(int value, NoxSnapshotContext &context)
 {
-    QMutexLocker lock(&m_method->mutex());
+    std::lock_guard lock(m_method->mutex());
     const AtScopeEnd finish{[this] {
         finishOperation();
     }};
@@ -330,7 +330,7 @@ void NoxMethodState::finishOperation()
 
 void NoxMethodState::publish()
 {
-    QMutexLocker lock(&m_method->mutex());
+    std::lock_guard lock(m_method->mutex());
     const QList<NoxBetItemID> &items = m_method->itemsToPlay();
     const QList<int> &covered = m_method->coveredNumbers();
     const bool inBlock = m_blockMin <= m_openGap && m_openGap <= m_blockMax;

@@ -25,11 +25,13 @@ struct Fit {
     qint64 numerator = 0; ///< k·Σxy − Σx·Σy, the slope's exact numerator
 };
 
-Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept);
+[[gnu::always_inline]] inline Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy,
+                                            bool withIntercept);
 
 /// The fit of `count` points at positions firstPosition... from their exact sums Σy and Σi·y
 /// (i from 0): the same double whether the sums were walked or slid.
-Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy, bool withIntercept)
+[[gnu::always_inline]] inline Fit fitOfSums(int firstPosition, int count, qint64 isy, qint64 isiy,
+                                            bool withIntercept)
 {
     const qint64 f = firstPosition;
     const qint64 k = count;
