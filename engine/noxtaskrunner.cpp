@@ -56,6 +56,11 @@ void noteTaskError(const std::exception_ptr &error)
     }
 }
 
+bool isAutomatic(const NoxMethodState *s)
+{
+    return s->method()->type() == NoxMethodType::automatic;
+}
+
 } // namespace
 
 NoxTaskRunner::~NoxTaskRunner()
@@ -280,10 +285,18 @@ void NoxTaskRunner::setParallelThreshold(qint64 ns)
 
 void NoxTaskRunner::forEachState(const QList<NoxMethodState *> &states, const StateFn &fn)
 {
+    forEachState(states, fn, false);
+}
+
+void NoxTaskRunner::forEachState(const QList<NoxMethodState *> &states, const StateFn &fn, bool skipAutomatic)
+{
     std::mutex errorMutex;
     std::exception_ptr error;
     // A method that throws must not stop the others: every state sees every value.
     const auto guarded = [&](NoxMethodState *s) {
+        if (skipAutomatic && isAutomatic(s)) {
+            return;
+        }
         try {
             fn(s);
         } catch (...) {
@@ -363,17 +376,10 @@ void NoxTaskRunner::forEachState(const QList<NoxMethodState *> &states, const St
 
 void NoxTaskRunner::forEachStateInStages(const QList<NoxMethodState *> &states, const StateFn &fn)
 {
-    const auto isAuto = [](NoxMethodState *s) {
-        return s->method()->type() == NoxMethodType::automatic;
-    };
-    forEachState(states, [&](NoxMethodState *s) {
-        if (!isAuto(s)) {
-            fn(s);
-        }
-    });
+    forEachState(states, fn, true);
     // Automatic methods read the others' fresh results, so they run after all of them.
     for (NoxMethodState *s : states) {
-        if (isAuto(s)) {
+        if (isAutomatic(s)) {
             try {
                 fn(s);
             } catch (...) {

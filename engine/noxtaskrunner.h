@@ -99,6 +99,8 @@ public:
     [[nodiscard]] static QFuture<void> failedFuture(const std::exception_ptr &error);
 
 private:
+    /// forEachState(), the automatic states left out when `skipAutomatic`.
+    void forEachState(const QList<NoxMethodState *> &states, const StateFn &fn, bool skipAutomatic);
     /// Runs the task with the task mutex held; returns what it threw.
     std::exception_ptr runGuarded(const Task &task);
     void playBatch(const QList<int> &values, const std::function<bool(int)> &playOne,
