@@ -20,9 +20,8 @@ void NoxStepMetrics::start(const QList<NoxMethodState *> &states, bool sameList)
     m_entriesRead = m_entriesRead && sameList && m_entries.size() == size;
     // The vectors keep their storage from step to step.
     m_taken.assign(size, nullptr);
-    for (std::optional<NoxMethodMetrics> &local : m_local) {
-        local.reset();
-    }
+    // A local view is valid only once taken in the step (m_taken): the old ones are left to
+    // be overwritten.
     if (!m_local.empty()) {
         m_local.resize(size);
     }
@@ -67,10 +66,9 @@ const NoxMethodMetrics *NoxStepMetrics::take(qsizetype index)
         if (m_local.empty()) {
             m_local.resize(std::size_t(states.size()));
         }
+        // Not taken yet in this step (at()): whatever view is there is an old step's.
         std::optional<NoxMethodMetrics> &local = m_local[std::size_t(index)];
-        if (!local) {
-            local.emplace(*state, NoxMethodMetrics::Scope::Step);
-        }
+        local.emplace(*state, NoxMethodMetrics::Scope::Step);
         return m_taken[std::size_t(index)] = &*local;
     }
     if (m_metrics.empty()) {

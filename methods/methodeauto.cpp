@@ -207,7 +207,7 @@ void MethodeAuto::process(const NoxMethodContext &context)
         }
         if (scorer) {
             const NoxMethodMetrics *metrics = step->at(i);
-            const double score = metrics ? scorer->scoreOf(*metrics) : scorer->score(s);
+            const double score = metrics ? scorer->scoreOf(*metrics) : scoreOfAutomatic(s);
             if (score > bestScore) {
                 best = s;
                 bestIndex = i;
@@ -236,6 +236,17 @@ void MethodeAuto::process(const NoxMethodContext &context)
         return;
     }
     choose(self, chosen, states);
+}
+
+double MethodeAuto::scoreOfAutomatic(const NoxMethodState *s) const
+{
+    // An automatic candidate may change during the step, so the step keeps no view of it. In
+    // an engine that one thread alone uses, a view of it as it is now is taken on the stack
+    // rather than the shared one the state keeps for other threads.
+    if (!s->method()->mutex().isLocking()) {
+        return m_scorer->scoreOf(NoxMethodMetrics(*s, NoxMethodMetrics::Scope::Step));
+    }
+    return m_scorer->score(s);
 }
 
 void MethodeAuto::choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states)

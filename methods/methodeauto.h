@@ -51,6 +51,8 @@ private:
     /// last walk while they hold).
     void findPositions(const std::vector<NoxStepMetrics::Entry> &entries);
     void choose(NoxMethodState *self, NoxMethodState *chosen, const QList<NoxMethodState *> &states);
+    /// The scorer's score of an automatic candidate (the step keeps no view of those).
+    [[nodiscard]] double scoreOfAutomatic(const NoxMethodState *s) const;
     /// The scorer's order between the states at indexes a and b of states, known to score the
     /// same: compareTied(), read from ranks taken once for the whole list.
     int tieOrder(const QList<NoxMethodState *> &states, qsizetype a, qsizetype b);

@@ -267,7 +267,15 @@ private slots:
             }
             for (qsizetype i = 0; i < values.size(); ++i) {
                 const NoxBetList proposed = engine->itemsToPlay();
-                engine->playValueInternal(values.at(i)).waitForFinished();
+                // A backtest plays without a future.
+                if (single) {
+                    if (!engine->playNow(values.at(i))) {
+                        qWarning("coup %lld was not played", qlonglong(i));
+                        return std::unique_ptr<NoxEngine>();
+                    }
+                } else {
+                    engine->playValueInternal(values.at(i)).waitForFinished();
+                }
                 if (engine->settledBets() != proposed) {
                     qWarning("coup %lld was settled with other bets than proposed", qlonglong(i));
                     return std::unique_ptr<NoxEngine>();
